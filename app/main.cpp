@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "settings/last_inputs_file.h"
+#include "ui/main_window.h"
+#include "ui/main_window_view.h"
+#include "ui/qt_message_sink.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    coppia::QtMessageSink messages;
+    coppia::LastInputsFile lastInputs(coppia::LastInputsPath());
+    coppia::MainWindow model(messages, lastInputs);
+    coppia::MainWindowView view(model);
+    messages.SetParent(&view);
+    model.Main_Form_Load();
+    view.CenterOnScreen();
+    view.show();
+    return app.exec();
+}

@@ -1,0 +1,263 @@
+#include "engine/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+namespace coppia {
+
+namespace {
+
+bool IsIgnoredInNumber(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int DigitValue(char c) {
+    if (IsDigit(c)) return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 99;
+}
+
+std::optional<double> ReadRadixInteger(std::string_view digits, int radix) {
+    double value = 0;
+    for (char c : digits) {
+        const int digit = DigitValue(c);
+        if (digit >= radix) break;
+        value = value * radix + digit;
+        if (std::isinf(value)) return std::nullopt;
+    }
+    return value;
+}
+
+// A decimal number split into its parts, so that it can be handed to from_chars (which takes
+// no sign and no '+') and so that an out-of-range result can be told overflow or underflow.
+struct DecimalParts {
+    bool negative = false;
+    std::string integerDigits;
+    std::string fractionDigits;
+    bool exponentNegative = false;
+    std::string exponentDigits;
+};
+
+DecimalParts SplitDecimal(std::string_view text) {
+    DecimalParts parts;
+    size_t at = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        parts.negative = text[at] == '-';
+        ++at;
+    }
+    while (at < text.size() && IsDigit(text[at])) parts.integerDigits += text[at++];
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        while (at < text.size() && IsDigit(text[at])) parts.fractionDigits += text[at++];
+    }
+    if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
+        size_t exponentAt = at + 1;
+        bool negative = false;
+        if (exponentAt < text.size() && (text[exponentAt] == '+' || text[exponentAt] == '-')) {
+            negative = text[exponentAt] == '-';
+            ++exponentAt;
+        }
+        // An "E" without digits after it is not part of the number.
+        while (exponentAt < text.size() && IsDigit(text[exponentAt])) {
+            parts.exponentDigits += text[exponentAt++];
+        }
+        parts.exponentNegative = negative;
+    }
+    return parts;
+}
+
+// The exponent with its sign, saturated far beyond the range of a double so that a text
+// with a thousand exponent digits neither overflows an integer nor reaches from_chars whole.
+int64_t SaturatedExponent(const DecimalParts& parts) {
+    constexpr int64_t kSaturation = 1'000'000;
+    int64_t exponent = 0;
+    for (char c : parts.exponentDigits) {
+        exponent = std::min<int64_t>(exponent * 10 + (c - '0'), kSaturation);
+    }
+    return parts.exponentNegative ? -exponent : exponent;
+}
+
+// The decimal exponent of the first significant digit: 0 for 1..9.99, 2 for 123, -3 for 0.001.
+int64_t LeadingDigitExponent(const DecimalParts& parts) {
+    const size_t firstInteger = parts.integerDigits.find_first_not_of('0');
+    if (firstInteger != std::string::npos) {
+        return static_cast<int64_t>(parts.integerDigits.size() - firstInteger) - 1 +
+               SaturatedExponent(parts);
+    }
+    const size_t firstFraction = parts.fractionDigits.find_first_not_of('0');
+    return -static_cast<int64_t>(firstFraction) - 1 + SaturatedExponent(parts);
+}
+
+std::optional<double> ReadDecimal(std::string_view text) {
+    const DecimalParts parts = SplitDecimal(text);
+    const std::string allDigits = parts.integerDigits + parts.fractionDigits;
+    if (allDigits.find_first_not_of('0') == std::string::npos) return 0.0;
+
+    std::string plain = "0" + parts.integerDigits + "." + parts.fractionDigits;
+    plain += "e" + std::to_string(SaturatedExponent(parts));
+    double magnitude = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        if (LeadingDigitExponent(parts) > 0) return std::nullopt;
+        magnitude = 0;  // too small for a double
+    }
+    return parts.negative ? -magnitude : magnitude;
+}
+
+// Scientific digits of a value to 15 significant digits: "d.dddddddddddddde[+-]x".
+struct SignificantDigits {
+    std::string digits;  // 15 digits, the first non-zero
+    int exponent = 0;    // decimal exponent of the first digit
+};
+
+SignificantDigits ParseScientific(std::string_view text) {
+    SignificantDigits out;
+    const size_t e = text.find('e');
+    for (size_t i = 0; i < e; ++i) {
+        if (text[i] != '.') out.digits += text[i];
+    }
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    out.exponent);
+    return out;
+}
+
+SignificantDigits FifteenDigits(double magnitude) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::scientific, 14);
+    return ParseScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
+}
+
+// As few digits as read back to exactly this double.
+SignificantDigits ShortestDigits(double magnitude) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    return ParseScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
+}
+
+// "d.dddE+x" from significant digits without trailing zeros.
+std::string ExponentText(const std::string& digits, int exponent) {
+    std::string text = digits.substr(0, 1);
+    if (digits.size() > 1) text += "." + digits.substr(1);
+    text += exponent < 0 ? "E-" : "E+";
+    return text + std::to_string(std::abs(exponent));
+}
+
+std::string NonFiniteText(double value) {
+    if (std::isnan(value)) return "NaN";
+    return value < 0 ? "-Inf" : "Inf";
+}
+
+// Adds one unit in the last place of a string of decimal digits; "" + 1 is "1".
+std::string IncrementDigits(std::string digits) {
+    for (size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return digits;
+        }
+        digits[i] = '0';
+    }
+    return "1" + digits;
+}
+
+}  // namespace
+
+std::optional<double> ReadNumber(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text) {
+        if (!IsIgnoredInNumber(c)) compact += c;
+    }
+    if (compact.size() >= 2 && compact[0] == '&') {
+        const std::string_view digits = std::string_view(compact).substr(2);
+        if (compact[1] == 'H' || compact[1] == 'h') return ReadRadixInteger(digits, 16);
+        if (compact[1] == 'O' || compact[1] == 'o') return ReadRadixInteger(digits, 8);
+        return 0.0;
+    }
+    return ReadDecimal(compact);
+}
+
+std::string FormatNumber(double value, std::string_view pattern) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+
+    const size_t point = pattern.find('.');
+    const std::string_view integerPattern = pattern.substr(0, point);
+    const size_t minIntegerDigits =
+        static_cast<size_t>(std::count(integerPattern.begin(), integerPattern.end(), '0'));
+    const size_t decimals = point == std::string_view::npos ? 0 : pattern.size() - point - 1;
+
+    // The 15-digit decimal form, laid out as integer digits and fraction digits.
+    std::string integerDigits = "0";
+    std::string fractionDigits;
+    if (value != 0) {
+        const SignificantDigits significant = FifteenDigits(std::fabs(value));
+        const int integerCount = significant.exponent + 1;
+        const int digitCount = static_cast<int>(significant.digits.size());
+        if (integerCount <= 0) {
+            fractionDigits = std::string(static_cast<size_t>(-integerCount), '0') +
+                             significant.digits;
+        } else if (integerCount >= digitCount) {
+            integerDigits = significant.digits +
+                            std::string(static_cast<size_t>(integerCount - digitCount), '0');
+        } else {
+            integerDigits = significant.digits.substr(0, static_cast<size_t>(integerCount));
+            fractionDigits = significant.digits.substr(static_cast<size_t>(integerCount));
+        }
+    }
+
+    // Half away from zero: only the first dropped digit decides, on the magnitude.
+    fractionDigits.resize(std::max(fractionDigits.size(), decimals + 1), '0');
+    const bool roundUp = fractionDigits[decimals] >= '5';
+    std::string kept = integerDigits + fractionDigits.substr(0, decimals);
+    if (roundUp) kept = IncrementDigits(kept);
+
+    std::string integerPart = kept.substr(0, kept.size() - decimals);
+    const std::string fractionPart = kept.substr(kept.size() - decimals);
+    integerPart.erase(0, std::min(integerPart.find_first_not_of('0'), integerPart.size()));
+    if (integerPart.size() < minIntegerDigits) {
+        integerPart.insert(0, minIntegerDigits - integerPart.size(), '0');
+    }
+
+    std::string text = value < 0 ? "-" : "";
+    text += integerPart;
+    if (decimals > 0) text += "." + fractionPart;
+    return text;
+}
+
+std::string FormatPlainNumber(double value) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    if (value == 0) return "0";
+
+    SignificantDigits significant = FifteenDigits(std::fabs(value));
+    std::string& digits = significant.digits;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    const int integerCount = significant.exponent + 1;
+    const int digitCount = static_cast<int>(digits.size());
+
+    std::string text = value < 0 ? "-" : "";
+    if (integerCount < -4 || integerCount > 15) {
+        text += ExponentText(digits, significant.exponent);
+        // Near the top of the range 15 digits can round past the largest double; the digits
+        // that reproduce the value exactly always read back.
+        if (!ReadNumber(text).has_value()) {
+            const SignificantDigits exact = ShortestDigits(std::fabs(value));
+            text = (value < 0 ? "-" : "") + ExponentText(exact.digits, exact.exponent);
+        }
+    } else if (integerCount <= 0) {
+        text += "0." + std::string(static_cast<size_t>(-integerCount), '0') + digits;
+    } else if (integerCount >= digitCount) {
+        text += digits + std::string(static_cast<size_t>(integerCount - digitCount), '0');
+    } else {
+        text += digits.substr(0, static_cast<size_t>(integerCount)) + "." +
+                digits.substr(static_cast<size_t>(integerCount));
+    }
+    return text;
+}
+
+}  // namespace coppia

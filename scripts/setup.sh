@@ -1,0 +1,51 @@
+# Shared by ./run and ./test: installs what the build needs when it is missing, then
+# configures and builds into the folder given as $1. Sourced, not run.
+
+coppia_packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev locales fonts-dejavu-core)
+
+coppia_missing_packages() {
+    local package
+    for package in "${coppia_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            echo "$package"
+    done
+}
+
+coppia_install_packages() {
+    local missing
+    missing=$(coppia_missing_packages)
+    [ -z "$missing" ] && return 0
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null; then
+            sudo="sudo"
+        else
+            echo "These Debian packages are missing: $missing" >&2
+            echo "Install them as root (apt-get install $missing) and run this again." >&2
+            return 1
+        fi
+    fi
+    echo "Installing: $missing"
+    $sudo apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+# The program must behave the same under an Italian locale, whose decimal separator is a
+# comma; the tests check that, so the locale has to exist.
+coppia_ensure_italian_locale() {
+    locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo sed -i 's/^# *\(it_IT.UTF-8 UTF-8\)/\1/' /etc/locale.gen 2>/dev/null
+    grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+        echo 'it_IT.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+}
+
+coppia_build() {
+    local build_dir=$1
+    shift
+    cmake -S "$coppia_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null &&
+        cmake --build "$build_dir" --parallel "$(nproc)"
+}

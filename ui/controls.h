@@ -1,0 +1,127 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace coppia {
+
+// The 26 controls of the window, front to back: where two overlap, the earlier lies in front.
+enum class Control {
+    Down,
+    UP,
+    Corsa,
+    Cp_Out,
+    Coppia,
+    Calc,
+    LungAlett,
+    CordaAlett,
+    BrAlett,
+    Ang,
+    CarAla,
+    CordaAla,
+    BrServ,
+    Vel,
+    Label_Cp,
+    Label_Servo,
+    Label_CM,
+    Label5,
+    Label4,
+    Label3,
+    Label2,
+    Label1,
+    Label_Gr,
+    Label_V,
+    Label_carico,
+    Image1,
+};
+inline constexpr std::size_t kControlCount = 26;
+
+enum class ControlKind { TextBox, CommandButton, PictureBox, Label, Image };
+
+// How a control is coloured; the view turns each into real colours.
+enum class ControlLook {
+    LabelOnDrawing,  // white caption on the drawing's black
+    TorqueResult,    // red on white
+    LiftResult,      // red on the window background
+    Input,           // the desktop's own text-box colours
+    Button,
+    Toggle,
+    Drawing,
+};
+
+// Outer rectangle in client-area pixels, border included.
+struct Geometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int kNoTabIndex = -1;
+inline constexpr double kNoFont = 0;
+
+struct ControlSpec {
+    Control id;
+    std::string_view name;
+    ControlKind kind;
+    std::string_view initialText;
+    int tabIndex;
+    Geometry geometry;
+    double fontPoints;
+    ControlLook look;
+};
+
+// One row per control, in the front-to-back order of Control. Both the model (initial texts)
+// and the view (everything else) read it.
+inline constexpr std::array<ControlSpec, kControlCount> kControls = {{
+    // clang-format off
+    {Control::Down, "Down", ControlKind::PictureBox, "", 24, {552, 131, 26, 40}, kNoFont, ControlLook::Toggle},
+    {Control::UP, "UP", ControlKind::PictureBox, "", 23, {552, 131, 26, 40}, kNoFont, ControlLook::Toggle},
+    {Control::Corsa, "Corsa", ControlKind::TextBox, "20", 22, {544, 107, 40, 24}, 9.75, ControlLook::Input},
+    {Control::Cp_Out, "Cp_Out", ControlKind::TextBox, "0", 20, {432, 16, 40, 20}, 8.25, ControlLook::LiftResult},
+    {Control::Coppia, "Coppia", ControlKind::TextBox, "0", 17, {128, 69, 65, 32}, 13.5, ControlLook::TorqueResult},
+    {Control::Calc, "Calc", ControlKind::CommandButton, "CALCOLA", 16, {16, 69, 97, 33}, 9.75, ControlLook::Button},
+    {Control::LungAlett, "LungAlett", ControlKind::TextBox, "500", 10, {392, 256, 47, 22}, 9.75, ControlLook::Input},
+    {Control::CordaAlett, "CordaAlett", ControlKind::TextBox, "60", 9, {376, 144, 47, 22}, 9.75, ControlLook::Input},
+    {Control::BrAlett, "BrAlett", ControlKind::TextBox, "18", 8, {352, 224, 40, 23}, 9.75, ControlLook::Input},
+    {Control::Ang, "Ang", ControlKind::TextBox, "20.0", 6, {536, 172, 40, 24}, 9.75, ControlLook::Input},
+    {Control::CarAla, "CarAla", ControlKind::TextBox, "50", 3, {336, 16, 47, 22}, 9.75, ControlLook::Input},
+    {Control::CordaAla, "CordaAla", ControlKind::TextBox, "300", 2, {336, 76, 47, 24}, 9.75, ControlLook::Input},
+    {Control::BrServ, "BrServ", ControlKind::TextBox, "12", 1, {139, 145, 40, 24}, 9.75, ControlLook::Input},
+    {Control::Vel, "Vel", ControlKind::TextBox, "60", 0, {75, 199, 47, 22}, 9.75, ControlLook::Input},
+    {Control::Label_Cp, "Label_Cp", ControlKind::Label, "Cp di Funzionamento", 21, {480, 19, 153, 23}, 8.25, ControlLook::LabelOnDrawing},
+    {Control::Label_Servo, "Label_Servo", ControlKind::Label, "Coppia Servo", 19, {128, 48, 137, 17}, 9.75, ControlLook::LabelOnDrawing},
+    {Control::Label_CM, "Label_CM", ControlKind::Label, "Kg*cm", 18, {200, 73, 57, 32}, 12, ControlLook::LabelOnDrawing},
+    {Control::Label5, "Label5", ControlKind::Label, "- V è la velocità del modello", 15, {456, 328, 161, 17}, 8.25, ControlLook::LabelOnDrawing},
+    {Control::Label4, "Label4", ControlKind::Label, "0 per Superfici non Portanti", 14, {464, 312, 161, 17}, 8.25, ControlLook::LabelOnDrawing},
+    {Control::Label3, "Label3", ControlKind::Label, "- Il carico alare va messo a", 13, {456, 296, 161, 17}, 8.25, ControlLook::LabelOnDrawing},
+    {Control::Label2, "Label2", ControlKind::Label, "- Le corde sono medie", 12, {456, 280, 161, 17}, 8.25, ControlLook::LabelOnDrawing},
+    {Control::Label1, "Label1", ControlKind::Label, "- Tutte le misure sono in mm", 11, {456, 264, 161, 17}, 8.25, ControlLook::LabelOnDrawing},
+    {Control::Label_Gr, "Label_Gr", ControlKind::Label, "Gradi", 7, {544, 200, 49, 13}, 8.25, ControlLook::LabelOnDrawing},
+    {Control::Label_V, "Label_V", ControlKind::Label, "V  Km/h", 5, {64, 176, 65, 17}, 9.75, ControlLook::LabelOnDrawing},
+    {Control::Label_carico, "Label_carico", ControlKind::Label, "   Carico Alare g/dm2", 4, {183, 17, 153, 22}, 9.75, ControlLook::LabelOnDrawing},
+    {Control::Image1, "Image1", ControlKind::Image, "", kNoTabIndex, {0, 0, 640, 374}, kNoFont, ControlLook::Drawing},
+    // clang-format on
+}};
+
+inline constexpr int kClientWidth = 639;
+inline constexpr int kClientHeight = 374;
+inline constexpr std::string_view kWindowTitle =
+    "Coppia Necessaria per Movimento Superfici di Controllo";
+
+constexpr const ControlSpec& SpecOf(Control control) {
+    return kControls[static_cast<std::size_t>(control)];
+}
+
+// The control of a name in the table; Image1 for a name that is not there.
+constexpr Control ControlNamed(std::string_view name) {
+    for (const ControlSpec& spec : kControls) {
+        if (spec.name == name) return spec.id;
+    }
+    return Control::Image1;
+}
+
+constexpr bool IsTextBox(Control control) { return SpecOf(control).kind == ControlKind::TextBox; }
+
+}  // namespace coppia

@@ -1,0 +1,68 @@
+#include "ui/main_window_state.h"
+
+#include <cassert>
+
+namespace coppia {
+
+namespace {
+// The angle and travel chains end after a few writes; this depth is never reached by them and
+// only stops a runaway from exhausting the stack.
+constexpr int kMaxNesting = 64;
+}  // namespace
+
+MainWindowState::MainWindowState() {
+    for (const ControlSpec& spec : kControls) {
+        if (spec.kind == ControlKind::TextBox) At(spec.id).text = spec.initialText;
+    }
+}
+
+void MainWindowState::SetText(Control box, std::string_view text) {
+    assert(IsTextBox(box));
+    ControlState& state = At(box);
+    if (state.text == text) return;
+    state.text = text;
+    Notify(box);
+    if (changeHandler_ && nesting_ < kMaxNesting) {
+        ++nesting_;
+        changeHandler_(box);
+        --nesting_;
+    }
+}
+
+void MainWindowState::SetEnabled(Control control, bool enabled) {
+    ControlState& state = At(control);
+    if (state.enabled == enabled) return;
+    state.enabled = enabled;
+    Notify(control);
+}
+
+void MainWindowState::SetVisible(Control control, bool visible) {
+    ControlState& state = At(control);
+    if (state.visible == visible) return;
+    state.visible = visible;
+    Notify(control);
+}
+
+void MainWindowState::Notify(Control control) const {
+    if (observer_) observer_(control);
+}
+
+std::optional<DeflectionMode> MainWindowState::Mode() const {
+    const bool corsa = Enabled(Control::Corsa);
+    const bool ang = Enabled(Control::Ang);
+    const bool up = Visible(Control::UP);
+    const bool down = Visible(Control::Down);
+    if (corsa && !ang && up && !down) return DeflectionMode::ByTravel;
+    if (ang && !corsa && down && !up) return DeflectionMode::ByAngle;
+    return std::nullopt;
+}
+
+bool MainWindowState::ResultsCurrent() const {
+    return Enabled(Control::Coppia) && Enabled(Control::Cp_Out) && !Enabled(Control::Calc);
+}
+
+bool MainWindowState::ResultsStale() const {
+    return !Enabled(Control::Coppia) && !Enabled(Control::Cp_Out) && Enabled(Control::Calc);
+}
+
+}  // namespace coppia

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/controls.h"
+
+namespace coppia {
+
+// Which deflection field the user types into. Read from the flags, never stored.
+enum class DeflectionMode { ByTravel, ByAngle };
+
+// The changing part of the window: each text box's text and Enabled flag, the Enabled flag of
+// Calc and the Visible flags of the toggles. Labels and the drawing never change.
+//
+// A text written here that differs from the one shown runs the box's change handler at once,
+// nested inside the write; the write returns when that handler has ended. Flags raise nothing.
+class MainWindowState {
+public:
+    using ChangeHandler = std::function<void(Control)>;
+    using Observer = std::function<void(Control)>;
+
+    MainWindowState();
+
+    const std::string& Text(Control box) const { return At(box).text; }
+    bool Enabled(Control control) const { return At(control).enabled; }
+    bool Visible(Control control) const { return At(control).visible; }
+
+    void SetText(Control box, std::string_view text);
+    void SetEnabled(Control control, bool enabled);
+    void SetVisible(Control control, bool visible);
+
+    // The window's change handlers, run by SetText.
+    void SetChangeHandler(ChangeHandler handler) { changeHandler_ = std::move(handler); }
+    // Told of every text or flag that changes, so that a view can follow at once, even while
+    // a handler waits on a message.
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
+    std::optional<DeflectionMode> Mode() const;
+    bool ResultsCurrent() const;
+    bool ResultsStale() const;
+
+private:
+    struct ControlState {
+        std::string text;
+        bool enabled = true;
+        bool visible = true;
+    };
+
+    const ControlState& At(Control control) const {
+        return controls_[static_cast<std::size_t>(control)];
+    }
+    ControlState& At(Control control) { return controls_[static_cast<std::size_t>(control)]; }
+    void Notify(Control control) const;
+
+    std::array<ControlState, kControlCount> controls_;
+    ChangeHandler changeHandler_;
+    Observer observer_;
+    int nesting_ = 0;
+};
+
+}  // namespace coppia

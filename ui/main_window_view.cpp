@@ -1,0 +1,115 @@
+#include "ui/main_window_view.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <vector>
+
+#include "ui/control_look.h"
+#include "ui/toggle_picture.h"
+
+namespace coppia {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(MainWindow& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(ToQString(kWindowTitle));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    // Created back to front, so that each control lies over the ones listed after it.
+    for (auto spec = kControls.rbegin(); spec != kControls.rend(); ++spec) {
+        QWidget* widget = Create(*spec);
+        widget->setObjectName(ToQString(spec->name));
+        const Geometry& g = spec->geometry;
+        widget->setGeometry(g.left, g.top, g.width, g.height);
+        ApplyLook(*widget, *spec);
+        widgets_[static_cast<std::size_t>(spec->id)] = widget;
+    }
+    SetTabOrder();
+
+    model_.SetObserver([this](Control control) { Follow(control); });
+    for (const ControlSpec& spec : kControls) Follow(spec.id);
+}
+
+QWidget* MainWindowView::Create(const ControlSpec& spec) {
+    const Control id = spec.id;
+    switch (spec.kind) {
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(this);
+            edit->setAlignment(Qt::AlignCenter);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id](const QString& text) { model_.UserEdit(id, text.toStdString()); });
+            return edit;
+        }
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(ToQString(spec.initialText), this);
+            connect(button, &QPushButton::clicked, this, [this, id] { model_.UserClick(id); });
+            return button;
+        }
+        case ControlKind::PictureBox: {
+            auto* toggle = new TogglePicture(this);
+            toggle->setPicture(PictureFor(id));
+            connect(toggle, &TogglePicture::clicked, this, [this, id] { model_.UserClick(id); });
+            return toggle;
+        }
+        case ControlKind::Label:
+            return new QLabel(ToQString(spec.initialText), this);
+        case ControlKind::Image: {
+            auto* image = new QLabel(this);
+            image->setPixmap(PictureFor(id));
+            return image;
+        }
+    }
+    return new QWidget(this);
+}
+
+void MainWindowView::Follow(Control control) {
+    QWidget* widget = Widget(control);
+    const MainWindowState& state = model_.State();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        const QString text = QString::fromStdString(state.Text(control));
+        // Left alone when equal, so that the cursor of the box being typed into stays put.
+        if (edit->text() != text) edit->setText(text);
+    }
+    widget->setEnabled(state.Enabled(control));
+    widget->setHidden(!state.Visible(control));
+}
+
+void MainWindowView::SetTabOrder() {
+    std::vector<const ControlSpec*> focusable;
+    for (const ControlSpec& spec : kControls) {
+        const bool takesFocus = spec.kind == ControlKind::TextBox ||
+                                spec.kind == ControlKind::CommandButton ||
+                                spec.kind == ControlKind::PictureBox;
+        if (takesFocus) {
+            focusable.push_back(&spec);
+        } else {
+            Widget(spec.id)->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(Widget(focusable[i - 1]->id), Widget(focusable[i]->id));
+    }
+}
+
+void MainWindowView::CenterOnScreen() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+}  // namespace coppia

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace coppia {
+
+// The real window: one Qt widget per control of the table, each named after its control,
+// bound to the model. User edits and clicks go to the model; every change of the model's state
+// comes back to the widgets at once.
+class MainWindowView : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindowView(MainWindow& model, QWidget* parent = nullptr);
+
+    QWidget* Widget(Control control) const { return widgets_[static_cast<std::size_t>(control)]; }
+    // Places the window in the middle of the screen it is on.
+    void CenterOnScreen();
+
+private:
+    QWidget* Create(const ControlSpec& spec);
+    void Follow(Control control);
+    void SetTabOrder();
+
+    MainWindow& model_;
+    std::array<QWidget*, kControlCount> widgets_{};
+};
+
+}  // namespace coppia

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string_view>
+
+namespace coppia {
+
+struct Message {
+    std::string_view text;
+    std::string_view title;
+};
+
+// What the window tells the user, word for word.
+namespace messages {
+inline constexpr Message ChordRatioOutOfRange{"Corda Alett./Corda Alare Fuori Gamma!!",
+                                              "Rapp. Alett/Ala"};
+inline constexpr Message StallRisk{"Possibile Condizione di Stallo!!", "Vel. & Car. Alare"};
+inline constexpr Message AngleAboveMaximum{"Massimo 60°!!", "Errore Dato Immesso"};
+inline constexpr Message AngleBelowMinimum{"Massimo -60°!!", "Errore Dato Immesso"};
+// A cleared or absurd field must not print a meaningless torque.
+inline constexpr Message ZeroSpeed{"Velocità Nulla!!", "Vel. & Car. Alare"};
+inline constexpr Message ZeroHornArm{"Braccio Alettone Nullo!!", "Errore Dato Immesso"};
+inline constexpr Message ResultOutOfRange{"Risultato Fuori Limite!!", "Errore Dato Immesso"};
+inline constexpr Message NumberOutOfRange{"Numero Fuori Limite!!", "Errore Dato Immesso"};
+}  // namespace messages
+
+// Shows a modal message with a single OK button and returns when the user has closed it.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void ShowMessage(std::string_view text, std::string_view title) = 0;
+};
+
+}  // namespace coppia
