@@ -18,11 +18,14 @@ std::optional<double> TravelFromAngle(double angle, double surfaceChord) {
 
 std::optional<double> AngleFromTravel(double travel, double surfaceChord) {
     const double doubledChord = surfaceChord + surfaceChord;
-    if (doubledChord == 0) return std::nullopt;
+    if (doubledChord == 0)
+        return std::nullopt;
     const double x = travel / doubledChord;  // the sine of half the angle
-    if (!std::isfinite(x)) return std::nullopt;
+    if (!std::isfinite(x))
+        return std::nullopt;
     const double r = 1 - x * x;
-    if (!(r > 0)) return std::nullopt;
+    if (!(r > 0))
+        return std::nullopt;
     // The arctangent form of the arcsine, as the conversion has always been computed.
     const double q = x / std::sqrt(r);
     const double a = std::atan(q);
@@ -30,8 +33,10 @@ std::optional<double> AngleFromTravel(double travel, double surfaceChord) {
 }
 
 AngleCheck CheckDeflectionAngle(double angle) {
-    if (angle > MaxDeflectionAngle) return AngleCheck::AngleAboveMaximum;
-    if (angle < MinDeflectionAngle) return AngleCheck::AngleBelowMinimum;
+    if (angle > MaxDeflectionAngle)
+        return AngleCheck::AngleAboveMaximum;
+    if (angle < MinDeflectionAngle)
+        return AngleCheck::AngleBelowMinimum;
     return AngleCheck::AngleWithinLimits;
 }
 

@@ -11,13 +11,20 @@ namespace coppia {
 
 namespace {
 
-bool IsIgnoredInNumber(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIgnoredInNumber(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c) {
-    if (IsDigit(c)) return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (IsDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return 99;
 }
 
@@ -25,9 +32,11 @@ std::optional<double> ReadRadixInteger(std::string_view digits, int radix) {
     double value = 0;
     for (char c : digits) {
         const int digit = DigitValue(c);
-        if (digit >= radix) break;
+        if (digit >= radix)
+            break;
         value = value * radix + digit;
-        if (std::isinf(value)) return std::nullopt;
+        if (std::isinf(value))
+            return std::nullopt;
     }
     return value;
 }
@@ -95,7 +104,8 @@ int64_t LeadingDigitExponent(const DecimalParts& parts) {
 std::optional<double> ReadDecimal(std::string_view text) {
     const DecimalParts parts = SplitDecimal(text);
     const std::string allDigits = parts.integerDigits + parts.fractionDigits;
-    if (allDigits.find_first_not_of('0') == std::string::npos) return 0.0;
+    if (allDigits.find_first_not_of('0') == std::string::npos)
+        return 0.0;
 
     std::string plain = "0" + parts.integerDigits + "." + parts.fractionDigits;
     plain += "e" + std::to_string(SaturatedExponent(parts));
@@ -103,7 +113,8 @@ std::optional<double> ReadDecimal(std::string_view text) {
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        if (LeadingDigitExponent(parts) > 0) return std::nullopt;
+        if (LeadingDigitExponent(parts) > 0)
+            return std::nullopt;
         magnitude = 0;  // too small for a double
     }
     return parts.negative ? -magnitude : magnitude;
@@ -119,7 +130,8 @@ SignificantDigits ParseScientific(std::string_view text) {
     SignificantDigits out;
     const size_t e = text.find('e');
     for (size_t i = 0; i < e; ++i) {
-        if (text[i] != '.') out.digits += text[i];
+        if (text[i] != '.')
+            out.digits += text[i];
     }
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
                     out.exponent);
@@ -128,8 +140,8 @@ SignificantDigits ParseScientific(std::string_view text) {
 
 SignificantDigits FifteenDigits(double magnitude) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     return ParseScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
 }
 
@@ -144,13 +156,15 @@ SignificantDigits ShortestDigits(double magnitude) {
 // "d.dddE+x" from significant digits without trailing zeros.
 std::string ExponentText(const std::string& digits, int exponent) {
     std::string text = digits.substr(0, 1);
-    if (digits.size() > 1) text += "." + digits.substr(1);
+    if (digits.size() > 1)
+        text += "." + digits.substr(1);
     text += exponent < 0 ? "E-" : "E+";
     return text + std::to_string(std::abs(exponent));
 }
 
 std::string NonFiniteText(double value) {
-    if (std::isnan(value)) return "NaN";
+    if (std::isnan(value))
+        return "NaN";
     return value < 0 ? "-Inf" : "Inf";
 }
 
@@ -172,19 +186,23 @@ std::optional<double> ReadNumber(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
     for (char c : text) {
-        if (!IsIgnoredInNumber(c)) compact += c;
+        if (!IsIgnoredInNumber(c))
+            compact += c;
     }
     if (compact.size() >= 2 && compact[0] == '&') {
         const std::string_view digits = std::string_view(compact).substr(2);
-        if (compact[1] == 'H' || compact[1] == 'h') return ReadRadixInteger(digits, 16);
-        if (compact[1] == 'O' || compact[1] == 'o') return ReadRadixInteger(digits, 8);
+        if (compact[1] == 'H' || compact[1] == 'h')
+            return ReadRadixInteger(digits, 16);
+        if (compact[1] == 'O' || compact[1] == 'o')
+            return ReadRadixInteger(digits, 8);
         return 0.0;
     }
     return ReadDecimal(compact);
 }
 
 std::string FormatNumber(double value, std::string_view pattern) {
-    if (!std::isfinite(value)) return NonFiniteText(value);
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
 
     const size_t point = pattern.find('.');
     const std::string_view integerPattern = pattern.substr(0, point);
@@ -200,8 +218,8 @@ std::string FormatNumber(double value, std::string_view pattern) {
         const int integerCount = significant.exponent + 1;
         const int digitCount = static_cast<int>(significant.digits.size());
         if (integerCount <= 0) {
-            fractionDigits = std::string(static_cast<size_t>(-integerCount), '0') +
-                             significant.digits;
+            fractionDigits =
+                std::string(static_cast<size_t>(-integerCount), '0') + significant.digits;
         } else if (integerCount >= digitCount) {
             integerDigits = significant.digits +
                             std::string(static_cast<size_t>(integerCount - digitCount), '0');
@@ -215,7 +233,8 @@ std::string FormatNumber(double value, std::string_view pattern) {
     fractionDigits.resize(std::max(fractionDigits.size(), decimals + 1), '0');
     const bool roundUp = fractionDigits[decimals] >= '5';
     std::string kept = integerDigits + fractionDigits.substr(0, decimals);
-    if (roundUp) kept = IncrementDigits(kept);
+    if (roundUp)
+        kept = IncrementDigits(kept);
 
     std::string integerPart = kept.substr(0, kept.size() - decimals);
     const std::string fractionPart = kept.substr(kept.size() - decimals);
@@ -226,13 +245,16 @@ std::string FormatNumber(double value, std::string_view pattern) {
 
     std::string text = value < 0 ? "-" : "";
     text += integerPart;
-    if (decimals > 0) text += "." + fractionPart;
+    if (decimals > 0)
+        text += "." + fractionPart;
     return text;
 }
 
 std::string FormatPlainNumber(double value) {
-    if (!std::isfinite(value)) return NonFiniteText(value);
-    if (value == 0) return "0";
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    if (value == 0)
+        return "0";
 
     SignificantDigits significant = FifteenDigits(std::fabs(value));
     std::string& digits = significant.digits;

@@ -6,8 +6,8 @@ namespace coppia {
 
 TorqueConstants InitTorqueConstants() {
     TorqueConstants constants;
-    constants.AngleCoefficients = {0.00217691, 98.7345,  -1312.26, 12211.1, -65143.6,
-                                   211321,     -421068,  504139,   -332945, 93569.5};
+    constants.AngleCoefficients = {0.00217691, 98.7345, -1312.26, 12211.1, -65143.6,
+                                   211321,     -421068, 504139,   -332945, 93569.5};
     constants.KmhToMs = 0.2777778;  // as written, not 1 / 3.6
     constants.LoadFactor = 1;
     constants.NewtonToKgf = 0.102;
@@ -39,8 +39,7 @@ TorqueResult CalculateTorque(const TorqueInputs& inputs, const TorqueConstants& 
     TorqueResult result;
     result.ChordRatio = inputs.CordaAlett / inputs.CordaAla;
     // Written so that a ratio that is not a number fails too.
-    result.RatioInRange =
-        result.ChordRatio >= MinChordRatio && result.ChordRatio <= MaxChordRatio;
+    result.RatioInRange = result.ChordRatio >= MinChordRatio && result.ChordRatio <= MaxChordRatio;
     if (!result.RatioInRange) {
         result.Outcome = TorqueOutcome::RatioOutOfRange;
         return result;
@@ -48,8 +47,8 @@ TorqueResult CalculateTorque(const TorqueInputs& inputs, const TorqueConstants& 
 
     const double speed = inputs.Vel * constants.KmhToMs;
     result.SpeedSquared = speed * speed;
-    result.LiftCoefficient = (0.2 * (inputs.CarAla * constants.LoadFactor)) /
-                             (result.SpeedSquared * 0.125);
+    result.LiftCoefficient =
+        (0.2 * (inputs.CarAla * constants.LoadFactor)) / (result.SpeedSquared * 0.125);
     if (inputs.Vel == 0) {
         result.Outcome = TorqueOutcome::ZeroSpeed;
         return result;
@@ -63,9 +62,8 @@ TorqueResult CalculateTorque(const TorqueInputs& inputs, const TorqueConstants& 
     result.AngleFactor = AngleFactorOf(result.ChordRatio, constants);
     result.EffectiveAngle = inputs.Ang + result.AngleFactor * result.LiftCoefficient;
     result.HingeCoefficient = HingeCoefficientOf(result.ChordRatio);
-    result.HingeTorque = result.SpeedSquared * inputs.LungAlett *
-                         std::pow(inputs.CordaAlett, 2) * result.EffectiveAngle *
-                         result.HingeCoefficient;
+    result.HingeTorque = result.SpeedSquared * inputs.LungAlett * std::pow(inputs.CordaAlett, 2) *
+                         result.EffectiveAngle * result.HingeCoefficient;
     if (inputs.BrAlett == 0) {
         result.Outcome = TorqueOutcome::ZeroHornArm;
         return result;

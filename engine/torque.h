@@ -24,8 +24,9 @@ struct TorqueConstants {
     double NewtonToKgf = 0;
 };
 
-// How far a calculation got, in the order its stages are met. All but the first two are the divisions by zero and overflows that a
-// cleared or absurd field can cause; they are reported instead of printing a meaningless number.
+// How far a calculation got, in the order its stages are met. All but the first two are the
+// divisions by zero and overflows that a cleared or absurd field can cause; they are reported
+// instead of printing a meaningless number.
 enum class TorqueOutcome {
     Complete,
     RatioOutOfRange,   // chord ratio outside 0.025..0.8, or not a number at all (0 / 0)

@@ -18,9 +18,11 @@ QString LastInputsPath() {
 }
 
 std::vector<std::string> LastInputsFile::ReadValues() {
-    if (!QFileInfo(path_).isFile()) return {};
+    if (!QFileInfo(path_).isFile())
+        return {};
     QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     QByteArray bytes = file.read(kLastInputsReadLimit + 1);
     const bool complete = bytes.size() <= kLastInputsReadLimit;
     bytes.truncate(kLastInputsReadLimit);
@@ -30,10 +32,12 @@ std::vector<std::string> LastInputsFile::ReadValues() {
 
 bool LastInputsFile::Write(const LastInputsTexts& texts) {
     const QFileInfo info(path_);
-    if (!QDir().mkpath(info.absolutePath())) return false;
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
     const std::string bytes = EncodeLastInputs(texts);
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
         static_cast<qint64>(bytes.size())) {
         file.cancelWriting();

@@ -10,7 +10,7 @@ namespace coppia {
 
 // Where the window keeps the inputs of its last calculation.
 class LastInputsStore {
-public:
+  public:
     virtual ~LastInputsStore() = default;
     // The stored values in order, at most eight; none when nothing is stored.
     virtual std::vector<std::string> ReadValues() = 0;
@@ -26,7 +26,7 @@ QString LastInputsPath();
 inline constexpr qint64 kLastInputsReadLimit = 64 * 1024;
 
 class LastInputsFile : public LastInputsStore {
-public:
+  public:
     explicit LastInputsFile(QString path) : path_(std::move(path)) {}
 
     // Only a regular file is read, and only up to kLastInputsReadLimit, so that a directory,
@@ -38,7 +38,7 @@ public:
 
     const QString& Path() const { return path_; }
 
-private:
+  private:
     QString path_;
 };
 

@@ -8,9 +8,15 @@ namespace coppia {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -25,16 +31,18 @@ size_t SkipDigits(std::string_view text, size_t at) {
 
 // Splits bytes into values one at a time.
 class ValueReader {
-public:
+  public:
     ValueReader(std::string_view bytes, bool complete) : bytes_(bytes), complete_(complete) {}
 
     std::optional<std::string> Next() {
         while (at_ < bytes_.size() && IsBlank(bytes_[at_])) ++at_;
-        if (at_ >= bytes_.size()) return std::nullopt;
+        if (at_ >= bytes_.size())
+            return std::nullopt;
         std::string value;
         if (bytes_[at_] == '"') {
             const size_t close = bytes_.find('"', at_ + 1);
-            if (close == std::string_view::npos) return CutOrRest(at_ + 1);
+            if (close == std::string_view::npos)
+                return CutOrRest(at_ + 1);
             value = bytes_.substr(at_ + 1, close - at_ - 1);
             at_ = close + 1;
             // What follows the closing quote up to the separator is not part of the value.
@@ -42,30 +50,35 @@ public:
         } else {
             const size_t start = at_;
             while (at_ < bytes_.size() && bytes_[at_] != ',' && !IsLineEnd(bytes_[at_])) ++at_;
-            if (at_ >= bytes_.size()) return CutOrRest(start);
+            if (at_ >= bytes_.size())
+                return CutOrRest(start);
             value = bytes_.substr(start, at_ - start);
         }
-        if (at_ >= bytes_.size() && !complete_) return std::nullopt;
+        if (at_ >= bytes_.size() && !complete_)
+            return std::nullopt;
         SkipSeparator();
         return value;
     }
 
-private:
+  private:
     // A value that runs to the end of the bytes: whole only if the bytes are the whole file.
     std::optional<std::string> CutOrRest(size_t start) {
-        if (!complete_) return std::nullopt;
+        if (!complete_)
+            return std::nullopt;
         std::string value(bytes_.substr(start));
         at_ = bytes_.size();
         return value;
     }
 
     void SkipSeparator() {
-        if (at_ >= bytes_.size()) return;
+        if (at_ >= bytes_.size())
+            return;
         if (bytes_[at_] == ',') {
             ++at_;
         } else if (bytes_[at_] == '\r') {
             ++at_;
-            if (at_ < bytes_.size() && bytes_[at_] == '\n') ++at_;
+            if (at_ < bytes_.size() && bytes_[at_] == '\n')
+                ++at_;
         } else if (bytes_[at_] == '\n') {
             ++at_;
         }
@@ -81,7 +94,8 @@ private:
 bool IsPlainNumberText(std::string_view text) {
     text = TrimBlanks(text);
     size_t at = 0;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        ++at;
     const size_t integerEnd = SkipDigits(text, at);
     size_t mantissaEnd = integerEnd;
     size_t digits = integerEnd - at;
@@ -90,13 +104,16 @@ bool IsPlainNumberText(std::string_view text) {
         digits += fractionEnd - mantissaEnd - 1;
         mantissaEnd = fractionEnd;
     }
-    if (digits == 0) return false;
+    if (digits == 0)
+        return false;
     at = mantissaEnd;
     if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
         ++at;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
         const size_t exponentEnd = SkipDigits(text, at);
-        if (exponentEnd == at) return false;
+        if (exponentEnd == at)
+            return false;
         at = exponentEnd;
     }
     return at == text.size();
@@ -106,7 +123,8 @@ std::string LastInputsLine(std::string_view text, std::string_view pattern) {
     if (IsPlainNumberText(text)) {
         // A number beyond the double range is no number the window can compute with; it stays
         // as typed, like any other text.
-        if (const auto number = ReadNumber(text)) return FormatNumber(*number, pattern);
+        if (const auto number = ReadNumber(text))
+            return FormatNumber(*number, pattern);
     }
     return std::string(text);
 }
@@ -125,7 +143,8 @@ std::vector<std::string> DecodeLastInputs(std::string_view bytes, bool complete)
     ValueReader reader(bytes, complete);
     while (values.size() < kLastInputsLayout.size()) {
         auto value = reader.Next();
-        if (!value) break;
+        if (!value)
+            break;
         values.push_back(std::move(*value));
     }
     return values;

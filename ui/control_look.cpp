@@ -28,7 +28,8 @@ void SetEnabledColour(QPalette& palette, QPalette::ColorRole role, const QColor&
 }  // namespace
 
 void ApplyLook(QWidget& widget, const ControlSpec& spec) {
-    if (spec.fontPoints != kNoFont) widget.setFont(ControlFont(spec.fontPoints));
+    if (spec.fontPoints != kNoFont)
+        widget.setFont(ControlFont(spec.fontPoints));
     QPalette palette = widget.palette();
     switch (spec.look) {
         case ControlLook::LabelOnDrawing:

@@ -117,11 +117,14 @@ constexpr const ControlSpec& SpecOf(Control control) {
 // The control of a name in the table; Image1 for a name that is not there.
 constexpr Control ControlNamed(std::string_view name) {
     for (const ControlSpec& spec : kControls) {
-        if (spec.name == name) return spec.id;
+        if (spec.name == name)
+            return spec.id;
     }
     return Control::Image1;
 }
 
-constexpr bool IsTextBox(Control control) { return SpecOf(control).kind == ControlKind::TextBox; }
+constexpr bool IsTextBox(Control control) {
+    return SpecOf(control).kind == ControlKind::TextBox;
+}
 
 }  // namespace coppia

@@ -14,29 +14,34 @@ MainWindow::MainWindow(MessageSink& messages, LastInputsStore& lastInputs)
 }
 
 bool MainWindow::UserEdit(Control box, std::string_view text) {
-    if (!IsTextBox(box) || !state_.Enabled(box)) return false;
+    if (!IsTextBox(box) || !state_.Enabled(box))
+        return false;
     state_.SetText(box, text);
     return true;
 }
 
 void MainWindow::UserTypes(Control box, std::string_view text) {
     for (char c : text) {
-        if (!UserEdit(box, state_.Text(box) + c)) return;
+        if (!UserEdit(box, state_.Text(box) + c))
+            return;
     }
 }
 
 bool MainWindow::UserClick(Control control) {
     switch (control) {
         case Control::Calc:
-            if (!state_.Enabled(Control::Calc)) return false;
+            if (!state_.Enabled(Control::Calc))
+                return false;
             Main_Calc_Click();
             return true;
         case Control::UP:
-            if (!state_.Visible(Control::UP)) return false;
+            if (!state_.Visible(Control::UP))
+                return false;
             Main_UP_Click();
             return true;
         case Control::Down:
-            if (!state_.Visible(Control::Down)) return false;
+            if (!state_.Visible(Control::Down))
+                return false;
             Main_Down_Click();
             return true;
         default:
@@ -46,16 +51,26 @@ bool MainWindow::UserClick(Control control) {
 
 void MainWindow::RaiseChange(Control box) {
     switch (box) {
-        case Control::Vel: return Main_Vel_Change();
-        case Control::CarAla: return Main_CarAla_Change();
-        case Control::CordaAla: return Main_CordaAla_Change();
-        case Control::LungAlett: return Main_LungAlett_Change();
-        case Control::BrAlett: return Main_BrAlett_Change();
-        case Control::BrServ: return Main_BrServ_Change();
-        case Control::Ang: return Main_Ang_Change();
-        case Control::Corsa: return Main_Corsa_Change();
-        case Control::CordaAlett: return Main_CordaAlett_Change();
-        default: return;  // the result fields raise no handled event
+        case Control::Vel:
+            return Main_Vel_Change();
+        case Control::CarAla:
+            return Main_CarAla_Change();
+        case Control::CordaAla:
+            return Main_CordaAla_Change();
+        case Control::LungAlett:
+            return Main_LungAlett_Change();
+        case Control::BrAlett:
+            return Main_BrAlett_Change();
+        case Control::BrServ:
+            return Main_BrServ_Change();
+        case Control::Ang:
+            return Main_Ang_Change();
+        case Control::Corsa:
+            return Main_Corsa_Change();
+        case Control::CordaAlett:
+            return Main_CordaAlett_Change();
+        default:
+            return;  // the result fields raise no handled event
     }
 }
 
@@ -98,28 +113,38 @@ void MainWindow::Main_Calc_Click() {
     // Everything is read and computed first; then each refusal is met in the order of the
     // click's steps (chords, speed and loading, the rest), before anything on the window changes.
     TorqueInputs in;
-    const bool chordsRead = ReadFields(state_, {{Control::CordaAla, &in.CordaAla},
-                                                {Control::CordaAlett, &in.CordaAlett}});
+    const bool chordsRead = ReadFields(
+        state_, {{Control::CordaAla, &in.CordaAla}, {Control::CordaAlett, &in.CordaAlett}});
     const bool liftInputsRead =
         ReadFields(state_, {{Control::Vel, &in.Vel}, {Control::CarAla, &in.CarAla}});
-    const bool torqueInputsRead = ReadFields(
-        state_, {{Control::Ang, &in.Ang}, {Control::LungAlett, &in.LungAlett},
-                 {Control::BrServ, &in.BrServ}, {Control::BrAlett, &in.BrAlett}});
+    const bool torqueInputsRead = ReadFields(state_, {{Control::Ang, &in.Ang},
+                                                      {Control::LungAlett, &in.LungAlett},
+                                                      {Control::BrServ, &in.BrServ},
+                                                      {Control::BrAlett, &in.BrAlett}});
     const TorqueResult result = CalculateTorque(in, constants_);
     const TorqueOutcome outcome = result.Outcome;
 
-    if (!chordsRead) return ShowMessage(messages::NumberOutOfRange);
-    if (outcome == TorqueOutcome::RatioOutOfRange) return ShowMessage(messages::ChordRatioOutOfRange);
-    if (!liftInputsRead) return ShowMessage(messages::NumberOutOfRange);
-    if (outcome == TorqueOutcome::ZeroSpeed) return ShowMessage(messages::ZeroSpeed);
-    if (outcome == TorqueOutcome::LiftOutOfRange) return ShowMessage(messages::ResultOutOfRange);
-    if (!torqueInputsRead) return ShowMessage(messages::NumberOutOfRange);
-    if (outcome == TorqueOutcome::ZeroHornArm) return ShowMessage(messages::ZeroHornArm);
-    if (outcome == TorqueOutcome::TorqueOutOfRange) return ShowMessage(messages::ResultOutOfRange);
+    if (!chordsRead)
+        return ShowMessage(messages::NumberOutOfRange);
+    if (outcome == TorqueOutcome::RatioOutOfRange)
+        return ShowMessage(messages::ChordRatioOutOfRange);
+    if (!liftInputsRead)
+        return ShowMessage(messages::NumberOutOfRange);
+    if (outcome == TorqueOutcome::ZeroSpeed)
+        return ShowMessage(messages::ZeroSpeed);
+    if (outcome == TorqueOutcome::LiftOutOfRange)
+        return ShowMessage(messages::ResultOutOfRange);
+    if (!torqueInputsRead)
+        return ShowMessage(messages::NumberOutOfRange);
+    if (outcome == TorqueOutcome::ZeroHornArm)
+        return ShowMessage(messages::ZeroHornArm);
+    if (outcome == TorqueOutcome::TorqueOutOfRange)
+        return ShowMessage(messages::ResultOutOfRange);
 
     lastResult_ = result;
     state_.SetText(Control::Cp_Out, FormatNumber(result.LiftCoefficient, "#0.00"));
-    if (result.StallRisk) ShowMessage(messages::StallRisk);
+    if (result.StallRisk)
+        ShowMessage(messages::StallRisk);
     state_.SetText(Control::Coppia, FormatNumber(result.ServoTorque, "#00.00"));
     state_.SetEnabled(Control::Coppia, true);
     state_.SetEnabled(Control::Calc, false);
@@ -149,17 +174,31 @@ void MainWindow::InvalidateResults() {
     state_.SetEnabled(Control::Cp_Out, false);
 }
 
-void MainWindow::Main_Vel_Change() { InvalidateResults(); }
-void MainWindow::Main_CarAla_Change() { InvalidateResults(); }
-void MainWindow::Main_CordaAla_Change() { InvalidateResults(); }
-void MainWindow::Main_LungAlett_Change() { InvalidateResults(); }
-void MainWindow::Main_BrAlett_Change() { InvalidateResults(); }
-void MainWindow::Main_BrServ_Change() { InvalidateResults(); }
+void MainWindow::Main_Vel_Change() {
+    InvalidateResults();
+}
+void MainWindow::Main_CarAla_Change() {
+    InvalidateResults();
+}
+void MainWindow::Main_CordaAla_Change() {
+    InvalidateResults();
+}
+void MainWindow::Main_LungAlett_Change() {
+    InvalidateResults();
+}
+void MainWindow::Main_BrAlett_Change() {
+    InvalidateResults();
+}
+void MainWindow::Main_BrServ_Change() {
+    InvalidateResults();
+}
 
 void MainWindow::Main_Ang_Change() {
-    if (!state_.Enabled(Control::Ang)) return;
+    if (!state_.Enabled(Control::Ang))
+        return;
     const std::optional<double> typed = Read(Control::Ang);
-    if (!typed) return;
+    if (!typed)
+        return;
     double angle = *typed;
     switch (CheckDeflectionAngle(angle)) {
         case AngleCheck::AngleAboveMaximum:
@@ -176,15 +215,18 @@ void MainWindow::Main_Ang_Change() {
             break;
     }
     const std::optional<double> travel = TravelOnShownChord(angle);
-    if (!travel) return;
+    if (!travel)
+        return;
     state_.SetText(Control::Corsa, FormatNumber(*travel, "##0.0"));
     InvalidateResults();
 }
 
 void MainWindow::Main_Corsa_Change() {
-    if (!state_.Enabled(Control::Corsa)) return;
+    if (!state_.Enabled(Control::Corsa))
+        return;
     const std::optional<double> angle = AngleOfShownTravel();
-    if (!angle) return;
+    if (!angle)
+        return;
     // An angle derived from a travel is not limited.
     state_.SetText(Control::Ang, FormatNumber(*angle, "#0.0"));
     InvalidateResults();
@@ -194,13 +236,16 @@ void MainWindow::Main_CordaAlett_Change() {
     // The direction follows the flag of Corsa, whatever the flag of Ang.
     if (state_.Enabled(Control::Corsa)) {
         const std::optional<double> angle = AngleOfShownTravel();
-        if (!angle) return;
+        if (!angle)
+            return;
         state_.SetText(Control::Ang, FormatNumber(*angle, "#0.0"));
     } else {
         const std::optional<double> angle = Read(Control::Ang);
-        if (!angle) return;
+        if (!angle)
+            return;
         const std::optional<double> travel = TravelOnShownChord(*angle);
-        if (!travel) return;
+        if (!travel)
+            return;
         state_.SetText(Control::Corsa, FormatNumber(*travel, "#0.0"));
     }
     InvalidateResults();
@@ -209,13 +254,15 @@ void MainWindow::Main_CordaAlett_Change() {
 std::optional<double> MainWindow::AngleOfShownTravel() const {
     const std::optional<double> travel = Read(Control::Corsa);
     const std::optional<double> chord = Read(Control::CordaAlett);
-    if (!travel || !chord) return std::nullopt;
+    if (!travel || !chord)
+        return std::nullopt;
     return AngleFromTravel(*travel, *chord);
 }
 
 std::optional<double> MainWindow::TravelOnShownChord(double angle) const {
     const std::optional<double> chord = Read(Control::CordaAlett);
-    if (!chord) return std::nullopt;
+    if (!chord)
+        return std::nullopt;
     return TravelFromAngle(angle, *chord);
 }
 
@@ -223,7 +270,8 @@ void MainWindow::ReadLastInputs() {
     const std::vector<std::string> values = lastInputs_.ReadValues();
     for (size_t row = 0; row < values.size(); ++row) {
         const std::optional<double> number = ReadNumber(values[row]);
-        if (!number) return;  // reading ends at a value that cannot be converted
+        if (!number)
+            return;  // reading ends at a value that cannot be converted
         state_.SetText(ControlNamed(kLastInputsLayout[row].field), FormatPlainNumber(*number));
     }
 }
@@ -236,7 +284,9 @@ bool MainWindow::WriteLastInputs() {
     return lastInputs_.Write(texts);
 }
 
-std::optional<double> MainWindow::Read(Control box) const { return ReadNumber(state_.Text(box)); }
+std::optional<double> MainWindow::Read(Control box) const {
+    return ReadNumber(state_.Text(box));
+}
 
 void MainWindow::ShowMessage(const Message& message) {
     messages_.ShowMessage(message.text, message.title);

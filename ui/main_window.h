@@ -13,14 +13,16 @@ namespace coppia {
 // The behaviour of window Main, free of any toolkit: one method per event, named as the
 // events are named, working on MainWindowState. A view binds real widgets to it.
 class MainWindow {
-public:
+  public:
     MainWindow(MessageSink& messages, LastInputsStore& lastInputs);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
     const MainWindowState& State() const { return state_; }
     // For a view that follows every change as it happens.
-    void SetObserver(MainWindowState::Observer observer) { state_.SetObserver(std::move(observer)); }
+    void SetObserver(MainWindowState::Observer observer) {
+        state_.SetObserver(std::move(observer));
+    }
 
     // What the user does. An edit is one keystroke, or one paste, that leaves `text` in the box;
     // it is refused (false) by a disabled box and raises nothing when the text stays the same.
@@ -51,7 +53,7 @@ public:
     void ReadLastInputs();
     bool WriteLastInputs();
 
-private:
+  private:
     void RaiseChange(Control box);
     void InvalidateResults();
     void ShowMessage(const Message& message);

@@ -12,14 +12,16 @@ constexpr int kMaxNesting = 64;
 
 MainWindowState::MainWindowState() {
     for (const ControlSpec& spec : kControls) {
-        if (spec.kind == ControlKind::TextBox) At(spec.id).text = spec.initialText;
+        if (spec.kind == ControlKind::TextBox)
+            At(spec.id).text = spec.initialText;
     }
 }
 
 void MainWindowState::SetText(Control box, std::string_view text) {
     assert(IsTextBox(box));
     ControlState& state = At(box);
-    if (state.text == text) return;
+    if (state.text == text)
+        return;
     state.text = text;
     Notify(box);
     if (changeHandler_ && nesting_ < kMaxNesting) {
@@ -31,20 +33,23 @@ void MainWindowState::SetText(Control box, std::string_view text) {
 
 void MainWindowState::SetEnabled(Control control, bool enabled) {
     ControlState& state = At(control);
-    if (state.enabled == enabled) return;
+    if (state.enabled == enabled)
+        return;
     state.enabled = enabled;
     Notify(control);
 }
 
 void MainWindowState::SetVisible(Control control, bool visible) {
     ControlState& state = At(control);
-    if (state.visible == visible) return;
+    if (state.visible == visible)
+        return;
     state.visible = visible;
     Notify(control);
 }
 
 void MainWindowState::Notify(Control control) const {
-    if (observer_) observer_(control);
+    if (observer_)
+        observer_(control);
 }
 
 std::optional<DeflectionMode> MainWindowState::Mode() const {
@@ -52,8 +57,10 @@ std::optional<DeflectionMode> MainWindowState::Mode() const {
     const bool ang = Enabled(Control::Ang);
     const bool up = Visible(Control::UP);
     const bool down = Visible(Control::Down);
-    if (corsa && !ang && up && !down) return DeflectionMode::ByTravel;
-    if (ang && !corsa && down && !up) return DeflectionMode::ByAngle;
+    if (corsa && !ang && up && !down)
+        return DeflectionMode::ByTravel;
+    if (ang && !corsa && down && !up)
+        return DeflectionMode::ByAngle;
     return std::nullopt;
 }
 

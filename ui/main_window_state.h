@@ -19,7 +19,7 @@ enum class DeflectionMode { ByTravel, ByAngle };
 // A text written here that differs from the one shown runs the box's change handler at once,
 // nested inside the write; the write returns when that handler has ended. Flags raise nothing.
 class MainWindowState {
-public:
+  public:
     using ChangeHandler = std::function<void(Control)>;
     using Observer = std::function<void(Control)>;
 
@@ -43,7 +43,7 @@ public:
     bool ResultsCurrent() const;
     bool ResultsStale() const;
 
-private:
+  private:
     struct ControlState {
         std::string text;
         bool enabled = true;

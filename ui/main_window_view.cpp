@@ -79,7 +79,8 @@ void MainWindowView::Follow(Control control) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         const QString text = QString::fromStdString(state.Text(control));
         // Left alone when equal, so that the cursor of the box being typed into stays put.
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() != text)
+            edit->setText(text);
     }
     widget->setEnabled(state.Enabled(control));
     widget->setHidden(!state.Visible(control));
@@ -106,7 +107,8 @@ void MainWindowView::SetTabOrder() {
 
 void MainWindowView::CenterOnScreen() {
     const QScreen* screen = this->screen();
-    if (screen == nullptr) return;
+    if (screen == nullptr)
+        return;
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());

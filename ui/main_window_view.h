@@ -13,14 +13,14 @@ namespace coppia {
 // comes back to the widgets at once.
 class MainWindowView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MainWindowView(MainWindow& model, QWidget* parent = nullptr);
 
     QWidget* Widget(Control control) const { return widgets_[static_cast<std::size_t>(control)]; }
     // Places the window in the middle of the screen it is on.
     void CenterOnScreen();
 
-private:
+  private:
     QWidget* Create(const ControlSpec& spec);
     void Follow(Control control);
     void SetTabOrder();

@@ -25,7 +25,7 @@ inline constexpr Message NumberOutOfRange{"Numero Fuori Limite!!", "Errore Dato 
 
 // Shows a modal message with a single OK button and returns when the user has closed it.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void ShowMessage(std::string_view text, std::string_view title) = 0;
 };

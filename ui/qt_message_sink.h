@@ -8,11 +8,11 @@ namespace coppia {
 
 // Messages as modal Qt message boxes with one OK button.
 class QtMessageSink : public MessageSink {
-public:
+  public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     void ShowMessage(std::string_view text, std::string_view title) override;
 
-private:
+  private:
     QWidget* parent_ = nullptr;
 };
 

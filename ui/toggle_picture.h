@@ -9,19 +9,19 @@ namespace coppia {
 // acts as a click while it has the keyboard focus.
 class TogglePicture : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit TogglePicture(QWidget* parent = nullptr);
     void setPicture(const QPixmap& picture);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QPixmap picture_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 #include "engine/number_text.h"
@@ -15,6 +17,12 @@ struct TravelRow {
     double travel;
 };
 
+// Names the row in test listings.
+void PrintTo(const TravelRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.angle << " degrees on " << row.chord;
+}
+
 class TravelFromAngleTest : public testing::TestWithParam<TravelRow> {};
 
 TEST_P(TravelFromAngleTest, UsesThreePointOneFourOneFiveForPi) {
@@ -25,8 +33,7 @@ TEST_P(TravelFromAngleTest, UsesThreePointOneFourOneFiveForPi) {
 
 INSTANTIATE_TEST_SUITE_P(WorkedValues, TravelFromAngleTest,
                          testing::Values(TravelRow{20, 60, 20.83717}, TravelRow{60, 60, 59.99840},
-                                         TravelRow{-60, 60, -59.99840},
-                                         TravelRow{90, 50, 70.70904},
+                                         TravelRow{-60, 60, -59.99840}, TravelRow{90, 50, 70.70904},
                                          TravelRow{-20, 60, -20.83717},
                                          TravelRow{20, -60, -20.83717}, TravelRow{35, 0, 0},
                                          TravelRow{0, 60, 0}));
@@ -37,8 +44,8 @@ TEST(TravelFromAngleTest, FollowsTheStepsToTheLastBit) {
 }
 
 TEST(TravelFromAngleTest, FailsWhenAnIntermediateOverflows) {
-    EXPECT_FALSE(TravelFromAngle(20, 9e307).has_value());   // the doubled chord
-    EXPECT_FALSE(TravelFromAngle(6e307, 60).has_value());   // the angle times 3.1415
+    EXPECT_FALSE(TravelFromAngle(20, 9e307).has_value());  // the doubled chord
+    EXPECT_FALSE(TravelFromAngle(6e307, 60).has_value());  // the angle times 3.1415
     EXPECT_FALSE(TravelFromAngle(-6e307, 60).has_value());
     EXPECT_TRUE(TravelFromAngle(5e307, 60).has_value());
 }
@@ -48,6 +55,12 @@ struct AngleRow {
     double chord;
     double angle;
 };
+
+// Names the row in test listings.
+void PrintTo(const AngleRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.travel << " on " << row.chord;
+}
 
 class AngleFromTravelTest : public testing::TestWithParam<AngleRow> {};
 
@@ -69,11 +82,11 @@ TEST(AngleFromTravelTest, FollowsTheStepsToTheLastBit) {
 }
 
 TEST(AngleFromTravelTest, FailsWhereNoAngleIsGiven) {
-    EXPECT_FALSE(AngleFromTravel(20, 10).has_value());     // exactly twice the chord
+    EXPECT_FALSE(AngleFromTravel(20, 10).has_value());  // exactly twice the chord
     EXPECT_FALSE(AngleFromTravel(-20, 10).has_value());
     EXPECT_FALSE(AngleFromTravel(120.5, 60).has_value());  // longer than twice the chord
     EXPECT_FALSE(AngleFromTravel(-130, 60).has_value());
-    EXPECT_FALSE(AngleFromTravel(20, 0).has_value());      // zero chord, any travel
+    EXPECT_FALSE(AngleFromTravel(20, 0).has_value());  // zero chord, any travel
     EXPECT_FALSE(AngleFromTravel(0, 0).has_value());
     EXPECT_FALSE(AngleFromTravel(0, -0.0).has_value());
     EXPECT_FALSE(AngleFromTravel(1e308, 1e-308).has_value());  // the quotient overflows
@@ -99,21 +112,26 @@ struct CheckRow {
     AngleCheck check;
 };
 
+// Names the row in test listings.
+void PrintTo(const CheckRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.angle;
+}
+
 class CheckDeflectionAngleTest : public testing::TestWithParam<CheckRow> {};
 
 TEST_P(CheckDeflectionAngleTest, LimitsAreInclusive) {
     EXPECT_EQ(CheckDeflectionAngle(GetParam().angle), GetParam().check) << GetParam().angle;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, CheckDeflectionAngleTest,
-    testing::Values(CheckRow{60, AngleCheck::AngleWithinLimits},
-                    CheckRow{-60, AngleCheck::AngleWithinLimits},
-                    CheckRow{0, AngleCheck::AngleWithinLimits},
-                    CheckRow{60.0001, AngleCheck::AngleAboveMaximum},
-                    CheckRow{60.01, AngleCheck::AngleAboveMaximum},
-                    CheckRow{-60.0001, AngleCheck::AngleBelowMinimum},
-                    CheckRow{-1e300, AngleCheck::AngleBelowMinimum}));
+INSTANTIATE_TEST_SUITE_P(Limits, CheckDeflectionAngleTest,
+                         testing::Values(CheckRow{60, AngleCheck::AngleWithinLimits},
+                                         CheckRow{-60, AngleCheck::AngleWithinLimits},
+                                         CheckRow{0, AngleCheck::AngleWithinLimits},
+                                         CheckRow{60.0001, AngleCheck::AngleAboveMaximum},
+                                         CheckRow{60.01, AngleCheck::AngleAboveMaximum},
+                                         CheckRow{-60.0001, AngleCheck::AngleBelowMinimum},
+                                         CheckRow{-1e300, AngleCheck::AngleBelowMinimum}));
 
 }  // namespace
 }  // namespace coppia

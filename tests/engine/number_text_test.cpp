@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -14,6 +16,12 @@ struct ReadRow {
     double value;
 };
 
+// Names the row in test listings.
+void PrintTo(const ReadRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << '"' << row.text << '"';
+}
+
 class ReadNumberTest : public testing::TestWithParam<ReadRow> {};
 
 TEST_P(ReadNumberTest, ReadsTheLeadingNumber) {
@@ -24,20 +32,18 @@ TEST_P(ReadNumberTest, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadNumberTest,
-    testing::Values(ReadRow{"60", 60}, ReadRow{"20.0", 20}, ReadRow{"-20.0", -20},
-                    ReadRow{"+7.5", 7.5}, ReadRow{"1 2", 12}, ReadRow{" \t1\n2 ", 12},
-                    ReadRow{"- 5", -5}, ReadRow{"60 km/h", 60}, ReadRow{"1,5", 1},
-                    ReadRow{"1.2.3", 1.2}, ReadRow{".5", 0.5}, ReadRow{"-.5", -0.5},
-                    ReadRow{"5.", 5}, ReadRow{"1e3", 1000}, ReadRow{"1E3", 1000},
-                    ReadRow{"2.5e-1", 0.25}, ReadRow{"1E+2x", 100}, ReadRow{"1e", 1},
-                    ReadRow{"1e+", 1}, ReadRow{"1 e 2", 100}, ReadRow{"&H1F", 31},
-                    ReadRow{"&hff", 255}, ReadRow{"&O17", 15}, ReadRow{"&o8", 0},
-                    ReadRow{"&H", 0}, ReadRow{"&X12", 0}, ReadRow{"", 0}, ReadRow{"abc", 0},
-                    ReadRow{"-", 0}, ReadRow{"+", 0}, ReadRow{".", 0}, ReadRow{"E5", 0},
-                    ReadRow{"\r5", 0}, ReadRow{"1e-400", 0}, ReadRow{"0e999999999999", 0},
-                    ReadRow{"1.7976931348623157e308", 1.7976931348623157e308},
-                    ReadRow{"4.9e-324", 4.9e-324}, ReadRow{"0.1", 0.1},
-                    ReadRow{"00000000000000000000000000012.5", 12.5}));
+    testing::Values(
+        ReadRow{"60", 60}, ReadRow{"20.0", 20}, ReadRow{"-20.0", -20}, ReadRow{"+7.5", 7.5},
+        ReadRow{"1 2", 12}, ReadRow{" \t1\n2 ", 12}, ReadRow{"- 5", -5}, ReadRow{"60 km/h", 60},
+        ReadRow{"1,5", 1}, ReadRow{"1.2.3", 1.2}, ReadRow{".5", 0.5}, ReadRow{"-.5", -0.5},
+        ReadRow{"5.", 5}, ReadRow{"1e3", 1000}, ReadRow{"1E3", 1000}, ReadRow{"2.5e-1", 0.25},
+        ReadRow{"1E+2x", 100}, ReadRow{"1e", 1}, ReadRow{"1e+", 1}, ReadRow{"1 e 2", 100},
+        ReadRow{"&H1F", 31}, ReadRow{"&hff", 255}, ReadRow{"&O17", 15}, ReadRow{"&o8", 0},
+        ReadRow{"&H", 0}, ReadRow{"&X12", 0}, ReadRow{"", 0}, ReadRow{"abc", 0}, ReadRow{"-", 0},
+        ReadRow{"+", 0}, ReadRow{".", 0}, ReadRow{"E5", 0}, ReadRow{"\r5", 0}, ReadRow{"1e-400", 0},
+        ReadRow{"0e999999999999", 0}, ReadRow{"1.7976931348623157e308", 1.7976931348623157e308},
+        ReadRow{"4.9e-324", 4.9e-324}, ReadRow{"0.1", 0.1},
+        ReadRow{"00000000000000000000000000012.5", 12.5}));
 
 TEST(ReadNumberTest, ALoneSignReadsAsPositiveZero) {
     EXPECT_FALSE(std::signbit(*ReadNumber("-")));
@@ -64,6 +70,12 @@ struct FormatRow {
     const char* text;
 };
 
+// Names the row in test listings.
+void PrintTo(const FormatRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.value << " by " << row.pattern;
+}
+
 class FormatNumberTest : public testing::TestWithParam<FormatRow> {};
 
 TEST_P(FormatNumberTest, WritesThePattern) {
@@ -75,9 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
     Patterns, FormatNumberTest,
     testing::Values(FormatRow{12.25, "#00.0", "12.3"}, FormatRow{0.15, "#0.0", "0.2"},
                     FormatRow{0.5192016, "#00.00", "00.52"}, FormatRow{0.5192016, "#0.00", "0.52"},
-                    FormatRow{162.884, "#00.00", "162.88"}, FormatRow{-0.4236142, "#00.00", "-00.42"},
+                    FormatRow{162.884, "#00.00", "162.88"},
+                    FormatRow{-0.4236142, "#00.00", "-00.42"},
                     FormatRow{0.28799995, "#0.00", "0.29"}, FormatRow{2.5919996, "#0.00", "2.59"},
-                    FormatRow{0.0096018, "#00.00", "00.01"}, FormatRow{3.1757109, "#00.00", "03.18"},
+                    FormatRow{0.0096018, "#00.00", "00.01"},
+                    FormatRow{3.1757109, "#00.00", "03.18"},
                     FormatRow{0.1001724, "#00.00", "00.10"}, FormatRow{0, "#0.00", "0.00"},
                     FormatRow{60, "##0.0", "60.0"}, FormatRow{-60, "##0.0", "-60.0"},
                     FormatRow{5, "#00.0", "05.0"}, FormatRow{60, "#000.0", "060.0"},
@@ -110,24 +124,31 @@ struct PlainRow {
     const char* text;
 };
 
+// Names the row in test listings.
+void PrintTo(const PlainRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.value;
+}
+
 class FormatPlainNumberTest : public testing::TestWithParam<PlainRow> {};
 
 TEST_P(FormatPlainNumberTest, WritesTheShortestPlainText) {
     EXPECT_EQ(FormatPlainNumber(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, FormatPlainNumberTest,
-    testing::Values(PlainRow{50, "50"}, PlainRow{20.5, "20.5"}, PlainRow{0.5, "0.5"},
-                    PlainRow{-5, "-5"}, PlainRow{0, "0"}, PlainRow{-0.0, "0"},
-                    PlainRow{300, "300"}, PlainRow{0.1, "0.1"}, PlainRow{12.3, "12.3"},
-                    PlainRow{1.0 / 3, "0.333333333333333"}, PlainRow{0.00012, "0.00012"},
-                    PlainRow{123456789012345.0, "123456789012345"},
-                    PlainRow{1.5e20, "1.5E+20"}, PlainRow{-2e-9, "-2E-9"}));
+INSTANTIATE_TEST_SUITE_P(Values, FormatPlainNumberTest,
+                         testing::Values(PlainRow{50, "50"}, PlainRow{20.5, "20.5"},
+                                         PlainRow{0.5, "0.5"}, PlainRow{-5, "-5"}, PlainRow{0, "0"},
+                                         PlainRow{-0.0, "0"}, PlainRow{300, "300"},
+                                         PlainRow{0.1, "0.1"}, PlainRow{12.3, "12.3"},
+                                         PlainRow{1.0 / 3, "0.333333333333333"},
+                                         PlainRow{0.00012, "0.00012"},
+                                         PlainRow{123456789012345.0, "123456789012345"},
+                                         PlainRow{1.5e20, "1.5E+20"}, PlainRow{-2e-9, "-2E-9"}));
 
 TEST(FormatPlainNumberTest, LargeAndSmallTextsReadBackToFifteenDigits) {
-    for (double value : {1.5e20, 1.7976931348623157e308, 4.9e-324, 1.2345678901234567e-7,
-                         -9.87654321e25, 1e16}) {
+    for (double value :
+         {1.5e20, 1.7976931348623157e308, 4.9e-324, 1.2345678901234567e-7, -9.87654321e25, 1e16}) {
         const auto back = ReadNumber(FormatPlainNumber(value));
         ASSERT_TRUE(back.has_value()) << value;
         EXPECT_EQ(FormatNumber(*back, "#0.0"), FormatNumber(value, "#0.0")) << value;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace coppia {
@@ -21,7 +23,9 @@ TorqueInputs InitialInputs() {
     return in;
 }
 
-TorqueResult Calculate(const TorqueInputs& in) { return CalculateTorque(in, InitTorqueConstants()); }
+TorqueResult Calculate(const TorqueInputs& in) {
+    return CalculateTorque(in, InitTorqueConstants());
+}
 
 TEST(TorqueTest, InitialTextsGiveEveryIntermediateOfTheWorkedCase) {
     const TorqueResult r = Calculate(InitialInputs());
@@ -54,6 +58,12 @@ struct CaseRow {
     double effectiveAngle;
     double servoTorque;
 };
+
+// Names the row in test listings.
+void PrintTo(const CaseRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.name;
+}
 
 class TorqueCaseTest : public testing::TestWithParam<CaseRow> {};
 
@@ -90,8 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
                     in.CordaAla = 75;
                 },
                 TorqueOutcome::Complete, 0.28799995, false, 48.517354, 0.1984819},
-        CaseRow{"NoWingLoading", [](TorqueInputs& in) { in.CarAla = 0; },
-                TorqueOutcome::Complete, 0, false, 20, 0.4714079},
+        CaseRow{"NoWingLoading", [](TorqueInputs& in) { in.CarAla = 0; }, TorqueOutcome::Complete,
+                0, false, 20, 0.4714079},
         CaseRow{"SlowFlightWarnsButCompletes", [](TorqueInputs& in) { in.Vel = 20; },
                 TorqueOutcome::Complete, 2.5919996, true, 38.249317, 0.1001724},
         CaseRow{"NegativeDeflection", [](TorqueInputs& in) { in.Ang = -20.0; },
@@ -125,6 +135,12 @@ struct PolynomialRow {
     double hingeTimes1e10;
 };
 
+// Names the row in test listings.
+void PrintTo(const PolynomialRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << "ratio " << row.ratio;
+}
+
 class PolynomialTest : public testing::TestWithParam<PolynomialRow> {};
 
 TEST_P(PolynomialTest, AngleFactorAndHingeCoefficientMatchTheTable) {
@@ -152,6 +168,12 @@ struct FailureRow {
     TorqueOutcome outcome;
 };
 
+// Names the row in test listings.
+void PrintTo(const FailureRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.name;
+}
+
 class TorqueFailureTest : public testing::TestWithParam<FailureRow> {};
 
 TEST_P(TorqueFailureTest, ReportsInsteadOfANonFiniteNumber) {
@@ -162,40 +184,40 @@ TEST_P(TorqueFailureTest, ReportsInsteadOfANonFiniteNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Divisors, TorqueFailureTest,
-    testing::Values(
-        FailureRow{"BothChordsZero",
-                   [](TorqueInputs& in) {
-                       in.CordaAla = 0;
-                       in.CordaAlett = 0;
-                   },
-                   TorqueOutcome::RatioOutOfRange},
-        FailureRow{"WingChordZero", [](TorqueInputs& in) { in.CordaAla = 0; },
-                   TorqueOutcome::RatioOutOfRange},
-        FailureRow{"ZeroSpeed", [](TorqueInputs& in) { in.Vel = 0; }, TorqueOutcome::ZeroSpeed},
-        FailureRow{"ZeroSpeedAndNoLoading",
-                   [](TorqueInputs& in) {
-                       in.Vel = 0;
-                       in.CarAla = 0;
-                   },
-                   TorqueOutcome::ZeroSpeed},
-        FailureRow{"SpeedSquaredUnderflows", [](TorqueInputs& in) { in.Vel = 1e-200; },
-                   TorqueOutcome::LiftOutOfRange},
-        FailureRow{"HugeLoading",
-                   [](TorqueInputs& in) {
-                       in.CarAla = 1e308;
-                       in.Vel = 1;
-                   },
-                   TorqueOutcome::LiftOutOfRange},
-        FailureRow{"ZeroHornArm", [](TorqueInputs& in) { in.BrAlett = 0; },
-                   TorqueOutcome::ZeroHornArm},
-        FailureRow{"TorqueOverflows", [](TorqueInputs& in) { in.LungAlett = 1e308; },
-                   TorqueOutcome::TorqueOutOfRange},
-        FailureRow{"ZeroSpeedMetBeforeZeroArm",
-                   [](TorqueInputs& in) {
-                       in.Vel = 0;
-                       in.BrAlett = 0;
-                   },
-                   TorqueOutcome::ZeroSpeed}),
+    testing::Values(FailureRow{"BothChordsZero",
+                               [](TorqueInputs& in) {
+                                   in.CordaAla = 0;
+                                   in.CordaAlett = 0;
+                               },
+                               TorqueOutcome::RatioOutOfRange},
+                    FailureRow{"WingChordZero", [](TorqueInputs& in) { in.CordaAla = 0; },
+                               TorqueOutcome::RatioOutOfRange},
+                    FailureRow{"ZeroSpeed", [](TorqueInputs& in) { in.Vel = 0; },
+                               TorqueOutcome::ZeroSpeed},
+                    FailureRow{"ZeroSpeedAndNoLoading",
+                               [](TorqueInputs& in) {
+                                   in.Vel = 0;
+                                   in.CarAla = 0;
+                               },
+                               TorqueOutcome::ZeroSpeed},
+                    FailureRow{"SpeedSquaredUnderflows", [](TorqueInputs& in) { in.Vel = 1e-200; },
+                               TorqueOutcome::LiftOutOfRange},
+                    FailureRow{"HugeLoading",
+                               [](TorqueInputs& in) {
+                                   in.CarAla = 1e308;
+                                   in.Vel = 1;
+                               },
+                               TorqueOutcome::LiftOutOfRange},
+                    FailureRow{"ZeroHornArm", [](TorqueInputs& in) { in.BrAlett = 0; },
+                               TorqueOutcome::ZeroHornArm},
+                    FailureRow{"TorqueOverflows", [](TorqueInputs& in) { in.LungAlett = 1e308; },
+                               TorqueOutcome::TorqueOutOfRange},
+                    FailureRow{"ZeroSpeedMetBeforeZeroArm",
+                               [](TorqueInputs& in) {
+                                   in.Vel = 0;
+                                   in.BrAlett = 0;
+                               },
+                               TorqueOutcome::ZeroSpeed}),
     [](const testing::TestParamInfo<FailureRow>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,7 +17,7 @@ using Shown = RecordingMessages::Shown;
 
 // A loaded window with the angle entered, so that setting the chord leaves the angle alone.
 class CalcClickTest : public testing::Test {
-protected:
+  protected:
     CalcClickTest() : window(messages, lastInputs) {
         window.Main_Form_Load();
         window.UserClick(Control::UP);
@@ -47,6 +49,12 @@ struct ClickRow {
     Shown shown;
 };
 
+// Names the row in test listings.
+void PrintTo(const ClickRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.name;
+}
+
 class CalcClickCaseTest : public CalcClickTest, public testing::WithParamInterface<ClickRow> {};
 
 TEST_P(CalcClickCaseTest, ShowsTheResultsInTheirPatterns) {
@@ -60,22 +68,27 @@ TEST_P(CalcClickCaseTest, ShowsTheResultsInTheirPatterns) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedCases, CalcClickCaseTest,
-    testing::Values(
-        ClickRow{"Stall", {{Control::Vel, "20"}}, "2.59", "00.10",
-                 {RecordingMessages::Of(messages::StallRisk)}},
-        ClickRow{"LowestRatio", {{Control::CordaAlett, "7.5"}}, "0.29", "00.01", {}},
-        ClickRow{"HighestRatio", {{Control::CordaAlett, "240"}}, "0.29", "03.18", {}},
-        ClickRow{"NoLoading", {{Control::CarAla, "0"}}, "0.00", "00.47", {}},
-        ClickRow{"NegativeAngle", {{Control::Ang, "-20.0"}}, "0.29", "-00.42", {}},
-        ClickRow{"ManyIntegerDigits",
-                 {{Control::Vel, "300"},
-                  {Control::LungAlett, "800"},
-                  {Control::CordaAlett, "90"},
-                  {Control::BrServ, "20"},
-                  {Control::BrAlett, "10"},
-                  {Control::Ang, "30"}},
-                 "0.01", "162.88", {}},
-        ClickRow{"UnitsAfterTheNumber", {{Control::Vel, "60 km/h"}}, "0.29", "00.52", {}}),
+    testing::Values(ClickRow{"Stall",
+                             {{Control::Vel, "20"}},
+                             "2.59",
+                             "00.10",
+                             {RecordingMessages::Of(messages::StallRisk)}},
+                    ClickRow{"LowestRatio", {{Control::CordaAlett, "7.5"}}, "0.29", "00.01", {}},
+                    ClickRow{"HighestRatio", {{Control::CordaAlett, "240"}}, "0.29", "03.18", {}},
+                    ClickRow{"NoLoading", {{Control::CarAla, "0"}}, "0.00", "00.47", {}},
+                    ClickRow{"NegativeAngle", {{Control::Ang, "-20.0"}}, "0.29", "-00.42", {}},
+                    ClickRow{"ManyIntegerDigits",
+                             {{Control::Vel, "300"},
+                              {Control::LungAlett, "800"},
+                              {Control::CordaAlett, "90"},
+                              {Control::BrServ, "20"},
+                              {Control::BrAlett, "10"},
+                              {Control::Ang, "30"}},
+                             "0.01",
+                             "162.88",
+                             {}},
+                    ClickRow{
+                        "UnitsAfterTheNumber", {{Control::Vel, "60 km/h"}}, "0.29", "00.52", {}}),
     [](const testing::TestParamInfo<ClickRow>& info) { return std::string(info.param.name); });
 
 TEST_F(CalcClickTest, TheStallWarningComesAfterTheLiftAndBeforeTheTorque) {
@@ -119,6 +132,12 @@ struct RefusalRow {
     Message message;
 };
 
+// Names the row in test listings.
+void PrintTo(const RefusalRow& row, std::ostream* out) {
+    std::ostream& os = *out;
+    os << row.name;
+}
+
 class CalcRefusalTest : public CalcClickTest, public testing::WithParamInterface<RefusalRow> {};
 
 // A refused click shows its one message and changes nothing: no text, no flag.
@@ -129,7 +148,8 @@ TEST_P(CalcRefusalTest, ShowsOneMessageAndChangesNothing) {
     const int savesBefore = lastInputs.writes;
     std::vector<std::string> textsBefore;
     for (const ControlSpec& spec : kControls) {
-        if (IsTextBox(spec.id)) textsBefore.push_back(window.State().Text(spec.id));
+        if (IsTextBox(spec.id))
+            textsBefore.push_back(window.State().Text(spec.id));
     }
     const TorqueResult resultBefore = window.LastResult();
 
@@ -138,7 +158,8 @@ TEST_P(CalcRefusalTest, ShowsOneMessageAndChangesNothing) {
     EXPECT_EQ(messages.shown, Shown{RecordingMessages::Of(GetParam().message)});
     std::vector<std::string> textsAfter;
     for (const ControlSpec& spec : kControls) {
-        if (IsTextBox(spec.id)) textsAfter.push_back(window.State().Text(spec.id));
+        if (IsTextBox(spec.id))
+            textsAfter.push_back(window.State().Text(spec.id));
     }
     EXPECT_EQ(textsAfter, textsBefore);
     EXPECT_TRUE(window.State().ResultsStale());
@@ -149,30 +170,40 @@ TEST_P(CalcRefusalTest, ShowsOneMessageAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Refusals, CalcRefusalTest,
     testing::Values(
-        RefusalRow{"RatioBelowRange", {{Control::CordaAlett, "7.4"}}, messages::ChordRatioOutOfRange},
-        RefusalRow{"RatioAboveRange", {{Control::CordaAlett, "241"}}, messages::ChordRatioOutOfRange},
-        RefusalRow{"BothChordsCleared", {{Control::CordaAla, ""}, {Control::CordaAlett, ""}},
+        RefusalRow{
+            "RatioBelowRange", {{Control::CordaAlett, "7.4"}}, messages::ChordRatioOutOfRange},
+        RefusalRow{
+            "RatioAboveRange", {{Control::CordaAlett, "241"}}, messages::ChordRatioOutOfRange},
+        RefusalRow{"BothChordsCleared",
+                   {{Control::CordaAla, ""}, {Control::CordaAlett, ""}},
                    messages::ChordRatioOutOfRange},
         RefusalRow{"WingChordCleared", {{Control::CordaAla, ""}}, messages::ChordRatioOutOfRange},
         RefusalRow{"SpeedCleared", {{Control::Vel, ""}}, messages::ZeroSpeed},
         RefusalRow{"HornArmCleared", {{Control::BrAlett, "abc"}}, messages::ZeroHornArm},
         RefusalRow{"TorqueOverflows", {{Control::LungAlett, "1e308"}}, messages::ResultOutOfRange},
-        RefusalRow{"LiftOverflows", {{Control::CarAla, "1e308"}, {Control::Vel, "1"}},
+        RefusalRow{"LiftOverflows",
+                   {{Control::CarAla, "1e308"}, {Control::Vel, "1"}},
                    messages::ResultOutOfRange},
-        RefusalRow{"ChordBeyondTheDoubleRange", {{Control::CordaAla, "1e400"}},
+        RefusalRow{"ChordBeyondTheDoubleRange",
+                   {{Control::CordaAla, "1e400"}},
                    messages::NumberOutOfRange},
-        RefusalRow{"LengthBeyondTheDoubleRange", {{Control::LungAlett, "-1e400"}},
+        RefusalRow{"LengthBeyondTheDoubleRange",
+                   {{Control::LungAlett, "-1e400"}},
                    messages::NumberOutOfRange},
-        RefusalRow{"RatioBeforeZeroSpeed", {{Control::CordaAlett, "7.4"}, {Control::Vel, "0"}},
+        RefusalRow{"RatioBeforeZeroSpeed",
+                   {{Control::CordaAlett, "7.4"}, {Control::Vel, "0"}},
                    messages::ChordRatioOutOfRange},
         RefusalRow{"RatioBeforeAnUnreadableSpeed",
                    {{Control::CordaAlett, "7.4"}, {Control::Vel, "1e999"}},
                    messages::ChordRatioOutOfRange},
-        RefusalRow{"ZeroSpeedBeforeZeroArm", {{Control::Vel, "0"}, {Control::BrAlett, "0"}},
+        RefusalRow{"ZeroSpeedBeforeZeroArm",
+                   {{Control::Vel, "0"}, {Control::BrAlett, "0"}},
                    messages::ZeroSpeed},
         RefusalRow{"UnreadableSpeedBeforeZeroArm",
-                   {{Control::Vel, "1e999"}, {Control::BrAlett, "0"}}, messages::NumberOutOfRange},
-        RefusalRow{"UnreadableArmBeforeZeroArm", {{Control::BrServ, "9e999"}, {Control::BrAlett, "0"}},
+                   {{Control::Vel, "1e999"}, {Control::BrAlett, "0"}},
+                   messages::NumberOutOfRange},
+        RefusalRow{"UnreadableArmBeforeZeroArm",
+                   {{Control::BrServ, "9e999"}, {Control::BrAlett, "0"}},
                    messages::NumberOutOfRange},
         RefusalRow{"LiftOverflowBeforeAnUnreadableAngle",
                    {{Control::CarAla, "1e308"}, {Control::Vel, "1"}, {Control::Ang, "1e400"}},

@@ -13,10 +13,10 @@ namespace {
 TEST(MainWindowStateTest, StartsWithTheInitialTextsAndEveryFlagTrue) {
     const MainWindowState state;
     const std::vector<std::pair<Control, std::string>> texts = {
-        {Control::Corsa, "20"},     {Control::Cp_Out, "0"},    {Control::Coppia, "0"},
+        {Control::Corsa, "20"},      {Control::Cp_Out, "0"},      {Control::Coppia, "0"},
         {Control::LungAlett, "500"}, {Control::CordaAlett, "60"}, {Control::BrAlett, "18"},
-        {Control::Ang, "20.0"},     {Control::CarAla, "50"},   {Control::CordaAla, "300"},
-        {Control::BrServ, "12"},    {Control::Vel, "60"}};
+        {Control::Ang, "20.0"},      {Control::CarAla, "50"},     {Control::CordaAla, "300"},
+        {Control::BrServ, "12"},     {Control::Vel, "60"}};
     for (const auto& [box, text] : texts) {
         EXPECT_EQ(state.Text(box), text) << SpecOf(box).name;
         EXPECT_TRUE(state.Enabled(box)) << SpecOf(box).name;
@@ -38,7 +38,7 @@ TEST(MainWindowStateTest, TheTableListsEveryControlOnceInItsOwnRow) {
 }
 
 class ChangeRuleTest : public testing::Test {
-protected:
+  protected:
     ChangeRuleTest() {
         state.SetChangeHandler([this](Control box) { raised.push_back(box); });
     }

@@ -19,7 +19,7 @@ namespace coppia {
 namespace {
 
 class MainWindowViewTest : public testing::Test {
-protected:
+  protected:
     MainWindowViewTest() : model(messages, lastInputs), view(model) {
         model.Main_Form_Load();
         view.show();
@@ -42,7 +42,8 @@ TEST_F(MainWindowViewTest, EveryControlIsFoundByItsNameAtItsPlace) {
         QWidget* widget = view.findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr) << name.toStdString();
         const Geometry& g = spec.geometry;
-        EXPECT_EQ(widget->geometry(), QRect(g.left, g.top, g.width, g.height)) << name.toStdString();
+        EXPECT_EQ(widget->geometry(), QRect(g.left, g.top, g.width, g.height))
+            << name.toStdString();
     }
     EXPECT_EQ(view.findChild<QLabel*>("Label_V")->text(), "V  Km/h");
     EXPECT_EQ(view.findChild<QLabel*>("Label5")->text(), "- V è la velocità del modello");
@@ -110,6 +111,17 @@ TEST_F(MainWindowViewTest, FocusMovesInTheTableOrderOverTheControlsThatCanTakeIt
     // Ang, Coppia and Cp_Out are disabled and Down hidden at start.
     EXPECT_EQ(order, QStringList({"Vel", "BrServ", "CordaAla", "CarAla", "BrAlett", "CordaAlett",
                                   "LungAlett", "Calc", "Corsa", "UP", "Vel", "BrServ"}));
+}
+
+TEST_F(MainWindowViewTest, NumbersReadAndWriteWithAPointWhateverTheLocale) {
+    QLineEdit* vel = Edit("Vel");
+    vel->setFocus();
+    vel->selectAll();
+    QTest::keyClicks(vel, "60.5");
+    QTest::mouseClick(view.findChild<QPushButton*>("Calc"), Qt::LeftButton);
+    EXPECT_EQ(Edit("Cp_Out")->text(), "0.28");
+    EXPECT_EQ(*lastInputs.bytes,
+              "50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n20.0\r\n60.5\r\n");
 }
 
 TEST(QtMessageSinkTest, ShowsAModalBoxWithTheTextTitleAndOneOkButton) {

@@ -11,7 +11,7 @@ namespace coppia {
 
 // The last-inputs file held in memory, in the file's own bytes.
 class MemoryLastInputs : public LastInputsStore {
-public:
+  public:
     MemoryLastInputs() = default;
     explicit MemoryLastInputs(std::string fileBytes) : bytes(std::move(fileBytes)) {}
 
@@ -21,7 +21,8 @@ public:
     }
     bool Write(const LastInputsTexts& texts) override {
         ++writes;
-        if (failWrites) return false;
+        if (failWrites)
+            return false;
         bytes = EncodeLastInputs(texts);
         return true;
     }

@@ -11,12 +11,13 @@ namespace coppia {
 
 // Answers every message at once and keeps (text, title) in the order shown.
 class RecordingMessages : public MessageSink {
-public:
+  public:
     using Shown = std::vector<std::pair<std::string, std::string>>;
 
     void ShowMessage(std::string_view text, std::string_view title) override {
         shown.emplace_back(std::string(text), std::string(title));
-        if (onShow) onShow();
+        if (onShow)
+            onShow();
     }
 
     static std::pair<std::string, std::string> Of(const Message& message) {
