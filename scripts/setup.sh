@@ -1,7 +1,7 @@
 # Shared by ./run and ./test: installs what the build needs when it is missing, then
 # configures and builds into the folder given as $1. Sourced, not run.
 
-coppia_packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev locales fonts-dejavu-core)
+coppia_packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev locales fonts-liberation2)
 
 coppia_missing_packages() {
     local package

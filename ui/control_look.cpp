@@ -13,7 +13,12 @@ namespace {
 // The layout was designed at 96 dots per inch; sizing the fonts in pixels keeps every text
 // inside its box whatever DPI the desktop reports.
 QFont ControlFont(double points) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // Liberation Sans has the metrics of the face the layout was made for, and every caption and
+    // result fits its box in it; the build commands install it.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(true);
     return font;
@@ -56,17 +61,31 @@ void ApplyLook(QWidget& widget, const ControlSpec& spec) {
     widget.setPalette(palette);
 }
 
-QPixmap PictureFor(Control control) {
-    const Geometry& g = SpecOf(control).geometry;
-    if (control == Control::Image1) {
-        QPixmap drawing(g.width, g.height);
-        drawing.fill(Qt::black);
-        return drawing;
+QPixmap PictureFor(Control control, qreal devicePixelRatio) {
+    QString name;
+    switch (control) {
+        case Control::UP:
+            name = QStringLiteral("UpPicture");
+            break;
+        case Control::Down:
+            name = QStringLiteral("DownPicture");
+            break;
+        case Control::Image1:
+            name = QStringLiteral("WingDrawing");
+            break;
+        default:
+            return {};
     }
-    // A toggle's picture fills its box inside the one-pixel border.
-    QPixmap picture(g.width - 2, g.height - 2);
-    picture.fill(control == Control::UP ? QColor(230, 230, 230) : QColor(128, 128, 128));
+    const bool dense = devicePixelRatio > 1.0;
+    QPixmap picture(QStringLiteral(":/pictures/%1%2.bmp").arg(name, dense ? "@2x" : ""));
+    picture.setDevicePixelRatio(dense ? 2.0 : 1.0);
     return picture;
+}
+
+QIcon WindowIcon() {
+    QIcon icon(QStringLiteral(":/pictures/WindowIcon.ico"));
+    icon.addFile(QStringLiteral(":/pictures/WindowIcon-64.png"));
+    return icon;
 }
 
 }  // namespace coppia

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 #include "ui/controls.h"
@@ -11,7 +12,11 @@ namespace coppia {
 // Font, colours and frame of a control, from its row of the controls table.
 void ApplyLook(QWidget& widget, const ControlSpec& spec);
 
-// The picture a picture box or the image shows.
-QPixmap PictureFor(Control control);
+// The picture a picture box or the image shows, from the render made for the screen's pixel
+// density (1x or 2x); a null pixmap for other controls.
+QPixmap PictureFor(Control control, qreal devicePixelRatio);
+
+// The aeroplane of the title bar and the task bar.
+QIcon WindowIcon();
 
 }  // namespace coppia

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/control_look.h"
+#include "ui/sunken_field_style.h"
 #include "ui/toggle_picture.h"
 
 namespace coppia {
@@ -21,9 +22,11 @@ QString ToQString(std::string_view text) {
 }  // namespace
 
 MainWindowView::MainWindowView(MainWindow& model, QWidget* parent)
-    : QWidget(parent), model_(model) {
+    : QWidget(parent), model_(model), fieldStyle_(new SunkenFieldStyle()) {
+    fieldStyle_->setParent(this);
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(ToQString(kWindowTitle));
+    setWindowIcon(WindowIcon());
     setFixedSize(kClientWidth, kClientHeight);
 
     // Created back to front, so that each control lies over the ones listed after it.
@@ -47,6 +50,7 @@ QWidget* MainWindowView::Create(const ControlSpec& spec) {
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(this);
             edit->setAlignment(Qt::AlignCenter);
+            edit->setStyle(fieldStyle_);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { model_.UserEdit(id, text.toStdString()); });
             return edit;
@@ -58,15 +62,26 @@ QWidget* MainWindowView::Create(const ControlSpec& spec) {
         }
         case ControlKind::PictureBox: {
             auto* toggle = new TogglePicture(this);
-            toggle->setPicture(PictureFor(id));
-            connect(toggle, &TogglePicture::clicked, this, [this, id] { model_.UserClick(id); });
+            toggle->setPicture(PictureFor(id, devicePixelRatioF()));
+            connect(toggle, &TogglePicture::clicked, this, [this, id, toggle] {
+                const bool hadFocus = toggle->hasFocus();
+                model_.UserClick(id);
+                // The toggle hides itself; the keyboard stays on the one shown in its place.
+                if (!hadFocus)
+                    return;
+                for (Control shown : {Control::UP, Control::Down}) {
+                    if (model_.State().Visible(shown))
+                        Widget(shown)->setFocus(Qt::OtherFocusReason);
+                }
+            });
             return toggle;
         }
         case ControlKind::Label:
             return new QLabel(ToQString(spec.initialText), this);
         case ControlKind::Image: {
             auto* image = new QLabel(this);
-            image->setPixmap(PictureFor(id));
+            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            image->setPixmap(PictureFor(id, devicePixelRatioF()));
             return image;
         }
     }
@@ -82,8 +97,23 @@ void MainWindowView::Follow(Control control) {
         if (edit->text() != text)
             edit->setText(text);
     }
+    const bool usable = state.Enabled(control) && state.Visible(control);
+    if (!usable && widget->hasFocus())
+        PassFocusOn(widget);
     widget->setEnabled(state.Enabled(control));
     widget->setHidden(!state.Visible(control));
+}
+
+void MainWindowView::PassFocusOn(QWidget* leaving) {
+    // Left to Qt, the focus would arrive as if by Tab and select the whole text of the next
+    // field: after "CALCOLA" that would show the new torque highlighted instead of red.
+    for (QWidget* next = leaving->nextInFocusChain(); next != leaving;
+         next = next->nextInFocusChain()) {
+        if (next->isEnabled() && next->isVisibleTo(this) && (next->focusPolicy() & Qt::TabFocus)) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void MainWindowView::SetTabOrder() {
@@ -103,6 +133,20 @@ void MainWindowView::SetTabOrder() {
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(Widget(focusable[i - 1]->id), Widget(focusable[i]->id));
     }
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+    // The screen, and with it the pixel density, is known for sure only now.
+    RefreshPictures();
+    QWidget::showEvent(event);
+}
+
+void MainWindowView::RefreshPictures() {
+    const qreal ratio = devicePixelRatioF();
+    for (Control toggle : {Control::UP, Control::Down}) {
+        static_cast<TogglePicture*>(Widget(toggle))->setPicture(PictureFor(toggle, ratio));
+    }
+    static_cast<QLabel*>(Widget(Control::Image1))->setPixmap(PictureFor(Control::Image1, ratio));
 }
 
 void MainWindowView::CenterOnScreen() {

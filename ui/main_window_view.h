@@ -6,6 +6,8 @@
 #include "ui/controls.h"
 #include "ui/main_window.h"
 
+class QStyle;
+
 namespace coppia {
 
 // The real window: one Qt widget per control of the table, each named after its control,
@@ -20,12 +22,19 @@ class MainWindowView : public QWidget {
     // Places the window in the middle of the screen it is on.
     void CenterOnScreen();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    void RefreshPictures();
     QWidget* Create(const ControlSpec& spec);
     void Follow(Control control);
+    // Moves the keyboard focus from a control about to be disabled or hidden to the next one.
+    void PassFocusOn(QWidget* leaving);
     void SetTabOrder();
 
     MainWindow& model_;
+    QStyle* fieldStyle_;
     std::array<QWidget*, kControlCount> widgets_{};
 };
 

@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include "tests/ui/memory_last_inputs.h"
 #include "tests/ui/recording_messages.h"
+#include "ui/controls.h"
 #include "ui/qt_message_sink.h"
 
 namespace coppia {
@@ -122,6 +124,137 @@ TEST_F(MainWindowViewTest, NumbersReadAndWriteWithAPointWhateverTheLocale) {
     EXPECT_EQ(Edit("Cp_Out")->text(), "0.28");
     EXPECT_EQ(*lastInputs.bytes,
               "50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n20.0\r\n60.5\r\n");
+}
+
+// Counts the pixels of a widget's grab that the predicate picks.
+template <typename Pick>
+int CountPixels(QWidget* widget, Pick pick) {
+    const QImage image = widget->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) count += pick(QColor(image.pixel(x, y)));
+    }
+    return count;
+}
+
+bool IsRed(const QColor& c) {
+    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+}
+
+TEST_F(MainWindowViewTest, AfterCalcolaTheFocusMovesOnWithoutSelectingTheTorque) {
+    auto* calc = view.findChild<QPushButton*>("Calc");
+    QApplication::setActiveWindow(&view);
+    calc->setFocus();
+    QTest::keyClick(calc, Qt::Key_Space);
+    EXPECT_FALSE(calc->isEnabled());
+    ASSERT_EQ(QApplication::focusWidget(), Edit("Coppia"));
+    EXPECT_FALSE(Edit("Coppia")->hasSelectedText());
+}
+
+TEST_F(MainWindowViewTest, AFocusedToggleHandsTheFocusToTheOtherOne) {
+    QApplication::setActiveWindow(&view);
+    QWidget* up = view.findChild<QWidget*>("UP");
+    up->setFocus();
+    QTest::keyClick(up, Qt::Key_Space);
+    EXPECT_EQ(model.State().Mode(), DeflectionMode::ByAngle);
+    EXPECT_EQ(QApplication::focusWidget(), view.findChild<QWidget*>("Down"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(model.State().Mode(), DeflectionMode::ByTravel);
+    EXPECT_EQ(QApplication::focusWidget(), up);
+}
+
+TEST_F(MainWindowViewTest, OpensCentredWithAFixedClientArea) {
+    view.CenterOnScreen();
+    const QRect screen = view.screen()->availableGeometry();
+    EXPECT_LE((view.frameGeometry().center() - screen.center()).manhattanLength(), 2);
+    EXPECT_EQ(view.minimumSize(), QSize(639, 374));
+    EXPECT_EQ(view.maximumSize(), QSize(639, 374));
+}
+
+TEST_F(MainWindowViewTest, LabelsAreWhiteTextOnBlack) {
+    for (const ControlSpec& spec : kControls) {
+        if (spec.kind != ControlKind::Label)
+            continue;
+        QWidget* label =
+            view.findChild<QWidget*>(QString::fromUtf8(spec.name.data(), spec.name.size()));
+        const int coloured = CountPixels(
+            label, [](const QColor& c) { return c.red() != c.green() || c.green() != c.blue(); });
+        const int white = CountPixels(label, [](const QColor& c) { return c.lightness() > 240; });
+        const int black = CountPixels(label, [](const QColor& c) { return c.lightness() < 15; });
+        EXPECT_EQ(coloured, 0) << spec.name;
+        EXPECT_GT(white, 10) << spec.name;
+        EXPECT_GT(black, white) << spec.name;
+    }
+}
+
+TEST_F(MainWindowViewTest, ResultsAreRedWhileCurrentAndGreyWhileStale) {
+    QWidget* coppia = Edit("Coppia");
+    QWidget* cpOut = Edit("Cp_Out");
+    EXPECT_EQ(CountPixels(coppia, IsRed), 0);
+    EXPECT_EQ(CountPixels(cpOut, IsRed), 0);
+    QTest::mouseClick(view.findChild<QPushButton*>("Calc"), Qt::LeftButton);
+    EXPECT_GT(CountPixels(coppia, IsRed), 20);
+    EXPECT_GT(CountPixels(cpOut, IsRed), 10);
+    EXPECT_GT(CountPixels(coppia, [](const QColor& c) { return c == Qt::white; }), 500);
+
+    model.UserEdit(Control::Vel, "61");
+    EXPECT_EQ(CountPixels(coppia, IsRed), 0);
+    EXPECT_EQ(CountPixels(cpOut, IsRed), 0);
+    EXPECT_GT(CountPixels(coppia,
+                          [](const QColor& c) {
+                              return c.lightness() > 100 && c.lightness() < 200 &&
+                                     c.saturation() < 30;
+                          }),
+              5)
+        << "the stale torque is shown grey";
+}
+
+// The lit panel (light grey with red) lies towards the field being entered.
+void ExpectLitHalf(QWidget* toggle, bool upper) {
+    const QImage image = toggle->grab().toImage();
+    const int half = image.height() / 2;
+    int litTop = 0, litBottom = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool lit = QColor(image.pixel(x, y)) == QColor(230, 230, 230);
+            (y < half ? litTop : litBottom) += lit;
+        }
+    }
+    if (upper) {
+        EXPECT_GT(litTop, 100);
+        EXPECT_EQ(litBottom, 0);
+    } else {
+        EXPECT_EQ(litTop, 0);
+        EXPECT_GT(litBottom, 100);
+    }
+}
+
+TEST_F(MainWindowViewTest, TheVisibleToggleLightsTheHalfTowardsTheFieldEntered) {
+    ASSERT_EQ(model.State().Mode(), DeflectionMode::ByTravel);
+    ExpectLitHalf(view.findChild<QWidget*>("UP"), true);
+    model.UserClick(Control::UP);
+    ASSERT_EQ(model.State().Mode(), DeflectionMode::ByAngle);
+    ExpectLitHalf(view.findChild<QWidget*>("Down"), false);
+}
+
+TEST_F(MainWindowViewTest, ControlsListedFirstLieInFront) {
+    const QObjectList children = view.children();
+    const auto depth = [&](Control control) { return children.indexOf(view.Widget(control)); };
+    for (std::size_t front = 0; front < kControls.size(); ++front) {
+        for (std::size_t back = front + 1; back < kControls.size(); ++back) {
+            EXPECT_GT(depth(kControls[front].id), depth(kControls[back].id))
+                << kControls[front].name << " behind " << kControls[back].name;
+        }
+    }
+}
+
+TEST_F(MainWindowViewTest, PicturesAreRenderedForTheScreensPixelDensity) {
+    const qreal ratio = view.devicePixelRatioF();
+    const QPixmap drawing = view.findChild<QLabel*>("Image1")->pixmap();
+    EXPECT_EQ(drawing.devicePixelRatio(), ratio > 1 ? 2.0 : 1.0);
+    EXPECT_EQ(drawing.deviceIndependentSize().toSize(), QSize(640, 374));
+    EXPECT_EQ(drawing.width(), ratio > 1 ? 1280 : 640);
+    EXPECT_FALSE(view.windowIcon().isNull());
 }
 
 TEST(QtMessageSinkTest, ShowsAModalBoxWithTheTextTitleAndOneOkButton) {
