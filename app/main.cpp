@@ -7,6 +7,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("coppia"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.coppia.coppia"));
     coppia::QtMessageSink messages;
     coppia::LastInputsFile lastInputs(coppia::LastInputsPath());
     coppia::MainWindow model(messages, lastInputs);

@@ -1,19 +1,23 @@
 # Shared by ./run and ./test: installs what the build needs when it is missing, then
 # configures and builds into the folder given as $1. Sourced, not run.
 
-coppia_packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev locales fonts-liberation2)
+coppia_packages=(cmake g++ make qt6-base-dev libgl-dev locales fonts-liberation2)
+# What only the tests need: GoogleTest, and the tools that check the installed desktop files
+# and build the Debian package.
+coppia_test_packages=(libgtest-dev desktop-file-utils appstream dpkg-dev file)
 
 coppia_missing_packages() {
     local package
-    for package in "${coppia_packages[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             echo "$package"
     done
 }
 
+# Installs the given Debian packages that are not installed yet.
 coppia_install_packages() {
     local missing
-    missing=$(coppia_missing_packages)
+    missing=$(coppia_missing_packages "$@")
     [ -z "$missing" ] && return 0
     local sudo=""
     if [ "$(id -u)" -ne 0 ]; then

@@ -36,6 +36,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent)
         const Geometry& g = spec->geometry;
         widget->setGeometry(g.left, g.top, g.width, g.height);
         ApplyLook(*widget, *spec);
+        Describe(*widget, *spec);
         widgets_[static_cast<std::size_t>(spec->id)] = widget;
     }
     SetTabOrder();
@@ -86,6 +87,18 @@ QWidget* MainWindowView::Create(const ControlSpec& spec) {
         }
     }
     return new QWidget(this);
+}
+
+void MainWindowView::Describe(QWidget& widget, const ControlSpec& spec) {
+    // Most fields have no caption on the screen: their dimension line in the drawing tells
+    // a sighted user what they are, and this tells everyone else.
+    const QString name = ToQString(spec.accessibleName);
+    const QString unit = ToQString(spec.accessibleDescription);
+    widget.setAccessibleName(name);
+    widget.setAccessibleDescription(unit);
+    if (spec.kind == ControlKind::TextBox) {
+        widget.setToolTip(unit.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, unit));
+    }
 }
 
 void MainWindowView::Follow(Control control) {

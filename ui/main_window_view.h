@@ -28,6 +28,7 @@ class MainWindowView : public QWidget {
   private:
     void RefreshPictures();
     QWidget* Create(const ControlSpec& spec);
+    static void Describe(QWidget& widget, const ControlSpec& spec);
     void Follow(Control control);
     // Moves the keyboard focus from a control about to be disabled or hidden to the next one.
     void PassFocusOn(QWidget* leaving);

@@ -16,6 +16,15 @@ void SunkenFieldStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
         case PE_PanelLineEdit: {
             const QBrush background = option->palette.brush(QPalette::Base);
             qDrawWinPanel(painter, option->rect, option->palette, true, &background);
+            // A caret alone is easy to lose among eleven boxes: the focused one is outlined too.
+            if (option->state & State_HasFocus) {
+                painter->save();
+                painter->setPen(option->palette.color(QPalette::Highlight));
+                painter->setBrush(Qt::NoBrush);
+                painter->drawRect(option->rect.adjusted(kBevelWidth, kBevelWidth,
+                                                        -kBevelWidth - 1, -kBevelWidth - 1));
+                painter->restore();
+            }
             return;
         }
         case PE_FrameLineEdit:

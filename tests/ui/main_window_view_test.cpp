@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,6 +170,38 @@ TEST_F(MainWindowViewTest, OpensCentredWithAFixedClientArea) {
     EXPECT_LE((view.frameGeometry().center() - screen.center()).manhattanLength(), 2);
     EXPECT_EQ(view.minimumSize(), QSize(639, 374));
     EXPECT_EQ(view.maximumSize(), QSize(639, 374));
+}
+
+TEST_F(MainWindowViewTest, EveryFocusableControlTellsAScreenReaderWhatItIs) {
+    for (const ControlSpec& spec : kControls) {
+        const bool focusable = spec.kind == ControlKind::TextBox ||
+                               spec.kind == ControlKind::CommandButton ||
+                               spec.kind == ControlKind::PictureBox;
+        if (!focusable)
+            continue;
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(view.Widget(spec.id));
+        ASSERT_NE(accessible, nullptr) << spec.name;
+        const QString name = accessible->text(QAccessible::Name);
+        const QString description = accessible->text(QAccessible::Description);
+        EXPECT_FALSE(name.isEmpty()) << spec.name;
+        EXPECT_FALSE(description.isEmpty()) << spec.name;
+        if (spec.kind == ControlKind::TextBox) {
+            EXPECT_EQ(view.Widget(spec.id)->toolTip(), name + " (" + description + ")")
+                << spec.name;
+        }
+    }
+    QAccessibleInterface* chord = QAccessible::queryAccessibleInterface(Edit("CordaAlett"));
+    EXPECT_EQ(chord->text(QAccessible::Name), "Corda media dell'alettone");
+    EXPECT_EQ(chord->text(QAccessible::Description), "millimetri");
+}
+
+TEST_F(MainWindowViewTest, TheResultFieldsAnnounceTheirValue) {
+    QTest::mouseClick(view.findChild<QPushButton*>("Calc"), Qt::LeftButton);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Edit("Coppia"))->text(QAccessible::Value),
+              "00.52");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Edit("Cp_Out"))->text(QAccessible::Value),
+              "0.29");
 }
 
 TEST_F(MainWindowViewTest, LabelsAreWhiteTextOnBlack) {

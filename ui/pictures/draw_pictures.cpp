@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     bool ok = true;
     ok &= Save(DrawIcon(32), folder, "WindowIcon.ico");
+    ok &= Save(DrawIcon(32), folder, "WindowIcon-32.png");
     for (int size : {64, 128, 256})
         ok &= Save(DrawIcon(size), folder, QString("WindowIcon-%1.png").arg(size));
     ok &= Save(DrawToggle(true), folder, "UpPicture.bmp");
