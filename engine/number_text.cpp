@@ -138,18 +138,25 @@ SignificantDigits ParseScientific(std::string_view text) {
     return out;
 }
 
-SignificantDigits FifteenDigits(double magnitude) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
-    return ParseScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
-}
-
 // As few digits as read back to exactly this double.
 SignificantDigits ShortestDigits(double magnitude) {
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    return ParseScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
+}
+
+// The value to 15 significant digits. Within 5e-15 of the largest double those digits round
+// past it and could never be read back; there the digits that reproduce the value exactly
+// are taken instead.
+SignificantDigits FifteenDigits(double magnitude) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    double readBack = 0;
+    if (std::from_chars(buffer, result.ptr, readBack).ec == std::errc::result_out_of_range) {
+        return ShortestDigits(magnitude);
+    }
     return ParseScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
 }
 
@@ -265,12 +272,6 @@ std::string FormatPlainNumber(double value) {
     std::string text = value < 0 ? "-" : "";
     if (integerCount < -4 || integerCount > 15) {
         text += ExponentText(digits, significant.exponent);
-        // Near the top of the range 15 digits can round past the largest double; the digits
-        // that reproduce the value exactly always read back.
-        if (!ReadNumber(text).has_value()) {
-            const SignificantDigits exact = ShortestDigits(std::fabs(value));
-            text = (value < 0 ? "-" : "") + ExponentText(exact.digits, exact.exponent);
-        }
     } else if (integerCount <= 0) {
         text += "0." + std::string(static_cast<size_t>(-integerCount), '0') + digits;
     } else if (integerCount >= digitCount) {

@@ -2,9 +2,10 @@
 # configures and builds into the folder given as $1. Sourced, not run.
 
 coppia_packages=(cmake g++ make qt6-base-dev libgl-dev locales fonts-liberation2)
-# What only the tests need: GoogleTest, and the tools that check the installed desktop files
-# and build the Debian package.
-coppia_test_packages=(libgtest-dev desktop-file-utils appstream dpkg-dev file)
+# What only the tests need: GoogleTest; the tools that check the installed desktop files and
+# build the Debian package; clang with its sanitizer and libFuzzer runtimes.
+coppia_test_packages=(libgtest-dev desktop-file-utils appstream dpkg-dev file
+                      clang libclang-rt-14-dev)
 
 coppia_missing_packages() {
     local package

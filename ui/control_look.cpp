@@ -83,7 +83,9 @@ QPixmap PictureFor(Control control, qreal devicePixelRatio) {
 }
 
 QIcon WindowIcon() {
-    QIcon icon(QStringLiteral(":/pictures/WindowIcon.ico"));
+    // The PNG renders hold the same pixels as WindowIcon.ico; reading them needs no image
+    // plugin, which would cost the start-up a plugin search.
+    QIcon icon(QStringLiteral(":/pictures/WindowIcon-32.png"));
     icon.addFile(QStringLiteral(":/pictures/WindowIcon-64.png"));
     return icon;
 }

@@ -1,14 +1,9 @@
 #include "ui/main_window_state.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace coppia {
-
-namespace {
-// The angle and travel chains end after a few writes; this depth is never reached by them and
-// only stops a runaway from exhausting the stack.
-constexpr int kMaxNesting = 64;
-}  // namespace
 
 MainWindowState::MainWindowState() {
     for (const ControlSpec& spec : kControls) {
@@ -26,6 +21,7 @@ void MainWindowState::SetText(Control box, std::string_view text) {
     Notify(box);
     if (changeHandler_ && nesting_ < kMaxNesting) {
         ++nesting_;
+        deepestNesting_ = std::max(deepestNesting_, nesting_);
         changeHandler_(box);
         --nesting_;
     }

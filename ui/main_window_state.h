@@ -23,6 +23,10 @@ class MainWindowState {
     using ChangeHandler = std::function<void(Control)>;
     using Observer = std::function<void(Control)>;
 
+    // The angle and travel chains end after a few writes; this depth is never reached by them
+    // and only stops a runaway from exhausting the stack.
+    static constexpr int kMaxNesting = 64;
+
     MainWindowState();
 
     const std::string& Text(Control box) const { return At(box).text; }
@@ -42,6 +46,8 @@ class MainWindowState {
     std::optional<DeflectionMode> Mode() const;
     bool ResultsCurrent() const;
     bool ResultsStale() const;
+    // How deep change handlers have ever run inside one another.
+    int DeepestNesting() const { return deepestNesting_; }
 
   private:
     struct ControlState {
@@ -60,6 +66,7 @@ class MainWindowState {
     ChangeHandler changeHandler_;
     Observer observer_;
     int nesting_ = 0;
+    int deepestNesting_ = 0;
 };
 
 }  // namespace coppia

@@ -62,8 +62,8 @@ QWidget* MainWindowView::Create(const ControlSpec& spec) {
             return button;
         }
         case ControlKind::PictureBox: {
+            // Its picture comes when the window is shown and its pixel density is known.
             auto* toggle = new TogglePicture(this);
-            toggle->setPicture(PictureFor(id, devicePixelRatioF()));
             connect(toggle, &TogglePicture::clicked, this, [this, id, toggle] {
                 const bool hadFocus = toggle->hasFocus();
                 model_.UserClick(id);
@@ -82,7 +82,6 @@ QWidget* MainWindowView::Create(const ControlSpec& spec) {
         case ControlKind::Image: {
             auto* image = new QLabel(this);
             image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            image->setPixmap(PictureFor(id, devicePixelRatioF()));
             return image;
         }
     }

@@ -21,8 +21,8 @@ void SunkenFieldStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
                 painter->save();
                 painter->setPen(option->palette.color(QPalette::Highlight));
                 painter->setBrush(Qt::NoBrush);
-                painter->drawRect(option->rect.adjusted(kBevelWidth, kBevelWidth,
-                                                        -kBevelWidth - 1, -kBevelWidth - 1));
+                painter->drawRect(option->rect.adjusted(kBevelWidth, kBevelWidth, -kBevelWidth - 1,
+                                                        -kBevelWidth - 1));
                 painter->restore();
             }
             return;

@@ -112,6 +112,15 @@ TEST(FormatNumberTest, HashPatternsAgree) {
     }
 }
 
+TEST(FormatNumberTest, TheLargestDoublesReadBack) {
+    // Fifteen digits of these would round past the largest double.
+    for (double value : {1.7976931348623157e308, 1.7976931348623153e308, -1.797693134862315e308}) {
+        const std::string text = FormatNumber(value, "#000.0");
+        ASSERT_TRUE(ReadNumber(text).has_value()) << value;
+        EXPECT_NEAR(*ReadNumber(text), value, std::fabs(value) * 1e-14);
+    }
+}
+
 TEST(FormatNumberTest, WritesHugeValuesWhole) {
     const std::string text = FormatNumber(1e308, "#00.00");
     EXPECT_EQ(text.size(), 309u + 3u);

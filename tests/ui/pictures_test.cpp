@@ -218,7 +218,7 @@ TEST(LayoutTest, NoInputFieldOverlapsAnotherControl) {
 // ------------------------------------------------------------------- the icon
 
 TEST(WindowIconTest, IsAn8BitIconWithAFullPaletteAndNoTransparentPixel) {
-    const QByteArray ico = Bytes(":/pictures/WindowIcon.ico");
+    const QByteArray ico = Bytes(COPPIA_PICTURES_DIR "/WindowIcon.ico");
     ASSERT_GE(ico.size(), 6 + 16 + 40 + 1024 + 1024 + 128);
     EXPECT_EQ(U16(ico, 2), 1u);  // an icon
     EXPECT_EQ(U16(ico, 4), 1u);  // one image
@@ -232,7 +232,7 @@ TEST(WindowIconTest, IsAn8BitIconWithAFullPaletteAndNoTransparentPixel) {
     const QByteArray mask = ico.right(32 * 4);
     EXPECT_EQ(mask, QByteArray(32 * 4, '\0'));
 
-    const QImage icon(":/pictures/WindowIcon.ico");
+    const QImage icon(COPPIA_PICTURES_DIR "/WindowIcon.ico");
     ASSERT_EQ(icon.size(), QSize(32, 32));
     EXPECT_FALSE(icon.hasAlphaChannel() &&
                  !icon.convertToFormat(QImage::Format_ARGB32).pixelColor(0, 0).alpha());
@@ -240,6 +240,9 @@ TEST(WindowIconTest, IsAn8BitIconWithAFullPaletteAndNoTransparentPixel) {
     EXPECT_EQ(icon.pixel(15, 1) & 0xffffff, 0xffff00u);   // the propeller
     EXPECT_EQ(icon.pixel(15, 12) & 0xffffff, 0x00ffffu);  // the canopy
     EXPECT_EQ(icon.pixel(2, 12) & 0xffffff, 0xb38b8bu);   // the wing
+    // The window shows the PNG render of the same pixels.
+    EXPECT_EQ(QImage(":/pictures/WindowIcon-32.png").convertToFormat(QImage::Format_RGB32),
+              icon.convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

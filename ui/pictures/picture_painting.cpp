@@ -60,7 +60,6 @@ const QColor kHinge(0, 102, 0);
 const QColor kPushrod(0, 102, 102);
 
 // The wing in oblique view: near end at the lower left, tip at the upper right.
-const QPointF kLeadingNear(65, 306);
 const QPointF kLeadingTip(370, 68);
 const QPointF kTrailingTip(595, 70);
 const QPointF kFixedTrailingStart(482, 151);  // where the aileron ends and the fixed edge runs on

@@ -1,0 +1,109 @@
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "engine/number_text.h"
+#include "engine/torque.h"
+#include "settings/last_inputs_file.h"
+#include "settings/last_inputs_format.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using namespace coppia;
+
+const LastInputsTexts kInitialTexts = {"50", "300", "60", "12", "18", "500", "20.0", "60"};
+
+void BM_CalculateTorque(benchmark::State& state) {
+    const TorqueConstants constants = InitTorqueConstants();
+    TorqueInputs in{300, 60, 60, 50, 20, 500, 18, 12};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        benchmark::DoNotOptimize(CalculateTorque(in, constants));
+    }
+}
+BENCHMARK(BM_CalculateTorque);
+
+void BM_ReadNumber(benchmark::State& state) {
+    const std::vector<std::string> texts = {"60",      "20.0", "-0.4236142", "60 km/h",
+                                            "1.5E+20", "&HFF", "",           "abc"};
+    for (auto _ : state) {
+        for (const std::string& text : texts) benchmark::DoNotOptimize(ReadNumber(text));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(texts.size()));
+}
+BENCHMARK(BM_ReadNumber);
+
+void BM_FormatNumber(benchmark::State& state) {
+    const double values[] = {0.5192016, 162.884, -0.4236142, 12.25, 0.28799995, 1e20};
+    const char* patterns[] = {"#0.00", "#00.00", "#0.0", "##0.0", "#00.0", "#000.0"};
+    for (auto _ : state) {
+        for (double value : values) {
+            for (const char* pattern : patterns) {
+                benchmark::DoNotOptimize(FormatNumber(value, pattern));
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 36);
+}
+BENCHMARK(BM_FormatNumber);
+
+void BM_LastInputsRoundTripInMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const std::string bytes = EncodeLastInputs(kInitialTexts);
+        benchmark::DoNotOptimize(DecodeLastInputs(bytes));
+    }
+}
+BENCHMARK(BM_LastInputsRoundTripInMemory);
+
+void BM_LastInputsRoundTripOnDisk(benchmark::State& state) {
+    QTemporaryDir folder;
+    LastInputsFile file(folder.filePath("Mervanti.ini"));
+    for (auto _ : state) {
+        file.Write(kInitialTexts);
+        benchmark::DoNotOptimize(file.ReadValues());
+    }
+}
+BENCHMARK(BM_LastInputsRoundTripOnDisk);
+
+class RecordedMessages : public MessageSink {
+  public:
+    void ShowMessage(std::string_view text, std::string_view title) override {
+        shown.emplace_back(text, title);
+    }
+    std::vector<std::pair<std::string, std::string>> shown;
+};
+
+class MemoryStore : public LastInputsStore {
+  public:
+    std::vector<std::string> ReadValues() override { return DecodeLastInputs(bytes); }
+    bool Write(const LastInputsTexts& texts) override {
+        bytes = EncodeLastInputs(texts);
+        return true;
+    }
+    std::string bytes;
+};
+
+// One whole click on CALCOLA through the window model, the save included; an edit of Vel
+// between clicks makes the results stale again, as a user's would.
+void BM_CalcClick(benchmark::State& state) {
+    RecordedMessages messages;
+    MemoryStore store;
+    MainWindow window(messages, store);
+    window.Main_Form_Load();
+    bool faster = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.UserEdit(Control::Vel, faster ? "61" : "60");
+        faster = !faster;
+        state.ResumeTiming();
+        window.Main_Calc_Click();
+    }
+    if (!messages.shown.empty())
+        state.SkipWithError("a message was shown");
+}
+BENCHMARK(BM_CalcClick);
+
+}  // namespace

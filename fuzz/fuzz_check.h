@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+// A failed property: says which, then aborts so that libFuzzer keeps and prints the input.
+#define FUZZ_CHECK(condition, what)                                               \
+    do {                                                                          \
+        if (!(condition)) {                                                       \
+            std::fprintf(stderr, "property failed: %s (%s)\n", what, #condition); \
+            std::abort();                                                         \
+        }                                                                         \
+    } while (false)
