@@ -32,11 +32,11 @@ void SetEnabledColour(QPalette& palette, QPalette::ColorRole role, const QColor&
 
 }  // namespace
 
-void ApplyLook(QWidget& widget, const ControlSpec& spec) {
-    if (spec.fontPoints != kNoFont)
-        widget.setFont(ControlFont(spec.fontPoints));
+void ApplyLook(QWidget& widget, const ControlEntry& entry) {
+    if (entry.fontPoints != kNoFont)
+        widget.setFont(ControlFont(entry.fontPoints));
     QPalette palette = widget.palette();
-    switch (spec.look) {
+    switch (entry.look) {
         case ControlLook::LabelOnDrawing:
             palette.setColor(QPalette::Window, Qt::black);
             palette.setColor(QPalette::WindowText, Qt::white);

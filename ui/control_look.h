@@ -10,7 +10,7 @@ class QWidget;
 namespace coppia {
 
 // Font, colours and frame of a control, from its row of the controls table.
-void ApplyLook(QWidget& widget, const ControlSpec& spec);
+void ApplyLook(QWidget& widget, const ControlEntry& entry);
 
 // The picture a picture box or the image shows, from the render made for the screen's pixel
 // density (1x or 2x); a null pixmap for other controls.

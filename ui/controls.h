@@ -61,7 +61,7 @@ struct Geometry {
 inline constexpr int kNoTabIndex = -1;
 inline constexpr double kNoFont = 0;
 
-struct ControlSpec {
+struct ControlEntry {
     Control id;
     std::string_view name;
     ControlKind kind;
@@ -77,7 +77,7 @@ struct ControlSpec {
 
 // One row per control, in the front-to-back order of Control. Both the model (initial texts)
 // and the view (everything else) read it.
-inline constexpr std::array<ControlSpec, kControlCount> kControls = {{
+inline constexpr std::array<ControlEntry, kControlCount> kControls = {{
     // clang-format off
     {Control::Down, "Down", ControlKind::PictureBox, "", 24, {552, 131, 26, 40}, kNoFont, ControlLook::Toggle, "Inserisci la corsa", "ora si inserisce l'angolo; premi per inserire la corsa"},
     {Control::UP, "UP", ControlKind::PictureBox, "", 23, {552, 131, 26, 40}, kNoFont, ControlLook::Toggle, "Inserisci l'angolo", "ora si inserisce la corsa; premi per inserire l'angolo"},
@@ -113,21 +113,21 @@ inline constexpr int kClientHeight = 374;
 inline constexpr std::string_view kWindowTitle =
     "Coppia Necessaria per Movimento Superfici di Controllo";
 
-constexpr const ControlSpec& SpecOf(Control control) {
+constexpr const ControlEntry& EntryOf(Control control) {
     return kControls[static_cast<std::size_t>(control)];
 }
 
 // The control of a name in the table; Image1 for a name that is not there.
 constexpr Control ControlNamed(std::string_view name) {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.name == name)
-            return spec.id;
+    for (const ControlEntry& entry : kControls) {
+        if (entry.name == name)
+            return entry.id;
     }
     return Control::Image1;
 }
 
 constexpr bool IsTextBox(Control control) {
-    return SpecOf(control).kind == ControlKind::TextBox;
+    return EntryOf(control).kind == ControlKind::TextBox;
 }
 
 }  // namespace coppia

@@ -6,9 +6,9 @@
 namespace coppia {
 
 MainWindowState::MainWindowState() {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind == ControlKind::TextBox)
-            At(spec.id).text = spec.initialText;
+    for (const ControlEntry& entry : kControls) {
+        if (entry.kind == ControlKind::TextBox)
+            At(entry.id).text = entry.initialText;
     }
 }
 

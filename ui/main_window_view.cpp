@@ -30,24 +30,24 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
 
     // Created back to front, so that each control lies over the ones listed after it.
-    for (auto spec = kControls.rbegin(); spec != kControls.rend(); ++spec) {
-        QWidget* widget = Create(*spec);
-        widget->setObjectName(ToQString(spec->name));
-        const Geometry& g = spec->geometry;
+    for (auto entry = kControls.rbegin(); entry != kControls.rend(); ++entry) {
+        QWidget* widget = Create(*entry);
+        widget->setObjectName(ToQString(entry->name));
+        const Geometry& g = entry->geometry;
         widget->setGeometry(g.left, g.top, g.width, g.height);
-        ApplyLook(*widget, *spec);
-        Describe(*widget, *spec);
-        widgets_[static_cast<std::size_t>(spec->id)] = widget;
+        ApplyLook(*widget, *entry);
+        Describe(*widget, *entry);
+        widgets_[static_cast<std::size_t>(entry->id)] = widget;
     }
     SetTabOrder();
 
     model_.SetObserver([this](Control control) { Follow(control); });
-    for (const ControlSpec& spec : kControls) Follow(spec.id);
+    for (const ControlEntry& entry : kControls) Follow(entry.id);
 }
 
-QWidget* MainWindowView::Create(const ControlSpec& spec) {
-    const Control id = spec.id;
-    switch (spec.kind) {
+QWidget* MainWindowView::Create(const ControlEntry& entry) {
+    const Control id = entry.id;
+    switch (entry.kind) {
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(this);
             edit->setAlignment(Qt::AlignCenter);
@@ -57,7 +57,7 @@ QWidget* MainWindowView::Create(const ControlSpec& spec) {
             return edit;
         }
         case ControlKind::CommandButton: {
-            auto* button = new QPushButton(ToQString(spec.initialText), this);
+            auto* button = new QPushButton(ToQString(entry.initialText), this);
             connect(button, &QPushButton::clicked, this, [this, id] { model_.UserClick(id); });
             return button;
         }
@@ -78,7 +78,7 @@ QWidget* MainWindowView::Create(const ControlSpec& spec) {
             return toggle;
         }
         case ControlKind::Label:
-            return new QLabel(ToQString(spec.initialText), this);
+            return new QLabel(ToQString(entry.initialText), this);
         case ControlKind::Image: {
             auto* image = new QLabel(this);
             image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -88,14 +88,14 @@ QWidget* MainWindowView::Create(const ControlSpec& spec) {
     return new QWidget(this);
 }
 
-void MainWindowView::Describe(QWidget& widget, const ControlSpec& spec) {
+void MainWindowView::Describe(QWidget& widget, const ControlEntry& entry) {
     // Most fields have no caption on the screen: their dimension line in the drawing tells
     // a sighted user what they are, and this tells everyone else.
-    const QString name = ToQString(spec.accessibleName);
-    const QString unit = ToQString(spec.accessibleDescription);
+    const QString name = ToQString(entry.accessibleName);
+    const QString unit = ToQString(entry.accessibleDescription);
     widget.setAccessibleName(name);
     widget.setAccessibleDescription(unit);
-    if (spec.kind == ControlKind::TextBox) {
+    if (entry.kind == ControlKind::TextBox) {
         widget.setToolTip(unit.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, unit));
     }
 }
@@ -129,19 +129,20 @@ void MainWindowView::PassFocusOn(QWidget* leaving) {
 }
 
 void MainWindowView::SetTabOrder() {
-    std::vector<const ControlSpec*> focusable;
-    for (const ControlSpec& spec : kControls) {
-        const bool takesFocus = spec.kind == ControlKind::TextBox ||
-                                spec.kind == ControlKind::CommandButton ||
-                                spec.kind == ControlKind::PictureBox;
+    std::vector<const ControlEntry*> focusable;
+    for (const ControlEntry& entry : kControls) {
+        const bool takesFocus = entry.kind == ControlKind::TextBox ||
+                                entry.kind == ControlKind::CommandButton ||
+                                entry.kind == ControlKind::PictureBox;
         if (takesFocus) {
-            focusable.push_back(&spec);
+            focusable.push_back(&entry);
         } else {
-            Widget(spec.id)->setFocusPolicy(Qt::NoFocus);
+            Widget(entry.id)->setFocusPolicy(Qt::NoFocus);
         }
     }
-    std::sort(focusable.begin(), focusable.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    std::sort(focusable.begin(), focusable.end(), [](const ControlEntry* a, const ControlEntry* b) {
+        return a->tabIndex < b->tabIndex;
+    });
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(Widget(focusable[i - 1]->id), Widget(focusable[i]->id));
     }

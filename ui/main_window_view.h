@@ -27,8 +27,8 @@ class MainWindowView : public QWidget {
 
   private:
     void RefreshPictures();
-    QWidget* Create(const ControlSpec& spec);
-    static void Describe(QWidget& widget, const ControlSpec& spec);
+    QWidget* Create(const ControlEntry& entry);
+    static void Describe(QWidget& widget, const ControlEntry& entry);
     void Follow(Control control);
     // Moves the keyboard focus from a control about to be disabled or hidden to the next one.
     void PassFocusOn(QWidget* leaving);

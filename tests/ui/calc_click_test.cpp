@@ -147,9 +147,9 @@ TEST_P(CalcRefusalTest, ShowsOneMessageAndChangesNothing) {
     for (const auto& [box, text] : GetParam().inputs) Enter(box, text);
     const int savesBefore = lastInputs.writes;
     std::vector<std::string> textsBefore;
-    for (const ControlSpec& spec : kControls) {
-        if (IsTextBox(spec.id))
-            textsBefore.push_back(window.State().Text(spec.id));
+    for (const ControlEntry& entry : kControls) {
+        if (IsTextBox(entry.id))
+            textsBefore.push_back(window.State().Text(entry.id));
     }
     const TorqueResult resultBefore = window.LastResult();
 
@@ -157,9 +157,9 @@ TEST_P(CalcRefusalTest, ShowsOneMessageAndChangesNothing) {
 
     EXPECT_EQ(messages.shown, Shown{RecordingMessages::Of(GetParam().message)});
     std::vector<std::string> textsAfter;
-    for (const ControlSpec& spec : kControls) {
-        if (IsTextBox(spec.id))
-            textsAfter.push_back(window.State().Text(spec.id));
+    for (const ControlEntry& entry : kControls) {
+        if (IsTextBox(entry.id))
+            textsAfter.push_back(window.State().Text(entry.id));
     }
     EXPECT_EQ(textsAfter, textsBefore);
     EXPECT_TRUE(window.State().ResultsStale());

@@ -44,7 +44,7 @@ class FormLoadTest : public WindowFixture {
 TEST_F(FormLoadTest, WithoutAFileTheInitialTextsStayUnconverted) {
     std::vector<Control> textsWritten;
     window.SetObserver([&](Control control) {
-        if (IsTextBox(control) && Text(control) != SpecOf(control).initialText) {
+        if (IsTextBox(control) && Text(control) != EntryOf(control).initialText) {
             textsWritten.push_back(control);
         }
     });
@@ -94,7 +94,7 @@ TEST_P(FormLoadCaseTest, FillsTheFieldsAndStartsByTravel) {
     Load(GetParam().file);
     EXPECT_EQ(messages.shown, GetParam().shown);
     for (const auto& [box, text] : GetParam().texts) {
-        EXPECT_EQ(Text(box), text) << SpecOf(box).name;
+        EXPECT_EQ(Text(box), text) << EntryOf(box).name;
     }
     ExpectStartState();
 }

@@ -18,8 +18,8 @@ TEST(MainWindowStateTest, StartsWithTheInitialTextsAndEveryFlagTrue) {
         {Control::Ang, "20.0"},      {Control::CarAla, "50"},     {Control::CordaAla, "300"},
         {Control::BrServ, "12"},     {Control::Vel, "60"}};
     for (const auto& [box, text] : texts) {
-        EXPECT_EQ(state.Text(box), text) << SpecOf(box).name;
-        EXPECT_TRUE(state.Enabled(box)) << SpecOf(box).name;
+        EXPECT_EQ(state.Text(box), text) << EntryOf(box).name;
+        EXPECT_TRUE(state.Enabled(box)) << EntryOf(box).name;
     }
     EXPECT_TRUE(state.Enabled(Control::Calc));
     EXPECT_TRUE(state.Visible(Control::UP));
@@ -33,7 +33,7 @@ TEST(MainWindowStateTest, TheTableListsEveryControlOnceInItsOwnRow) {
         EXPECT_EQ(static_cast<std::size_t>(kControls[i].id), i) << kControls[i].name;
     }
     int textBoxes = 0;
-    for (const ControlSpec& spec : kControls) textBoxes += spec.kind == ControlKind::TextBox;
+    for (const ControlEntry& entry : kControls) textBoxes += entry.kind == ControlKind::TextBox;
     EXPECT_EQ(textBoxes, 11);
 }
 
@@ -69,13 +69,13 @@ TEST(ChangeRuleNestingTest, AWriteInsideAHandlerRunsItsHandlerBeforeReturning) {
     MainWindowState state;
     std::vector<std::string> trace;
     state.SetChangeHandler([&](Control box) {
-        trace.push_back("enter " + std::string(SpecOf(box).name));
+        trace.push_back("enter " + std::string(EntryOf(box).name));
         if (box == Control::Ang) {
             state.SetText(Control::Corsa, "21");
             trace.push_back("Corsa written");
             state.SetText(Control::Corsa, "21");  // same text: nothing
         }
-        trace.push_back("leave " + std::string(SpecOf(box).name));
+        trace.push_back("leave " + std::string(EntryOf(box).name));
     });
     state.SetText(Control::Ang, "30");
     EXPECT_EQ(trace, (std::vector<std::string>{"enter Ang", "enter Corsa", "leave Corsa",

@@ -40,11 +40,11 @@ class MainWindowViewTest : public testing::Test {
 TEST_F(MainWindowViewTest, EveryControlIsFoundByItsNameAtItsPlace) {
     EXPECT_EQ(view.windowTitle(), "Coppia Necessaria per Movimento Superfici di Controllo");
     EXPECT_EQ(view.size(), QSize(639, 374));
-    for (const ControlSpec& spec : kControls) {
-        const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const ControlEntry& entry : kControls) {
+        const QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
         QWidget* widget = view.findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr) << name.toStdString();
-        const Geometry& g = spec.geometry;
+        const Geometry& g = entry.geometry;
         EXPECT_EQ(widget->geometry(), QRect(g.left, g.top, g.width, g.height))
             << name.toStdString();
     }
@@ -173,22 +173,22 @@ TEST_F(MainWindowViewTest, OpensCentredWithAFixedClientArea) {
 }
 
 TEST_F(MainWindowViewTest, EveryFocusableControlTellsAScreenReaderWhatItIs) {
-    for (const ControlSpec& spec : kControls) {
-        const bool focusable = spec.kind == ControlKind::TextBox ||
-                               spec.kind == ControlKind::CommandButton ||
-                               spec.kind == ControlKind::PictureBox;
+    for (const ControlEntry& entry : kControls) {
+        const bool focusable = entry.kind == ControlKind::TextBox ||
+                               entry.kind == ControlKind::CommandButton ||
+                               entry.kind == ControlKind::PictureBox;
         if (!focusable)
             continue;
         QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(view.Widget(spec.id));
-        ASSERT_NE(accessible, nullptr) << spec.name;
+            QAccessible::queryAccessibleInterface(view.Widget(entry.id));
+        ASSERT_NE(accessible, nullptr) << entry.name;
         const QString name = accessible->text(QAccessible::Name);
         const QString description = accessible->text(QAccessible::Description);
-        EXPECT_FALSE(name.isEmpty()) << spec.name;
-        EXPECT_FALSE(description.isEmpty()) << spec.name;
-        if (spec.kind == ControlKind::TextBox) {
-            EXPECT_EQ(view.Widget(spec.id)->toolTip(), name + " (" + description + ")")
-                << spec.name;
+        EXPECT_FALSE(name.isEmpty()) << entry.name;
+        EXPECT_FALSE(description.isEmpty()) << entry.name;
+        if (entry.kind == ControlKind::TextBox) {
+            EXPECT_EQ(view.Widget(entry.id)->toolTip(), name + " (" + description + ")")
+                << entry.name;
         }
     }
     QAccessibleInterface* chord = QAccessible::queryAccessibleInterface(Edit("CordaAlett"));
@@ -205,18 +205,18 @@ TEST_F(MainWindowViewTest, TheResultFieldsAnnounceTheirValue) {
 }
 
 TEST_F(MainWindowViewTest, LabelsAreWhiteTextOnBlack) {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind != ControlKind::Label)
+    for (const ControlEntry& entry : kControls) {
+        if (entry.kind != ControlKind::Label)
             continue;
         QWidget* label =
-            view.findChild<QWidget*>(QString::fromUtf8(spec.name.data(), spec.name.size()));
+            view.findChild<QWidget*>(QString::fromUtf8(entry.name.data(), entry.name.size()));
         const int coloured = CountPixels(
             label, [](const QColor& c) { return c.red() != c.green() || c.green() != c.blue(); });
         const int white = CountPixels(label, [](const QColor& c) { return c.lightness() > 240; });
         const int black = CountPixels(label, [](const QColor& c) { return c.lightness() < 15; });
-        EXPECT_EQ(coloured, 0) << spec.name;
-        EXPECT_GT(white, 10) << spec.name;
-        EXPECT_GT(black, white) << spec.name;
+        EXPECT_EQ(coloured, 0) << entry.name;
+        EXPECT_GT(white, 10) << entry.name;
+        EXPECT_GT(black, white) << entry.name;
     }
 }
 

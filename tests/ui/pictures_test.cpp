@@ -147,17 +147,17 @@ TEST_P(WingDrawingScaleTest, EveryLabelLiesOnBlack) {
     const QImage drawing = Drawing();
     const int scale = GetParam();
     ASSERT_EQ(drawing.size(), QSize(640 * scale, 374 * scale));
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind != ControlKind::Label)
+    for (const ControlEntry& entry : kControls) {
+        if (entry.kind != ControlKind::Label)
             continue;
-        const Geometry& g = spec.geometry;
+        const Geometry& g = entry.geometry;
         int lit = 0;
         for (int y = g.top * scale; y < (g.top + g.height) * scale; ++y) {
             for (int x = g.left * scale; x < (g.left + g.width) * scale; ++x) {
                 lit += !IsBlack(drawing, x, y);
             }
         }
-        EXPECT_EQ(lit, 0) << spec.name << " covers drawn pixels";
+        EXPECT_EQ(lit, 0) << entry.name << " covers drawn pixels";
     }
 }
 
@@ -203,10 +203,10 @@ TEST(LayoutTest, NoInputFieldOverlapsAnotherControl) {
         return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
                b.top < a.top + a.height;
     };
-    for (const ControlSpec& field : kControls) {
+    for (const ControlEntry& field : kControls) {
         if (field.kind != ControlKind::TextBox)
             continue;
-        for (const ControlSpec& other : kControls) {
+        for (const ControlEntry& other : kControls) {
             if (other.id == field.id || other.kind == ControlKind::Image)
                 continue;
             EXPECT_FALSE(overlaps(field.geometry, other.geometry))
