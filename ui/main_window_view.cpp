@@ -8,18 +8,11 @@
 #include <vector>
 
 #include "ui/control_look.h"
+#include "ui/qt_text.h"
 #include "ui/sunken_field_style.h"
 #include "ui/toggle_picture.h"
 
 namespace coppia {
-
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 MainWindowView::MainWindowView(MainWindow& model, QWidget* parent)
     : QWidget(parent), model_(model), fieldStyle_(new SunkenFieldStyle()) {

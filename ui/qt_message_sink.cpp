@@ -1,15 +1,14 @@
 #include "ui/qt_message_sink.h"
 
 #include <QMessageBox>
-#include <QString>
+
+#include "ui/qt_text.h"
 
 namespace coppia {
 
 void QtMessageSink::ShowMessage(std::string_view text, std::string_view title) {
-    QMessageBox box(QMessageBox::Warning,
-                    QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Warning, ToQString(title), ToQString(text), QMessageBox::Ok,
+                    parent_);
     box.exec();
 }
 

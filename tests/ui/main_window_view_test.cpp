@@ -17,6 +17,7 @@
 #include "tests/ui/recording_messages.h"
 #include "ui/controls.h"
 #include "ui/qt_message_sink.h"
+#include "ui/qt_text.h"
 
 namespace coppia {
 namespace {
@@ -41,7 +42,7 @@ TEST_F(MainWindowViewTest, EveryControlIsFoundByItsNameAtItsPlace) {
     EXPECT_EQ(view.windowTitle(), "Coppia Necessaria per Movimento Superfici di Controllo");
     EXPECT_EQ(view.size(), QSize(639, 374));
     for (const ControlEntry& entry : kControls) {
-        const QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
+        const QString name = ToQString(entry.name);
         QWidget* widget = view.findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr) << name.toStdString();
         const Geometry& g = entry.geometry;
@@ -208,8 +209,7 @@ TEST_F(MainWindowViewTest, LabelsAreWhiteTextOnBlack) {
     for (const ControlEntry& entry : kControls) {
         if (entry.kind != ControlKind::Label)
             continue;
-        QWidget* label =
-            view.findChild<QWidget*>(QString::fromUtf8(entry.name.data(), entry.name.size()));
+        QWidget* label = view.findChild<QWidget*>(ToQString(entry.name));
         const int coloured = CountPixels(
             label, [](const QColor& c) { return c.red() != c.green() || c.green() != c.blue(); });
         const int white = CountPixels(label, [](const QColor& c) { return c.lightness() > 240; });
