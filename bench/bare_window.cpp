@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt window of the calculator's size with eleven line edits: what start-up costs with
 // nothing of the calculator's own.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up of coppia against a bare Qt window: the time from starting the process to its
 window being mapped on the X display, and the resident memory at that moment.
 

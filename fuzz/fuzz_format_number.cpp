@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatNumber on arbitrary doubles (NaN, infinities, subnormals and the extremes included),
 // by every pattern the window uses: the text must read back to the value taken to 15
 // significant digits and rounded to the pattern's decimals, and writing what was read gives

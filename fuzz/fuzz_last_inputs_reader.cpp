@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last-inputs reader on arbitrary file bytes, whole or cut by the read limit.
 #include <cstdint>
 #include <string_view>

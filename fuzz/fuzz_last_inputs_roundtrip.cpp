@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Eight arbitrary field texts, written and read back: each value must read as the number the
 // line was written from. A text with a separator of its own (comma, line end, quote) shifts the
 // values after it, which the file format allows; only the texts before the first such one

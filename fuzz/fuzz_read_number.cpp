@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ReadNumber on arbitrary bytes: it must return, and whatever it reads must survive being
 // written plainly and read again.
 #include <cmath>

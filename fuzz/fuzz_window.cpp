@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window model driven by arbitrary user actions after a load from arbitrary file bytes,
 // messages answered at once. After the load exactly one deflection mode holds, after every
 // action the results are exactly stale or exactly current, and no chain of change handlers

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./run and ./test: installs what the build needs when it is missing, then
 # configures and builds into the folder given as $1. Sourced, not run.
 

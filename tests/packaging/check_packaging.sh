@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and builds the Debian package from it, checking
 # the files a desktop needs and that the desktop's own validators accept them.
 # Usage: check_packaging.sh BUILD_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves two sets of inputs in turn, without end, until it is killed: the other side of the
 // kill test, which stops it at random moments and looks at what the file holds.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the window's pictures into a folder, by default this one:
 //     cmake --build build --target pictures
 #include <QImage>
