@@ -39,12 +39,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"1,5", 1}, ReadRow{"1.2.3", 1.2}, ReadRow{".5", 0.5}, ReadRow{"-.5", -0.5},
         ReadRow{"5.", 5}, ReadRow{"1e3", 1000}, ReadRow{"1E3", 1000}, ReadRow{"2.5e-1", 0.25},
         ReadRow{"1E+2x", 100}, ReadRow{"1e", 1}, ReadRow{"1e+", 1}, ReadRow{"1 e 2", 100},
-        ReadRow{"&H1F", 31}, ReadRow{"&hff", 255}, ReadRow{"&O17", 15}, ReadRow{"&o8", 0},
-        ReadRow{"&H", 0}, ReadRow{"&X12", 0}, ReadRow{"", 0}, ReadRow{"abc", 0}, ReadRow{"-", 0},
-        ReadRow{"+", 0}, ReadRow{".", 0}, ReadRow{"E5", 0}, ReadRow{"\r5", 0}, ReadRow{"1e-400", 0},
-        ReadRow{"0e999999999999", 0}, ReadRow{"1.7976931348623157e308", 1.7976931348623157e308},
-        ReadRow{"4.9e-324", 4.9e-324}, ReadRow{"0.1", 0.1},
-        ReadRow{"00000000000000000000000000012.5", 12.5}));
+        ReadRow{"&H1F", 31}, ReadRow{"&hff", 255}, ReadRow{"&O17", 15}, ReadRow{"&o17", 15},
+        ReadRow{"&o8", 0}, ReadRow{"&H", 0}, ReadRow{"&X12", 0}, ReadRow{"", 0}, ReadRow{"abc", 0},
+        ReadRow{"-", 0}, ReadRow{"+", 0}, ReadRow{".", 0}, ReadRow{"E5", 0}, ReadRow{"\r5", 0},
+        ReadRow{"1e-400", 0}, ReadRow{"0e999999999999", 0},
+        ReadRow{"1.7976931348623157e308", 1.7976931348623157e308}, ReadRow{"4.9e-324", 4.9e-324},
+        ReadRow{"0.1", 0.1}, ReadRow{"00000000000000000000000000012.5", 12.5}));
 
 TEST(ReadNumberTest, ALoneSignReadsAsPositiveZero) {
     EXPECT_FALSE(std::signbit(*ReadNumber("-")));

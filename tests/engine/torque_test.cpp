@@ -28,19 +28,21 @@ TorqueResult Calculate(const TorqueInputs& in) {
     return CalculateTorque(in, InitTorqueConstants());
 }
 
+// Bit for bit: the grouping of every operation is deliberate, and a regrouping that moves the
+// last bit of any intermediate must fail here. Shown to the digits the window rounds from.
 TEST(TorqueTest, InitialTextsGiveEveryIntermediateOfTheWorkedCase) {
     const TorqueResult r = Calculate(InitialInputs());
     EXPECT_EQ(r.Outcome, TorqueOutcome::Complete);
     EXPECT_TRUE(r.RatioInRange);
-    EXPECT_DOUBLE_EQ(r.ChordRatio, 0.2);
-    EXPECT_NEAR(r.SpeedSquared, 277.777822, 1e-6);
-    EXPECT_NEAR(r.LiftCoefficient, 0.28799995, 1e-8);
+    EXPECT_EQ(r.ChordRatio, 0.2);
+    EXPECT_EQ(r.SpeedSquared, 0x1.15c71f5b6e8dep+8);     // 277.777822222224
+    EXPECT_EQ(r.LiftCoefficient, 0x1.26e975bd57fe3p-2);  // 0.2879999539200055
     EXPECT_FALSE(r.StallRisk);
-    EXPECT_NEAR(r.AngleFactor, 7.0406325, 1e-7);
-    EXPECT_NEAR(r.EffectiveAngle, 22.027702, 1e-6);
-    EXPECT_NEAR(r.HingeCoefficient, 6.932468e-10, 1e-16);
-    EXPECT_NEAR(r.HingeTorque, 7.635318, 1e-6);
-    EXPECT_NEAR(r.ServoTorque, 0.5192016, 1e-7);
+    EXPECT_EQ(r.AngleFactor, 0x1.c299b90838a37p+2);        // 7.040632494000014
+    EXPECT_EQ(r.EffectiveAngle, 0x1.6071777a66177p+4);     // 22.027701833839696
+    EXPECT_EQ(r.HingeCoefficient, 0x1.7d1dd0b3d176bp-31);  // 6.932468128e-10
+    EXPECT_EQ(r.HingeTorque, 0x1.e8a90df23fc3fp+2);        // 7.6353182664598185
+    EXPECT_EQ(r.ServoTorque, 0x1.09d4cc31dd0e7p-1);        // 0.5192016421192677
 }
 
 TEST(TorqueTest, LiftCoefficientGroupsTheLoadingOverTheQuarteredSquare) {
@@ -68,6 +70,9 @@ void PrintTo(const CaseRow& row, std::ostream* out) {
 
 class TorqueCaseTest : public testing::TestWithParam<CaseRow> {};
 
+// The lift coefficient of the initial speed and loading, 0.2879999539200055.
+constexpr double kLift = 0x1.26e975bd57fe3p-2;
+
 TEST_P(TorqueCaseTest, MatchesTheWorkedValues) {
     const CaseRow& row = GetParam();
     TorqueInputs in = InitialInputs();
@@ -78,21 +83,21 @@ TEST_P(TorqueCaseTest, MatchesTheWorkedValues) {
         EXPECT_FALSE(r.RatioInRange);
         return;
     }
-    EXPECT_NEAR(r.LiftCoefficient, row.liftCoefficient, 1e-7);
+    EXPECT_EQ(r.LiftCoefficient, row.liftCoefficient);
     EXPECT_EQ(r.StallRisk, row.stall);
-    EXPECT_NEAR(r.EffectiveAngle, row.effectiveAngle, 1e-6);
-    EXPECT_NEAR(r.ServoTorque, row.servoTorque, 1e-7);
+    EXPECT_EQ(r.EffectiveAngle, row.effectiveAngle);
+    EXPECT_EQ(r.ServoTorque, row.servoTorque);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedCases, TorqueCaseTest,
     testing::Values(
         CaseRow{"RatioExactlyAtTheLowerBound", [](TorqueInputs& in) { in.CordaAlett = 7.5; },
-                TorqueOutcome::Complete, 0.28799995, false, 20.523495, 0.0096018},
+                TorqueOutcome::Complete, kLift, false, 0x1.48603cad8a06bp+4, 0x1.3aa1cf65f3af9p-7},
         CaseRow{"RatioJustBelowTheLowerBound", [](TorqueInputs& in) { in.CordaAlett = 7.4; },
                 TorqueOutcome::RatioOutOfRange, 0, false, 0, 0},
         CaseRow{"RatioExactlyAtTheUpperBound", [](TorqueInputs& in) { in.CordaAlett = 240; },
-                TorqueOutcome::Complete, 0.28799995, false, 48.517354, 3.1757109},
+                TorqueOutcome::Complete, kLift, false, 0x1.84238a913556ep+5, 0x1.967db225a5899p+1},
         CaseRow{"RatioJustAboveTheUpperBound", [](TorqueInputs& in) { in.CordaAlett = 241; },
                 TorqueOutcome::RatioOutOfRange, 0, false, 0, 0},
         CaseRow{"UpperBoundFromOtherChords",
@@ -100,21 +105,23 @@ INSTANTIATE_TEST_SUITE_P(
                     in.CordaAlett = 60;
                     in.CordaAla = 75;
                 },
-                TorqueOutcome::Complete, 0.28799995, false, 48.517354, 0.1984819},
+                TorqueOutcome::Complete, kLift, false, 0x1.84238a913556ep+5, 0x1.967db225a5899p-3},
         CaseRow{"NoWingLoading", [](TorqueInputs& in) { in.CarAla = 0; }, TorqueOutcome::Complete,
-                0, false, 20, 0.4714079},
+                0, false, 20, 0x1.e2b8c131f6b5ep-2},
         CaseRow{"SlowFlightWarnsButCompletes", [](TorqueInputs& in) { in.Vel = 20; },
-                TorqueOutcome::Complete, 2.5919996, true, 38.249317, 0.1001724},
+                TorqueOutcome::Complete, 0x1.4bc6a47502fdfp+1, true, 0x1.31fe99a6cb698p+5,
+                0x1.9a4e5d4f097b0p-4},
         CaseRow{"NegativeDeflection", [](TorqueInputs& in) { in.Ang = -20.0; },
-                TorqueOutcome::Complete, 0.28799995, false, -17.972298, -0.4236142},
+                TorqueOutcome::Complete, kLift, false, -0x1.1f8e888599e89p+4,
+                -0x1.b1c7ea00334eep-2},
         CaseRow{"TwoNegativeChordsGiveAPositiveRatio",
                 [](TorqueInputs& in) {
                     in.CordaAla = -300;
                     in.CordaAlett = -60;
                 },
-                TorqueOutcome::Complete, 0.28799995, false, 22.027702, 0.5192016},
+                TorqueOutcome::Complete, kLift, false, 0x1.6071777a66177p+4, 0x1.09d4cc31dd0e7p-1},
         CaseRow{"ZeroSurfaceLength", [](TorqueInputs& in) { in.LungAlett = 0; },
-                TorqueOutcome::Complete, 0.28799995, false, 22.027702, 0}),
+                TorqueOutcome::Complete, kLift, false, 0x1.6071777a66177p+4, 0}),
     [](const testing::TestParamInfo<CaseRow>& info) { return std::string(info.param.name); });
 
 TEST(TorqueTest, ALiftCoefficientOfExactlyTheThresholdIsNoStall) {
