@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include <QTemporaryDir>
+#include <stdlib.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,13 +11,14 @@
 #include "engine/torque.h"
 #include "settings/last_inputs_file.h"
 #include "settings/last_inputs_format.h"
+#include "settings/last_inputs_store.h"
 #include "ui/main_window.h"
 
 namespace {
 
 using namespace coppia;
 
-const LastInputsTexts kInitialTexts = {"50", "300", "60", "12", "18", "500", "20.0", "60"};
+constexpr LastInputsNumbers kInitialNumbers = {50, 300, 60, 12, 18, 500, 20.0, 60};
 
 void BM_CalculateTorque(benchmark::State& state) {
     const TorqueConstants constants = InitTorqueConstants();
@@ -53,19 +56,21 @@ BENCHMARK(BM_FormatNumber);
 
 void BM_LastInputsRoundTripInMemory(benchmark::State& state) {
     for (auto _ : state) {
-        const std::string bytes = EncodeLastInputs(kInitialTexts);
+        const std::string bytes = EncodeLastInputs(kInitialNumbers);
         benchmark::DoNotOptimize(DecodeLastInputs(bytes));
     }
 }
 BENCHMARK(BM_LastInputsRoundTripInMemory);
 
 void BM_LastInputsRoundTripOnDisk(benchmark::State& state) {
-    QTemporaryDir folder;
-    LastInputsFile file(folder.filePath("Mervanti.ini"));
+    std::string pattern = (std::filesystem::temp_directory_path() / "coppia-XXXXXX").string();
+    const std::filesystem::path folder = mkdtemp(pattern.data());
+    LastInputsFile file((folder / "Mervanti.ini").string());
     for (auto _ : state) {
-        file.Write(kInitialTexts);
+        file.Write(kInitialNumbers);
         benchmark::DoNotOptimize(file.ReadValues());
     }
+    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_LastInputsRoundTripOnDisk);
 
@@ -80,10 +85,11 @@ class RecordedMessages : public MessageSink {
 class MemoryStore : public LastInputsStore {
   public:
     std::vector<std::string> ReadValues() override { return DecodeLastInputs(bytes); }
-    bool Write(const LastInputsTexts& texts) override {
-        bytes = EncodeLastInputs(texts);
-        return true;
+    SaveResult Write(const LastInputsNumbers& numbers) override {
+        bytes = EncodeLastInputs(numbers);
+        return {true, {}};
     }
+    std::string Location() const override { return "Mervanti.ini"; }
     std::string bytes;
 };
 

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "settings/last_inputs_file.h"
 #include "settings/last_inputs_format.h"
+#include "settings/last_inputs_store.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -25,10 +25,11 @@ class MemoryFile : public coppia::LastInputsStore {
   public:
     explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
     std::vector<std::string> ReadValues() override { return coppia::DecodeLastInputs(bytes_); }
-    bool Write(const coppia::LastInputsTexts& texts) override {
-        bytes_ = coppia::EncodeLastInputs(texts);
-        return true;
+    coppia::SaveResult Write(const coppia::LastInputsNumbers& numbers) override {
+        bytes_ = coppia::EncodeLastInputs(numbers);
+        return {true, {}};
     }
+    std::string Location() const override { return "Mervanti.ini"; }
 
   private:
     std::string bytes_;

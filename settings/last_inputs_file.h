@@ -1,46 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "settings/last_inputs_format.h"
+#include "settings/last_inputs_store.h"
 
 namespace coppia {
 
-// Where the window keeps the inputs of its last calculation.
-class LastInputsStore {
-  public:
-    virtual ~LastInputsStore() = default;
-    // The stored values in order, at most eight; none when nothing is stored.
-    virtual std::vector<std::string> ReadValues() = 0;
-    // Replaces what is stored by these texts; false when they could not be saved.
-    virtual bool Write(const LastInputsTexts& texts) = 0;
-};
+inline constexpr std::string_view kLastInputsFileName = "Mervanti.ini";
 
-// The file "Mervanti.ini": in the user's configuration folder ($XDG_CONFIG_HOME or ~/.config),
-// and at "c:\Mervanti.ini" on Windows, where the program has always kept it.
-QString LastInputsPath();
+// "Mervanti.ini" in the configuration folder; empty when there is no such folder.
+std::optional<std::string> LastInputsPath();
 
 // Reading looks at no more than this many bytes: eight numbers need a few dozen.
-inline constexpr qint64 kLastInputsReadLimit = 64 * 1024;
+inline constexpr std::size_t kLastInputsReadLimit = 64 * 1024;
 
+// The file on disk. Its path is bytes, as the system names files.
 class LastInputsFile : public LastInputsStore {
   public:
-    explicit LastInputsFile(QString path) : path_(std::move(path)) {}
+    explicit LastInputsFile(std::optional<std::string> path) : path_(std::move(path)) {}
 
-    // Only a regular file is read, and only up to kLastInputsReadLimit, so that a directory,
-    // a FIFO, a device or a huge file at the path neither blocks nor fills the memory.
+    // Opens without blocking and reads only a regular file, and only up to
+    // kLastInputsReadLimit, so that a FIFO, a device or a huge file at the path neither
+    // blocks the start nor fills the memory.
     std::vector<std::string> ReadValues() override;
-    // The new content goes to a temporary file in the same folder that then replaces the old
-    // one, so the file holds the old eight lines or the new eight lines, never a part.
-    bool Write(const LastInputsTexts& texts) override;
-
-    const QString& Path() const { return path_; }
+    // Writes a temporary file beside the file, makes sure every byte reached the disk, then
+    // renames it over the file: the file holds the old eight lines or the new eight lines,
+    // never a part. Only a regular file is replaced (through a symbolic link that leads to
+    // one, which stays) or a missing one created; anything else at the path is left alone.
+    // A successful save also removes the temporary files that an interrupted one left.
+    SaveResult Write(const LastInputsNumbers& numbers) override;
+    std::string Location() const override;
 
   private:
-    QString path_;
+    std::optional<std::string> path_;
 };
 
 }  // namespace coppia

@@ -12,22 +12,8 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-size_t SkipDigits(std::string_view text, size_t at) {
-    while (at < text.size() && IsDigit(text[at])) ++at;
-    return at;
 }
 
 // Splits bytes into values one at a time.
@@ -92,48 +78,10 @@ class ValueReader {
 
 }  // namespace
 
-bool IsPlainNumberText(std::string_view text) {
-    text = TrimBlanks(text);
-    size_t at = 0;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-        ++at;
-    const size_t integerEnd = SkipDigits(text, at);
-    size_t mantissaEnd = integerEnd;
-    size_t digits = integerEnd - at;
-    if (mantissaEnd < text.size() && text[mantissaEnd] == '.') {
-        const size_t fractionEnd = SkipDigits(text, mantissaEnd + 1);
-        digits += fractionEnd - mantissaEnd - 1;
-        mantissaEnd = fractionEnd;
-    }
-    if (digits == 0)
-        return false;
-    at = mantissaEnd;
-    if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
-        ++at;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-            ++at;
-        const size_t exponentEnd = SkipDigits(text, at);
-        if (exponentEnd == at)
-            return false;
-        at = exponentEnd;
-    }
-    return at == text.size();
-}
-
-std::string LastInputsLine(std::string_view text, std::string_view pattern) {
-    if (IsPlainNumberText(text)) {
-        // A number beyond the double range is no number the window can compute with; it stays
-        // as typed, like any other text.
-        if (const auto number = ReadNumber(text))
-            return FormatNumber(*number, pattern);
-    }
-    return std::string(text);
-}
-
-std::string EncodeLastInputs(const LastInputsTexts& texts) {
+std::string EncodeLastInputs(const LastInputsNumbers& numbers) {
     std::string bytes;
     for (size_t row = 0; row < kLastInputsLayout.size(); ++row) {
-        bytes += LastInputsLine(texts[row], kLastInputsLayout[row].pattern);
+        bytes += FormatNumber(numbers[row], kLastInputsLayout[row].pattern);
         bytes += "\r\n";
     }
     return bytes;

@@ -27,18 +27,13 @@ inline constexpr std::array<LastInputsEntry, 8> kLastInputsLayout = {{
     {"Vel", "#00.0"},
 }};
 
-// The eight field texts in the order of kLastInputsLayout.
-using LastInputsTexts = std::array<std::string, kLastInputsLayout.size()>;
+// The eight numbers in the order of kLastInputsLayout, each as the calculation read it from
+// its field.
+using LastInputsNumbers = std::array<double, kLastInputsLayout.size()>;
 
-// True for a number and nothing else, blanks at either end aside: an optional sign, digits
-// with at most one "." and at least one digit, an optional exponent.
-bool IsPlainNumberText(std::string_view text);
-
-// A field's text as its line: the number by the row's pattern, or any other text unchanged.
-std::string LastInputsLine(std::string_view text, std::string_view pattern);
-
-// The whole file: the eight lines, each ended by CR LF.
-std::string EncodeLastInputs(const LastInputsTexts& texts);
+// The whole file: each number by its row's pattern, eight lines, each ended by CR LF. Only
+// numbers, so that no text can add a line, split one or swallow the rest of the file.
+std::string EncodeLastInputs(const LastInputsNumbers& numbers);
 
 // The file's values in order, at most eight. Values are split at commas and line ends,
 // blanks before a value are skipped, a value in double quotes keeps its commas, an empty line

@@ -131,4 +131,9 @@ constexpr bool IsTextBox(Control control) {
     return EntryOf(control).kind == ControlKind::TextBox;
 }
 
+// The nine boxes the user types the inputs into: every text box but the two results.
+constexpr bool IsInputField(Control control) {
+    return IsTextBox(control) && control != Control::Coppia && control != Control::Cp_Out;
+}
+
 }  // namespace coppia

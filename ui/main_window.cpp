@@ -23,9 +23,13 @@ bool MainWindow::UserEdit(Control box, std::string_view text) {
 
 void MainWindow::UserTypes(Control box, std::string_view text) {
     for (char c : text) {
-        if (!UserEdit(box, state_.Text(box) + c))
+        if (!UserEdit(box, state_.Text(box) + TypedCharacter(box, c)))
             return;
     }
+}
+
+char MainWindow::TypedCharacter(Control box, char typed) {
+    return typed == ',' && IsInputField(box) ? '.' : typed;
 }
 
 bool MainWindow::UserClick(Control control) {
@@ -129,6 +133,8 @@ void MainWindow::Main_Calc_Click() {
         return ShowMessage(messages::NumberOutOfRange);
     if (outcome == TorqueOutcome::RatioOutOfRange)
         return ShowMessage(messages::ChordRatioOutOfRange);
+    if (const std::optional<Message> refusal = TravelRefusal(in.CordaAlett))
+        return ShowMessage(*refusal);
     if (!liftInputsRead)
         return ShowMessage(messages::NumberOutOfRange);
     if (outcome == TorqueOutcome::ZeroSpeed)
@@ -150,9 +156,18 @@ void MainWindow::Main_Calc_Click() {
     state_.SetEnabled(Control::Coppia, true);
     state_.SetEnabled(Control::Calc, false);
     state_.SetEnabled(Control::Cp_Out, true);
-    // A save that fails shows nothing: the results are on the screen, and the next
-    // calculation tries again.
     WriteLastInputs();
+}
+
+std::optional<Message> MainWindow::TravelRefusal(double chord) const {
+    if (!state_.Enabled(Control::Corsa))
+        return std::nullopt;
+    const std::optional<double> travel = Read(Control::Corsa);
+    if (!travel)
+        return messages::NumberOutOfRange;
+    if (!AngleFromTravel(*travel, chord))
+        return messages::TravelOutOfRange;
+    return std::nullopt;
 }
 
 void MainWindow::Main_UP_Click() {
@@ -194,12 +209,15 @@ void MainWindow::Main_BrServ_Change() {
     InvalidateResults();
 }
 
+// The three deflection handlers end silently where no conversion exists, but an edit always
+// leaves the results stale: they no longer belong to what the fields show.
+
 void MainWindow::Main_Ang_Change() {
     if (!state_.Enabled(Control::Ang))
         return;
     const std::optional<double> typed = Read(Control::Ang);
     if (!typed)
-        return;
+        return InvalidateResults();
     double angle = *typed;
     switch (CheckDeflectionAngle(angle)) {
         case AngleCheck::AngleAboveMaximum:
@@ -215,39 +233,28 @@ void MainWindow::Main_Ang_Change() {
         case AngleCheck::AngleWithinLimits:
             break;
     }
-    const std::optional<double> travel = TravelOnShownChord(angle);
-    if (!travel)
-        return;
-    state_.SetText(Control::Corsa, FormatNumber(*travel, "##0.0"));
+    if (const std::optional<double> travel = TravelOnShownChord(angle))
+        state_.SetText(Control::Corsa, FormatNumber(*travel, "##0.0"));
     InvalidateResults();
 }
 
 void MainWindow::Main_Corsa_Change() {
     if (!state_.Enabled(Control::Corsa))
         return;
-    const std::optional<double> angle = AngleOfShownTravel();
-    if (!angle)
-        return;
     // An angle derived from a travel is not limited.
-    state_.SetText(Control::Ang, FormatNumber(*angle, "#0.0"));
+    if (const std::optional<double> angle = AngleOfShownTravel())
+        state_.SetText(Control::Ang, FormatNumber(*angle, "#0.0"));
     InvalidateResults();
 }
 
 void MainWindow::Main_CordaAlett_Change() {
     // The direction follows the flag of Corsa, whatever the flag of Ang.
     if (state_.Enabled(Control::Corsa)) {
-        const std::optional<double> angle = AngleOfShownTravel();
-        if (!angle)
-            return;
-        state_.SetText(Control::Ang, FormatNumber(*angle, "#0.0"));
-    } else {
-        const std::optional<double> angle = Read(Control::Ang);
-        if (!angle)
-            return;
-        const std::optional<double> travel = TravelOnShownChord(*angle);
-        if (!travel)
-            return;
-        state_.SetText(Control::Corsa, FormatNumber(*travel, "#0.0"));
+        if (const std::optional<double> angle = AngleOfShownTravel())
+            state_.SetText(Control::Ang, FormatNumber(*angle, "#0.0"));
+    } else if (const std::optional<double> angle = Read(Control::Ang)) {
+        if (const std::optional<double> travel = TravelOnShownChord(*angle))
+            state_.SetText(Control::Corsa, FormatNumber(*travel, "#0.0"));
     }
     InvalidateResults();
 }
@@ -278,11 +285,26 @@ void MainWindow::ReadLastInputs() {
 }
 
 bool MainWindow::WriteLastInputs() {
-    LastInputsTexts texts;
+    // Each line is the number the calculation read from its field, never the text itself:
+    // a pasted "1,5" or line break would otherwise shift every value after it.
+    LastInputsNumbers numbers{};
+    SaveResult result;
     for (size_t row = 0; row < kLastInputsLayout.size(); ++row) {
-        texts[row] = state_.Text(ControlNamed(kLastInputsLayout[row].field));
+        const std::optional<double> number = Read(ControlNamed(kLastInputsLayout[row].field));
+        if (!number) {
+            result.reason = "numero fuori limite";
+            break;
+        }
+        numbers[row] = *number;
     }
-    return lastInputs_.Write(texts);
+    if (result.reason.empty())
+        result = lastInputs_.Write(numbers);
+    if (!result.saved && !saveFailureTold_) {
+        saveFailureTold_ = true;
+        messages_.ShowMessage(messages::SaveFailedText(lastInputs_.Location(), result.reason),
+                              messages::kSaveFailedTitle);
+    }
+    return result.saved;
 }
 
 std::optional<double> MainWindow::Read(Control box) const {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "engine/torque.h"
-#include "settings/last_inputs_file.h"
+#include "settings/last_inputs_store.h"
 #include "ui/main_window_state.h"
 #include "ui/messages.h"
 
@@ -28,8 +28,13 @@ class MainWindow {
     // What the user does. An edit is one keystroke, or one paste, that leaves `text` in the box;
     // it is refused (false) by a disabled box and raises nothing when the text stays the same.
     bool UserEdit(Control box, std::string_view text);
-    // Types each character of `text` after the box's text, one keystroke at a time.
+    // Types each character of `text` after the box's text, one keystroke at a time, each
+    // entering what TypedCharacter makes of it.
     void UserTypes(Control box, std::string_view text);
+    // What a typed character enters into a box. Italians write 1,5, and the keypad's decimal
+    // key of an Italian layout types a comma: in the nine input fields a comma enters the
+    // decimal point, which is what every number is read by. A pasted text is not changed.
+    static char TypedCharacter(Control box, char typed);
     // A click reaches only an enabled button or a visible toggle.
     bool UserClick(Control control);
 
@@ -50,7 +55,8 @@ class MainWindow {
     void Main_Corsa_Change();
     void Main_CordaAlett_Change();
 
-    // The last-inputs file. Writing reports whether the inputs were saved.
+    // The last-inputs file. Writing reports whether the inputs were saved; the first save of a
+    // run that fails tells the user why, later ones stay quiet.
     void ReadLastInputs();
     bool WriteLastInputs();
 
@@ -63,12 +69,16 @@ class MainWindow {
     std::optional<double> AngleOfShownTravel() const;
     // The travel of an angle on the chord in CordaAlett; empty when it overflows.
     std::optional<double> TravelOnShownChord(double angle) const;
+    // While the travel is entered, the angle in Ang is the one derived from the travel in
+    // Corsa; the message that refuses a travel with no angle, if there is one to show.
+    std::optional<Message> TravelRefusal(double chord) const;
 
     MessageSink& messages_;
     LastInputsStore& lastInputs_;
     MainWindowState state_;
     TorqueConstants constants_;
     TorqueResult lastResult_;
+    bool saveFailureTold_ = false;
 };
 
 }  // namespace coppia

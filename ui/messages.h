@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace coppia {
@@ -22,6 +23,15 @@ inline constexpr Message ZeroSpeed{"Velocità Nulla!!", "Vel. & Car. Alare"};
 inline constexpr Message ZeroHornArm{"Braccio Alettone Nullo!!", "Errore Dato Immesso"};
 inline constexpr Message ResultOutOfRange{"Risultato Fuori Limite!!", "Errore Dato Immesso"};
 inline constexpr Message NumberOutOfRange{"Numero Fuori Limite!!", "Errore Dato Immesso"};
+// A travel typed beyond twice the chord has no angle; the angle shown belongs to an earlier
+// keystroke, and must not be computed with.
+inline constexpr Message TravelOutOfRange{"Corsa Fuori Limite!!", "Errore Dato Immesso"};
+
+inline constexpr std::string_view kSaveFailedTitle = "Errore Salvataggio";
+// Names the file and the system's reason, so that the user can put it right.
+inline std::string SaveFailedText(std::string_view location, std::string_view reason) {
+    return "Dati Non Salvati in " + std::string(location) + ": " + std::string(reason) + "!!";
+}
 }  // namespace messages
 
 // Shows a modal message with a single OK button and returns when the user has closed it.

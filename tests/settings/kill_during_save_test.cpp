@@ -4,9 +4,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -16,7 +18,7 @@
 namespace coppia {
 namespace {
 
-std::string Printable(const QByteArray& bytes) {
+std::string Printable(const std::string& bytes) {
     std::string text;
     for (char c : bytes) {
         if (c == '\r') {
@@ -33,11 +35,12 @@ std::string Printable(const QByteArray& bytes) {
 // A process killed at any moment of a save leaves the file with the old eight lines or the new
 // eight lines, whole: never a mix, never a part, never empty.
 TEST(KillDuringSaveTest, EveryKillLeavesOneWholeSetOfInputs) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("Mervanti.ini");
-    ASSERT_TRUE(LastInputsFile(path).Write(kKillTestOldInputs));
-    const QByteArray oldBytes = QByteArray::fromStdString(EncodeLastInputs(kKillTestOldInputs));
-    const QByteArray newBytes = QByteArray::fromStdString(EncodeLastInputs(kKillTestNewInputs));
+    std::string pattern = (std::filesystem::temp_directory_path() / "coppia-XXXXXX").string();
+    const std::filesystem::path folder = mkdtemp(pattern.data());
+    const std::string path = (folder / "Mervanti.ini").string();
+    ASSERT_TRUE(LastInputsFile(path).Write(kKillTestOldInputs).saved);
+    const std::string oldBytes = EncodeLastInputs(kKillTestOldInputs);
+    const std::string newBytes = EncodeLastInputs(kKillTestNewInputs);
 
     const auto seed =
         static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -49,7 +52,7 @@ TEST(KillDuringSaveTest, EveryKillLeavesOneWholeSetOfInputs) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            execl(LAST_INPUTS_WRITER, LAST_INPUTS_WRITER, path.toLocal8Bit().constData(), nullptr);
+            execl(LAST_INPUTS_WRITER, LAST_INPUTS_WRITER, path.c_str(), nullptr);
             _exit(127);
         }
         usleep(static_cast<useconds_t>(delayMicroseconds(random)));
@@ -58,9 +61,9 @@ TEST(KillDuringSaveTest, EveryKillLeavesOneWholeSetOfInputs) {
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer ended by itself, status " << status;
 
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "no file after kill " << kill;
-        const QByteArray bytes = file.readAll();
+        std::ifstream file(path, std::ios::binary);
+        ASSERT_TRUE(file) << "no file after kill " << kill;
+        const std::string bytes(std::istreambuf_iterator<char>(file), {});
         ASSERT_TRUE(bytes == oldBytes || bytes == newBytes)
             << "after kill " << kill << " (seed " << seed << ") the file holds \""
             << Printable(bytes) << '"';
@@ -69,6 +72,13 @@ TEST(KillDuringSaveTest, EveryKillLeavesOneWholeSetOfInputs) {
     // Both sets were found, so the kills did land while saves were going on.
     EXPECT_GT(sawOld, 0);
     EXPECT_GT(sawNew, 0);
+    // The temporary files of the killed saves go with the next save that completes.
+    ASSERT_TRUE(LastInputsFile(path).Write(kKillTestOldInputs).saved);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"Mervanti.ini"});
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

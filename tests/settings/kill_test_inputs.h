@@ -6,9 +6,7 @@
 namespace coppia {
 
 // Two sets of inputs that differ on every line.
-inline const LastInputsTexts kKillTestOldInputs = {"50", "300", "60",   "12",
-                                                   "18", "500", "20.0", "60"};
-inline const LastInputsTexts kKillTestNewInputs = {"41.5", "275", "52",    "14.5",
-                                                   "21",   "480", "-12.5", "95"};
+inline constexpr LastInputsNumbers kKillTestOldInputs = {50, 300, 60, 12, 18, 500, 20.0, 60};
+inline constexpr LastInputsNumbers kKillTestNewInputs = {41.5, 275, 52, 14.5, 21, 480, -12.5, 95};
 
 }  // namespace coppia

@@ -13,48 +13,48 @@ namespace {
 
 using Values = std::vector<std::string>;
 
-const LastInputsTexts kInitialTexts = {"50", "300", "60", "12", "18", "500", "20.0", "60"};
-
-TEST(LastInputsFormatTest, InitialTextsMakeTheFiftyByteFile) {
-    const std::string bytes = EncodeLastInputs(kInitialTexts);
-    EXPECT_EQ(bytes, "50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n20.0\r\n60.0\r\n");
-    EXPECT_EQ(bytes.size(), 50u);
-    EXPECT_EQ(DecodeLastInputs(bytes),
-              (Values{"50.0", "300.0", "60.0", "12.0", "18.0", "500.0", "20.0", "60.0"}));
-}
-
-struct LineRow {
-    const char* text;
-    const char* pattern;
-    const char* line;
+struct EncodeRow {
+    const char* name;
+    LastInputsNumbers numbers;
+    std::string bytes;
 };
 
 // Names the row in test listings.
-void PrintTo(const LineRow& row, std::ostream* out) {
-    std::ostream& os = *out;
-    os << '"' << row.text << "\" by " << row.pattern;
+void PrintTo(const EncodeRow& row, std::ostream* out) {
+    *out << row.name;
 }
 
-class LastInputsLineTest : public testing::TestWithParam<LineRow> {};
+class EncodeLastInputsTest : public testing::TestWithParam<EncodeRow> {};
 
-TEST_P(LastInputsLineTest, WritesNumbersByThePatternAndOtherTextsUnchanged) {
-    EXPECT_EQ(LastInputsLine(GetParam().text, GetParam().pattern), GetParam().line)
-        << '"' << GetParam().text << '"';
+TEST_P(EncodeLastInputsTest, WritesEachNumberByItsRowsPatternAndReadsBackItsLines) {
+    const std::string bytes = EncodeLastInputs(GetParam().numbers);
+    EXPECT_EQ(bytes, GetParam().bytes);
+    Values lines;
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t end = bytes.find("\r\n", at);
+        lines.push_back(bytes.substr(at, end - at));
+        at = end + 2;
+    }
+    EXPECT_EQ(DecodeLastInputs(bytes), lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lines, LastInputsLineTest,
-    testing::Values(LineRow{"5", "#00.0", "05.0"}, LineRow{"60", "#000.0", "060.0"},
-                    LineRow{"150", "#00.0", "150.0"}, LineRow{"-5", "#00.0", "-05.0"},
-                    LineRow{" 75 ", "#00.0", "75.0"}, LineRow{"12.25", "#00.0", "12.3"},
-                    LineRow{"300", "#000.0", "300.0"}, LineRow{"+.5", "#00.0", "00.5"},
-                    LineRow{"1e2", "#00.0", "100.0"}, LineRow{"5.", "#00.0", "05.0"},
-                    LineRow{"abc", "#00.0", "abc"}, LineRow{"", "#00.0", ""},
-                    LineRow{"12abc", "#00.0", "12abc"}, LineRow{"1,5", "#00.0", "1,5"},
-                    LineRow{"1 2", "#00.0", "1 2"}, LineRow{".", "#00.0", "."},
-                    LineRow{"-", "#00.0", "-"}, LineRow{"1e", "#00.0", "1e"},
-                    LineRow{"1e400", "#00.0", "1e400"}, LineRow{"60 km/h", "#00.0", "60 km/h"},
-                    LineRow{"velocità", "#00.0", "velocità"}));
+    Numbers, EncodeLastInputsTest,
+    testing::Values(
+        EncodeRow{"InitialTextsMakeTheFiftyByteFile",
+                  {50, 300, 60, 12, 18, 500, 20.0, 60},
+                  "50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n20.0\r\n60.0\r\n"},
+        EncodeRow{"BelowTenInEveryRow",
+                  {5, 5, 5, 5, 5, 5, 5, 5},
+                  "05.0\r\n005.0\r\n05.0\r\n05.0\r\n05.0\r\n005.0\r\n05.0\r\n05.0\r\n"},
+        EncodeRow{"MoreIntegerDigitsThanThePattern",
+                  {150, 1500, 60.04, 0.05, 12.25, 60, -5, 0},
+                  "150.0\r\n1500.0\r\n60.0\r\n00.1\r\n12.3\r\n060.0\r\n-05.0\r\n00.0\r\n"},
+        EncodeRow{"SixteenIntegerDigitsKeepFifteen",
+                  {1234567890123456.0, 9999999999999999.0, 1, 1, 1, 1, 1, 1},
+                  "1234567890123460.0\r\n10000000000000000.0\r\n01.0\r\n01.0\r\n01.0\r\n"
+                  "001.0\r\n01.0\r\n01.0\r\n"}),
+    [](const testing::TestParamInfo<EncodeRow>& info) { return std::string(info.param.name); });
 
 struct DecodeRow {
     const char* name;
@@ -103,12 +103,6 @@ TEST(DecodeLastInputsTest, AValueCutByTheReadLimitEndsTheReading) {
     EXPECT_EQ(DecodeLastInputs("50.0\r\n300.0\r\n", false), (Values{"50.0", "300.0"}));
     EXPECT_EQ(DecodeLastInputs("50.0\r\n\"300.0\"", false), (Values{"50.0"}));
     EXPECT_EQ(DecodeLastInputs("50.0\r\n\"300", false), (Values{"50.0"}));
-}
-
-TEST(LastInputsFormatTest, WrittenTextsReadBackAsTheirNumbers) {
-    const LastInputsTexts texts = {"5", " 75 ", "12.25", "abc", "", "-05.0", "1e3", "x,y"};
-    EXPECT_EQ(DecodeLastInputs(EncodeLastInputs(texts)),
-              (Values{"05.0", "075.0", "12.3", "abc", "", "-005.0", "1000.0", "x"}));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
         return 2;
     }
-    coppia::LastInputsFile file(QString::fromLocal8Bit(argv[1]));
+    coppia::LastInputsFile file(argv[1]);
     for (;;) {
         file.Write(coppia::kKillTestNewInputs);
         file.Write(coppia::kKillTestOldInputs);

@@ -118,19 +118,46 @@ TEST_F(CalcClickTest, ADisabledButtonTakesNoClick) {
     EXPECT_EQ(Text(Control::Coppia), "typed");
 }
 
-TEST_F(CalcClickTest, AnEditAfterACalculationGreysTheResultsAndKeepsTheirTexts) {
+class PlainFieldEditTest : public CalcClickTest, public testing::WithParamInterface<Control> {};
+
+TEST_P(PlainFieldEditTest, GreysTheResultsAndKeepsTheirTexts) {
     window.UserClick(Control::Calc);
-    window.UserTypes(Control::Vel, "5");
-    EXPECT_EQ(Text(Control::Vel), "605");
+    ASSERT_TRUE(window.State().ResultsCurrent());
+    const std::string before = Text(GetParam());
+    window.UserTypes(GetParam(), "5");
+    EXPECT_EQ(Text(GetParam()), before + "5");
     EXPECT_TRUE(window.State().ResultsStale());
     EXPECT_EQ(Text(Control::Cp_Out), "0.29");
     EXPECT_EQ(Text(Control::Coppia), "00.52");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(SixFields, PlainFieldEditTest,
+                         testing::Values(Control::Vel, Control::CarAla, Control::CordaAla,
+                                         Control::LungAlett, Control::BrAlett, Control::BrServ),
+                         [](const testing::TestParamInfo<Control>& info) {
+                             return std::string(EntryOf(info.param).name);
+                         });
+
+TEST_F(CalcClickTest, ACommaTypedIntoAnInputFieldEntersThePoint) {
+    window.UserTypes(Control::Vel, ",5");
+    window.UserTypes(Control::Ang, ",5");
+    EXPECT_EQ(Text(Control::Vel), "60.5");
+    EXPECT_EQ(Text(Control::Ang), "20.0.5");
+    window.UserClick(Control::Calc);
+    EXPECT_EQ(Text(Control::Cp_Out), "0.28");
+    // A result field keeps what is typed, and a paste is not changed.
+    window.UserTypes(Control::Coppia, ",5");
+    EXPECT_EQ(Text(Control::Coppia), "00.53,5");
+    Enter(Control::CarAla, "1,5");
+    EXPECT_EQ(Text(Control::CarAla), "1,5");
 }
 
 struct RefusalRow {
     const char* name;
     std::vector<std::pair<Control, const char*>> inputs;
     Message message;
+    bool byTravel = false;  // the travel entered, not the angle
 };
 
 // Names the row in test listings.
@@ -145,6 +172,8 @@ class CalcRefusalTest : public CalcClickTest, public testing::WithParamInterface
 TEST_P(CalcRefusalTest, ShowsOneMessageAndChangesNothing) {
     window.UserClick(Control::Calc);
     Enter(Control::Coppia, "old torque");
+    if (GetParam().byTravel)
+        window.UserClick(Control::Down);
     for (const auto& [box, text] : GetParam().inputs) Enter(box, text);
     const int savesBefore = lastInputs.writes;
     std::vector<std::string> textsBefore;
@@ -208,8 +237,61 @@ INSTANTIATE_TEST_SUITE_P(
                    messages::NumberOutOfRange},
         RefusalRow{"LiftOverflowBeforeAnUnreadableAngle",
                    {{Control::CarAla, "1e308"}, {Control::Vel, "1"}, {Control::Ang, "1e400"}},
-                   messages::ResultOutOfRange}),
+                   messages::ResultOutOfRange},
+        // The angle shown belongs to an earlier keystroke of the travel.
+        RefusalRow{"TravelWithNoAngle",
+                   {{Control::Corsa, "13"}, {Control::Corsa, "130"}},
+                   messages::TravelOutOfRange,
+                   true},
+        RefusalRow{"TravelOfExactlyTwiceTheChord",
+                   {{Control::Corsa, "-120"}},
+                   messages::TravelOutOfRange,
+                   true},
+        RefusalRow{"TravelBeyondTheDoubleRange",
+                   {{Control::Corsa, "1e400"}},
+                   messages::NumberOutOfRange,
+                   true},
+        RefusalRow{"RatioBeforeTravel",
+                   {{Control::Corsa, "130"}, {Control::CordaAlett, "7.4"}},
+                   messages::ChordRatioOutOfRange,
+                   true},
+        RefusalRow{"TravelBeforeZeroSpeed",
+                   {{Control::Corsa, "130"}, {Control::Vel, "0"}},
+                   messages::TravelOutOfRange,
+                   true}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
+
+TEST_F(CalcClickTest, ATravelWithAnAngleIsCalculatedWithThatAngle) {
+    window.UserClick(Control::Down);
+    Enter(Control::Corsa, "119.9");
+    window.UserClick(Control::Calc);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(window.State().ResultsCurrent());
+    EXPECT_EQ(Text(Control::Ang), "175.3");
+}
+
+// Every text the window can show, spelled out once.
+TEST(MessagesTest, AreTheWindowsOwnWords) {
+    using Words = std::pair<std::string, std::string>;
+    const std::vector<std::pair<Message, Words>> rows = {
+        {messages::ChordRatioOutOfRange,
+         {"Corda Alett./Corda Alare Fuori Gamma!!", "Rapp. Alett/Ala"}},
+        {messages::StallRisk, {"Possibile Condizione di Stallo!!", "Vel. & Car. Alare"}},
+        {messages::AngleAboveMaximum, {"Massimo 60°!!", "Errore Dato Immesso"}},
+        {messages::AngleBelowMinimum, {"Massimo -60°!!", "Errore Dato Immesso"}},
+        {messages::ZeroSpeed, {"Velocità Nulla!!", "Vel. & Car. Alare"}},
+        {messages::ZeroHornArm, {"Braccio Alettone Nullo!!", "Errore Dato Immesso"}},
+        {messages::ResultOutOfRange, {"Risultato Fuori Limite!!", "Errore Dato Immesso"}},
+        {messages::NumberOutOfRange, {"Numero Fuori Limite!!", "Errore Dato Immesso"}},
+        {messages::TravelOutOfRange, {"Corsa Fuori Limite!!", "Errore Dato Immesso"}},
+    };
+    for (const auto& [message, words] : rows) {
+        EXPECT_EQ(RecordingMessages::Of(message), words);
+    }
+    EXPECT_EQ(messages::SaveFailedText("/home/pilota/.config/Mervanti.ini", "disco pieno"),
+              "Dati Non Salvati in /home/pilota/.config/Mervanti.ini: disco pieno!!");
+    EXPECT_EQ(messages::kSaveFailedTitle, "Errore Salvataggio");
+}
 
 }  // namespace
 }  // namespace coppia

@@ -84,21 +84,23 @@ TEST_F(ByAngleTest, AChordEditConvertsTheAngleIntoTheTravel) {
     EXPECT_EQ(Text(Control::Corsa), "0.0");
 }
 
-TEST_F(ByAngleTest, AnAngleBeyondTheDoubleRangeEndsTheHandlerSilently) {
+// A conversion that fails ends silently, but the results no longer belong to the fields.
+TEST_F(ByAngleTest, AnAngleBeyondTheDoubleRangeEndsTheHandlerSilentlyAndStale) {
     Enter(Control::Ang, "1e400");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(Text(Control::Ang), "1e400");
     EXPECT_EQ(Text(Control::Corsa), "20");
-    EXPECT_TRUE(State().ResultsCurrent());
+    EXPECT_TRUE(State().ResultsStale());
 }
 
-TEST_F(ByAngleTest, AnOverflowingTravelEndsTheHandlerSilently) {
+TEST_F(ByAngleTest, AnOverflowingTravelEndsTheHandlerSilentlyAndStale) {
     Enter(Control::CordaAlett, "1e308");
     EXPECT_EQ(Text(Control::Corsa), "20");
-    EXPECT_TRUE(State().ResultsCurrent());
+    EXPECT_TRUE(State().ResultsStale());
     Enter(Control::Ang, "30");
-    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(Text(Control::Corsa), "20");
+    EXPECT_TRUE(State().ResultsStale());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 class ByTravelTest : public WindowFixture {
@@ -116,11 +118,14 @@ TEST_F(ByTravelTest, ATravelGivesAnUnlimitedAngle) {
     EXPECT_TRUE(State().ResultsStale());
 }
 
-TEST_F(ByTravelTest, ATravelWithNoAngleChangesNothingElse) {
-    for (const char* travel : {"120", "130", "-120"}) {
+TEST_F(ByTravelTest, ATravelWithNoAngleLeavesTheAngleButMakesTheResultsStale) {
+    for (const char* travel : {"120", "130", "-120", "1e400"}) {
+        Enter(Control::Corsa, "20.8");
+        window.UserClick(Control::Calc);
+        ASSERT_TRUE(State().ResultsCurrent());
         Enter(Control::Corsa, travel);
         EXPECT_EQ(Text(Control::Ang), "20.0") << travel;
-        EXPECT_TRUE(State().ResultsCurrent()) << travel;
+        EXPECT_TRUE(State().ResultsStale()) << travel;
         EXPECT_EQ(Text(Control::Corsa), travel);
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -137,10 +142,15 @@ TEST_F(ByTravelTest, AChordEditConvertsTheTravelIntoTheAngle) {
     Enter(Control::CordaAlett, "50");
     EXPECT_EQ(Text(Control::Ang), "23.1");
     EXPECT_TRUE(State().ResultsStale());
-    window.UserClick(Control::Calc);
-    Enter(Control::CordaAlett, "0");  // no angle on a chord of 0
-    EXPECT_EQ(Text(Control::Ang), "23.1");
-    EXPECT_TRUE(State().ResultsCurrent());
+    for (const char* chord : {"0", "", "9", "1e400"}) {  // no angle on these chords
+        Enter(Control::CordaAlett, "50");
+        window.UserClick(Control::Calc);
+        ASSERT_TRUE(State().ResultsCurrent());
+        Enter(Control::CordaAlett, chord);
+        EXPECT_EQ(Text(Control::Ang), "23.1") << chord;
+        EXPECT_TRUE(State().ResultsStale()) << chord;
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ByTravelTest, ADerivedAngleBeyondSixtyIsTestedOnlyWhenTheAngleItselfIsEdited) {

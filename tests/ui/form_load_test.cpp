@@ -183,16 +183,89 @@ TEST_F(FormLoadTest, ACalculationRefusedForItsChordsSavesNothing) {
     EXPECT_EQ(lastInputs.writes, 0);
 }
 
-TEST_F(FormLoadTest, AFailedSaveShowsNothingAndLeavesTheResultsShown) {
+TEST_F(FormLoadTest, OnlyTheFirstFailedSaveOfARunIsToldAndTheResultsStayShown) {
     Load();
-    lastInputs.failWrites = true;
+    lastInputs.failure = "permesso negato";
     window.UserClick(Control::Calc);
-    EXPECT_EQ(lastInputs.writes, 1);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(messages.shown,
+              (Shown{{"Dati Non Salvati in /home/pilota/.config/Mervanti.ini: permesso negato!!",
+                      "Errore Salvataggio"}}));
     EXPECT_TRUE(State().ResultsCurrent());
     EXPECT_EQ(Text(Control::Coppia), "00.52");
+
+    Enter(Control::Vel, "70");
+    window.UserClick(Control::Calc);
+    EXPECT_EQ(lastInputs.writes, 2);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(State().ResultsCurrent());
     EXPECT_FALSE(window.WriteLastInputs());
 }
+
+TEST_F(FormLoadTest, ASaveThatSucceedsAfterAFailureIsNotTold) {
+    Load();
+    window.UserClick(Control::Calc);
+    lastInputs.failure = "disco pieno";
+    Enter(Control::Vel, "70");
+    window.UserClick(Control::Calc);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    lastInputs.failure.reset();
+    Enter(Control::Vel, "80");
+    window.UserClick(Control::Calc);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(*lastInputs.bytes,
+              FileOf({"50.0", "300.0", "60.0", "12.0", "18.0", "500.0", "20.0", "80.0"}));
+}
+
+struct SavedLineRow {
+    const char* name;
+    Control field;
+    const char* text;
+    size_t line;
+    const char* written;
+    const char* readBack;
+};
+
+// Names the row in test listings.
+void PrintTo(const SavedLineRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SavedLineTest : public FormLoadTest, public testing::WithParamInterface<SavedLineRow> {};
+
+// Each line is the number the calculation read from its field, by the row's pattern: whatever
+// the field shows, the file keeps its eight numeric lines and the next start gets the number.
+TEST_P(SavedLineTest, IsTheNumberTheCalculationRead) {
+    Load();
+    window.UserClick(Control::UP);  // so that the angle can be typed
+    Enter(GetParam().field, GetParam().text);
+    window.UserClick(Control::Calc);
+    ASSERT_TRUE(State().ResultsCurrent());
+    std::vector<std::string> lines = kInitialLines;
+    lines[GetParam().line - 1] = GetParam().written;
+    EXPECT_EQ(*lastInputs.bytes, FileOf(lines));
+
+    RecordingMessages nextMessages;
+    MainWindow next(nextMessages, lastInputs);
+    next.Main_Form_Load();
+    EXPECT_EQ(next.State().Text(GetParam().field), GetParam().readBack);
+    EXPECT_EQ(next.State().Text(Control::CordaAla),
+              GetParam().field == Control::CordaAla ? GetParam().readBack : "300");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SavedLineTest,
+    testing::Values(SavedLineRow{"DecimalComma", Control::CarAla, "1,5", 1, "01.0", "1"},
+                    SavedLineRow{"Letters", Control::CarAla, "abc", 1, "00.0", "0"},
+                    SavedLineRow{"Empty", Control::CarAla, "", 1, "00.0", "0"},
+                    SavedLineRow{"LineBreak", Control::CarAla, "45\r\n55", 1, "45.0", "45"},
+                    SavedLineRow{"LeadingQuote", Control::CarAla, "\"5,5", 1, "00.0", "0"},
+                    SavedLineRow{"Units", Control::Vel, "60 km/h", 8, "60.0", "60"},
+                    SavedLineRow{"AngleBelowTen", Control::Ang, "5", 7, "05.0", "5.0"},
+                    SavedLineRow{"ArmBelowTen", Control::BrServ, "5", 4, "05.0", "5"},
+                    SavedLineRow{"SixteenIntegerDigits", Control::LungAlett, "1234567890123456", 6,
+                                 "1234567890123460.0", "1.23456789012346E+15"},
+                    SavedLineRow{"Blanks", Control::CordaAla, " 2 50 ", 2, "250.0", "250"}),
+    [](const testing::TestParamInfo<SavedLineRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace coppia

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/last_inputs_file.h"
 #include "settings/last_inputs_format.h"
+#include "settings/last_inputs_store.h"
 
 namespace coppia {
 
@@ -20,16 +20,17 @@ class MemoryLastInputs : public LastInputsStore {
         ++reads;
         return bytes ? DecodeLastInputs(*bytes) : std::vector<std::string>{};
     }
-    bool Write(const LastInputsTexts& texts) override {
+    SaveResult Write(const LastInputsNumbers& numbers) override {
         ++writes;
-        if (failWrites)
-            return false;
-        bytes = EncodeLastInputs(texts);
-        return true;
+        if (failure)
+            return SaveResult{false, *failure};
+        bytes = EncodeLastInputs(numbers);
+        return SaveResult{true, {}};
     }
+    std::string Location() const override { return "/home/pilota/.config/Mervanti.ini"; }
 
-    std::optional<std::string> bytes;  // empty: no file
-    bool failWrites = false;
+    std::optional<std::string> bytes;    // empty: no file
+    std::optional<std::string> failure;  // the reason every save fails with, if any
     int reads = 0;
     int writes = 0;
 };

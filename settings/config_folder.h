@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace coppia {
+
+// The folder that keeps the program's files: $XDG_CONFIG_HOME when it is an absolute path
+// (a relative one is ignored, as the XDG rules say), otherwise $HOME/.config. Empty when
+// neither names a folder, so that nothing lands at the root of the file system.
+// Paths are the system's bytes, never decoded: a folder whose name is not UTF-8 is still
+// the same folder.
+std::optional<std::string> ConfigFolder();
+
+}  // namespace coppia
