@@ -16,8 +16,6 @@ int main(int argc, char* argv[]) {
     coppia::MainWindow model(messages, lastInputs);
     coppia::MainWindowView view(model);
     messages.SetParent(&view);
-    model.Main_Form_Load();
-    view.CenterOnScreen();
-    view.show();
+    view.LoadAndShow();
     return app.exec();
 }

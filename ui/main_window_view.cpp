@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window_view.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,6 +48,8 @@ QWidget* MainWindowView::Create(const ControlEntry& entry) {
             auto* edit = new QLineEdit(this);
             edit->setAlignment(Qt::AlignCenter);
             edit->setStyle(fieldStyle_);
+            if (IsInputField(id))
+                edit->installEventFilter(this);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { model_.UserEdit(id, text.toStdString()); });
             return edit;
@@ -142,6 +146,25 @@ void MainWindowView::SetTabOrder() {
     }
 }
 
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    // Only the input fields are watched: a key whose character the model enters otherwise
+    // (the comma, from either key) is typed again as that character.
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text().size() != 1 || key->text().at(0).unicode() > 0x7f)
+        return QWidget::eventFilter(watched, event);
+    const char typed = key->text().at(0).toLatin1();
+    const char entered =
+        MainWindow::TypedCharacter(ControlNamed(watched->objectName().toStdString()), typed);
+    if (entered == typed)
+        return QWidget::eventFilter(watched, event);
+    QKeyEvent retyped(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QString(QChar(entered)),
+                      key->isAutoRepeat(), static_cast<quint16>(key->count()));
+    QCoreApplication::sendEvent(watched, &retyped);
+    return true;
+}
+
 void MainWindowView::showEvent(QShowEvent* event) {
     // The screen, and with it the pixel density, is known for sure only now.
     RefreshPictures();
@@ -154,6 +177,12 @@ void MainWindowView::RefreshPictures() {
         static_cast<TogglePicture*>(Widget(toggle))->setPicture(PictureFor(toggle, ratio));
     }
     static_cast<QLabel*>(Widget(Control::Image1))->setPixmap(PictureFor(Control::Image1, ratio));
+}
+
+void MainWindowView::LoadAndShow() {
+    CenterOnScreen();
+    model_.Main_Form_Load();
+    show();
 }
 
 void MainWindowView::CenterOnScreen() {

@@ -22,9 +22,13 @@ class MainWindowView : public QWidget {
     QWidget* Widget(Control control) const { return widgets_[static_cast<std::size_t>(control)]; }
     // Places the window in the middle of the screen it is on.
     void CenterOnScreen();
+    // Loads the window and shows it. It is placed first, so that a message the load shows
+    // stands where the window will appear, not in a corner of the screen.
+    void LoadAndShow();
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void RefreshPictures();

@@ -39,16 +39,66 @@ class MainWindowViewTest : public testing::Test {
     MainWindowView view;
 };
 
+struct PlacedControl {
+    const char* name;
+    QRect rect;
+    const char* accessibleName;
+    const char* accessibleDescription;
+};
+
+// The layout and what a screen reader says, written out once, word for word.
+const PlacedControl kPlacedControls[] = {
+    {"Down",
+     {552, 131, 26, 40},
+     "Inserisci la corsa",
+     "ora si inserisce l'angolo; premi per inserire la corsa"},
+    {"UP",
+     {552, 131, 26, 40},
+     "Inserisci l'angolo",
+     "ora si inserisce la corsa; premi per inserire l'angolo"},
+    {"Corsa", {544, 107, 40, 24}, "Corsa del bordo d'uscita dell'alettone", "millimetri"},
+    {"Cp_Out",
+     {432, 16, 40, 20},
+     "Cp di funzionamento",
+     "coefficiente di portanza dell'ala, senza unità"},
+    {"Coppia", {128, 69, 65, 32}, "Coppia servo", "chilogrammi-centimetro (Kg*cm)"},
+    {"Calc", {16, 69, 97, 33}, "Calcola", "calcola la coppia del servo e il Cp di funzionamento"},
+    {"LungAlett", {392, 256, 47, 22}, "Lunghezza dell'alettone", "millimetri"},
+    {"CordaAlett", {376, 144, 47, 22}, "Corda media dell'alettone", "millimetri"},
+    {"BrAlett", {352, 224, 40, 23}, "Braccio della squadretta dell'alettone", "millimetri"},
+    {"Ang", {536, 172, 40, 24}, "Angolo di deflessione dell'alettone", "gradi"},
+    {"CarAla",
+     {336, 16, 47, 22},
+     "Carico alare",
+     "grammi per decimetro quadrato; 0 per superfici non portanti"},
+    {"CordaAla", {336, 76, 47, 24}, "Corda media dell'ala", "millimetri"},
+    {"BrServ", {139, 145, 40, 24}, "Braccio del servo", "millimetri"},
+    {"Vel", {75, 199, 47, 22}, "Velocità del modello", "chilometri all'ora"},
+    {"Label_Cp", {480, 19, 153, 23}, "Cp di Funzionamento", ""},
+    {"Label_Servo", {128, 48, 137, 17}, "Coppia Servo", ""},
+    {"Label_CM", {200, 73, 57, 32}, "Kg*cm", ""},
+    {"Label5", {456, 328, 161, 17}, "- V è la velocità del modello", ""},
+    {"Label4", {464, 312, 161, 17}, "0 per Superfici non Portanti", ""},
+    {"Label3", {456, 296, 161, 17}, "- Il carico alare va messo a", ""},
+    {"Label2", {456, 280, 161, 17}, "- Le corde sono medie", ""},
+    {"Label1", {456, 264, 161, 17}, "- Tutte le misure sono in mm", ""},
+    {"Label_Gr", {544, 200, 49, 13}, "Gradi", ""},
+    {"Label_V", {64, 176, 65, 17}, "V  Km/h", ""},
+    {"Label_carico", {183, 17, 153, 22}, "Carico Alare g/dm2", ""},
+    {"Image1", {0, 0, 640, 374}, "Disegno dell'ala con l'alettone, i rinvii e le quote", ""},
+};
+
 TEST_F(MainWindowViewTest, EveryControlIsFoundByItsNameAtItsPlace) {
+    EXPECT_EQ(view.objectName(), "Main");
     EXPECT_EQ(view.windowTitle(), "Coppia Necessaria per Movimento Superfici di Controllo");
     EXPECT_EQ(view.size(), QSize(639, 374));
-    for (const ControlEntry& entry : kControls) {
-        const QString name = ToQString(entry.name);
-        QWidget* widget = view.findChild<QWidget*>(name);
-        ASSERT_NE(widget, nullptr) << name.toStdString();
-        const Geometry& g = entry.geometry;
-        EXPECT_EQ(widget->geometry(), QRect(g.left, g.top, g.width, g.height))
-            << name.toStdString();
+    ASSERT_EQ(std::size(kPlacedControls), kControls.size());
+    for (const PlacedControl& control : kPlacedControls) {
+        QWidget* widget = view.findChild<QWidget*>(control.name);
+        ASSERT_NE(widget, nullptr) << control.name;
+        EXPECT_EQ(widget->geometry(), control.rect) << control.name;
+        EXPECT_EQ(widget->accessibleName(), control.accessibleName) << control.name;
+        EXPECT_EQ(widget->accessibleDescription(), control.accessibleDescription) << control.name;
     }
     EXPECT_EQ(view.findChild<QLabel*>("Label_V")->text(), "V  Km/h");
     EXPECT_EQ(view.findChild<QLabel*>("Label5")->text(), "- V è la velocità del modello");
@@ -122,7 +172,14 @@ TEST_F(MainWindowViewTest, NumbersReadAndWriteWithAPointWhateverTheLocale) {
     QLineEdit* vel = Edit("Vel");
     vel->setFocus();
     vel->selectAll();
-    QTest::keyClicks(vel, "60.5");
+    // The comma key and the keypad's decimal key of an Italian layout both enter the point.
+    QTest::keyClicks(vel, "6,");
+    EXPECT_EQ(vel->text(), "6.");
+    QTest::keyClick(vel, Qt::Key_Backspace);
+    QTest::keyClicks(vel, "0");
+    QTest::keyClick(vel, ',', Qt::KeypadModifier);
+    QTest::keyClicks(vel, "5");
+    EXPECT_EQ(model.State().Text(Control::Vel), "60.5");
     QTest::mouseClick(view.findChild<QPushButton*>("Calc"), Qt::LeftButton);
     EXPECT_EQ(Edit("Cp_Out")->text(), "0.28");
     EXPECT_EQ(*lastInputs.bytes,
@@ -289,6 +346,31 @@ TEST_F(MainWindowViewTest, PicturesAreRenderedForTheScreensPixelDensity) {
     EXPECT_EQ(drawing.deviceIndependentSize().toSize(), QSize(640, 374));
     EXPECT_EQ(drawing.width(), ratio > 1 ? 1280 : 640);
     EXPECT_FALSE(view.windowIcon().isNull());
+}
+
+// A remembered angle beyond the limit brings a message during the load, before the window
+// is shown: it must stand where the window appears, in the middle of the screen.
+TEST(LoadMessageTest, StandsWhereTheWindowWillAppear) {
+    QtMessageSink messages;
+    MemoryLastInputs lastInputs("50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n66.4\r\n");
+    MainWindow model(messages, lastInputs);
+    MainWindowView view(model);
+    messages.SetParent(&view);
+    QPoint boxCentre;
+    bool windowShown = true;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        boxCentre = box->frameGeometry().center();
+        windowShown = view.isVisible();
+        box->button(QMessageBox::Ok)->click();
+    });
+    view.LoadAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_FALSE(windowShown);
+    const QPoint screenCentre = view.screen()->availableGeometry().center();
+    EXPECT_LE((boxCentre - screenCentre).manhattanLength(), 8);
+    EXPECT_LE((view.frameGeometry().center() - screenCentre).manhattanLength(), 8);
 }
 
 TEST(QtMessageSinkTest, ShowsAModalBoxWithTheTextTitleAndOneOkButton) {
