@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace coppia {
 
@@ -12,5 +13,9 @@ namespace coppia {
 // Paths are the system's bytes, never decoded: a folder whose name is not UTF-8 is still
 // the same folder.
 std::optional<std::string> ConfigFolder();
+
+// Why nothing can be saved when there is no configuration folder.
+inline constexpr std::string_view kNoConfigFolderReason =
+    "cartella di configurazione sconosciuta (HOME non impostata)";
 
 }  // namespace coppia

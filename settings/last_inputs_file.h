@@ -23,15 +23,10 @@ class LastInputsFile : public LastInputsStore {
   public:
     explicit LastInputsFile(std::optional<std::string> path) : path_(std::move(path)) {}
 
-    // Opens without blocking and reads only a regular file, and only up to
-    // kLastInputsReadLimit, so that a FIFO, a device or a huge file at the path neither
-    // blocks the start nor fills the memory.
+    // Reads only a regular file, and only up to kLastInputsReadLimit, so that a FIFO, a device
+    // or a huge file at the path neither blocks the start nor fills the memory.
     std::vector<std::string> ReadValues() override;
-    // Writes a temporary file beside the file, makes sure every byte reached the disk, then
-    // renames it over the file: the file holds the old eight lines or the new eight lines,
-    // never a part. Only a regular file is replaced (through a symbolic link that leads to
-    // one, which stays) or a missing one created; anything else at the path is left alone.
-    // A successful save also removes the temporary files that an interrupted one left.
+    // The file holds the old eight lines or the new eight lines, never a part (ReplaceFile).
     SaveResult Write(const LastInputsNumbers& numbers) override;
     std::string Location() const override;
 

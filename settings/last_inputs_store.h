@@ -5,14 +5,9 @@
 #include <vector>
 
 #include "settings/last_inputs_format.h"
+#include "settings/save_result.h"
 
 namespace coppia {
-
-// What became of a save.
-struct SaveResult {
-    bool saved = false;
-    std::string reason;  // why it was not saved, in words for the user; empty when saved
-};
 
 // Where the window keeps the inputs of its last calculation.
 class LastInputsStore {
