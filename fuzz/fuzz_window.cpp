@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window model driven by arbitrary user actions after a load from arbitrary file bytes,
 // messages answered at once. After the load exactly one deflection mode holds, after every
-// action the results are exactly stale or exactly current, and no chain of change handlers
-// runs away.
+// action the results are exactly stale or exactly current, every edit that changes an input
+// leaves them stale, and no chain of change handlers runs away.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -64,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const uint8_t what = static_cast<uint8_t>(actions[i]);
         const uint8_t arg = static_cast<uint8_t>(actions[i + 1]);
         const Control field = kFields[(what >> 3) % std::size(kFields)];
+        const std::string before = state.Text(field);
         switch (what % 6) {
             case 0:
             case 1:
@@ -88,6 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         FUZZ_CHECK(state.ResultsStale() || state.ResultsCurrent(),
                    "the results are exactly stale or exactly current");
+        if (what % 6 < 4 && coppia::IsInputField(field) && state.Text(field) != before)
+            FUZZ_CHECK(state.ResultsStale(), "an edited input leaves the results stale");
         FUZZ_CHECK(state.Mode().has_value(), "exactly one deflection mode");
     }
     FUZZ_CHECK(state.DeepestNesting() < coppia::MainWindowState::kMaxNesting,
