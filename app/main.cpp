@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "settings/last_inputs_file.h"
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_message_sink.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    if (const auto answer = coppia::CommandLine(coppia::Arguments(argc, argv)).Answer())
+        return coppia::Finish(*answer);
+    QApplication app(argc, argv);  // takes Qt's own options out of argv
+    const coppia::CommandLine commandLine(QApplication::arguments());
+    if (const auto refusal = commandLine.Refusal())
+        return coppia::Finish(*refusal);
     QApplication::setApplicationName(QStringLiteral("coppia"));
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("org.coppia.coppia"));

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include <QCommandLineOption>
+#include <cstdio>
+
+namespace coppia {
+
+namespace {
+
+const QString kProgram = QStringLiteral("coppia");
+
+// The program's own options, as --help lists them; adding one is adding a line.
+QList<QCommandLineOption> ProgramOptions() {
+    return {
+        {{"h", "help"}, "Show this help and exit."},
+        {{"v", "version"}, "Show the version and exit."},
+    };
+}
+
+EarlyEnd Refuse(const QString& problem) {
+    return {
+        1,
+        {},
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(kProgram, problem)};
+}
+
+}  // namespace
+
+int Finish(const EarlyEnd& end) {
+    std::fputs(end.output.toLocal8Bit().constData(), stdout);
+    std::fputs(end.error.toLocal8Bit().constData(), stderr);
+    return end.exitStatus;
+}
+
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+CommandLine::CommandLine(const QStringList& arguments) {
+    parser_.setApplicationDescription(QStringLiteral(
+        "Computes the torque in Kg*cm a servo needs to move a model aircraft's aileron, and the\n"
+        "lift coefficient at which the wing flies, in a window with Italian captions.\n"
+        "Qt's own options (-platform, -style, -reverse, -qwindowgeometry, ...) work as in every\n"
+        "Qt program. See coppia(1)."));
+    // Qt's options are single-dash words ("-style"), not clusters of letters.
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser_.addOptions(ProgramOptions());
+    readWhole_ = parser_.parse(arguments);
+}
+
+std::optional<EarlyEnd> CommandLine::Answer() const {
+    if (parser_.isSet(QStringLiteral("help"))) {
+        // Without an application object Qt's help has no name for the program, and the help is
+        // written before there is one.
+        QString help = parser_.helpText();
+        help.replace(QStringLiteral("<executable_name>"), kProgram);
+        return EarlyEnd{0, help, {}};
+    }
+    if (parser_.isSet(QStringLiteral("version")))
+        return EarlyEnd{
+            0, QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(COPPIA_VERSION)), {}};
+    return std::nullopt;
+}
+
+std::optional<EarlyEnd> CommandLine::Refusal() const {
+    if (!readWhole_)
+        return Refuse(parser_.errorText());
+    if (!parser_.positionalArguments().isEmpty())
+        return Refuse(QStringLiteral("Unexpected argument '%1'.")
+                          .arg(parser_.positionalArguments().constFirst()));
+    return std::nullopt;
+}
+
+}  // namespace coppia

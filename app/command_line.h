@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace coppia {
+
+// How the program ends at once instead of opening its window: what it prints on standard output
+// and on standard error, and its exit status.
+struct EarlyEnd {
+    int exitStatus = 0;
+    QString output;
+    QString error;
+};
+
+// Prints what the early end says and gives its exit status back.
+int Finish(const EarlyEnd& end);
+
+// The arguments as the program received them, its own name first.
+QStringList Arguments(int argc, char* argv[]);
+
+// The program's command line, read twice. Before the application object exists it answers
+// --help and --version, which therefore need no display. QApplication then takes Qt's own options
+// (-platform, -style, -reverse, -qwindowgeometry, ...) out of the arguments, and what is left must
+// be this program's: anything else is refused before a window opens.
+class CommandLine {
+  public:
+    explicit CommandLine(const QStringList& arguments);
+
+    // The help or the version, when asked for; asking for them wins over any error, since before
+    // QApplication has read the arguments an unknown option may still be one of Qt's.
+    std::optional<EarlyEnd> Answer() const;
+    // An error for an unknown option or an argument the program does not take.
+    std::optional<EarlyEnd> Refusal() const;
+    // Whether one of the program's own options, by its long name, was given.
+    bool IsSet(const QString& option) const { return parser_.isSet(option); }
+
+  private:
+    QCommandLineParser parser_;
+    bool readWhole_ = false;
+};
+
+}  // namespace coppia

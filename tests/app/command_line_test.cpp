@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <ostream>
+
+namespace coppia {
+namespace {
+
+struct StartRow {
+    QStringList arguments;
+    int exitStatus;
+    QString output;  // all of standard output, or its first line when it ends with "..."
+    QString error;   // all of standard error, apart from Qt's own notices
+};
+
+void PrintTo(const StartRow& row, std::ostream* out) {
+    *out << "coppia " << row.arguments.join(' ').toStdString();
+}
+
+// A display-less shell: the program may reach Qt's platform only through -platform offscreen.
+QProcessEnvironment WithoutDisplay() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("/nonexistent"));
+    return environment;
+}
+
+// Keeps the program's own lines, dropping what Qt says about its surroundings ("QStandardPaths:
+// XDG_RUNTIME_DIR not valid", ...).
+QString ProgramLines(const QByteArray& stream) {
+    QStringList lines = QString::fromLocal8Bit(stream).split('\n');
+    lines.removeIf([](const QString& line) { return line.startsWith("QStandardPaths:"); });
+    return lines.join('\n');
+}
+
+class StartTest : public testing::TestWithParam<StartRow> {};
+
+TEST_P(StartTest, PrintsAndEndsWithItsExitStatusBeforeAnyWindow) {
+    const StartRow& row = GetParam();
+    QProcess program;
+    program.setProcessEnvironment(WithoutDisplay());
+    program.start(QStringLiteral(COPPIA_PROGRAM), row.arguments);
+    ASSERT_TRUE(program.waitForFinished(60000)) << "still running: it opened a window";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), row.exitStatus);
+    const QString output = ProgramLines(program.readAllStandardOutput());
+    if (row.output.endsWith("..."))
+        EXPECT_TRUE(output.startsWith(row.output.chopped(3))) << output.toStdString();
+    else
+        EXPECT_EQ(output, row.output);
+    EXPECT_EQ(ProgramLines(program.readAllStandardError()), row.error);
+}
+
+const QString kRefusal = QStringLiteral("\nTry 'coppia --help' for more information.\n");
+const QString kVersion = QStringLiteral("coppia " COPPIA_VERSION "\n");
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, StartTest,
+    testing::Values(
+        StartRow{{"--help"}, 0, "Usage: coppia [options]\n...", ""},
+        StartRow{{"-h"}, 0, "Usage: coppia [options]\n...", ""},
+        StartRow{{"--version"}, 0, kVersion, ""}, StartRow{{"-v"}, 0, kVersion, ""},
+        // Before Qt has read them its options cannot tell from unknown ones: help still wins.
+        StartRow{{"-platform", "offscreen", "-reverse", "--version"}, 0, kVersion, ""},
+        StartRow{{"--no-such-option", "--help"}, 0, "Usage: coppia [options]\n...", ""},
+        // Qt takes its own options, and only what is left is refused.
+        StartRow{{"-platform", "offscreen", "-style", "fusion", "-reverse", "-qwindowgeometry",
+                  "300x200+10+10", "--no-such-option"},
+                 1,
+                 "",
+                 "coppia: Unknown option 'no-such-option'." + kRefusal},
+        StartRow{{"--platform", "offscreen", "Mervanti.ini"},
+                 1,
+                 "",
+                 "coppia: Unexpected argument 'Mervanti.ini'." + kRefusal}));
+
+TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
+    const CommandLine commandLine(QStringList{"coppia"});
+    EXPECT_FALSE(commandLine.Answer());
+    EXPECT_FALSE(commandLine.Refusal());
+    EXPECT_FALSE(commandLine.IsSet("help"));
+}
+
+}  // namespace
+}  // namespace coppia
