@@ -2,10 +2,11 @@
 # Shared by ./run and ./test: installs what the build needs when it is missing, then
 # configures and builds into the folder given as $1. Sourced, not run.
 
-coppia_packages=(cmake g++ make qt6-base-dev libgl-dev locales fonts-liberation2)
+# dpkg-dev brings dpkg-buildflags, whose hardening flags every release build takes.
+coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev libgl-dev locales fonts-liberation2)
 # What only the tests need: GoogleTest; the tools that check the installed desktop files and
 # build the Debian package; clang with its sanitizer and libFuzzer runtimes.
-coppia_test_packages=(libgtest-dev desktop-file-utils appstream dpkg-dev file
+coppia_test_packages=(libgtest-dev desktop-file-utils appstream file
                       clang libclang-rt-14-dev)
 
 coppia_missing_packages() {
