@@ -2,8 +2,9 @@
 # Shared by ./run and ./test: installs what the build needs when it is missing, then
 # configures and builds into the folder given as $1. Sourced, not run.
 
-# dpkg-dev brings dpkg-buildflags, whose hardening flags every release build takes.
-coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev libgl-dev locales fonts-liberation2)
+# dpkg-dev brings dpkg-buildflags, whose hardening flags every release build takes; Qt SVG is
+# for the tool that writes the scalable icon, not for the program.
+coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev qt6-svg-dev libgl-dev locales fonts-liberation2)
 # What only the tests need: GoogleTest; the tools that check the installed desktop files and
 # build the Debian package; clang with its sanitizer and libFuzzer runtimes.
 coppia_test_packages=(libgtest-dev desktop-file-utils appstream file

@@ -6,8 +6,10 @@
 #include <QtEndian>
 #include <cstdlib>
 #include <ostream>
+#include <utility>
 
 #include "ui/controls.h"
+#include "ui/pictures/icon_painting.h"
 #include "ui/pictures/picture_painting.h"
 
 namespace coppia {
@@ -245,6 +247,83 @@ TEST(WindowIconTest, IsAn8BitIconWithAFullPaletteAndNoTransparentPixel) {
     EXPECT_EQ(QImage(":/pictures/WindowIcon-32.png").convertToFormat(QImage::Format_RGB32),
               icon.convertToFormat(QImage::Format_RGB32));
 }
+
+// Every size of the icon is drawn for that size: each part where the design puts it, and up to
+// 32 pixels nothing but the icon's own colours, so that no edge is blurred.
+struct IconSizeRow {
+    int size;
+    bool crisp;
+};
+
+void PrintTo(const IconSizeRow& row, std::ostream* out) {
+    *out << row.size << " px";
+}
+
+// Which of the icon's colours a pixel is, or is closest to.
+const char* IconColourName(QRgb pixel) {
+    static const std::pair<QRgb, const char*> colours[] = {
+        {qRgb(0, 0, 128), "navy"},     {qRgb(179, 139, 139), "airframe"},
+        {qRgb(255, 255, 0), "yellow"}, {qRgb(0, 255, 255), "cyan"},
+        {qRgb(0, 255, 0), "green"},    {qRgb(255, 0, 0), "red"},
+        {qRgb(255, 255, 255), "white"}};
+    const char* nearest = "";
+    int nearestDistance = 1 << 30;
+    for (const auto& [colour, name] : colours) {
+        const int distance = std::abs(qRed(colour) - qRed(pixel)) +
+                             std::abs(qGreen(colour) - qGreen(pixel)) +
+                             std::abs(qBlue(colour) - qBlue(pixel));
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = name;
+        }
+    }
+    return nearest;
+}
+
+class IconSizeTest : public testing::TestWithParam<IconSizeRow> {};
+
+TEST_P(IconSizeTest, PutsEachPartWhereTheDesignDoes) {
+    const int size = GetParam().size;
+    const QImage icon = pictures::DrawIcon(size);
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    // Points of the design in its 32-unit square.
+    const struct {
+        double x, y;
+        const char* colour;
+    } parts[] = {{0.5, 0.5, "navy"},     {12, 1.8, "yellow"},   {16, 12.4, "cyan"},
+                 {7, 12.25, "red"},      {4.7, 12.25, "green"}, {21.5, 12, "white"},
+                 {29.5, 12, "airframe"}, {16, 20, "airframe"},  {16, 31.8, "navy"}};
+    for (const auto& part : parts) {
+        const int x = static_cast<int>(part.x * size / 32);
+        const int y = static_cast<int>(part.y * size / 32);
+        EXPECT_STREQ(IconColourName(icon.pixel(x, y)), part.colour) << "at " << x << ", " << y;
+    }
+}
+
+TEST_P(IconSizeTest, IsCrispUpTo32PixelsAndNotAScaledCopyOfAnotherSize) {
+    const int size = GetParam().size;
+    const QImage icon = pictures::DrawIcon(size).convertToFormat(QImage::Format_RGB32);
+    int blended = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb pixel = icon.pixel(x, y);
+            for (int c : {qRed(pixel), qGreen(pixel), qBlue(pixel)})
+                blended += c != 0 && c != 128 && c != 139 && c != 179 && c != 255;
+        }
+    }
+    EXPECT_EQ(blended == 0, GetParam().crisp) << blended << " blended colour channels";
+    if (size == 32)
+        return;
+    const QImage pixelDesign = pictures::DrawIcon(32).convertToFormat(QImage::Format_RGB32);
+    for (Qt::TransformationMode mode : {Qt::FastTransformation, Qt::SmoothTransformation})
+        EXPECT_NE(icon, pixelDesign.scaled(size, size, Qt::IgnoreAspectRatio, mode));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, IconSizeTest,
+                         testing::Values(IconSizeRow{16, true}, IconSizeRow{22, true},
+                                         IconSizeRow{24, true}, IconSizeRow{32, true},
+                                         IconSizeRow{48, false}, IconSizeRow{64, false},
+                                         IconSizeRow{128, false}, IconSizeRow{256, false}));
 
 }  // namespace
 }  // namespace coppia

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pictures/picture_painting.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtEndian>
 #include <cmath>
 
 namespace coppia::pictures {
@@ -298,120 +296,6 @@ QImage DrawWing(int scale) {
     // Nearest colours only: dithering would speckle the black behind the labels.
     return canvas.convertToFormat(QImage::Format_Indexed8, DrawingPalette(),
                                   Qt::ThresholdDither | Qt::AvoidDither);
-}
-
-namespace {
-
-const QColor kNavy(0, 0, 128);
-const QColor kAirframe(179, 139, 139);
-const QColor kCanopy(0, 255, 255);
-const QColor kRoundelRing(0, 255, 0);
-
-// The aeroplane on a 32 x 32 grid; larger icons scale the same shapes.
-void PaintAeroplane(QPainter& painter) {
-    painter.fillRect(QRectF(0, 0, 32, 32), kNavy);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kAirframe);
-    painter.drawRect(QRectF(14, 3, 4, 26));  // fuselage
-    painter.drawRect(QRectF(1, 9, 30, 7));   // wings
-    painter.drawRect(QRectF(9, 24, 14, 4));  // tailplane
-    painter.drawRect(QRectF(15, 29, 2, 2));  // tail cone
-    painter.setBrush(kYellow);
-    painter.drawRect(QRectF(11, 1, 10, 2));  // propeller
-    painter.setBrush(kCanopy);
-    painter.drawRect(QRectF(15, 10, 2, 5));  // canopy
-    // Roundel on the left wing: a green diamond ring round a red centre.
-    painter.setBrush(kRoundelRing);
-    painter.drawPolygon(
-        QPolygonF{QPointF(7, 9), QPointF(10.5, 12.5), QPointF(7, 16), QPointF(3.5, 12.5)});
-    painter.setBrush(kRed);
-    painter.drawRect(QRectF(6, 11.5, 2, 2));
-    // Three short white stripes on the right wing.
-    painter.setBrush(Qt::white);
-    for (double x : {21.0, 24.0, 27.0}) painter.drawRect(QRectF(x, 10.5, 1, 4));
-}
-
-QVector<QRgb> IconPalette() {
-    QVector<QRgb> palette = {kNavy.rgb(),        kAirframe.rgb(), kYellow.rgb(),      kCanopy.rgb(),
-                             kRoundelRing.rgb(), kRed.rgb(),      qRgb(255, 255, 255)};
-    while (palette.size() < 256) palette << qRgb(0, 0, 0);
-    return palette;
-}
-
-}  // namespace
-
-QImage DrawIcon(int size) {
-    QImage canvas(size, size, QImage::Format_RGB32);
-    {
-        QPainter painter(&canvas);
-        painter.setRenderHint(QPainter::Antialiasing, size > 32);
-        painter.scale(size / 32.0, size / 32.0);
-        PaintAeroplane(painter);
-    }
-    if (size != 32)
-        return canvas;
-    return canvas.convertToFormat(QImage::Format_Indexed8, IconPalette(),
-                                  Qt::ThresholdDither | Qt::AvoidDither);
-}
-
-bool WriteIcon(const QImage& indexed, const QString& path) {
-    if (indexed.format() != QImage::Format_Indexed8 || indexed.width() != indexed.height() ||
-        indexed.width() > 255) {
-        return false;
-    }
-    const int size = indexed.width();
-    const int maskStride = ((size + 31) / 32) * 4;
-    const int pixelBytes = size * size;
-    const int imageBytes = 40 + 256 * 4 + pixelBytes + maskStride * size;
-
-    QByteArray bytes;
-    const auto put16 = [&](int value) {
-        const quint16 le = qToLittleEndian(static_cast<quint16>(value));
-        bytes.append(reinterpret_cast<const char*>(&le), 2);
-    };
-    const auto put32 = [&](qint64 value) {
-        const quint32 le = qToLittleEndian(static_cast<quint32>(value));
-        bytes.append(reinterpret_cast<const char*>(&le), 4);
-    };
-    // Directory: one image.
-    put16(0);
-    put16(1);
-    put16(1);
-    bytes.append(static_cast<char>(size));
-    bytes.append(static_cast<char>(size));
-    bytes.append(static_cast<char>(0));  // 256 colours
-    bytes.append(static_cast<char>(0));
-    put16(1);
-    put16(8);
-    put32(imageBytes);
-    put32(6 + 16);
-    // The image: a bitmap header of twice the height (colour rows, then the mask rows).
-    put32(40);
-    put32(size);
-    put32(size * 2);
-    put16(1);
-    put16(8);
-    put32(0);
-    put32(pixelBytes + maskStride * size);
-    put32(0);
-    put32(0);
-    put32(256);
-    put32(0);
-    QVector<QRgb> colours = indexed.colorTable();
-    colours.resize(256, qRgb(0, 0, 0));
-    for (QRgb colour : colours) {
-        bytes.append(static_cast<char>(qBlue(colour)));
-        bytes.append(static_cast<char>(qGreen(colour)));
-        bytes.append(static_cast<char>(qRed(colour)));
-        bytes.append(static_cast<char>(0));
-    }
-    for (int y = size - 1; y >= 0; --y) {
-        bytes.append(reinterpret_cast<const char*>(indexed.constScanLine(y)), size);
-    }
-    bytes.append(QByteArray(maskStride * size, '\0'));  // every pixel opaque
-
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 }  // namespace coppia::pictures
