@@ -5,9 +5,10 @@
 # dpkg-dev brings dpkg-buildflags, whose hardening flags every release build takes; Qt SVG is
 # for the tool that writes the scalable icon, not for the program.
 coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev qt6-svg-dev libgl-dev locales fonts-liberation2)
-# What only the tests need: GoogleTest; the tools that check the installed desktop files and
-# build the Debian package; clang with its sanitizer and libFuzzer runtimes.
-coppia_test_packages=(libgtest-dev desktop-file-utils appstream file
+# What only the tests need: GoogleTest; the tools that check the installed desktop files, the
+# manual page and the Debian package (lintian brings man-db); clang with its sanitizer and
+# libFuzzer runtimes.
+coppia_test_packages=(libgtest-dev desktop-file-utils appstream file lintian
                       clang libclang-rt-14-dev)
 
 coppia_missing_packages() {

@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and builds the Debian package from it, checking
-# the files a desktop needs and that the desktop's own validators accept them.
+# the files a desktop needs, that the desktop's own validators accept them, that the manual
+# page and the changelog are well formed and agree with the program, and that lintian, Debian's
+# own checker, finds no error and no warning in the package.
 # Usage: check_packaging.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
+source_root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 app_id=org.coppia.coppia
+icon_sizes=(16 22 24 32 48 64 128 256)
 expected=(
     bin/coppia
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
-    "share/icons/hicolor/32x32/apps/$app_id.png"
-    "share/icons/hicolor/64x64/apps/$app_id.png"
-    "share/icons/hicolor/128x128/apps/$app_id.png"
-    "share/icons/hicolor/256x256/apps/$app_id.png"
+    "share/icons/hicolor/scalable/apps/$app_id.svg"
+    share/doc/coppia/copyright
+    share/doc/coppia/changelog.gz
+    share/man/man1/coppia.1.gz
+    share/lintian/overrides/coppia
 )
+for size in "${icon_sizes[@]}"; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -26,14 +34,32 @@ cmake --install "$build" --prefix "$work/prefix" >/dev/null
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$work/prefix" && find . -type f | sed 's|^\./||' | sort) ||
     fail "the installed files differ from the expected list"
 
-for size in 32 64 128 256; do
+for size in "${icon_sizes[@]}"; do
     file "$work/prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png" |
         grep -q "PNG image data, $size x $size" || fail "the ${size}px icon is not a ${size} x ${size} PNG"
 done
+file "$work/prefix/share/icons/hicolor/scalable/apps/$app_id.svg" | grep -q "SVG Scalable Vector Graphics" ||
+    fail "the scalable icon is not an SVG file"
 
 echo "== validating the desktop entry and the metainfo"
 desktop-file-validate "$work/prefix/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$work/prefix/share/metainfo/$app_id.metainfo.xml"
+
+echo "== the manual page, the changelog and the program agree"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+manual_page="$work/prefix/share/man/man1/coppia.1.gz"
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$manual_page" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "man --warnings on the manual page: $warnings"
+zgrep -q "^\.TH COPPIA 1 .* \"coppia $version\"" "$manual_page" || fail "the manual page is not of version $version"
+page=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$manual_page" 2>/dev/null)
+for option in $("$build/app/coppia" --help | grep -o -- '--[a-z][a-z-]*'); do
+    grep -q -- "$option" <<<"$page" || fail "coppia --help lists $option, the manual page does not"
+done
+zcat "$work/prefix/share/doc/coppia/changelog.gz" >"$work/changelog"
+changelog=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+[ "$changelog" = "$version" ] || fail "the changelog's newest entry is $changelog, not $version"
+grep -q "<release version=\"$version\"" "$work/prefix/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo names no release $version"
 
 echo "== building the Debian package"
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
@@ -46,4 +72,17 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
     grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency: $depends"
 done
+grep -q svg <<<"$depends" && fail "the program links Qt SVG, which only the picture tool needs"
+dpkg-deb -x "$deb" "$work/unpacked"
+readelf -S "$work/unpacked/usr/bin/coppia" | grep -q '\.comment' && fail "the packaged binary has a .comment section"
+readelf -S "$work/unpacked/usr/bin/coppia" | grep -q '\.debug_info\|\.symtab' && fail "the packaged binary is not stripped"
+
+echo "== lintian"
+# Every tag is shown, down to the pedantic ones and the overridden; errors and warnings fail.
+# Root is how CI runs, which lintian only advises against.
+status=0
+findings=$(lintian --display-info --pedantic --display-experimental --show-overrides --fail-on error,warning \
+    "$deb" 2>&1) || status=$?
+grep -v '^running with root privileges is not recommended!$' <<<"$findings" || true
+[ "$status" -eq 0 ] || fail "lintian finds errors or warnings in the package"
 echo "package $(basename "$deb"): ${#expected[@]} files, depends on $depends"
