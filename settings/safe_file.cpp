@@ -6,9 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string_view>
@@ -115,13 +115,13 @@ std::optional<Target> TargetOf(const std::string& path, std::string& reason) {
     }
     Target target{path, true, fileStat.st_mode};
     if (S_ISLNK(linkStat.st_mode)) {
-        char* resolved = realpath(path.c_str(), nullptr);
-        if (resolved == nullptr) {
+        // A buffer of known size, so that the fortified realpath guards it.
+        char resolved[PATH_MAX];
+        if (realpath(path.c_str(), resolved) == nullptr) {
             reason = ReasonOf(errno);
             return std::nullopt;
         }
         target.path = resolved;
-        std::free(resolved);
     }
     // A file the user may not write stays as it is, although its folder would let a rename
     // replace it: it belongs to someone else, or was made read-only on purpose.
@@ -218,25 +218,27 @@ std::optional<BoundedRead> ReadRegularFile(const std::string& path, std::size_t 
         close(fd);
         return std::nullopt;
     }
-    std::string bytes(limit + 1, '\0');
-    std::size_t got = 0;
+    // One byte beyond the limit tells a file that goes on from one that ends there. Read
+    // through a buffer of known size, so that the fortified read guards it.
+    std::string bytes;
     bool complete = true;
-    while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+    char chunk[4096];
+    while (bytes.size() <= limit) {
+        const std::size_t wanted = std::min(sizeof chunk, limit + 1 - bytes.size());
+        const ssize_t n = read(fd, chunk, wanted);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             complete = false;  // what was read stands; a value the error cut is not read
         if (n <= 0)
             break;
-        got += static_cast<std::size_t>(n);
+        bytes.append(chunk, static_cast<std::size_t>(n));
     }
     close(fd);
-    if (got > limit) {
+    if (bytes.size() > limit) {
         complete = false;
-        got = limit;
+        bytes.resize(limit);
     }
-    bytes.resize(got);
     return BoundedRead{std::move(bytes), complete};
 }
 
