@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/servo_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace coppia {
+namespace {
+
+TEST(TorqueUnitsTest, OneKilogramForceCentimetreInEveryUnit) {
+    const TorqueInUnits one = ConvertTorque(1);
+    EXPECT_EQ(one.kgfCm, 1);
+    EXPECT_EQ(one.newtonCm, 9.80665);
+    EXPECT_DOUBLE_EQ(one.newtonM, 0.0980665);
+    EXPECT_NEAR(one.ozfIn, 13.88739016, 1e-8);  // worked by hand: 9.80665 / 0.706155
+    EXPECT_DOUBLE_EQ(KgfCmFromNewtonCm(9.80665), 1);
+    EXPECT_DOUBLE_EQ(ConvertTorque(KgfCmFromNewtonCm(0.706155)).ozfIn, 1);
+}
+
+struct LinkageRow {
+    double horn, servo, deflection, servoThrow;
+    LinkageOutcome outcome;
+    double rotation;  // degrees, to 1e-6
+    bool beyondThrow;
+};
+
+class LinkageTest : public testing::TestWithParam<LinkageRow> {};
+
+TEST_P(LinkageTest, TurnsTheServoArmByTheArcsineOfTheArmsAndDeflection) {
+    const LinkageRow& row = GetParam();
+    const LinkageResult r = CheckLinkage(row.horn, row.servo, row.deflection, row.servoThrow);
+    EXPECT_EQ(r.outcome, row.outcome);
+    EXPECT_NEAR(r.rotation, row.rotation, 1e-6);
+    EXPECT_EQ(r.beyondThrow, row.beyondThrow);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ArmPairs, LinkageTest,
+    testing::Values(
+        // The window's initial inputs: asin(18 · sin 20° / 12) = asin(0.513030) = 30.8659°.
+        LinkageRow{18, 12, 20, 45, LinkageOutcome::Reachable, 30.865882473, false},
+        LinkageRow{18, 12, 20, 30, LinkageOutcome::Reachable, 30.865882473, true},
+        LinkageRow{12, 12, 30, 45, LinkageOutcome::Reachable, 30, false},
+        LinkageRow{10, 20, 30, 45, LinkageOutcome::Reachable, 14.477512186, false},
+        // Up and down deflections need the same rotation; arms count by their length.
+        LinkageRow{12, 12, -45, 45, LinkageOutcome::Reachable, 45, false},
+        LinkageRow{-18, -12, -20, 45, LinkageOutcome::Reachable, 30.865882473, false},
+        LinkageRow{18, 12, 0, 45, LinkageOutcome::Reachable, 0, false},
+        // A horn twice the servo arm at 30° needs the arm straight along the rod: 90°.
+        LinkageRow{20, 10, 30, 90, LinkageOutcome::Reachable, 90 - 1.2e-6, false},
+        LinkageRow{24, 12, 60, 45, LinkageOutcome::Unreachable, 0, false},
+        LinkageRow{18, 0, 20, 45, LinkageOutcome::Unreachable, 0, false},
+        LinkageRow{0, 0, 20, 45, LinkageOutcome::Unreachable, 0, false}));
+
+TEST(LinkageTest, AnUnreachableDeflectionReportsTheSineItWouldNeed) {
+    const LinkageResult r = CheckLinkage(24, 12, 60, 45);
+    EXPECT_NEAR(r.sine, std::sqrt(3.0), 1e-12);
+}
+
+struct MarginRow {
+    double needed, rated, factor;
+    double margin, minimumRating;
+    Verdict verdict;
+};
+
+class ServoCheckTest : public testing::TestWithParam<MarginRow> {};
+
+TEST_P(ServoCheckTest, JudgesTheMarginAgainstOneAndTheFactor) {
+    const MarginRow& row = GetParam();
+    const ServoCheck check = CheckServo(row.needed, row.rated, row.factor);
+    EXPECT_DOUBLE_EQ(check.margin, row.margin);
+    EXPECT_DOUBLE_EQ(check.minimumRating, row.minimumRating);
+    EXPECT_EQ(check.verdict, row.verdict);
+}
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    VerdictBoundaries, ServoCheckTest,
+    testing::Values(MarginRow{1.5, 3, 2, 2, 3, Verdict::Sufficient},
+                    MarginRow{1.5, 2.9985, 2, 1.999, 3, Verdict::AtTheLimit},
+                    MarginRow{1.5, 1.5, 2, 1, 3, Verdict::AtTheLimit},
+                    MarginRow{1.5, 1.4985, 2, 0.999, 3, Verdict::Insufficient},
+                    MarginRow{1.5, 1.5, 1, 1, 1.5, Verdict::Sufficient},
+                    // The margin is on the magnitude: a downward deflection needs as much.
+                    MarginRow{-1.5, 3, 2, 2, 3, Verdict::Sufficient},
+                    MarginRow{0, 3, 2, kInfinity, 0, Verdict::Sufficient},
+                    MarginRow{0.52, 0, 2, 0, 1.04, Verdict::Insufficient}));
+
+}  // namespace
+}  // namespace coppia
