@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "settings/last_inputs_file.h"
+#include "ui/analysis_opener.h"
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_message_sink.h"
@@ -22,6 +23,15 @@ int main(int argc, char* argv[]) {
     coppia::MainWindow model(messages, lastInputs);
     coppia::MainWindowView view(model);
     messages.SetParent(&view);
+    // The plugin is found relative to the program, in the build tree as when installed.
+    coppia::AnalysisOpener analysis(
+        model, &view,
+        QApplication::applicationDirPath() + QStringLiteral("/" COPPIA_ANALYSIS_PLUGIN));
+    QObject::connect(&view, &coppia::MainWindowView::AnalysisRequested, &analysis,
+                     &coppia::AnalysisOpener::Open);
     view.LoadAndShow();
+    // --analisi opens the analysis beside the main window.
+    if (commandLine.IsSet(QStringLiteral("analisi")))
+        analysis.Open();
     return app.exec();
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
-#include <initializer_list>
 #include <utility>
 
 #include "engine/deflection.h"
 #include "engine/number_text.h"
+#include "ui/field_calculation.h"
+#include "ui/number_keys.h"
 
 namespace coppia {
 
@@ -29,7 +30,7 @@ void MainWindow::UserTypes(Control box, std::string_view text) {
 }
 
 char MainWindow::TypedCharacter(Control box, char typed) {
-    return typed == ',' && IsInputField(box) ? '.' : typed;
+    return IsInputField(box) ? NumberFieldCharacter(typed) : typed;
 }
 
 bool MainWindow::UserClick(Control control) {
@@ -93,61 +94,13 @@ void MainWindow::Main_Form_Load() {
     state_.SetEnabled(Control::Cp_Out, false);
 }
 
-namespace {
-
-struct FieldTarget {
-    Control field;
-    double* value;
-};
-
-// Reads each field into its target; false when any holds a number beyond the double range
-// (its target is then left at 0).
-bool ReadFields(const MainWindowState& state, std::initializer_list<FieldTarget> fields) {
-    bool allRead = true;
-    for (const FieldTarget& target : fields) {
-        const auto number = ReadNumber(state.Text(target.field));
-        *target.value = number.value_or(0);
-        allRead = allRead && number.has_value();
-    }
-    return allRead;
-}
-
-}  // namespace
-
 void MainWindow::Main_Calc_Click() {
-    // Everything is read and computed first; then each refusal is met in the order of the
-    // click's steps (chords, speed and loading, the rest), before anything on the window changes.
-    TorqueInputs in;
-    const bool chordsRead = ReadFields(
-        state_, {{Control::CordaAla, &in.CordaAla}, {Control::CordaAlett, &in.CordaAlett}});
-    const bool liftInputsRead =
-        ReadFields(state_, {{Control::Vel, &in.Vel}, {Control::CarAla, &in.CarAla}});
-    const bool torqueInputsRead = ReadFields(state_, {{Control::Ang, &in.Ang},
-                                                      {Control::LungAlett, &in.LungAlett},
-                                                      {Control::BrServ, &in.BrServ},
-                                                      {Control::BrAlett, &in.BrAlett}});
-    const TorqueResult result = CalculateTorque(in, constants_);
-    const TorqueOutcome outcome = result.Outcome;
+    // Nothing on the window changes before every refusal has been met.
+    const FieldCalculation calculation = CalculateFromFields(state_, constants_);
+    if (calculation.refusal)
+        return ShowMessage(*calculation.refusal);
 
-    if (!chordsRead)
-        return ShowMessage(messages::NumberOutOfRange);
-    if (outcome == TorqueOutcome::RatioOutOfRange)
-        return ShowMessage(messages::ChordRatioOutOfRange);
-    if (const std::optional<Message> refusal = TravelRefusal(in.CordaAlett))
-        return ShowMessage(*refusal);
-    if (!liftInputsRead)
-        return ShowMessage(messages::NumberOutOfRange);
-    if (outcome == TorqueOutcome::ZeroSpeed)
-        return ShowMessage(messages::ZeroSpeed);
-    if (outcome == TorqueOutcome::LiftOutOfRange)
-        return ShowMessage(messages::ResultOutOfRange);
-    if (!torqueInputsRead)
-        return ShowMessage(messages::NumberOutOfRange);
-    if (outcome == TorqueOutcome::ZeroHornArm)
-        return ShowMessage(messages::ZeroHornArm);
-    if (outcome == TorqueOutcome::TorqueOutOfRange)
-        return ShowMessage(messages::ResultOutOfRange);
-
+    const TorqueResult& result = calculation.result;
     lastResult_ = result;
     state_.SetText(Control::Cp_Out, FormatNumber(result.LiftCoefficient, "#0.00"));
     if (result.StallRisk)
@@ -157,17 +110,6 @@ void MainWindow::Main_Calc_Click() {
     state_.SetEnabled(Control::Calc, false);
     state_.SetEnabled(Control::Cp_Out, true);
     WriteLastInputs();
-}
-
-std::optional<Message> MainWindow::TravelRefusal(double chord) const {
-    if (!state_.Enabled(Control::Corsa))
-        return std::nullopt;
-    const std::optional<double> travel = Read(Control::Corsa);
-    if (!travel)
-        return messages::NumberOutOfRange;
-    if (!AngleFromTravel(*travel, chord))
-        return messages::TravelOutOfRange;
-    return std::nullopt;
 }
 
 void MainWindow::Main_UP_Click() {

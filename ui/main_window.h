@@ -20,10 +20,11 @@ class MainWindow {
     MainWindow& operator=(const MainWindow&) = delete;
 
     const MainWindowState& State() const { return state_; }
-    // For a view that follows every change as it happens.
-    void SetObserver(MainWindowState::Observer observer) {
-        state_.SetObserver(std::move(observer));
+    // For the views that follow every change as it happens.
+    int AddObserver(MainWindowState::Observer observer) {
+        return state_.AddObserver(std::move(observer));
     }
+    void RemoveObserver(int id) { state_.RemoveObserver(id); }
 
     // What the user does. An edit is one keystroke, or one paste, that leaves `text` in the box;
     // it is refused (false) by a disabled box and raises nothing when the text stays the same.
@@ -31,9 +32,8 @@ class MainWindow {
     // Types each character of `text` after the box's text, one keystroke at a time, each
     // entering what TypedCharacter makes of it.
     void UserTypes(Control box, std::string_view text);
-    // What a typed character enters into a box. Italians write 1,5, and the keypad's decimal
-    // key of an Italian layout types a comma: in the nine input fields a comma enters the
-    // decimal point, which is what every number is read by. A pasted text is not changed.
+    // What a typed character enters into a box: in the nine input fields, what
+    // NumberFieldCharacter makes of it; in the results, the character itself.
     static char TypedCharacter(Control box, char typed);
     // A click reaches only an enabled button or a visible toggle.
     bool UserClick(Control control);
@@ -69,9 +69,6 @@ class MainWindow {
     std::optional<double> AngleOfShownTravel() const;
     // The travel of an angle on the chord in CordaAlett; empty when it overflows.
     std::optional<double> TravelOnShownChord(double angle) const;
-    // While the travel is entered, the angle in Ang is the one derived from the travel in
-    // Corsa; the message that refuses a travel with no angle, if there is one to show.
-    std::optional<Message> TravelRefusal(double chord) const;
 
     MessageSink& messages_;
     LastInputsStore& lastInputs_;

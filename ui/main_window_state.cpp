@@ -44,9 +44,19 @@ void MainWindowState::SetVisible(Control control, bool visible) {
     Notify(control);
 }
 
+int MainWindowState::AddObserver(Observer observer) {
+    observers_.emplace_back(++lastObserverId_, std::move(observer));
+    return lastObserverId_;
+}
+
+void MainWindowState::RemoveObserver(int id) {
+    std::erase_if(observers_, [id](const auto& observer) { return observer.first == id; });
+}
+
 void MainWindowState::Notify(Control control) const {
-    if (observer_)
-        observer_(control);
+    // A copy, so that an observer may add or remove observers while it is told.
+    const auto observers = observers_;
+    for (const auto& [id, observer] : observers) observer(control);
 }
 
 std::optional<DeflectionMode> MainWindowState::Mode() const {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "ui/controls.h"
 
@@ -40,9 +42,11 @@ class MainWindowState {
 
     // The window's change handlers, run by SetText.
     void SetChangeHandler(ChangeHandler handler) { changeHandler_ = std::move(handler); }
-    // Told of every text or flag that changes, so that a view can follow at once, even while
-    // a handler waits on a message.
-    void SetObserver(Observer observer) { observer_ = std::move(observer); }
+    // Each observer is told of every text or flag that changes, in the order they were added,
+    // so that a view can follow at once, even while a handler waits on a message. The number
+    // returned takes the observer off again.
+    int AddObserver(Observer observer);
+    void RemoveObserver(int id);
 
     std::optional<DeflectionMode> Mode() const;
     bool ResultsCurrent() const;
@@ -65,7 +69,8 @@ class MainWindowState {
 
     std::array<ControlState, kControlCount> controls_;
     ChangeHandler changeHandler_;
-    Observer observer_;
+    std::vector<std::pair<int, Observer>> observers_;
+    int lastObserverId_ = 0;
     int nesting_ = 0;
     int deepestNesting_ = 0;
 };

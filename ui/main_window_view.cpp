@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window_view.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <vector>
 
 #include "ui/control_look.h"
+#include "ui/decimal_key_filter.h"
 #include "ui/qt_text.h"
 #include "ui/sunken_field_style.h"
 #include "ui/toggle_picture.h"
@@ -18,7 +20,10 @@
 namespace coppia {
 
 MainWindowView::MainWindowView(MainWindow& model, QWidget* parent)
-    : QWidget(parent), model_(model), fieldStyle_(new SunkenFieldStyle()) {
+    : QWidget(parent),
+      model_(model),
+      fieldStyle_(new SunkenFieldStyle()),
+      decimalKeys_(new DecimalKeyFilter(this)) {
     fieldStyle_->setParent(this);
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(ToQString(kWindowTitle));
@@ -36,8 +41,9 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent)
         widgets_[static_cast<std::size_t>(entry->id)] = widget;
     }
     SetTabOrder();
+    AddAnalysisAction();
 
-    model_.SetObserver([this](Control control) { Follow(control); });
+    model_.AddObserver([this](Control control) { Follow(control); });
     for (const ControlEntry& entry : kControls) Follow(entry.id);
 }
 
@@ -49,7 +55,7 @@ QWidget* MainWindowView::Create(const ControlEntry& entry) {
             edit->setAlignment(Qt::AlignCenter);
             edit->setStyle(fieldStyle_);
             if (IsInputField(id))
-                edit->installEventFilter(this);
+                edit->installEventFilter(decimalKeys_);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { model_.UserEdit(id, text.toStdString()); });
             return edit;
@@ -146,23 +152,40 @@ void MainWindowView::SetTabOrder() {
     }
 }
 
-bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-    // Only the input fields are watched: a key whose character the model enters otherwise
-    // (the comma, from either key) is typed again as that character.
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->text().size() != 1 || key->text().at(0).unicode() > 0x7f)
-        return QWidget::eventFilter(watched, event);
-    const char typed = key->text().at(0).toLatin1();
-    const char entered =
-        MainWindow::TypedCharacter(ControlNamed(watched->objectName().toStdString()), typed);
-    if (entered == typed)
-        return QWidget::eventFilter(watched, event);
-    QKeyEvent retyped(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QString(QChar(entered)),
-                      key->isAutoRepeat(), static_cast<quint16>(key->count()));
-    QCoreApplication::sendEvent(watched, &retyped);
-    return true;
+void MainWindowView::AddAnalysisAction() {
+    openAnalysis_ = new QAction(QStringLiteral("Analisi della Coppia…"), this);
+    openAnalysis_->setObjectName(QStringLiteral("ApriAnalisi"));
+    // Ctrl+Shift+A is no editing key of a text box, so it works from every field.
+    openAnalysis_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    openAnalysis_->setShortcutContext(Qt::WindowShortcut);
+    addAction(openAnalysis_);
+    connect(openAnalysis_, &QAction::triggered, this, &MainWindowView::AnalysisRequested);
+
+    for (Control result : {Control::Coppia, Control::Cp_Out}) {
+        auto* edit = static_cast<QLineEdit*>(Widget(result));
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QWidget::customContextMenuRequested, this,
+                [this, edit](const QPoint& position) { ShowResultMenu(edit, position); });
+    }
+    QWidget* coppia = Widget(Control::Coppia);
+    coppia->setToolTip(
+        coppia->toolTip() +
+        QStringLiteral("\nAnalisi della Coppia: tasto destro sul disegno o sui risultati, o %1")
+            .arg(openAnalysis_->shortcut().toString(QKeySequence::NativeText)));
+}
+
+void MainWindowView::ShowResultMenu(QLineEdit* result, const QPoint& position) {
+    QMenu* menu = result->createStandardContextMenu();
+    menu->addSeparator();
+    menu->addAction(openAnalysis_);
+    menu->exec(result->mapToGlobal(position));
+    delete menu;
+}
+
+void MainWindowView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(openAnalysis_);
+    menu.exec(event->globalPos());
 }
 
 void MainWindowView::showEvent(QShowEvent* event) {

@@ -7,6 +7,8 @@
 #include "ui/controls.h"
 #include "ui/main_window.h"
 
+class QAction;
+class QLineEdit;
 class QStyle;
 
 namespace coppia {
@@ -25,10 +27,17 @@ class MainWindowView : public QWidget {
     // Loads the window and shows it. It is placed first, so that a message the load shows
     // stands where the window will appear, not in a corner of the screen.
     void LoadAndShow();
+    // Opens the analysis window: on the drawing's and the results' context menus, and by its
+    // shortcut anywhere in the window.
+    QAction* OpenAnalysisAction() const { return openAnalysis_; }
+
+  signals:
+    void AnalysisRequested();
 
   protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The drawing, its captions and a disabled result leave their right-click to the window.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void RefreshPictures();
@@ -38,9 +47,14 @@ class MainWindowView : public QWidget {
     // Moves the keyboard focus from a control about to be disabled or hidden to the next one.
     void PassFocusOn(QWidget* leaving);
     void SetTabOrder();
+    void AddAnalysisAction();
+    // A result keeps its standard edit items and gains the analysis.
+    void ShowResultMenu(QLineEdit* result, const QPoint& position);
 
     MainWindow& model_;
     QStyle* fieldStyle_;
+    QObject* decimalKeys_;
+    QAction* openAnalysis_ = nullptr;
     std::array<QWidget*, kControlCount> widgets_{};
 };
 

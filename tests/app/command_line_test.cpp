@@ -85,6 +85,10 @@ TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
     EXPECT_FALSE(commandLine.Answer());
     EXPECT_FALSE(commandLine.Refusal());
     EXPECT_FALSE(commandLine.IsSet("help"));
+    EXPECT_FALSE(commandLine.IsSet("analisi"));
+    const CommandLine withAnalysis(QStringList{"coppia", "--analisi"});
+    EXPECT_FALSE(withAnalysis.Refusal());
+    EXPECT_TRUE(withAnalysis.IsSet("analisi"));
 }
 
 }  // namespace

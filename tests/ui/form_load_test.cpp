@@ -44,7 +44,7 @@ class FormLoadTest : public WindowFixture {
 
 TEST_F(FormLoadTest, WithoutAFileTheInitialTextsStayUnconverted) {
     std::vector<Control> textsWritten;
-    window.SetObserver([&](Control control) {
+    window.AddObserver([&](Control control) {
         if (IsTextBox(control) && Text(control) != EntryOf(control).initialText) {
             textsWritten.push_back(control);
         }
@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FormLoadTest, TheRememberedAngleIsSetAsItsPlainNumberFirst) {
     std::vector<std::string> angTexts;
-    window.SetObserver([&](Control control) {
+    window.AddObserver([&](Control control) {
         if (control == Control::Ang)
             angTexts.push_back(Text(Control::Ang));
     });

@@ -98,7 +98,7 @@ TEST(ChangeRuleNestingTest, ARunawayChainIsCutOffInsteadOfExhaustingTheStack) {
 TEST(MainWindowStateObserverTest, TellsOfEveryChangeAndOfNothingElse) {
     MainWindowState state;
     std::vector<Control> seen;
-    state.SetObserver([&](Control control) { seen.push_back(control); });
+    state.AddObserver([&](Control control) { seen.push_back(control); });
     state.SetText(Control::Vel, "60");
     state.SetEnabled(Control::Vel, true);
     EXPECT_TRUE(seen.empty());
@@ -106,6 +106,17 @@ TEST(MainWindowStateObserverTest, TellsOfEveryChangeAndOfNothingElse) {
     state.SetEnabled(Control::Calc, false);
     state.SetVisible(Control::Down, false);
     EXPECT_EQ(seen, (std::vector<Control>{Control::Vel, Control::Calc, Control::Down}));
+}
+
+TEST(MainWindowStateObserverTest, EveryObserverIsToldUntilItIsRemoved) {
+    MainWindowState state;
+    std::vector<std::string> seen;
+    const int first = state.AddObserver([&](Control) { seen.push_back("first"); });
+    state.AddObserver([&](Control) { seen.push_back("second"); });
+    state.SetText(Control::Vel, "61");
+    state.RemoveObserver(first);
+    state.SetEnabled(Control::Calc, false);
+    EXPECT_EQ(seen, (std::vector<std::string>{"first", "second", "second"}));
 }
 
 }  // namespace

@@ -245,11 +245,15 @@ TEST_F(MainWindowViewTest, EveryFocusableControlTellsAScreenReaderWhatItIs) {
         const QString description = accessible->text(QAccessible::Description);
         EXPECT_FALSE(name.isEmpty()) << entry.name;
         EXPECT_FALSE(description.isEmpty()) << entry.name;
-        if (entry.kind == ControlKind::TextBox) {
+        if (entry.kind == ControlKind::TextBox && entry.id != Control::Coppia) {
             EXPECT_EQ(view.Widget(entry.id)->toolTip(), name + " (" + description + ")")
                 << entry.name;
         }
     }
+    // The torque's tooltip also says where the analysis of that torque opens.
+    EXPECT_EQ(Edit("Coppia")->toolTip(),
+              "Coppia servo (chilogrammi-centimetro (Kg*cm))\nAnalisi della Coppia: tasto destro "
+              "sul disegno o sui risultati, o Ctrl+Shift+A");
     QAccessibleInterface* chord = QAccessible::queryAccessibleInterface(Edit("CordaAlett"));
     EXPECT_EQ(chord->text(QAccessible::Name), "Corda media dell'alettone");
     EXPECT_EQ(chord->text(QAccessible::Description), "millimetri");

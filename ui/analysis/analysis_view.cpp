@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/analysis/analysis_view.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/decimal_key_filter.h"
+#include "ui/qt_text.h"
+
+namespace coppia {
+
+namespace {
+
+// The four torque fields and the nine steps' value fields, in the model's order.
+constexpr std::array<const char*, 4> kTorqueNames = {"CoppiaKgcm", "CoppiaNcm", "CoppiaNm",
+                                                     "CoppiaOzin"};
+constexpr std::array<const char*, 4> kTorqueUnits = {"Kg*cm", "N·cm", "N·m", "oz·in"};
+constexpr std::array<const char*, kAnalysisStepCount> kStepFieldNames = {
+    "RapportoCorde",  "VelocitaMs",     "Cp",
+    "FattoreAngolo",  "AngoloEfficace", "CoeffCerniera",
+    "CoppiaCerniera", "RapportoBracci", "CoppiaAlServo"};
+
+// The colour of a tone; the neutral one is the desktop's own.
+void SetTone(QWidget* widget, Tone tone) {
+    QColor colour;
+    switch (tone) {
+        case Tone::Neutral:
+            widget->setPalette(QPalette());
+            return;
+        case Tone::Good:
+            colour = QColor(0, 120, 0);
+            break;
+        case Tone::Warning:
+            colour = QColor(176, 88, 0);
+            break;
+        case Tone::Bad:
+            colour = QColor(200, 0, 0);
+            break;
+    }
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+// Replaces the text only when it differs, so that a cursor being typed with stays put.
+void ShowText(QLineEdit* edit, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (edit->text() != shown)
+        edit->setText(shown);
+}
+
+void ShowNote(QLabel* label, const std::string& text, Tone tone) {
+    label->setText(QString::fromStdString(text));
+    label->setHidden(text.empty());
+    SetTone(label, tone);
+}
+
+QLabel* Caption(const QString& text, QWidget* buddy = nullptr) {
+    auto* label = new QLabel(text);
+    if (buddy != nullptr)
+        label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
+    : QWidget(parent), model_(model), decimalKeys_(new DecimalKeyFilter(this)) {
+    setObjectName(QStringLiteral("Analisi"));
+    setWindowTitle(ToQString(kAnalysisTitle));
+    setAttribute(Qt::WA_DeleteOnClose, false);  // closing hides it; it opens again as it was
+
+    freshness_ = AddNote("Aggiornamento");
+    refusal_ = AddNote("Rifiuto");
+    QFont bold = refusal_->font();
+    bold.setBold(true);
+    refusal_->setFont(bold);
+
+    copy_ = new QPushButton(QStringLiteral("&Copia riepilogo"), this);
+    copy_->setObjectName(QStringLiteral("Copia"));
+    copy_->setAccessibleName(QStringLiteral("Copia il riepilogo negli appunti"));
+    copy_->setToolTip(
+        QStringLiteral("Copia dati, coppia, rinvio e verdetto negli appunti "
+                       "(Ctrl+C quando nulla è selezionato)"));
+    connect(copy_, &QPushButton::clicked, this, [this] { model_.Analisi_Copia_Click(); });
+
+    auto* numbers = new QVBoxLayout;
+    numbers->addWidget(BuildTorque());
+    numbers->addWidget(BuildSteps());
+    auto* check = new QVBoxLayout;
+    check->addWidget(BuildLinkage());
+    check->addWidget(BuildServoCheck());
+    check->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy_);
+    check->addLayout(buttons);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(numbers);
+    columns->addLayout(check);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(freshness_);
+    layout->addWidget(refusal_);
+    layout->addLayout(columns);
+
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    model_.SetObserver([this] { Follow(); });
+    Follow();
+}
+
+QWidget* AnalysisView::BuildTorque() {
+    auto* group = new QGroupBox(QStringLiteral("Coppia al servo"), this);
+    auto* grid = new QGridLayout(group);
+    for (std::size_t i = 0; i < torque_.size(); ++i) {
+        const QString unit = QString::fromUtf8(kTorqueUnits[i]);
+        torque_[i] = AddValue(kTorqueNames[i], QStringLiteral("Coppia al servo in %1").arg(unit));
+        const int row = static_cast<int>(i) / 2;
+        const int column = static_cast<int>(i) % 2 * 2;
+        grid->addWidget(torque_[i], row, column);
+        grid->addWidget(Caption(unit, torque_[i]), row, column + 1);
+    }
+    return group;
+}
+
+QWidget* AnalysisView::BuildSteps() {
+    auto* group = new QGroupBox(QStringLiteral("Come si ottiene"), this);
+    auto* grid = new QGridLayout(group);
+    for (std::size_t i = 0; i < kAnalysisStepCount; ++i) {
+        const QString name = ToQString(kAnalysisStepNames[i]);
+        const QString unit = ToQString(kAnalysisStepUnits[i]);
+        steps_[i] = AddValue(kStepFieldNames[i], unit.isEmpty() ? name : name + " in " + unit);
+        const int row = static_cast<int>(i);
+        grid->addWidget(Caption(QStringLiteral("%1.  %2").arg(i + 1).arg(name), steps_[i]), row, 0);
+        grid->addWidget(steps_[i], row, 1);
+        grid->addWidget(new QLabel(unit), row, 2);
+    }
+    stall_ = AddNote("Stallo");
+    grid->addWidget(stall_, static_cast<int>(kAnalysisStepCount), 0, 1, 3);
+    return group;
+}
+
+QWidget* AnalysisView::BuildLinkage() {
+    auto* group = new QGroupBox(QStringLiteral("Rinvio"), this);
+    auto* grid = new QGridLayout(group);
+    QLineEdit* servoThrow = AddInput(AnalysisField::Escursione, "Escursione",
+                                     QStringLiteral("Escursione del servo per lato, in gradi"));
+    rotation_ = AddValue("Rotazione", QStringLiteral("Rotazione del braccio del servo, in gradi"));
+    grid->addWidget(Caption(QStringLiteral("&Escursione del servo per lato"), servoThrow), 0, 0);
+    grid->addWidget(servoThrow, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("°")), 0, 2);
+    grid->addWidget(Caption(QStringLiteral("Rotazione del braccio del servo"), rotation_), 1, 0);
+    grid->addWidget(rotation_, 1, 1);
+    linkage_ = AddNote("NotaRinvio");
+    grid->addWidget(linkage_, 2, 0, 1, 3);
+    return group;
+}
+
+QWidget* AnalysisView::BuildServoCheck() {
+    auto* group = new QGroupBox(QStringLiteral("Verifica del servo"), this);
+    auto* grid = new QGridLayout(group);
+    QLineEdit* rating = AddInput(AnalysisField::CoppiaServo, "CoppiaServo",
+                                 QStringLiteral("Coppia dichiarata del servo"));
+    unit_ = new QComboBox(this);
+    unit_->setObjectName(QStringLiteral("UnitaCoppia"));
+    unit_->setAccessibleName(QStringLiteral("Unità della coppia del servo"));
+    unit_->addItem(QStringLiteral("Kg*cm"));
+    unit_->addItem(QStringLiteral("N·cm"));
+    connect(unit_, &QComboBox::activated, this, [this](int index) {
+        model_.Analisi_UnitaCoppia_Change(index == 1 ? RatingUnit::NewtonCm : RatingUnit::KgfCm);
+    });
+    QLineEdit* factor = AddInput(AnalysisField::FattoreSicurezza, "FattoreSicurezza",
+                                 QStringLiteral("Fattore di sicurezza"));
+    auto* factorNote = new QLabel(
+        QStringLiteral("Copre raffiche, picchiate, giochi del rinvio e batteria scarica."), this);
+    factorNote->setObjectName(QStringLiteral("NotaFattore"));
+    factorNote->setWordWrap(true);
+    margin_ = AddValue("Margine", QStringLiteral("Margine: coppia del servo su coppia necessaria"));
+    minimumRating_ = AddValue("CoppiaMinima", QStringLiteral("Coppia minima del servo da usare"));
+    minimumRating_->setMinimumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("00000.00 N·cm")));
+    verdict_ = AddNote("Verdetto");
+    QFont large = verdict_->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.3);
+    verdict_->setFont(large);
+    settingsProblem_ = AddNote("ProblemaImpostazioni");
+
+    grid->addWidget(Caption(QStringLiteral("Co&ppia del servo"), rating), 0, 0);
+    grid->addWidget(rating, 0, 1);
+    grid->addWidget(unit_, 0, 2);
+    grid->addWidget(Caption(QStringLiteral("&Fattore di sicurezza"), factor), 1, 0);
+    grid->addWidget(factor, 1, 1);
+    grid->addWidget(factorNote, 2, 0, 1, 3);
+    grid->addWidget(Caption(QStringLiteral("Margine"), margin_), 3, 0);
+    grid->addWidget(margin_, 3, 1);
+    grid->addWidget(Caption(QStringLiteral("Coppia minima da usare"), minimumRating_), 4, 0);
+    grid->addWidget(minimumRating_, 4, 1, 1, 2);
+    grid->addWidget(verdict_, 5, 0, 1, 3);
+    grid->addWidget(settingsProblem_, 6, 0, 1, 3);
+    return group;
+}
+
+QLineEdit* AnalysisView::AddInput(AnalysisField field, const char* name,
+                                  const QString& accessibleName) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromUtf8(name));
+    edit->setAccessibleName(accessibleName);
+    edit->setToolTip(accessibleName);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
+    edit->installEventFilter(decimalKeys_);
+    inputs_[static_cast<std::size_t>(field)] = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+        const std::string typed = text.toStdString();
+        switch (field) {
+            case AnalysisField::CoppiaServo:
+                return model_.Analisi_CoppiaServo_Change(typed);
+            case AnalysisField::FattoreSicurezza:
+                return model_.Analisi_FattoreSicurezza_Change(typed);
+            case AnalysisField::Escursione:
+                return model_.Analisi_Escursione_Change(typed);
+        }
+    });
+    return edit;
+}
+
+QLineEdit* AnalysisView::AddValue(const char* name, const QString& accessibleName) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromUtf8(name));
+    edit->setAccessibleName(accessibleName);
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000E-00")));
+    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.000E-00")));
+    return edit;
+}
+
+QLabel* AnalysisView::AddNote(const char* name) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void AnalysisView::Follow() {
+    const AnalysisDisplay& shown = model_.Display();
+    ShowNote(freshness_, shown.freshness, shown.freshnessTone);
+    ShowNote(refusal_, shown.refusal, Tone::Bad);
+    const std::array<const std::string*, 4> torque = {&shown.torqueKgfCm, &shown.torqueNewtonCm,
+                                                      &shown.torqueNewtonM, &shown.torqueOzfIn};
+    for (std::size_t i = 0; i < torque_.size(); ++i) ShowText(torque_[i], *torque[i]);
+    for (std::size_t i = 0; i < kAnalysisStepCount; ++i) ShowText(steps_[i], shown.steps[i].value);
+    ShowNote(stall_, shown.stall, shown.stallTone);
+    for (AnalysisField field :
+         {AnalysisField::CoppiaServo, AnalysisField::FattoreSicurezza, AnalysisField::Escursione}) {
+        ShowText(inputs_[static_cast<std::size_t>(field)], model_.Text(field));
+    }
+    unit_->setCurrentIndex(model_.Unit() == RatingUnit::NewtonCm ? 1 : 0);
+    ShowText(rotation_, shown.rotation);
+    ShowNote(linkage_, shown.linkage, shown.linkageTone);
+    ShowText(margin_, shown.margin);
+    ShowText(minimumRating_, shown.minimumRating);
+    ShowNote(verdict_, shown.verdict, shown.verdictTone);
+    ShowNote(settingsProblem_, shown.settingsProblem, Tone::Bad);
+}
+
+bool AnalysisView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress ||
+        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* edit = qobject_cast<QLineEdit*>(watched);
+    const auto* label = qobject_cast<QLabel*>(watched);
+    if ((edit != nullptr && edit->hasSelectedText()) ||
+        (label != nullptr && label->hasSelectedText())) {
+        return QWidget::eventFilter(watched, event);
+    }
+    model_.Analisi_Copia_Click();
+    return true;
+}
+
+}  // namespace coppia

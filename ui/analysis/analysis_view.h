@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "ui/analysis_window.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace coppia {
+
+// The analysis window: Qt widgets bound to the model, each named as its control. Edits and
+// clicks go to the model; every change of what the model shows comes back at once.
+class AnalysisView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit AnalysisView(AnalysisWindow& model, QWidget* parent = nullptr);
+
+  protected:
+    // Ctrl+C copies the summary wherever the focus is, unless some text is selected there.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* BuildTorque();
+    QWidget* BuildSteps();
+    QWidget* BuildLinkage();
+    QWidget* BuildServoCheck();
+    QLineEdit* AddInput(AnalysisField field, const char* name, const QString& accessibleName);
+    QLineEdit* AddValue(const char* name, const QString& accessibleName);
+    QLabel* AddNote(const char* name);
+    void Follow();
+
+    AnalysisWindow& model_;
+    QLabel* freshness_;
+    QLabel* refusal_;
+    std::array<QLineEdit*, 4> torque_{};
+    std::array<QLineEdit*, kAnalysisStepCount> steps_{};
+    QLabel* stall_ = nullptr;
+    std::array<QLineEdit*, 3> inputs_{};
+    QComboBox* unit_ = nullptr;
+    QLineEdit* rotation_ = nullptr;
+    QLabel* linkage_ = nullptr;
+    QLineEdit* margin_ = nullptr;
+    QLineEdit* minimumRating_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* settingsProblem_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    QObject* decimalKeys_;
+};
+
+}  // namespace coppia

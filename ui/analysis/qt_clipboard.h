@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "ui/qt_text.h"
+#include "ui/text_clipboard.h"
+
+namespace coppia {
+
+// The desktop's clipboard.
+class QtClipboard : public TextClipboard {
+  public:
+    void SetText(std::string_view text) override {
+        QGuiApplication::clipboard()->setText(ToQString(text));
+    }
+};
+
+}  // namespace coppia
