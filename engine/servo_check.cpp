@@ -50,4 +50,30 @@ ServoCheck CheckServo(double neededTorque, double ratedTorque, double safetyFact
     return check;
 }
 
+std::vector<SweepCurve> SweepTorque(const TorqueInputs& inputs, const std::vector<double>& speeds,
+                                    const TorqueConstants& constants) {
+    std::vector<SweepCurve> curves;
+    curves.reserve(speeds.size());
+    for (const double speed : speeds) {
+        SweepCurve curve;
+        curve.speed = speed;
+        curve.points.reserve(kSweepRows);
+        TorqueInputs at = inputs;
+        at.Vel = speed;
+        double peak = -1;
+        for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
+            at.Ang = angle;
+            const TorqueResult result = CalculateTorque(at, constants);
+            // The first of equal magnitudes is the peak.
+            if (result.Outcome == TorqueOutcome::Complete && std::fabs(result.ServoTorque) > peak) {
+                peak = std::fabs(result.ServoTorque);
+                curve.peakAngle = angle;
+            }
+            curve.points.push_back(result);
+        }
+        curves.push_back(std::move(curve));
+    }
+    return curves;
+}
+
 }  // namespace coppia

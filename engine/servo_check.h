@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+#include <vector>
+
+#include "engine/torque.h"
+
 namespace coppia {
 
 // A kilogram-force is 9.80665 N by definition; servo makers print torque in N·cm or oz·in.
@@ -46,5 +51,21 @@ struct ServoCheck {
 
 // Both torques in the same unit. A servo that needs to give nothing has an infinite margin.
 ServoCheck CheckServo(double neededTorque, double ratedTorque, double safetyFactor);
+
+// The deflections a sweep covers: every whole degree from 0 to 60.
+inline constexpr int kSweepFirstAngle = 0;
+inline constexpr int kSweepLastAngle = 60;
+inline constexpr int kSweepRows = kSweepLastAngle - kSweepFirstAngle + 1;
+
+// The torque across the deflections at one speed: one CalculateTorque per whole degree.
+struct SweepCurve {
+    double speed = 0;                  // Km/h
+    std::vector<TorqueResult> points;  // one per angle, kSweepFirstAngle first
+    std::optional<int> peakAngle;      // the angle of the largest torque magnitude, if any
+};
+
+// The same inputs with Ang set to each whole degree and Vel to each of `speeds` in turn.
+std::vector<SweepCurve> SweepTorque(const TorqueInputs& inputs, const std::vector<double>& speeds,
+                                    const TorqueConstants& constants);
 
 }  // namespace coppia

@@ -3,12 +3,14 @@
 # configures and builds into the folder given as $1. Sourced, not run.
 
 # dpkg-dev brings dpkg-buildflags, whose hardening flags every release build takes; Qt SVG is
-# for the tool that writes the scalable icon, not for the program.
-coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev qt6-svg-dev libgl-dev locales fonts-liberation2)
+# for the tool that writes the scalable icon, not for the program. Qt Charts draws the analysis
+# window's plot; its CMake files need the OpenGL module's.
+coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev qt6-svg-dev libgl-dev locales fonts-liberation2
+                 qt6-charts-dev libqt6opengl6-dev)
 # What only the tests need: GoogleTest; the tools that check the installed desktop files, the
-# manual page and the Debian package (lintian brings man-db); clang with its sanitizer and
-# libFuzzer runtimes.
-coppia_test_packages=(libgtest-dev desktop-file-utils appstream file lintian
+# manual page and the Debian package (lintian brings man-db); pdftotext, which reads the exported
+# sheet back; clang with its sanitizer and libFuzzer runtimes.
+coppia_test_packages=(libgtest-dev desktop-file-utils appstream file lintian poppler-utils
                       clang libclang-rt-14-dev)
 
 coppia_missing_packages() {

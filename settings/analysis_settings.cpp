@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/analysis_settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -17,6 +18,7 @@ constexpr std::string_view kRatingKey = "CoppiaServo";
 constexpr std::string_view kUnitKey = "UnitaCoppia";
 constexpr std::string_view kFactorKey = "FattoreSicurezza";
 constexpr std::string_view kThrowKey = "Escursione";
+constexpr std::string_view kSpeedsKey = "AltreVelocita";
 constexpr std::string_view kKgfCmName = "Kg*cm";
 constexpr std::string_view kNewtonCmName = "N*cm";
 
@@ -52,6 +54,35 @@ bool IsValidServoThrow(double servoThrow) {
     return servoThrow > 0 && servoThrow <= 180;
 }
 
+std::optional<std::vector<double>> ReadSpeedFactors(std::string_view text) {
+    std::vector<double> factors;
+    while (!text.empty()) {
+        const std::size_t start = text.find_first_not_of(" \t");
+        if (start == std::string_view::npos)
+            break;
+        text.remove_prefix(start);
+        const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
+        const std::optional<double> factor = StrictNumber(text.substr(0, end));
+        if (!factor || !(*factor > 0 && *factor <= 10))
+            return std::nullopt;
+        factors.push_back(*factor);
+        text.remove_prefix(end);
+    }
+    if (factors.empty() || factors.size() > kMaxSpeedFactors)
+        return std::nullopt;
+    return factors;
+}
+
+std::string SpeedFactorsText(const std::vector<double>& factors) {
+    std::string text;
+    for (const double factor : factors) {
+        if (!text.empty())
+            text += ' ';
+        text += FormatPlainNumber(factor);
+    }
+    return text;
+}
+
 std::string EncodeAnalysisSettings(const AnalysisSettings& settings) {
     std::string bytes;
     const auto line = [&bytes](std::string_view key, std::string_view value) {
@@ -61,6 +92,7 @@ std::string EncodeAnalysisSettings(const AnalysisSettings& settings) {
     line(kUnitKey, settings.unit == RatingUnit::NewtonCm ? kNewtonCmName : kKgfCmName);
     line(kFactorKey, FormatPlainNumber(settings.safetyFactor));
     line(kThrowKey, FormatPlainNumber(settings.servoThrow));
+    line(kSpeedsKey, SpeedFactorsText(settings.speedFactors));
     return bytes;
 }
 
@@ -83,6 +115,9 @@ AnalysisSettings DecodeAnalysisSettings(std::string_view bytes) {
             ReadNumberInto(value, settings.safetyFactor, IsValidSafetyFactor);
         } else if (key == kThrowKey) {
             ReadNumberInto(value, settings.servoThrow, IsValidServoThrow);
+        } else if (key == kSpeedsKey) {
+            if (const auto factors = ReadSpeedFactors(value))
+                settings.speedFactors = *factors;
         } else if (key == kUnitKey && value == kNewtonCmName) {
             settings.unit = RatingUnit::NewtonCm;
         } else if (key == kUnitKey && value == kKgfCmName) {

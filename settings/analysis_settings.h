@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/save_result.h"
 
@@ -19,6 +20,8 @@ struct AnalysisSettings {
     RatingUnit unit = RatingUnit::KgfCm;
     double safetyFactor = 2;
     double servoThrow = 45;  // degrees each way from neutral
+    // The other speeds the torque is swept at, as multiples of the model's speed.
+    std::vector<double> speedFactors = {0.8, 1.2, 1.5};
 
     bool operator==(const AnalysisSettings&) const = default;
 };
@@ -27,6 +30,13 @@ struct AnalysisSettings {
 bool IsValidRating(double rating);              // above 0
 bool IsValidSafetyFactor(double safetyFactor);  // 1 or more
 bool IsValidServoThrow(double servoThrow);      // above 0, up to 180
+
+// Up to this many other speeds, each above 0 and up to 10 times the model's.
+inline constexpr std::size_t kMaxSpeedFactors = 4;
+// Numbers separated by blanks: "0.8 1.2 1.5". Empty when any is not a number in range, or
+// when there are none or too many.
+std::optional<std::vector<double>> ReadSpeedFactors(std::string_view text);
+std::string SpeedFactorsText(const std::vector<double>& factors);
 
 // One "name=value" line per setting, LF ended.
 std::string EncodeAnalysisSettings(const AnalysisSettings& settings);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/analysis_opener.h"
 
+#include <QLayout>
 #include <QPluginLoader>
 #include <QScreen>
 #include <QWidget>
@@ -41,7 +42,11 @@ void AnalysisOpener::PlaceBesideTheMainWindow() {
     // To the right of the main window where the screen has room, else as far right as it has;
     // never over the main window's fields when it can be helped.
     const QScreen* screen = mainView_->screen();
-    window_->adjustSize();
+    // Its own size, which adjustSize() would cut to two thirds of the screen.
+    window_->ensurePolished();
+    if (window_->layout() != nullptr)
+        window_->layout()->activate();
+    window_->resize(window_->sizeHint().expandedTo(window_->minimumSizeHint()));
     if (screen == nullptr)
         return;
     const QRect available = screen->availableGeometry();

@@ -59,6 +59,8 @@ FieldCalculation CalculateFromFields(const MainWindowState& state,
     const TorqueOutcome outcome = calculation.result.Outcome;
     const std::optional<Message> travelRefusal = TravelRefusal(state, in.CordaAlett);
     calculation.deflectionKnown = angleRead && !travelRefusal;
+    calculation.sweepInputsRead =
+        chordsRead && liftInputsRead && surfaceRead && calculation.armsRead;
 
     std::optional<Message>& refusal = calculation.refusal;
     if (!chordsRead) {

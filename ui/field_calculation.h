@@ -18,6 +18,8 @@ struct FieldCalculation {
     // Ang holds a number and, while the travel is entered, the angle of the travel shown.
     bool deflectionKnown = false;
     bool armsRead = false;  // BrAlett and BrServ both hold numbers
+    // Every field but the deflection's holds a number: enough for a sweep of the deflection.
+    bool sweepInputsRead = false;
 };
 
 // Every field is read and the torque computed first; the refusal is the first one met in the

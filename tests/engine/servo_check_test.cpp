@@ -89,5 +89,56 @@ INSTANTIATE_TEST_SUITE_P(
                     MarginRow{0, 3, 2, kInfinity, 0, Verdict::Sufficient},
                     MarginRow{0.52, 0, 2, 0, 1.04, Verdict::Insufficient}));
 
+// The window's initial inputs.
+TorqueInputs InitialInputs() {
+    return TorqueInputs{300, 60, 60, 50, 20.0, 500, 18, 12};
+}
+
+struct SweepRow {
+    double speed;
+    int angle;
+};
+
+class SweepTest : public testing::TestWithParam<SweepRow> {};
+
+TEST_P(SweepTest, EachPointIsCalculateTorqueAtThatAngleAndSpeed) {
+    const SweepRow& row = GetParam();
+    const TorqueConstants constants = InitTorqueConstants();
+    const std::vector<SweepCurve> curves = SweepTorque(InitialInputs(), {48, row.speed}, constants);
+    ASSERT_EQ(curves.size(), 2u);
+    const SweepCurve& curve = curves[1];
+    EXPECT_EQ(curve.speed, row.speed);
+    ASSERT_EQ(curve.points.size(), 61u);
+    TorqueInputs direct = InitialInputs();
+    direct.Vel = row.speed;
+    direct.Ang = row.angle;
+    const TorqueResult expected = CalculateTorque(direct, constants);
+    const TorqueResult& swept = curve.points[static_cast<std::size_t>(row.angle)];
+    EXPECT_EQ(swept.Outcome, expected.Outcome);
+    EXPECT_EQ(swept.EffectiveAngle, expected.EffectiveAngle);
+    EXPECT_EQ(swept.ServoTorque, expected.ServoTorque);  // bit for bit: the same calculation
+}
+
+INSTANTIATE_TEST_SUITE_P(BoundaryAnglesAndThePeak, SweepTest,
+                         testing::Values(SweepRow{60, 0}, SweepRow{60, 60}, SweepRow{90, 0},
+                                         SweepRow{90, 60}, SweepRow{0, 30}));
+
+TEST(SweepTest, ThePeakIsTheLargestTorqueAndARefusedCurveHasNone) {
+    const TorqueConstants constants = InitTorqueConstants();
+    const std::vector<SweepCurve> curves = SweepTorque(InitialInputs(), {60, 0}, constants);
+    ASSERT_EQ(curves[0].peakAngle, 60);
+    for (const TorqueResult& point : curves[0].points) {
+        EXPECT_LE(point.ServoTorque, curves[0].points[60].ServoTorque);
+    }
+    EXPECT_FALSE(curves[1].peakAngle.has_value());
+    EXPECT_EQ(curves[1].points[0].Outcome, TorqueOutcome::ZeroSpeed);
+
+    // A surface whose lift turns it the other way needs most torque at no deflection.
+    TorqueInputs against = InitialInputs();
+    against.CarAla = -2000;
+    const SweepCurve turned = SweepTorque(against, {60}, constants)[0];
+    EXPECT_EQ(turned.peakAngle, 0);
+}
+
 }  // namespace
 }  // namespace coppia

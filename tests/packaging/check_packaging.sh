@@ -70,7 +70,8 @@ for path in "${expected[@]}"; do
     grep -qx "./usr/$path" <<<"$contents" || fail "the package lacks /usr/$path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6printsupport6 \
+    fonts-liberation2; do
     grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency: $depends"
 done
 grep -q svg <<<"$depends" && fail "the program links Qt SVG, which only the picture tool needs"

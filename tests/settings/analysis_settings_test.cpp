@@ -13,15 +13,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const AnalysisSettings kChosen{4.5, RatingUnit::NewtonCm, 1.5, 60};
+const AnalysisSettings kChosen{4.5, RatingUnit::NewtonCm, 1.5, 60, {0.5, 2}};
 const std::string kChosenBytes =
-    "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSicurezza=1.5\nEscursione=60\n";
+    "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSicurezza=1.5\nEscursione=60\nAltreVelocita=0.5 "
+    "2\n";
 
 TEST(AnalysisSettingsFormatTest, WritesOneNamedLinePerSettingAndReadsThemBack) {
     EXPECT_EQ(EncodeAnalysisSettings(kChosen), kChosenBytes);
     EXPECT_EQ(DecodeAnalysisSettings(kChosenBytes), kChosen);
     EXPECT_EQ(EncodeAnalysisSettings(AnalysisSettings{}),
-              "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n");
+              "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
+              "AltreVelocita=0.8 1.2 1.5\n");
 }
 
 struct DamageRow {
@@ -42,21 +44,23 @@ TEST_P(DamagedSettingsTest, GivesTheDefaultOfEachFieldThatCannotBeRead) {
 
 INSTANTIATE_TEST_SUITE_P(
     FieldByField, DamagedSettingsTest,
-    testing::Values(DamageRow{"Empty", "", AnalysisSettings{}},
-                    DamageRow{"Garbage", "\x01\xff=\n==\nabc", AnalysisSettings{}},
-                    DamageRow{"CutInTheMiddle", "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSic",
-                              AnalysisSettings{4.5, RatingUnit::NewtonCm, 2, 45}},
-                    DamageRow{"TrailingTextAfterANumber", "CoppiaServo=4.5 kg\nEscursione=60\n",
-                              AnalysisSettings{3, RatingUnit::KgfCm, 2, 60}},
-                    DamageRow{
-                        "OutOfRange",
-                        "CoppiaServo=0\nFattoreSicurezza=0.9\nEscursione=181\nUnitaCoppia=oz*in\n",
-                        AnalysisSettings{}},
-                    DamageRow{"NotANumber", "CoppiaServo=nan\nFattoreSicurezza=inf\nEscursione=\n",
-                              AnalysisSettings{}},
-                    DamageRow{"CarriageReturnsAndAnUnknownLine",
-                              "Altro=1\r\nFattoreSicurezza=1\r\nEscursione=180\r\n",
-                              AnalysisSettings{3, RatingUnit::KgfCm, 1, 180}}));
+    testing::Values(
+        DamageRow{"Empty", "", AnalysisSettings{}},
+        DamageRow{"Garbage", "\x01\xff=\n==\nabc", AnalysisSettings{}},
+        DamageRow{"CutInTheMiddle", "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSic",
+                  AnalysisSettings{4.5, RatingUnit::NewtonCm, 2, 45, {0.8, 1.2, 1.5}}},
+        DamageRow{"TrailingTextAfterANumber", "CoppiaServo=4.5 kg\nEscursione=60\n",
+                  AnalysisSettings{3, RatingUnit::KgfCm, 2, 60}},
+        DamageRow{"OutOfRange",
+                  "CoppiaServo=0\nFattoreSicurezza=0.9\nEscursione=181\nUnitaCoppia=oz*in\n"
+                  "AltreVelocita=0.8 11\n",
+                  AnalysisSettings{}},
+        DamageRow{"NotANumber",
+                  "CoppiaServo=nan\nFattoreSicurezza=inf\nEscursione=\nAltreVelocita=0.8 x\n",
+                  AnalysisSettings{}},
+        DamageRow{"CarriageReturnsAndAnUnknownLine",
+                  "Altro=1\r\nFattoreSicurezza=1\r\nEscursione=180\r\n",
+                  AnalysisSettings{3, RatingUnit::KgfCm, 1, 180}}));
 
 class AnalysisSettingsFileTest : public testing::Test {
   protected:

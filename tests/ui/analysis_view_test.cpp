@@ -7,10 +7,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -137,7 +140,8 @@ TEST_F(AnalysisViewTest, OpeningUsingAndClosingItLeaveTheMainWindowAndItsFileAsT
     EXPECT_EQ(Contents(config.folder / "Mervanti.ini"), kInitialFile);
     EXPECT_EQ(fs::last_write_time(config.folder / "Mervanti.ini"), fileTime);
     EXPECT_EQ(Contents(config.folder / "coppia-analisi.ini"),
-              "CoppiaServo=0.4\nUnitaCoppia=N*cm\nFattoreSicurezza=2\nEscursione=45\n");
+              "CoppiaServo=0.4\nUnitaCoppia=N*cm\nFattoreSicurezza=2\nEscursione=45\n"
+              "AltreVelocita=0.8 1.2 1.5\n");
 }
 
 TEST_F(AnalysisViewTest, FollowsTheMainWindowsFieldsAsTheyAreTyped) {
@@ -190,10 +194,81 @@ TEST_F(AnalysisViewTest, EveryControlHasANameAndAnAccessibleName) {
         if (!(child->focusPolicy() & Qt::TabFocus) || child->objectName().startsWith("qt_"))
             continue;
         ++controls;
-        EXPECT_FALSE(child->objectName().isEmpty()) << child->metaObject()->className();
+        EXPECT_FALSE(child->objectName().isEmpty())
+            << child->metaObject()->className() << " in "
+            << child->parentWidget()->objectName().toStdString();
         EXPECT_FALSE(child->accessibleName().isEmpty()) << child->objectName().toStdString();
     }
     EXPECT_GE(controls, 20);
+}
+
+TEST_F(AnalysisViewTest, TheTableHasARowPerDegreeAndFollowsTheInputs) {
+    OpenAnalysis();
+    auto* table = Find<QTableWidget>("Tabella");
+    ASSERT_EQ(table->rowCount(), 61);
+    ASSERT_EQ(table->columnCount(), 6);
+    EXPECT_EQ(table->item(20, 0)->text(), "20");
+    EXPECT_EQ(table->item(20, 3)->text(), "00.52");
+    EXPECT_EQ(table->model()->headerData(20, Qt::Vertical).toString(), "attuale");
+    EXPECT_EQ(table->model()->headerData(60, Qt::Vertical).toString(), "picco");
+    EXPECT_NE(table->item(60, 3)->background(), table->item(59, 3)->background());
+    model.UserEdit(Control::Vel, "20");
+    EXPECT_EQ(table->item(20, 3)->text(), "00.10");
+    EXPECT_EQ(table->model()->headerData(3, Qt::Horizontal).toString(),
+              "20 Km/h\nmodello\n(Kg*cm)");
+
+    QString hovered;
+    QMetaObject::invokeMethod(Find<QWidget>("Grafico"), "ValueAt", Q_RETURN_ARG(QString, hovered),
+                              Q_ARG(int, 1), Q_ARG(double, 20.3));
+    EXPECT_EQ(hovered, "20 Km/h, modello: 20° → 00.10 Kg*cm");
+}
+
+// Calls an export of the window through the plugin's boundary.
+bool Export(QWidget* window, const char* method, const fs::path& path) {
+    bool saved = false;
+    EXPECT_TRUE(QMetaObject::invokeMethod(window, method, Q_RETURN_ARG(bool, saved),
+                                          Q_ARG(QString, QString::fromStdString(path.string()))));
+    return saved;
+}
+
+TEST_F(AnalysisViewTest, ExportsTheTableAsCsvAndSaysWhyWhenItCannot) {
+    QWidget* analysis = OpenAnalysis();
+    const fs::path csv = config.folder / "coppia.csv";
+    ASSERT_TRUE(Export(analysis, "ExportCsv", csv));
+    std::ifstream expected(COPPIA_SOURCE_DIR "/tests/ui/initial_sweep.csv", std::ios::binary);
+    EXPECT_EQ(Contents(csv), std::string(std::istreambuf_iterator<char>(expected), {}));
+    EXPECT_EQ(Find<QLabel>("StatoFile")->text().toStdString(), "CSV salvato in " + csv.string());
+
+    EXPECT_FALSE(Export(analysis, "ExportCsv", config.folder));
+    EXPECT_EQ(Find<QLabel>("StatoFile")->text().toStdString(),
+              "CSV non salvato in " + config.folder.string() + ": è una cartella!!");
+    EXPECT_TRUE(fs::is_directory(config.folder));
+    EXPECT_FALSE(Export(analysis, "ExportPdf", config.folder / "manca" / "coppia.pdf"));
+    EXPECT_TRUE(Find<QLabel>("StatoFile")->text().endsWith(": cartella inesistente!!"));
+}
+
+TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheInputsTheTorqueAndTheTable) {
+    QWidget* analysis = OpenAnalysis();
+    const fs::path pdf = config.folder / "coppia.pdf";
+    ASSERT_TRUE(Export(analysis, "ExportPdf", pdf));
+    if (qEnvironmentVariableIsSet("COPPIA_KEEP_PDF"))
+        fs::copy_file(pdf, qEnvironmentVariable("COPPIA_KEEP_PDF").toStdString());
+    QProcess pdftotext;
+    pdftotext.start(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(20000));
+    ASSERT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* expected :
+         {"Analisi della Coppia", "Data: ", "Corda ala 300 mm, corda alettone 60 mm",
+          "Velocità 60 Km/h, carico alare 50 g/dm2",
+          "Coppia al servo: 0.52 Kg*cm = 5.09 N·cm = 0.0509 N·m = 7.21 oz·in",
+          "30.9° di rotazione del servo", "Servo Sufficiente", "Servo: 3.00 Kg*cm", "00.52",
+          "01.46", "attuale", "picco"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    }
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -176,7 +178,8 @@ TEST_F(AnalysisWindowTest, RemembersTheServoCheckAndTheThrowWhenTheyChange) {
     analysis.Analisi_Escursione_Change("60");
     EXPECT_EQ(settings.writes, 4);
     EXPECT_EQ(*settings.bytes,
-              "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSicurezza=1.5\nEscursione=60\n");
+              "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSicurezza=1.5\nEscursione=60\n"
+              "AltreVelocita=0.8 1.2 1.5\n");
 
     AnalysisWindow reopened(window.State(), settings, clipboard);
     reopened.Analisi_Form_Load();
@@ -228,6 +231,85 @@ TEST_F(AnalysisWindowTest, UsingTheAnalysisLeavesTheMainWindowAsItWas) {
     }
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(lastInputs.writes, 0);
+}
+
+std::vector<std::string> Column(const std::vector<SweepTableRow>& rows, std::size_t column) {
+    std::vector<std::string> cells;
+    for (const SweepTableRow& row : rows) cells.push_back(row.cells.at(column));
+    return cells;
+}
+
+TEST_F(AnalysisWindowTest, SweepsEveryDegreeAtTheModelsSpeedAndTheOthers) {
+    EXPECT_EQ(
+        Shown().sweepHeadings,
+        (std::vector<std::string>{"Angolo (°)", "Corsa (mm)", "Coppia a 48 Km/h (Kg*cm)",
+                                  "Coppia a 60 Km/h, modello (Kg*cm)", "Coppia a 72 Km/h (Kg*cm)",
+                                  "Coppia a 90 Km/h, picchiata (Kg*cm)"}));
+    const std::vector<SweepTableRow>& rows = Shown().sweepRows;
+    ASSERT_EQ(rows.size(), 61u);
+    // The torque at the model's speed is written as Coppia writes it: 00.52 at 20°.
+    EXPECT_EQ(rows[20].cells,
+              (std::vector<std::string>{"20", "20.8", "00.35", "00.52", "00.73", "01.11"}));
+    window.UserClick(Control::Calc);
+    EXPECT_EQ(rows[20].cells[3], Text(Control::Coppia));
+    EXPECT_TRUE(rows[20].current);
+    EXPECT_TRUE(rows[60].peak);
+    for (int angle = 0; angle < 60; ++angle) {
+        EXPECT_FALSE(rows[static_cast<std::size_t>(angle)].peak) << angle;
+        EXPECT_EQ(rows[static_cast<std::size_t>(angle)].current, angle == 20) << angle;
+    }
+
+    const PlotData& plot = Shown().plot;
+    ASSERT_EQ(plot.curves.size(), 4u);
+    EXPECT_EQ(plot.curves[1].name, "60 Km/h, modello");
+    EXPECT_TRUE(plot.curves[1].modelSpeed);
+    EXPECT_EQ(plot.curves[3].name, "90 Km/h, picchiata");
+    EXPECT_EQ(plot.curves[1].points.size(), 61u);
+    EXPECT_EQ(plot.curves[1].peak->first, 60);
+    EXPECT_EQ(plot.curves[1].peakLabel, "01.46");
+    EXPECT_EQ(plot.deflection, 20);
+    EXPECT_EQ(plot.rating, 3);
+    EXPECT_EQ(plot.ratingName, "Servo: 3.00 Kg*cm");
+}
+
+TEST_F(AnalysisWindowTest, TheCsvOfTheInitialInputsIsExactlyTheTable) {
+    std::ifstream expected(COPPIA_SOURCE_DIR "/tests/ui/initial_sweep.csv", std::ios::binary);
+    ASSERT_TRUE(expected.good());
+    EXPECT_EQ(analysis.CsvText(), std::string(std::istreambuf_iterator<char>(expected), {}));
+}
+
+TEST_F(AnalysisWindowTest, RefusedRowsSayWhyInEveryTorqueCell) {
+    Enter(Control::Vel, "0");
+    const std::vector<SweepTableRow>& rows = Shown().sweepRows;
+    ASSERT_EQ(rows.size(), 61u);
+    EXPECT_EQ(Column(rows, 3), std::vector<std::string>(61, "velocità nulla"));
+    EXPECT_EQ(Column(rows, 5), std::vector<std::string>(61, "velocità nulla"));
+    EXPECT_EQ(rows[7].cells[1], "7.3");
+    for (const SweepTableRow& row : rows) EXPECT_FALSE(row.peak);
+    EXPECT_TRUE(Shown().plot.curves[1].points.empty());
+
+    Enter(Control::Vel, "60");
+    Enter(Control::CordaAlett, "250");
+    EXPECT_EQ(Column(Shown().sweepRows, 2),
+              std::vector<std::string>(61, "rapporto corde fuori gamma"));
+    Enter(Control::CordaAlett, "60");
+    Enter(Control::LungAlett, "1e999");
+    EXPECT_EQ(Column(Shown().sweepRows, 4), std::vector<std::string>(61, "numero fuori limite"));
+}
+
+TEST_F(AnalysisWindowTest, TheOtherSpeedsCanBeChosenAndAreRemembered) {
+    analysis.Analisi_AltreVelocita_Change("1.1");
+    EXPECT_EQ(Shown().sweepHeadings.size(), 4u);
+    EXPECT_EQ(Shown().sweepHeadings[3], "Coppia a 66 Km/h, picchiata (Kg*cm)");
+    EXPECT_EQ(*settings.bytes,
+              "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
+              "AltreVelocita=1.1\n");
+    analysis.Analisi_AltreVelocita_Change("0.5 x");
+    EXPECT_EQ(Shown().speedsProblem,
+              "Altre velocità non valide: da 1 a 4 numeri separati da "
+              "spazi, ciascuno oltre 0 e fino a 10");
+    EXPECT_EQ(Shown().sweepHeadings.size(), 4u) << "the last valid speeds stay in use";
+    EXPECT_EQ(settings.writes, 1);
 }
 
 }  // namespace

@@ -2,15 +2,24 @@
 #include "ui/analysis/analysis_view.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/analysis/analysis_sheet.h"
+#include "ui/analysis/atomic_save.h"
+#include "ui/analysis/sweep_table.h"
+#include "ui/analysis/torque_plot.h"
 #include "ui/decimal_key_filter.h"
 #include "ui/qt_text.h"
 
@@ -83,33 +92,53 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     bold.setBold(true);
     refusal_->setFont(bold);
 
-    copy_ = new QPushButton(QStringLiteral("&Copia riepilogo"), this);
-    copy_->setObjectName(QStringLiteral("Copia"));
-    copy_->setAccessibleName(QStringLiteral("Copia il riepilogo negli appunti"));
-    copy_->setToolTip(
+    QPushButton* copy = AddButton("Copia", QStringLiteral("&Copia riepilogo"),
+                                  QStringLiteral("Copia il riepilogo negli appunti"));
+    copy->setToolTip(
         QStringLiteral("Copia dati, coppia, rinvio e verdetto negli appunti "
                        "(Ctrl+C quando nulla è selezionato)"));
-    connect(copy_, &QPushButton::clicked, this, [this] { model_.Analisi_Copia_Click(); });
+    connect(copy, &QPushButton::clicked, this, [this] { model_.Analisi_Copia_Click(); });
+    QPushButton* csv = AddButton("EsportaCsv", QStringLiteral("Esporta C&SV…"),
+                                 QStringLiteral("Esporta la tabella in un file CSV"));
+    connect(csv, &QPushButton::clicked, this, &AnalysisView::ChooseAndExportCsv);
+    QPushButton* print = AddButton("Stampa", QStringLiteral("S&tampa…"),
+                                   QStringLiteral("Stampa il foglio dell'analisi"));
+    connect(print, &QPushButton::clicked, this, &AnalysisView::Print);
+    QPushButton* pdf = AddButton("EsportaPdf", QStringLiteral("Esporta P&DF…"),
+                                 QStringLiteral("Esporta il foglio dell'analisi in un file PDF"));
+    connect(pdf, &QPushButton::clicked, this, &AnalysisView::ChooseAndExportPdf);
+    fileStatus_ = AddNote("StatoFile");
 
     auto* numbers = new QVBoxLayout;
     numbers->addWidget(BuildTorque());
     numbers->addWidget(BuildSteps());
+    numbers->addStretch();
     auto* check = new QVBoxLayout;
     check->addWidget(BuildLinkage());
     check->addWidget(BuildServoCheck());
     check->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(copy_);
-    check->addLayout(buttons);
     auto* columns = new QHBoxLayout;
     columns->addLayout(numbers);
     columns->addLayout(check);
+    auto* figures = new QWidget(this);
+    figures->setLayout(columns);
+
+    // Two pages, so that the window fits a small screen: the figures, and the sweep.
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("Pagine"));
+    pages->setAccessibleName(QStringLiteral("Pagine dell'analisi"));
+    pages->addTab(figures, QStringLiteral("&Verifica"));
+    pages->addTab(BuildSweep(), QStringLiteral("&Andamento con la deflessione"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(fileStatus_, 1);
+    for (QPushButton* button : {copy, csv, print, pdf}) buttons->addWidget(button);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(freshness_);
     layout->addWidget(refusal_);
-    layout->addLayout(columns);
+    layout->addWidget(pages);
+    layout->addLayout(buttons);
 
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
     model_.SetObserver([this] { Follow(); });
@@ -208,6 +237,108 @@ QWidget* AnalysisView::BuildServoCheck() {
     return group;
 }
 
+QWidget* AnalysisView::BuildSweep() {
+    auto* page = new QWidget(this);
+    QLineEdit* speeds = AddInput(AnalysisField::AltreVelocita, "AltreVelocita",
+                                 QStringLiteral("Altre velocità, in multipli della velocità del "
+                                                "modello, separate da spazi"));
+    speeds->setAlignment(Qt::AlignLeft);
+    speeds->setMaximumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("0.00 0.00 0.00 0.00 ")));
+    speedsProblem_ = AddNote("ProblemaVelocita");
+    plot_ = new TorquePlot(page);
+    plot_->setMinimumHeight(280);
+    table_ = new SweepTable(page);
+    table_->setMinimumHeight(200);
+
+    auto* speedsRow = new QHBoxLayout;
+    speedsRow->addWidget(
+        Caption(QStringLiteral("Altre &velocità (× velocità del modello)"), speeds));
+    speedsRow->addWidget(speeds);
+    speedsRow->addWidget(speedsProblem_);
+    speedsRow->addStretch();
+    // The table beneath the plot, both as wide as the window.
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(speedsRow);
+    layout->addWidget(plot_, 3);
+    layout->addWidget(table_, 2);
+    return page;
+}
+
+QPushButton* AnalysisView::AddButton(const char* name, const QString& text,
+                                     const QString& accessibleName) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+void AnalysisView::ChooseAndExportCsv() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Esporta CSV"), QStringLiteral("coppia.csv"),
+        QStringLiteral("Testo separato da virgole (*.csv)"));
+    if (!path.isEmpty())
+        ExportCsv(path);
+}
+
+void AnalysisView::ChooseAndExportPdf() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta PDF"),
+                                                      QStringLiteral("coppia.pdf"),
+                                                      QStringLiteral("Documento PDF (*.pdf)"));
+    if (!path.isEmpty())
+        ExportPdf(path);
+}
+
+bool AnalysisView::ExportCsv(const QString& path) {
+    const std::string csv = model_.CsvText();
+    const QString reason = SaveAtomically(
+        path, [&csv](QIODevice& file) { file.write(csv.data(), static_cast<qint64>(csv.size())); });
+    TellSaved(QStringLiteral("CSV"), path, reason);
+    return reason.isEmpty();
+}
+
+bool AnalysisView::ExportPdf(const QString& path) {
+    // QPdfWriter writes to the QSaveFile, so that the file is replaced whole or not at all;
+    // a QPrinter could only write to the path itself.
+    const QString reason = SaveAtomically(path, [this](QIODevice& file) {
+        QPdfWriter writer(&file);
+        writer.setTitle(ToQString(kAnalysisTitle));
+        writer.setCreator(QStringLiteral("coppia"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        PaintSheetOn(writer);
+    });
+    TellSaved(QStringLiteral("PDF"), path, reason);
+    return reason.isEmpty();
+}
+
+void AnalysisView::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    printer.setDocName(ToQString(kAnalysisTitle));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Stampa"));
+    if (dialog.exec() == QDialog::Accepted)
+        PaintSheetOn(printer);
+}
+
+void AnalysisView::PaintSheetOn(QPagedPaintDevice& device) const {
+    PaintSheet(device, model_, QDateTime::currentDateTime());
+}
+
+void AnalysisView::TellSaved(const QString& what, const QString& path, const QString& reason) {
+    if (reason.isEmpty()) {
+        fileStatus_->setText(QStringLiteral("%1 salvato in %2").arg(what, path));
+        SetTone(fileStatus_, Tone::Good);
+    } else {
+        fileStatus_->setText(QStringLiteral("%1 non salvato in %2: %3!!").arg(what, path, reason));
+        SetTone(fileStatus_, Tone::Bad);
+    }
+    fileStatus_->show();
+}
+
 QLineEdit* AnalysisView::AddInput(AnalysisField field, const char* name,
                                   const QString& accessibleName) {
     auto* edit = new QLineEdit(this);
@@ -227,6 +358,8 @@ QLineEdit* AnalysisView::AddInput(AnalysisField field, const char* name,
                 return model_.Analisi_FattoreSicurezza_Change(typed);
             case AnalysisField::Escursione:
                 return model_.Analisi_Escursione_Change(typed);
+            case AnalysisField::AltreVelocita:
+                return model_.Analisi_AltreVelocita_Change(typed);
         }
     });
     return edit;
@@ -260,8 +393,8 @@ void AnalysisView::Follow() {
     for (std::size_t i = 0; i < torque_.size(); ++i) ShowText(torque_[i], *torque[i]);
     for (std::size_t i = 0; i < kAnalysisStepCount; ++i) ShowText(steps_[i], shown.steps[i].value);
     ShowNote(stall_, shown.stall, shown.stallTone);
-    for (AnalysisField field :
-         {AnalysisField::CoppiaServo, AnalysisField::FattoreSicurezza, AnalysisField::Escursione}) {
+    for (AnalysisField field : {AnalysisField::CoppiaServo, AnalysisField::FattoreSicurezza,
+                                AnalysisField::Escursione, AnalysisField::AltreVelocita}) {
         ShowText(inputs_[static_cast<std::size_t>(field)], model_.Text(field));
     }
     unit_->setCurrentIndex(model_.Unit() == RatingUnit::NewtonCm ? 1 : 0);
@@ -271,6 +404,9 @@ void AnalysisView::Follow() {
     ShowText(minimumRating_, shown.minimumRating);
     ShowNote(verdict_, shown.verdict, shown.verdictTone);
     ShowNote(settingsProblem_, shown.settingsProblem, Tone::Bad);
+    ShowNote(speedsProblem_, shown.speedsProblem, Tone::Bad);
+    plot_->Show(shown.plot);
+    table_->Show(shown.sweepHeadings, shown.sweepRows);
 }
 
 bool AnalysisView::eventFilter(QObject* watched, QEvent* event) {

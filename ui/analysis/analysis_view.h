@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QLabel;
+class QPagedPaintDevice;
 class QLineEdit;
 class QPushButton;
 
@@ -20,6 +21,14 @@ class AnalysisView : public QWidget {
   public:
     explicit AnalysisView(AnalysisWindow& model, QWidget* parent = nullptr);
 
+    // The exports, each to a file chosen by the user first. A file is written whole or left as
+    // it was; the window says which, and why. Invokable, so that the program and its tests can
+    // reach them through the plugin's boundary.
+    Q_INVOKABLE bool ExportCsv(const QString& path);
+    Q_INVOKABLE bool ExportPdf(const QString& path);
+    // The sheet that Stampa… prints and Esporta PDF… writes.
+    void PaintSheetOn(QPagedPaintDevice& device) const;
+
   protected:
     // Ctrl+C copies the summary wherever the focus is, unless some text is selected there.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,6 +38,12 @@ class AnalysisView : public QWidget {
     QWidget* BuildSteps();
     QWidget* BuildLinkage();
     QWidget* BuildServoCheck();
+    QWidget* BuildSweep();
+    QPushButton* AddButton(const char* name, const QString& text, const QString& accessibleName);
+    void ChooseAndExportCsv();
+    void ChooseAndExportPdf();
+    void Print();
+    void TellSaved(const QString& what, const QString& path, const QString& reason);
     QLineEdit* AddInput(AnalysisField field, const char* name, const QString& accessibleName);
     QLineEdit* AddValue(const char* name, const QString& accessibleName);
     QLabel* AddNote(const char* name);
@@ -40,7 +55,7 @@ class AnalysisView : public QWidget {
     std::array<QLineEdit*, 4> torque_{};
     std::array<QLineEdit*, kAnalysisStepCount> steps_{};
     QLabel* stall_ = nullptr;
-    std::array<QLineEdit*, 3> inputs_{};
+    std::array<QLineEdit*, kAnalysisFieldCount> inputs_{};
     QComboBox* unit_ = nullptr;
     QLineEdit* rotation_ = nullptr;
     QLabel* linkage_ = nullptr;
@@ -48,7 +63,10 @@ class AnalysisView : public QWidget {
     QLineEdit* minimumRating_ = nullptr;
     QLabel* verdict_ = nullptr;
     QLabel* settingsProblem_ = nullptr;
-    QPushButton* copy_ = nullptr;
+    QLabel* speedsProblem_ = nullptr;
+    class TorquePlot* plot_ = nullptr;
+    class SweepTable* table_ = nullptr;
+    QLabel* fileStatus_ = nullptr;
     QObject* decimalKeys_;
 };
 

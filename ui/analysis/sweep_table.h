@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QTableWidget>
+
+#include "ui/analysis_window.h"
+
+namespace coppia {
+
+// The sweep as a real table, read cell by cell by a screen reader: a row per whole degree, the
+// peak's and the current deflection's rows coloured and named in the row header.
+class SweepTable : public QTableWidget {
+    Q_OBJECT
+  public:
+    explicit SweepTable(QWidget* parent = nullptr);
+
+    void Show(const std::vector<std::string>& headings, const std::vector<SweepTableRow>& rows);
+};
+
+// The colours that mark the peak's row and the current deflection's, in the window and on paper.
+inline const QColor kPeakRowColour(255, 222, 173);
+inline const QColor kCurrentRowColour(190, 220, 255);
+
+// "picco", "attuale", both or nothing: what the row's highlight means, in words.
+QString RowMark(const SweepTableRow& row);
+
+}  // namespace coppia

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/analysis/torque_plot.h"
+
+#include <QCursor>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QToolTip>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/number_text.h"
+#include "engine/servo_check.h"
+#include "ui/qt_text.h"
+
+namespace coppia {
+
+namespace {
+
+// One colour per curve, slowest first; the model's speed is drawn thicker.
+const QColor kCurveColours[] = {QColor(0, 114, 178), QColor(0, 0, 0), QColor(0, 158, 115),
+                                QColor(213, 94, 0), QColor(204, 121, 167)};
+
+QLineSeries* Line(QChart* chart, const QString& name, const QPen& pen,
+                  const QList<QPointF>& points) {
+    auto* series = new QLineSeries;
+    series->setName(name);
+    series->setPen(pen);
+    series->append(points);
+    chart->addSeries(series);
+    return series;
+}
+
+}  // namespace
+
+TorquePlot::TorquePlot(QWidget* parent) : QChartView(parent) {
+    setRenderHint(QPainter::Antialiasing);
+    setObjectName(QStringLiteral("Grafico"));
+    setAccessibleName(QStringLiteral("Grafico della coppia al servo secondo la deflessione"));
+    // The table beside it holds every value for the keyboard and for screen readers.
+    setFocusPolicy(Qt::NoFocus);
+    viewport()->setFocusPolicy(Qt::NoFocus);
+    Show(plot_);  // in place of the empty chart the view starts with
+}
+
+TorquePlot::~TorquePlot() = default;
+
+void TorquePlot::Show(const PlotData& plot) {
+    plot_ = plot;
+    QChart* old = chart();
+    setChart(BuildChart(plot_, this));
+    delete old;
+}
+
+QChart* TorquePlot::BuildChart(const PlotData& plot, TorquePlot* hover) {
+    auto* chart = new QChart;
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* x = new QValueAxis;
+    x->setTitleText(QStringLiteral("Deflessione (°)"));
+    x->setRange(kSweepFirstAngle, kSweepLastAngle);
+    x->setTickCount(7);
+    x->setLabelFormat(QStringLiteral("%d"));
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Coppia al servo (Kg*cm)"));
+    y->setLabelFormat(QStringLiteral("%.2f"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+
+    double low = 0;
+    double high = 0;
+    QList<QAbstractSeries*> series;
+    for (std::size_t i = 0; i < plot.curves.size(); ++i) {
+        const PlotCurve& curve = plot.curves[i];
+        const QColor colour = kCurveColours[i % std::size(kCurveColours)];
+        QList<QPointF> points;
+        for (const auto& [angle, torque] : curve.points) {
+            points.append(QPointF(angle, torque));
+            low = std::min(low, torque);
+            high = std::max(high, torque);
+        }
+        QPen pen(colour, curve.modelSpeed ? 3 : 1.5);
+        QLineSeries* line = Line(chart, ToQString(curve.name), pen, points);
+        series.append(line);
+        if (hover != nullptr) {
+            QObject::connect(line, &QLineSeries::hovered, hover,
+                             [hover, i](const QPointF& point, bool entered) {
+                                 hover->Hovered(i, point, entered);
+                             });
+        }
+        if (curve.peak) {
+            auto* peak = new QScatterSeries;
+            peak->setName(QStringLiteral("Picco %1").arg(ToQString(curve.name)));
+            peak->setColor(colour);
+            peak->setMarkerSize(9);
+            peak->append(curve.peak->first, curve.peak->second);
+            peak->setPointLabelsFormat(ToQString(curve.peakLabel));
+            peak->setPointLabelsVisible(true);
+            peak->setPointLabelsClipping(false);
+            chart->addSeries(peak);
+            series.append(peak);
+            for (QLegendMarker* marker : chart->legend()->markers(peak)) marker->setVisible(false);
+        }
+    }
+    if (plot.rating) {
+        high = std::max(high, *plot.rating);
+        QPen pen(QColor(200, 0, 0), 2, Qt::DashLine);
+        series.append(Line(
+            chart, ToQString(plot.ratingName), pen,
+            {QPointF(kSweepFirstAngle, *plot.rating), QPointF(kSweepLastAngle, *plot.rating)}));
+    }
+    high = high > low ? high + (high - low) * 0.12 : low + 1;
+    y->setRange(low, high);
+    if (plot.deflection) {
+        QPen pen(QColor(110, 110, 110), 1.5, Qt::DotLine);
+        const QString name = QStringLiteral("Deflessione attuale %1°")
+                                 .arg(ToQString(FormatNumber(*plot.deflection, "#0.0")));
+        series.append(Line(chart, name, pen,
+                           {QPointF(*plot.deflection, low), QPointF(*plot.deflection, high)}));
+    }
+    for (QAbstractSeries* each : series) {
+        each->attachAxis(x);
+        each->attachAxis(y);
+    }
+    return chart;
+}
+
+void TorquePlot::Hovered(std::size_t curve, const QPointF& point, bool entered) {
+    const QString value = entered ? ValueAt(static_cast<int>(curve), point.x()) : QString();
+    if (value.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(QCursor::pos(), value, this);
+}
+
+QString TorquePlot::ValueAt(int curve, double deflection) const {
+    if (curve < 0 || static_cast<std::size_t>(curve) >= plot_.curves.size())
+        return {};
+    const PlotCurve& shown = plot_.curves[static_cast<std::size_t>(curve)];
+    const auto nearest = std::min_element(
+        shown.points.begin(), shown.points.end(), [deflection](const auto& a, const auto& b) {
+            return std::fabs(a.first - deflection) < std::fabs(b.first - deflection);
+        });
+    if (nearest == shown.points.end())
+        return {};
+    return QStringLiteral("%1: %2° → %3 Kg*cm")
+        .arg(ToQString(shown.name), ToQString(FormatPlainNumber(nearest->first)),
+             ToQString(FormatNumber(nearest->second, "#00.00")));
+}
+
+}  // namespace coppia
