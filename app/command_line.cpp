@@ -15,7 +15,7 @@ QList<QCommandLineOption> ProgramOptions() {
     return {
         {{"h", "help"}, "Show this help and exit."},
         {{"v", "version"}, "Show the version and exit."},
-        {{"analisi"}, "Open the torque analysis window (Analisi della Coppia) too."},
+        {QStringList{"analisi"}, "Open the torque analysis window (Analisi della Coppia) too."},
     };
 }
 

@@ -15,7 +15,7 @@ app_id=org.coppia.coppia
 icon_sizes=(16 22 24 32 48 64 128 256)
 expected=(
     bin/coppia
-    lib/coppia/libcoppia_analysis.so
+    lib/coppia/plugins/libcoppia_analysis.so
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
