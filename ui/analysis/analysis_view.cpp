@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,6 +85,14 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     : QWidget(parent), model_(model), decimalKeys_(new DecimalKeyFilter(this)) {
     setObjectName(QStringLiteral("Analisi"));
     setWindowTitle(ToQString(kAnalysisTitle));
+    // The desktop's own face, unless a bare system resolves it to a fixed-pitch one: then the
+    // sans face the package depends on.
+    if (QFontInfo(font()).fixedPitch()) {
+        QFont sans = font();
+        sans.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        sans.setStyleHint(QFont::SansSerif);
+        setFont(sans);
+    }
     setAttribute(Qt::WA_DeleteOnClose, false);  // closing hides it; it opens again as it was
 
     freshness_ = AddNote("Aggiornamento");
