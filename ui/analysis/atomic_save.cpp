@@ -34,6 +34,13 @@ QString SaveAtomically(const QString& path, const std::function<void(QIODevice&)
     if (!file.open(QIODevice::WriteOnly))
         return ReasonOf(file, path);
     write(file);
+    // QSaveFile only buffers: a full disk shows at the flush, and commit would rename the
+    // cut file over the old one regardless.
+    if (!file.flush()) {
+        const QString reason = ReasonOf(file, path);
+        file.cancelWriting();
+        return reason;
+    }
     if (!file.commit())
         return ReasonOf(file, path);
     return {};
