@@ -128,10 +128,7 @@ AnalysisSettings DecodeAnalysisSettings(std::string_view bytes) {
 }
 
 std::optional<std::string> AnalysisSettingsPath() {
-    const std::optional<std::string> folder = ConfigFolder();
-    if (!folder)
-        return std::nullopt;
-    return *folder + '/' + std::string(kAnalysisSettingsFileName);
+    return ConfigFilePath(kAnalysisSettingsFileName);
 }
 
 AnalysisSettings AnalysisSettingsFile::Read() {

@@ -29,4 +29,11 @@ std::optional<std::string> ConfigFolder() {
     return std::nullopt;
 }
 
+std::optional<std::string> ConfigFilePath(std::string_view name) {
+    const std::optional<std::string> folder = ConfigFolder();
+    if (!folder)
+        return std::nullopt;
+    return *folder + '/' + std::string(name);
+}
+
 }  // namespace coppia

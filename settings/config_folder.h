@@ -14,6 +14,9 @@ namespace coppia {
 // the same folder.
 std::optional<std::string> ConfigFolder();
 
+// The file of this name in the configuration folder; empty when there is no such folder.
+std::optional<std::string> ConfigFilePath(std::string_view name);
+
 // Why nothing can be saved when there is no configuration folder.
 inline constexpr std::string_view kNoConfigFolderReason =
     "cartella di configurazione sconosciuta (HOME non impostata)";

@@ -7,10 +7,7 @@
 namespace coppia {
 
 std::optional<std::string> LastInputsPath() {
-    const std::optional<std::string> folder = ConfigFolder();
-    if (!folder)
-        return std::nullopt;
-    return *folder + '/' + std::string(kLastInputsFileName);
+    return ConfigFilePath(kLastInputsFileName);
 }
 
 std::vector<std::string> LastInputsFile::ReadValues() {
