@@ -2,9 +2,9 @@
 #include <QApplication>
 
 #include "app/command_line.h"
-#include "settings/last_inputs_file.h"
+#include "files/last_inputs_file.h"
+#include "models/main_window.h"
 #include "ui/analysis_opener.h"
-#include "ui/main_window.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_message_sink.h"
 

@@ -9,10 +9,10 @@
 
 #include "engine/number_text.h"
 #include "engine/torque.h"
-#include "settings/last_inputs_file.h"
-#include "settings/last_inputs_format.h"
-#include "settings/last_inputs_store.h"
-#include "ui/main_window.h"
+#include "files/last_inputs_file.h"
+#include "files/last_inputs_format.h"
+#include "files/last_inputs_store.h"
+#include "models/main_window.h"
 
 namespace {
 

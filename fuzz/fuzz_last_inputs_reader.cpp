@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "files/last_inputs_format.h"
 #include "fuzz/fuzz_check.h"
-#include "settings/last_inputs_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "engine/number_text.h"
+#include "files/last_inputs_format.h"
 #include "fuzz/fuzz_check.h"
-#include "settings/last_inputs_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     coppia::LastInputsNumbers numbers{};

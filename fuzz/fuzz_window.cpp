@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "files/last_inputs_format.h"
+#include "files/last_inputs_store.h"
 #include "fuzz/fuzz_check.h"
-#include "settings/last_inputs_format.h"
-#include "settings/last_inputs_store.h"
-#include "ui/main_window.h"
+#include "models/main_window.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "ui/analysis_plugin.h"
+#include "ui/common/analysis_plugin.h"
 
 namespace coppia {
 

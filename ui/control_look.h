@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "ui/controls.h"
+#include "models/controls.h"
 
 class QWidget;
 

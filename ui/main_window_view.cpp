@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/common/decimal_key_filter.h"
+#include "ui/common/qt_text.h"
 #include "ui/control_look.h"
-#include "ui/decimal_key_filter.h"
-#include "ui/qt_text.h"
 #include "ui/sunken_field_style.h"
 #include "ui/toggle_picture.h"
 

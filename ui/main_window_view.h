@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/controls.h"
-#include "ui/main_window.h"
+#include "models/controls.h"
+#include "models/main_window.h"
 
 class QAction;
 class QLineEdit;

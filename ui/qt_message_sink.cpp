@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QShowEvent>
 
-#include "ui/qt_text.h"
+#include "ui/common/qt_text.h"
 
 namespace coppia {
 

@@ -20,10 +20,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "settings/last_inputs_file.h"
-#include "tests/ui/recording_messages.h"
+#include "files/last_inputs_file.h"
+#include "models/main_window.h"
+#include "tests/models/recording_messages.h"
 #include "ui/analysis_opener.h"
-#include "ui/main_window.h"
 #include "ui/main_window_view.h"
 
 namespace coppia {
@@ -235,7 +235,7 @@ TEST_F(AnalysisViewTest, ExportsTheTableAsCsvAndSaysWhyWhenItCannot) {
     QWidget* analysis = OpenAnalysis();
     const fs::path csv = config.folder / "coppia.csv";
     ASSERT_TRUE(Export(analysis, "ExportCsv", csv));
-    std::ifstream expected(COPPIA_SOURCE_DIR "/tests/ui/initial_sweep.csv", std::ios::binary);
+    std::ifstream expected(COPPIA_SOURCE_DIR "/tests/models/initial_sweep.csv", std::ios::binary);
     EXPECT_EQ(Contents(csv), std::string(std::istreambuf_iterator<char>(expected), {}));
     EXPECT_EQ(Find<QLabel>("StatoFile")->text().toStdString(), "CSV salvato in " + csv.string());
 

@@ -14,11 +14,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "tests/ui/memory_last_inputs.h"
-#include "tests/ui/recording_messages.h"
-#include "ui/controls.h"
+#include "models/controls.h"
+#include "tests/models/memory_last_inputs.h"
+#include "tests/models/recording_messages.h"
+#include "ui/common/qt_text.h"
 #include "ui/qt_message_sink.h"
-#include "ui/qt_text.h"
 
 namespace coppia {
 namespace {

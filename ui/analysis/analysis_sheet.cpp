@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "models/analysis_window.h"
 #include "ui/analysis/sweep_table.h"
 #include "ui/analysis/torque_plot.h"
-#include "ui/analysis_window.h"
-#include "ui/qt_text.h"
+#include "ui/common/qt_text.h"
 
 namespace coppia {
 

@@ -21,8 +21,8 @@
 #include "ui/analysis/atomic_save.h"
 #include "ui/analysis/sweep_table.h"
 #include "ui/analysis/torque_plot.h"
-#include "ui/decimal_key_filter.h"
-#include "ui/qt_text.h"
+#include "ui/common/decimal_key_filter.h"
+#include "ui/common/qt_text.h"
 
 namespace coppia {
 

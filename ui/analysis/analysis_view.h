@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/analysis_window.h"
+#include "models/analysis_window.h"
 
 class QComboBox;
 class QLabel;

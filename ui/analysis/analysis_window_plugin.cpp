@@ -3,11 +3,11 @@
 
 #include <memory>
 
-#include "settings/analysis_settings.h"
+#include "files/analysis_settings.h"
+#include "models/analysis_window.h"
+#include "models/main_window.h"
 #include "ui/analysis/analysis_view.h"
 #include "ui/analysis/qt_clipboard.h"
-#include "ui/analysis_window.h"
-#include "ui/main_window.h"
 
 namespace coppia {
 

@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "ui/analysis_plugin.h"
+#include "ui/common/analysis_plugin.h"
 
 namespace coppia {
 

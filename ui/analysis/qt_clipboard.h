@@ -4,8 +4,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "ui/qt_text.h"
-#include "ui/text_clipboard.h"
+#include "models/text_clipboard.h"
+#include "ui/common/qt_text.h"
 
 namespace coppia {
 

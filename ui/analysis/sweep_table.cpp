@@ -3,7 +3,7 @@
 
 #include <QHeaderView>
 
-#include "ui/qt_text.h"
+#include "ui/common/qt_text.h"
 
 namespace coppia {
 

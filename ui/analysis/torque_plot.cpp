@@ -12,7 +12,7 @@
 
 #include "engine/number_text.h"
 #include "engine/servo_check.h"
-#include "ui/qt_text.h"
+#include "ui/common/qt_text.h"
 
 namespace coppia {
 

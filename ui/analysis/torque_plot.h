@@ -3,7 +3,7 @@
 
 #include <QChartView>
 
-#include "ui/analysis_window.h"
+#include "models/analysis_window.h"
 
 namespace coppia {
 

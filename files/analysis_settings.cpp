@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/analysis_settings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "engine/number_text.h"
+#include "files/config_folder.h"
+#include "files/safe_file.h"
+
+namespace coppia {
+
+namespace {
+
+constexpr std::string_view kRatingKey = "CoppiaServo";
+constexpr std::string_view kUnitKey = "UnitaCoppia";
+constexpr std::string_view kFactorKey = "FattoreSicurezza";
+constexpr std::string_view kThrowKey = "Escursione";
+constexpr std::string_view kSpeedsKey = "AltreVelocita";
+constexpr std::string_view kKgfCmName = "Kg*cm";
+constexpr std::string_view kNewtonCmName = "N*cm";
+
+// A few settings need a few dozen bytes.
+constexpr std::size_t kReadLimit = 4096;
+
+// The whole value as one number, or nothing: "2 x" or "" is damage, not 2 or 0.
+std::optional<double> StrictNumber(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void ReadNumberInto(std::string_view text, double& field, bool (*valid)(double)) {
+    const std::optional<double> value = StrictNumber(text);
+    if (value && valid(*value))
+        field = *value;
+}
+
+}  // namespace
+
+bool IsValidRating(double rating) {
+    return std::isfinite(rating) && rating > 0;
+}
+bool IsValidSafetyFactor(double safetyFactor) {
+    return std::isfinite(safetyFactor) && safetyFactor >= 1;
+}
+bool IsValidServoThrow(double servoThrow) {
+    return servoThrow > 0 && servoThrow <= 180;
+}
+
+std::optional<std::vector<double>> ReadSpeedFactors(std::string_view text) {
+    std::vector<double> factors;
+    while (!text.empty()) {
+        const std::size_t start = text.find_first_not_of(" \t");
+        if (start == std::string_view::npos)
+            break;
+        text.remove_prefix(start);
+        const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
+        const std::optional<double> factor = StrictNumber(text.substr(0, end));
+        if (!factor || !(*factor > 0 && *factor <= 10))
+            return std::nullopt;
+        factors.push_back(*factor);
+        text.remove_prefix(end);
+    }
+    if (factors.empty() || factors.size() > kMaxSpeedFactors)
+        return std::nullopt;
+    return factors;
+}
+
+std::string SpeedFactorsText(const std::vector<double>& factors) {
+    std::string text;
+    for (const double factor : factors) {
+        if (!text.empty())
+            text += ' ';
+        text += FormatPlainNumber(factor);
+    }
+    return text;
+}
+
+std::string EncodeAnalysisSettings(const AnalysisSettings& settings) {
+    std::string bytes;
+    const auto line = [&bytes](std::string_view key, std::string_view value) {
+        bytes.append(key).append("=").append(value).append("\n");
+    };
+    line(kRatingKey, FormatPlainNumber(settings.rating));
+    line(kUnitKey, settings.unit == RatingUnit::NewtonCm ? kNewtonCmName : kKgfCmName);
+    line(kFactorKey, FormatPlainNumber(settings.safetyFactor));
+    line(kThrowKey, FormatPlainNumber(settings.servoThrow));
+    line(kSpeedsKey, SpeedFactorsText(settings.speedFactors));
+    return bytes;
+}
+
+AnalysisSettings DecodeAnalysisSettings(std::string_view bytes) {
+    AnalysisSettings settings;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        const std::string_view key = line.substr(0, equals);
+        const std::string_view value = line.substr(equals + 1);
+        if (key == kRatingKey) {
+            ReadNumberInto(value, settings.rating, IsValidRating);
+        } else if (key == kFactorKey) {
+            ReadNumberInto(value, settings.safetyFactor, IsValidSafetyFactor);
+        } else if (key == kThrowKey) {
+            ReadNumberInto(value, settings.servoThrow, IsValidServoThrow);
+        } else if (key == kSpeedsKey) {
+            if (const auto factors = ReadSpeedFactors(value))
+                settings.speedFactors = *factors;
+        } else if (key == kUnitKey && value == kNewtonCmName) {
+            settings.unit = RatingUnit::NewtonCm;
+        } else if (key == kUnitKey && value == kKgfCmName) {
+            settings.unit = RatingUnit::KgfCm;
+        }
+    }
+    return settings;
+}
+
+std::optional<std::string> AnalysisSettingsPath() {
+    return ConfigFilePath(kAnalysisSettingsFileName);
+}
+
+AnalysisSettings AnalysisSettingsFile::Read() {
+    if (!path_)
+        return {};
+    const std::optional<BoundedRead> read = ReadRegularFile(*path_, kReadLimit);
+    if (!read)
+        return {};
+    return DecodeAnalysisSettings(read->bytes);
+}
+
+SaveResult AnalysisSettingsFile::Write(const AnalysisSettings& settings) {
+    if (!path_)
+        return SaveResult{false, std::string(kNoConfigFolderReason)};
+    return ReplaceFile(*path_, EncodeAnalysisSettings(settings));
+}
+
+std::string AnalysisSettingsFile::Location() const {
+    return path_ ? *path_ : std::string(kAnalysisSettingsFileName);
+}
+
+}  // namespace coppia

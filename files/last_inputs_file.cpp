@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/last_inputs_file.h"
+
+#include "files/config_folder.h"
+#include "files/safe_file.h"
+
+namespace coppia {
+
+std::optional<std::string> LastInputsPath() {
+    return ConfigFilePath(kLastInputsFileName);
+}
+
+std::vector<std::string> LastInputsFile::ReadValues() {
+    if (!path_)
+        return {};
+    const std::optional<BoundedRead> read = ReadRegularFile(*path_, kLastInputsReadLimit);
+    if (!read)
+        return {};
+    return DecodeLastInputs(read->bytes, read->complete);
+}
+
+SaveResult LastInputsFile::Write(const LastInputsNumbers& numbers) {
+    if (!path_)
+        return SaveResult{false, std::string(kNoConfigFolderReason)};
+    return ReplaceFile(*path_, EncodeLastInputs(numbers));
+}
+
+std::string LastInputsFile::Location() const {
+    return path_ ? *path_ : std::string(kLastInputsFileName);
+}
+
+}  // namespace coppia

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/analysis_settings.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace coppia {
+namespace {
+
+namespace fs = std::filesystem;
+
+const AnalysisSettings kChosen{4.5, RatingUnit::NewtonCm, 1.5, 60, {0.5, 2}};
+const std::string kChosenBytes =
+    "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSicurezza=1.5\nEscursione=60\nAltreVelocita=0.5 "
+    "2\n";
+
+TEST(AnalysisSettingsFormatTest, WritesOneNamedLinePerSettingAndReadsThemBack) {
+    EXPECT_EQ(EncodeAnalysisSettings(kChosen), kChosenBytes);
+    EXPECT_EQ(DecodeAnalysisSettings(kChosenBytes), kChosen);
+    EXPECT_EQ(EncodeAnalysisSettings(AnalysisSettings{}),
+              "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
+              "AltreVelocita=0.8 1.2 1.5\n");
+}
+
+struct DamageRow {
+    const char* name;
+    const char* bytes;
+    AnalysisSettings expected;
+};
+
+void PrintTo(const DamageRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class DamagedSettingsTest : public testing::TestWithParam<DamageRow> {};
+
+TEST_P(DamagedSettingsTest, GivesTheDefaultOfEachFieldThatCannotBeRead) {
+    EXPECT_EQ(DecodeAnalysisSettings(GetParam().bytes), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FieldByField, DamagedSettingsTest,
+    testing::Values(
+        DamageRow{"Empty", "", AnalysisSettings{}},
+        DamageRow{"Garbage", "\x01\xff=\n==\nabc", AnalysisSettings{}},
+        DamageRow{"CutInTheMiddle", "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSic",
+                  AnalysisSettings{4.5, RatingUnit::NewtonCm, 2, 45, {0.8, 1.2, 1.5}}},
+        DamageRow{"TrailingTextAfterANumber", "CoppiaServo=4.5 kg\nEscursione=60\n",
+                  AnalysisSettings{3, RatingUnit::KgfCm, 2, 60}},
+        DamageRow{"OutOfRange",
+                  "CoppiaServo=0\nFattoreSicurezza=0.9\nEscursione=181\nUnitaCoppia=oz*in\n"
+                  "AltreVelocita=0.8 11\n",
+                  AnalysisSettings{}},
+        DamageRow{"NotANumber",
+                  "CoppiaServo=nan\nFattoreSicurezza=inf\nEscursione=\nAltreVelocita=0.8 x\n",
+                  AnalysisSettings{}},
+        DamageRow{"CarriageReturnsAndAnUnknownLine",
+                  "Altro=1\r\nFattoreSicurezza=1\r\nEscursione=180\r\n",
+                  AnalysisSettings{3, RatingUnit::KgfCm, 1, 180}}));
+
+class AnalysisSettingsFileTest : public testing::Test {
+  protected:
+    AnalysisSettingsFileTest() {
+        std::string pattern = (fs::temp_directory_path() / "coppia-XXXXXX").string();
+        folder = mkdtemp(pattern.data());
+        path = folder / "coppia-analisi.ini";
+    }
+    ~AnalysisSettingsFileTest() override { fs::remove_all(folder); }
+
+    std::string Contents() const {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path folder;
+    fs::path path;
+};
+
+TEST_F(AnalysisSettingsFileTest, AMissingFileGivesTheDefaultsAndASaveCreatesIt) {
+    AnalysisSettingsFile file(path.string());
+    EXPECT_EQ(file.Read(), AnalysisSettings{});
+    const SaveResult saved = file.Write(kChosen);
+    EXPECT_TRUE(saved.saved) << saved.reason;
+    EXPECT_EQ(Contents(), kChosenBytes);
+    EXPECT_EQ(AnalysisSettingsFile(path.string()).Read(), kChosen);
+}
+
+TEST_F(AnalysisSettingsFileTest, AFolderAtThePathIsNeitherReadNorReplaced) {
+    fs::create_directory(path);
+    AnalysisSettingsFile file(path.string());
+    EXPECT_EQ(file.Read(), AnalysisSettings{});
+    const SaveResult saved = file.Write(kChosen);
+    EXPECT_FALSE(saved.saved);
+    EXPECT_EQ(saved.reason, "non è un file normale");
+    EXPECT_TRUE(fs::is_directory(path));
+}
+
+TEST(AnalysisSettingsPathTest, LiesBesideTheLastInputsFile) {
+    const char* old = getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    setenv("XDG_CONFIG_HOME", "/home/pilota/.config", 1);
+    EXPECT_EQ(AnalysisSettingsPath(), "/home/pilota/.config/coppia-analisi.ini");
+    EXPECT_EQ(AnalysisSettingsFile(std::nullopt).Write(kChosen).reason,
+              "cartella di configurazione sconosciuta (HOME non impostata)");
+    if (old) {
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
+}
+
+}  // namespace
+}  // namespace coppia

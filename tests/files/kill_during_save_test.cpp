@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "files/last_inputs_file.h"
+#include "tests/files/kill_test_inputs.h"
+
+namespace coppia {
+namespace {
+
+std::string Printable(const std::string& bytes) {
+    std::string text;
+    for (char c : bytes) {
+        if (c == '\r') {
+            text += "\\r";
+        } else if (c == '\n') {
+            text += "\\n";
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+// A process killed at any moment of a save leaves the file with the old eight lines or the new
+// eight lines, whole: never a mix, never a part, never empty.
+TEST(KillDuringSaveTest, EveryKillLeavesOneWholeSetOfInputs) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "coppia-XXXXXX").string();
+    const std::filesystem::path folder = mkdtemp(pattern.data());
+    const std::string path = (folder / "Mervanti.ini").string();
+    ASSERT_TRUE(LastInputsFile(path).Write(kKillTestOldInputs).saved);
+    const std::string oldBytes = EncodeLastInputs(kKillTestOldInputs);
+    const std::string newBytes = EncodeLastInputs(kKillTestNewInputs);
+
+    const auto seed =
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> delayMicroseconds(2'000, 25'000);
+    int sawOld = 0, sawNew = 0;
+    constexpr int kKills = 200;
+    for (int kill = 0; kill < kKills; ++kill) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            execl(LAST_INPUTS_WRITER, LAST_INPUTS_WRITER, path.c_str(), nullptr);
+            _exit(127);
+        }
+        usleep(static_cast<useconds_t>(delayMicroseconds(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer ended by itself, status " << status;
+
+        std::ifstream file(path, std::ios::binary);
+        ASSERT_TRUE(file) << "no file after kill " << kill;
+        const std::string bytes(std::istreambuf_iterator<char>(file), {});
+        ASSERT_TRUE(bytes == oldBytes || bytes == newBytes)
+            << "after kill " << kill << " (seed " << seed << ") the file holds \""
+            << Printable(bytes) << '"';
+        (bytes == oldBytes ? sawOld : sawNew) += 1;
+    }
+    // Both sets were found, so the kills did land while saves were going on.
+    EXPECT_GT(sawOld, 0);
+    EXPECT_GT(sawNew, 0);
+    // The temporary files of the killed saves go with the next save that completes.
+    ASSERT_TRUE(LastInputsFile(path).Write(kKillTestOldInputs).saved);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"Mervanti.ini"});
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace coppia

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "files/analysis_settings.h"
+#include "models/text_clipboard.h"
+
+namespace coppia {
+
+// The analysis settings file held in memory, in the file's own bytes.
+class MemoryAnalysisSettings : public AnalysisSettingsStore {
+  public:
+    AnalysisSettings Read() override { return DecodeAnalysisSettings(bytes.value_or("")); }
+    SaveResult Write(const AnalysisSettings& settings) override {
+        ++writes;
+        if (failure)
+            return SaveResult{false, *failure};
+        bytes = EncodeAnalysisSettings(settings);
+        return SaveResult{true, {}};
+    }
+    std::string Location() const override { return "/home/pilota/.config/coppia-analisi.ini"; }
+
+    std::optional<std::string> bytes;    // empty: no file
+    std::optional<std::string> failure;  // the reason every save fails with, if any
+    int writes = 0;
+};
+
+class StringClipboard : public TextClipboard {
+  public:
+    void SetText(std::string_view copied) override { text = copied; }
+    std::string text;
+};
+
+}  // namespace coppia
