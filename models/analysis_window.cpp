@@ -7,14 +7,12 @@
 
 #include "engine/deflection.h"
 #include "engine/number_text.h"
+#include "models/analysis_summary.h"
+#include "models/analysis_sweep.h"
 
 namespace coppia {
 
 namespace {
-
-std::string_view UnitName(RatingUnit unit) {
-    return unit == RatingUnit::NewtonCm ? "N·cm" : "Kg*cm";
-}
 
 // Four significant digits with an exponent, for the tiny hinge coefficient: "6.932E-10".
 std::string Scientific(double value) {
@@ -26,39 +24,6 @@ std::string Scientific(double value) {
     if (e != std::string::npos)
         text[e] = 'E';
     return text;
-}
-
-// A speed to a tenth, without trailing zeros: "48", "73.2".
-std::string SpeedText(double speed) {
-    return FormatPlainNumber(std::round(speed * 10) / 10);
-}
-
-// A table cell: the torque as the main window writes it, or why there is none.
-std::string TorqueCell(const TorqueResult& point) {
-    switch (point.Outcome) {
-        case TorqueOutcome::Complete:
-            return FormatNumber(point.ServoTorque, "#00.00");
-        case TorqueOutcome::RatioOutOfRange:
-            return "rapporto corde fuori gamma";
-        case TorqueOutcome::ZeroSpeed:
-            return "velocità nulla";
-        case TorqueOutcome::ZeroHornArm:
-            return "braccio alettone nullo";
-        case TorqueOutcome::LiftOutOfRange:
-        case TorqueOutcome::TorqueOutOfRange:
-            break;
-    }
-    return "fuori limite";
-}
-
-// The whole degree of the deflection the main window shows, when it is known and swept.
-std::optional<int> CurrentAngle(const FieldCalculation& calculation) {
-    if (!calculation.deflectionKnown)
-        return std::nullopt;
-    const double angle = std::round(std::fabs(calculation.inputs.Ang));
-    if (!(angle <= kSweepLastAngle))
-        return std::nullopt;
-    return static_cast<int>(angle);
 }
 
 std::string Degrees(double value) {
@@ -250,8 +215,8 @@ void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
         settings_.unit == RatingUnit::NewtonCm ? needed.newtonCm : needed.kgfCm;
     const ServoCheck check = CheckServo(neededInUnit, settings_.rating, settings_.safetyFactor);
     display_.margin = std::isinf(check.margin) ? "illimitato" : FormatNumber(check.margin, "#0.00");
-    display_.minimumRating =
-        FormatNumber(check.minimumRating, "#0.00") + " " + std::string(UnitName(settings_.unit));
+    display_.minimumRating = FormatNumber(check.minimumRating, "#0.00") + " " +
+                             std::string(RatingUnitName(settings_.unit));
     switch (check.verdict) {
         case Verdict::Sufficient:
             display_.verdict = "Servo Sufficiente";
@@ -268,6 +233,19 @@ void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
     }
 }
 
+void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
+    if (!valid_[static_cast<std::size_t>(AnalysisField::AltreVelocita)]) {
+        display_.speedsProblem =
+            "Altre velocità non valide: da 1 a 4 numeri separati da spazi, "
+            "ciascuno oltre 0 e fino a 10";
+    }
+    SweepDisplay sweep =
+        DisplaySweep(calculation, settings_.speedFactors, RatingKgfCm(), constants_);
+    display_.sweepHeadings = std::move(sweep.headings);
+    display_.sweepRows = std::move(sweep.rows);
+    display_.plot = std::move(sweep.plot);
+}
+
 std::optional<double> AnalysisWindow::RatingKgfCm() const {
     if (!valid_[static_cast<std::size_t>(AnalysisField::CoppiaServo)])
         return std::nullopt;
@@ -275,135 +253,14 @@ std::optional<double> AnalysisWindow::RatingKgfCm() const {
                                                   : settings_.rating;
 }
 
-void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
-    if (!valid_[static_cast<std::size_t>(AnalysisField::AltreVelocita)]) {
-        display_.speedsProblem =
-            "Altre velocità non valide: da 1 a 4 numeri separati da spazi, "
-            "ciascuno oltre 0 e fino a 10";
-    }
-    // The model's speed among the others, slowest first.
-    std::vector<double> factors = settings_.speedFactors;
-    factors.push_back(1);
-    std::sort(factors.begin(), factors.end());
-    factors.erase(std::unique(factors.begin(), factors.end()), factors.end());
-    const double diveFactor = factors.back() > 1 ? factors.back() : 0;
-
-    const TorqueInputs& in = calculation.inputs;
-    std::vector<double> speeds;
-    std::vector<std::string> names;  // "60 Km/h, modello"
-    display_.sweepHeadings = {"Angolo (°)", "Corsa (mm)"};
-    for (const double factor : factors) {
-        speeds.push_back(in.Vel * factor);
-        std::string name = SpeedText(in.Vel * factor) + " Km/h";
-        if (factor == 1) {
-            name += ", modello";
-        } else if (factor == diveFactor) {
-            name += ", picchiata";
-        }
-        display_.sweepHeadings.push_back("Coppia a " + name + " (Kg*cm)");
-        names.push_back(std::move(name));
-    }
-    const std::vector<SweepCurve> curves = SweepTorque(in, speeds, constants_);
-    const auto modelCurve =
-        static_cast<std::size_t>(std::find(factors.begin(), factors.end(), 1.0) - factors.begin());
-    const std::optional<int> current = CurrentAngle(calculation);
-
-    display_.sweepRows.resize(kSweepRows);
-    for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
-        SweepTableRow& row = display_.sweepRows[static_cast<std::size_t>(angle)];
-        row.cells.push_back(FormatPlainNumber(angle));
-        const std::optional<double> travel = TravelFromAngle(angle, in.CordaAlett);
-        row.cells.push_back(travel && calculation.sweepInputsRead ? FormatNumber(*travel, "#0.0")
-                                                                  : "—");
-        for (const SweepCurve& curve : curves) {
-            const TorqueResult& point = curve.points[static_cast<std::size_t>(angle)];
-            row.cells.push_back(calculation.sweepInputsRead ? TorqueCell(point)
-                                                            : "numero fuori limite");
-        }
-        row.peak = calculation.sweepInputsRead && curves[modelCurve].peakAngle == angle;
-        row.current = current == angle;
-    }
-    FillPlot(calculation, curves, factors, names);
-}
-
-void AnalysisWindow::FillPlot(const FieldCalculation& calculation,
-                              const std::vector<SweepCurve>& curves,
-                              const std::vector<double>& factors,
-                              const std::vector<std::string>& names) {
-    PlotData& plot = display_.plot;
-    if (CurrentAngle(calculation))
-        plot.deflection = std::fabs(calculation.inputs.Ang);
-    if (const std::optional<double> rating = RatingKgfCm()) {
-        plot.rating = *rating;
-        plot.ratingName = "Servo: " + FormatNumber(*rating, "#0.00") + " Kg*cm";
-    }
-    if (!calculation.sweepInputsRead)
-        return;
-    for (std::size_t i = 0; i < curves.size(); ++i) {
-        PlotCurve curve;
-        curve.name = names[i];
-        curve.modelSpeed = factors[i] == 1;
-        for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
-            const TorqueResult& point = curves[i].points[static_cast<std::size_t>(angle)];
-            if (point.Outcome == TorqueOutcome::Complete)
-                curve.points.emplace_back(angle, point.ServoTorque);
-        }
-        if (const std::optional<int> peak = curves[i].peakAngle) {
-            const double torque = curves[i].points[static_cast<std::size_t>(*peak)].ServoTorque;
-            curve.peak = std::make_pair(double(*peak), torque);
-            curve.peakLabel = FormatNumber(torque, "#00.00");
-        }
-        plot.curves.push_back(std::move(curve));
-    }
-}
-
 std::string AnalysisWindow::CsvText() const {
-    // A field holding a comma or a quote is quoted, its quotes doubled.
-    const auto field = [](const std::string& text) {
-        if (text.find_first_of(",\"\r\n") == std::string::npos)
-            return text;
-        std::string quoted = "\"";
-        for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-        return quoted + "\"";
-    };
-    const auto line = [&field](const std::vector<std::string>& cells) {
-        std::string text;
-        for (const std::string& cell : cells) text += (text.empty() ? "" : ",") + field(cell);
-        return text + "\r\n";
-    };
-    std::string csv = line(display_.sweepHeadings);
-    for (const SweepTableRow& row : display_.sweepRows) csv += line(row.cells);
-    return csv;
+    return SweepCsv(display_.sweepHeadings, display_.sweepRows);
 }
 
 std::string AnalysisWindow::CopyText() const {
-    const TorqueInputs& in = calculation_.inputs;
-    const auto number = [](double value) { return FormatPlainNumber(value); };
-    std::string text = std::string(kAnalysisTitle) + "\n";
-    text += "Corda ala " + number(in.CordaAla) + " mm, corda alettone " + number(in.CordaAlett) +
-            " mm, lunghezza alettone " + number(in.LungAlett) + " mm\n";
-    text += "Braccio squadretta " + number(in.BrAlett) + " mm, braccio servo " + number(in.BrServ) +
-            " mm, deflessione " + number(in.Ang) + "°\n";
-    text += "Velocità " + number(in.Vel) + " Km/h, carico alare " + number(in.CarAla) + " g/dm2\n";
-    if (!display_.refusal.empty()) {
-        text += display_.refusal + "\n";
-    } else {
-        text += "Coppia al servo: " + display_.torqueKgfCm + " Kg*cm = " + display_.torqueNewtonCm +
-                " N·cm = " + display_.torqueNewtonM + " N·m = " + display_.torqueOzfIn + " oz·in\n";
-    }
-    text += "Rinvio: ";
-    if (!display_.rotation.empty())
-        text += display_.rotation + " di rotazione del servo. ";
-    text += display_.linkage + "\n";
-    text += "Servo da " + Text(AnalysisField::CoppiaServo) + " " +
-            std::string(UnitName(settings_.unit)) + ", fattore di sicurezza " +
-            Text(AnalysisField::FattoreSicurezza);
-    if (!display_.verdict.empty()) {
-        text += ": margine " + display_.margin + ", minimo " + display_.minimumRating + ", " +
-                display_.verdict;
-    }
-    text += "\n";
-    return text;
+    return SummaryText(
+        calculation_.inputs, display_,
+        {Text(AnalysisField::CoppiaServo), settings_.unit, Text(AnalysisField::FattoreSicurezza)});
 }
 
 }  // namespace coppia

@@ -10,15 +10,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/analysis/analysis_sheet.h"
-#include "ui/analysis/atomic_save.h"
+#include "ui/analysis/analysis_exports.h"
+#include "ui/analysis/analysis_widgets.h"
 #include "ui/analysis/sweep_table.h"
 #include "ui/analysis/torque_plot.h"
 #include "ui/common/decimal_key_filter.h"
@@ -36,48 +33,6 @@ constexpr std::array<const char*, kAnalysisStepCount> kStepFieldNames = {
     "RapportoCorde",  "VelocitaMs",     "Cp",
     "FattoreAngolo",  "AngoloEfficace", "CoeffCerniera",
     "CoppiaCerniera", "RapportoBracci", "CoppiaAlServo"};
-
-// The colour of a tone; the neutral one is the desktop's own.
-void SetTone(QWidget* widget, Tone tone) {
-    QColor colour;
-    switch (tone) {
-        case Tone::Neutral:
-            widget->setPalette(QPalette());
-            return;
-        case Tone::Good:
-            colour = QColor(0, 120, 0);
-            break;
-        case Tone::Warning:
-            colour = QColor(176, 88, 0);
-            break;
-        case Tone::Bad:
-            colour = QColor(200, 0, 0);
-            break;
-    }
-    QPalette palette;
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-// Replaces the text only when it differs, so that a cursor being typed with stays put.
-void ShowText(QLineEdit* edit, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
-    if (edit->text() != shown)
-        edit->setText(shown);
-}
-
-void ShowNote(QLabel* label, const std::string& text, Tone tone) {
-    label->setText(QString::fromStdString(text));
-    label->setHidden(text.empty());
-    SetTone(label, tone);
-}
-
-QLabel* Caption(const QString& text, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text);
-    if (buddy != nullptr)
-        label->setBuddy(buddy);
-    return label;
-}
 
 }  // namespace
 
@@ -299,42 +254,19 @@ void AnalysisView::ChooseAndExportPdf() {
 }
 
 bool AnalysisView::ExportCsv(const QString& path) {
-    const std::string csv = model_.CsvText();
-    const QString reason = SaveAtomically(
-        path, [&csv](QIODevice& file) { file.write(csv.data(), static_cast<qint64>(csv.size())); });
+    const QString reason = WriteSweepCsv(model_, path);
     TellSaved(QStringLiteral("CSV"), path, reason);
     return reason.isEmpty();
 }
 
 bool AnalysisView::ExportPdf(const QString& path) {
-    // QPdfWriter writes to the QSaveFile, so that the file is replaced whole or not at all;
-    // a QPrinter could only write to the path itself.
-    const QString reason = SaveAtomically(path, [this](QIODevice& file) {
-        QPdfWriter writer(&file);
-        writer.setTitle(ToQString(kAnalysisTitle));
-        writer.setCreator(QStringLiteral("coppia"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-        writer.setResolution(300);
-        PaintSheetOn(writer);
-    });
+    const QString reason = WriteSheetPdf(model_, path);
     TellSaved(QStringLiteral("PDF"), path, reason);
     return reason.isEmpty();
 }
 
 void AnalysisView::Print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-    printer.setDocName(ToQString(kAnalysisTitle));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Stampa"));
-    if (dialog.exec() == QDialog::Accepted)
-        PaintSheetOn(printer);
-}
-
-void AnalysisView::PaintSheetOn(QPagedPaintDevice& device) const {
-    PaintSheet(device, model_, QDateTime::currentDateTime());
+    PrintSheet(model_, this);
 }
 
 void AnalysisView::TellSaved(const QString& what, const QString& path, const QString& reason) {

@@ -8,7 +8,6 @@
 
 class QComboBox;
 class QLabel;
-class QPagedPaintDevice;
 class QLineEdit;
 class QPushButton;
 
@@ -26,8 +25,6 @@ class AnalysisView : public QWidget {
     // reach them through the plugin's boundary.
     Q_INVOKABLE bool ExportCsv(const QString& path);
     Q_INVOKABLE bool ExportPdf(const QString& path);
-    // The sheet that Stampa… prints and Esporta PDF… writes.
-    void PaintSheetOn(QPagedPaintDevice& device) const;
 
   protected:
     // Ctrl+C copies the summary wherever the focus is, unless some text is selected there.
