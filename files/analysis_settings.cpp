@@ -22,9 +22,6 @@ constexpr std::string_view kSpeedsKey = "AltreVelocita";
 constexpr std::string_view kKgfCmName = "Kg*cm";
 constexpr std::string_view kNewtonCmName = "N*cm";
 
-// A few settings need a few dozen bytes.
-constexpr std::size_t kReadLimit = 4096;
-
 // The whole value as one number, or nothing: "2 x" or "" is damage, not 2 or 0.
 std::optional<double> StrictNumber(std::string_view text) {
     double value = 0;
@@ -132,12 +129,20 @@ std::optional<std::string> AnalysisSettingsPath() {
 }
 
 AnalysisSettings AnalysisSettingsFile::Read() {
+    readProblem_.clear();
     if (!path_)
         return {};
-    const std::optional<BoundedRead> read = ReadRegularFile(*path_, kReadLimit);
-    if (!read)
-        return {};
-    return DecodeAnalysisSettings(read->bytes);
+    const BoundedRead read = ReadRegularFile(*path_, kAnalysisSettingsReadLimit);
+    readProblem_ = read.problem;
+    std::string_view bytes = read.bytes;
+    // A line the limit cuts would give a shorter value: only whole lines are read.
+    if (!read.complete)
+        bytes = bytes.substr(0, bytes.rfind('\n') + 1);
+    return DecodeAnalysisSettings(bytes);
+}
+
+std::string AnalysisSettingsFile::ReadProblem() const {
+    return readProblem_;
 }
 
 SaveResult AnalysisSettingsFile::Write(const AnalysisSettings& settings) {

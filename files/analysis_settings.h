@@ -48,6 +48,9 @@ class AnalysisSettingsStore {
   public:
     virtual ~AnalysisSettingsStore() = default;
     virtual AnalysisSettings Read() = 0;
+    // Why the last Read found settings it could not read (not a regular file, no permission, an
+    // error of the disk); empty when it read them, or when none are kept.
+    virtual std::string ReadProblem() const = 0;
     // Replaces what is stored, whole, or leaves it as it was.
     virtual SaveResult Write(const AnalysisSettings& settings) = 0;
     // Where the settings are kept, as the user is told it.
@@ -57,6 +60,9 @@ class AnalysisSettingsStore {
 // A file of its own beside the last-inputs file, which it never touches.
 inline constexpr std::string_view kAnalysisSettingsFileName = "coppia-analisi.ini";
 
+// Reading looks at no more than this many bytes: a few settings need a few dozen.
+inline constexpr std::size_t kAnalysisSettingsReadLimit = 4096;
+
 // The settings file in the configuration folder; empty when there is no such folder.
 std::optional<std::string> AnalysisSettingsPath();
 
@@ -64,12 +70,15 @@ class AnalysisSettingsFile : public AnalysisSettingsStore {
   public:
     explicit AnalysisSettingsFile(std::optional<std::string> path) : path_(std::move(path)) {}
 
+    // Reads no more than a few kilobytes of a regular file; of a longer one, its whole lines.
     AnalysisSettings Read() override;
+    std::string ReadProblem() const override;
     SaveResult Write(const AnalysisSettings& settings) override;  // atomic (ReplaceFile)
     std::string Location() const override;
 
   private:
     std::optional<std::string> path_;
+    std::string readProblem_;
 };
 
 }  // namespace coppia

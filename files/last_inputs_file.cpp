@@ -13,10 +13,10 @@ std::optional<std::string> LastInputsPath() {
 std::vector<std::string> LastInputsFile::ReadValues() {
     if (!path_)
         return {};
-    const std::optional<BoundedRead> read = ReadRegularFile(*path_, kLastInputsReadLimit);
-    if (!read)
+    const BoundedRead read = ReadRegularFile(*path_, kLastInputsReadLimit);
+    if (!read.opened)
         return {};
-    return DecodeLastInputs(read->bytes, read->complete);
+    return DecodeLastInputs(read.bytes, read.complete);
 }
 
 SaveResult LastInputsFile::Write(const LastInputsNumbers& numbers) {

@@ -1,33 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/types.h>
+
+#include <chrono>
 #include <cstddef>
-#include <optional>
 #include <string>
 
 #include "files/save_result.h"
 
 namespace coppia {
 
-// The program's small files, read and written so that nothing at their path can block the
-// program, fill its memory or be damaged. Paths are bytes, as the system names files.
+// The program's files, read and written so that nothing at their path can block the program,
+// fill its memory or be damaged. Paths are bytes, as the system names files.
 
 struct BoundedRead {
+    bool opened = false;  // whether a regular file was there and could be opened
     std::string bytes;
     bool complete = true;  // false when the file goes on beyond the limit, or a read failed
+    // Why a file that is there could not be read whole: not a regular file, no permission, an
+    // error of the disk. Empty when it was, and when there is no file at all.
+    std::string problem;
 };
 
-// At most `limit` bytes of the regular file at `path`. It is opened without blocking and its
-// type checked on what was opened, so that a FIFO or a device there returns at once. Empty
-// when nothing regular can be opened there.
-std::optional<BoundedRead> ReadRegularFile(const std::string& path, std::size_t limit);
+// At most `limit` bytes of the regular file at `path`. Nothing but a regular file is opened,
+// and its type is checked again on what was opened, so that a FIFO or a device there is
+// neither read nor opened.
+BoundedRead ReadRegularFile(const std::string& path, std::size_t limit);
 
 // Writes a temporary file beside the file, makes sure every byte reached the disk, then
 // renames it over the file: the file holds the old bytes or the new bytes, never a part.
 // Only a regular file is replaced (through a symbolic link that leads to one, which stays) or
 // a missing one created, with its missing folders; anything else at the path is left alone,
-// as is a file the user may not write. A successful save also removes the temporary files
-// that an interrupted one left.
+// as is a file the user may not write. Every failure comes with the reason of the call that
+// failed.
 SaveResult ReplaceFile(const std::string& path, const std::string& bytes);
+
+// Why ReplaceFile would refuse the path, found without opening or creating anything there, so
+// that it cannot block: empty when the path is a regular file the user may write, a link to
+// one, or a new file in a folder that exists and can be written. For writers that have work to
+// do before they write, and that create no folders.
+std::string ReplaceRefusal(const std::string& path);
+
+// The temporary files are hidden and carry the program's mark: ".Mervanti.ini.coppia-Ab3dE9".
+// A successful save removes the ones of its file that a killed save left, but only those
+// untouched for this long, which no save still running can own.
+inline constexpr std::chrono::minutes kLeftoverAge{15};
+
+// The system calls by which a save reaches the disk. ReplaceFile uses the system's own; a test
+// puts others in their place to fail any one of them, or to see their order.
+class SaveCalls {
+  public:
+    virtual ~SaveCalls() = default;
+    virtual int Open(const char* path, int flags, mode_t mode);
+    virtual ssize_t Write(int fd, const void* bytes, std::size_t size);
+    virtual int Fsync(int fd);
+    virtual int Close(int fd);
+    virtual int Rename(const char* from, const char* to);
+};
+
+SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCalls& calls);
 
 }  // namespace coppia

@@ -39,6 +39,13 @@ AnalysisWindow::AnalysisWindow(const MainWindowState& main, AnalysisSettingsStor
 void AnalysisWindow::Analisi_Form_Load() {
     settings_ = store_.Read();
     saved_ = settings_;
+    // Settings that are there but cannot be read are still the user's: the window works with
+    // the defaults, and leaves the file as it is for the rest of the run.
+    const std::string readProblem = store_.ReadProblem();
+    fileKept_ = !readProblem.empty();
+    saveProblem_ = fileKept_ ? "Impostazioni non lette da " + store_.Location() + ": " +
+                                   readProblem + "!! In uso quelle predefinite; il file resta com'è"
+                             : "";
     texts_ = {FormatPlainNumber(settings_.rating), FormatPlainNumber(settings_.safetyFactor),
               FormatPlainNumber(settings_.servoThrow), SpeedFactorsText(settings_.speedFactors)};
     valid_ = {true, true, true, true};
@@ -98,7 +105,7 @@ void AnalysisWindow::Edit(AnalysisField field, std::string_view text, double& va
 }
 
 void AnalysisWindow::Save() {
-    if (settings_ == saved_)
+    if (settings_ == saved_ || fileKept_)
         return;
     const SaveResult result = store_.Write(settings_);
     if (result.saved) {

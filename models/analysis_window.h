@@ -75,6 +75,7 @@ class AnalysisWindow {
     AnalysisSettings settings_;  // the values in use: the last valid ones typed
     AnalysisSettings saved_;     // what the settings file holds
     std::string saveProblem_;
+    bool fileKept_ = false;  // the settings file could not be read, and is not written over
     std::array<std::string, kAnalysisFieldCount> texts_;
     std::array<bool, kAnalysisFieldCount> valid_{true, true, true, true};
     FieldCalculation calculation_;

@@ -89,15 +89,43 @@ TEST_F(AnalysisSettingsFileTest, AMissingFileGivesTheDefaultsAndASaveCreatesIt) 
     EXPECT_EQ(AnalysisSettingsFile(path.string()).Read(), kChosen);
 }
 
-TEST_F(AnalysisSettingsFileTest, AFolderAtThePathIsNeitherReadNorReplaced) {
-    fs::create_directory(path);
-    AnalysisSettingsFile file(path.string());
-    EXPECT_EQ(file.Read(), AnalysisSettings{});
-    const SaveResult saved = file.Write(kChosen);
-    EXPECT_FALSE(saved.saved);
-    EXPECT_EQ(saved.reason, "non è un file normale");
-    EXPECT_TRUE(fs::is_directory(path));
+struct BoundRow {
+    const char* name;
+    std::size_t before;  // bytes of comment lines before the rating's line
+    std::string after;   // what follows the rating's line
+    double rating;
+};
+
+void PrintTo(const BoundRow& row, std::ostream* out) {
+    *out << row.name;
 }
+
+class SettingsAtTheBoundTest : public AnalysisSettingsFileTest,
+                               public testing::WithParamInterface<BoundRow> {};
+
+// A file larger than the bound is read up to its last whole line: a value the bound cuts is
+// damage, and gives the default, never a shorter number.
+TEST_P(SettingsAtTheBoundTest, ReadsOnlyWholeLines) {
+    std::string bytes;
+    while (bytes.size() < GetParam().before) {
+        const std::size_t room = GetParam().before - bytes.size();
+        bytes += std::string(1, '#') + std::string(std::min<std::size_t>(room, 1000) - 1, 'x');
+        bytes.back() = '\n';
+    }
+    bytes += "CoppiaServo=150\n";
+    bytes += GetParam().after;
+    std::ofstream(path, std::ios::binary) << bytes;
+    EXPECT_EQ(AnalysisSettingsFile(path.string()).Read().rating, GetParam().rating);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ReadLimit, SettingsAtTheBoundTest,
+    testing::Values(BoundRow{"EndsAtTheBound", kAnalysisSettingsReadLimit - 16, "", 150},
+                    BoundRow{"LineEndBeyondTheBound", kAnalysisSettingsReadLimit - 15, "", 3},
+                    BoundRow{"ValueCutByTheBound", 4083, "", 3},
+                    BoundRow{"WholeLineThenMoreBeyondTheBound", 4000,
+                             "#" + std::string(200, 'x') + "\n", 150}),
+    [](const testing::TestParamInfo<BoundRow>& info) { return std::string(info.param.name); });
 
 TEST(AnalysisSettingsPathTest, LiesBesideTheLastInputsFile) {
     const char* old = getenv("XDG_CONFIG_HOME");

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +16,7 @@
 #include <string>
 
 #include "files/last_inputs_file.h"
+#include "files/safe_file.h"
 #include "tests/files/kill_test_inputs.h"
 
 namespace coppia {
@@ -72,7 +76,19 @@ TEST(KillDuringSaveTest, EveryKillLeavesOneWholeSetOfInputs) {
     // Both sets were found, so the kills did land while saves were going on.
     EXPECT_GT(sawOld, 0);
     EXPECT_GT(sawNew, 0);
-    // The temporary files of the killed saves go with the next save that completes.
+    // A killed save leaves a hidden temporary file of the program's form, which a later save
+    // removes once it is old enough that no running save can own it.
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name == "Mervanti.ini")
+            continue;
+        EXPECT_TRUE(name.starts_with(".Mervanti.ini.coppia-")) << name;
+        const std::time_t old =
+            std::time(nullptr) -
+            std::chrono::seconds(kLeftoverAge + std::chrono::minutes(1)).count();
+        const timespec times[2] = {{old, 0}, {old, 0}};
+        utimensat(AT_FDCWD, entry.path().c_str(), times, 0);
+    }
     ASSERT_TRUE(LastInputsFile(path).Write(kKillTestOldInputs).saved);
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))

@@ -202,6 +202,21 @@ TEST_F(AnalysisWindowTest, AFailedSaveSaysWhereAndWhy) {
     EXPECT_EQ(Shown().settingsProblem, "");
 }
 
+TEST_F(AnalysisWindowTest, SettingsThatCannotBeReadAreToldAndNeverWrittenOver) {
+    settings.readProblem = "permesso negato";
+    AnalysisWindow reopened(window.State(), settings, clipboard);
+    reopened.Analisi_Form_Load();
+    const std::string told =
+        "Impostazioni non lette da /home/pilota/.config/coppia-analisi.ini: permesso negato!! In "
+        "uso quelle predefinite; il file resta com'è";
+    EXPECT_EQ(reopened.Display().settingsProblem, told);
+    reopened.Analisi_FattoreSicurezza_Change("3");
+    reopened.Analisi_UnitaCoppia_Change(RatingUnit::NewtonCm);
+    EXPECT_EQ(reopened.Display().minimumRating, "15.27 N·cm") << "the edits are used";
+    EXPECT_EQ(reopened.Display().settingsProblem, told);
+    EXPECT_EQ(settings.writes, 0);
+}
+
 TEST_F(AnalysisWindowTest, CopiesASummaryOfTheInputsTorqueLinkageAndVerdict) {
     analysis.Analisi_Copia_Click();
     EXPECT_EQ(clipboard.text,

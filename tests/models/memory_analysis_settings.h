@@ -13,6 +13,7 @@ namespace coppia {
 class MemoryAnalysisSettings : public AnalysisSettingsStore {
   public:
     AnalysisSettings Read() override { return DecodeAnalysisSettings(bytes.value_or("")); }
+    std::string ReadProblem() const override { return readProblem; }
     SaveResult Write(const AnalysisSettings& settings) override {
         ++writes;
         if (failure)
@@ -24,6 +25,7 @@ class MemoryAnalysisSettings : public AnalysisSettingsStore {
 
     std::optional<std::string> bytes;    // empty: no file
     std::optional<std::string> failure;  // the reason every save fails with, if any
+    std::string readProblem;             // why the kept bytes cannot be read, if they cannot
     int writes = 0;
 };
 

@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/safe_file.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdint>
+#include <ctime>
+
+#include "files/analysis_settings.h"
+#include "files/last_inputs_file.h"
+#include "tests/files/scratch_folder.h"
+
+namespace coppia {
+namespace {
+
+using Names = std::vector<std::string>;
+
+const std::string kOldBytes = "50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n20.0\r\n60.0\r\n";
+const std::string kNewBytes = "40.0\r\n250.0\r\n55.0\r\n10.0\r\n15.0\r\n450.0\r\n-12.5\r\n80.0\r\n";
+
+// Passes every call of a save to the system, writing at most `chunk` bytes at a time, and
+// records each; the call numbered `failAt` fails with `error` instead.
+class RecordingCalls : public SaveCalls {
+  public:
+    RecordingCalls(std::size_t failAt, int error, std::size_t chunk = SIZE_MAX)
+        : failAt_(failAt), error_(error), chunk_(chunk) {}
+
+    int Open(const char* path, int flags, mode_t mode) override {
+        const bool folder = (flags & O_DIRECTORY) != 0;
+        if (Fails(folder ? "open folder" : "open"))
+            return -1;
+        const int fd = SaveCalls::Open(path, flags, mode);
+        (folder ? folderFd_ : fileFd_) = fd;
+        return fd;
+    }
+    ssize_t Write(int fd, const void* bytes, std::size_t size) override {
+        if (Fails("write"))
+            return -1;
+        const ssize_t n = SaveCalls::Write(fd, bytes, std::min(size, chunk_));
+        written_ += n > 0 ? static_cast<std::size_t>(n) : 0;
+        return n;
+    }
+    int Fsync(int fd) override {
+        if (Fails(fd == folderFd_ ? "fsync folder" : "fsync " + std::to_string(written_)))
+            return -1;
+        return SaveCalls::Fsync(fd);
+    }
+    int Close(int fd) override {
+        const int closed = SaveCalls::Close(fd);  // a failed close still frees the descriptor
+        return Fails(fd == folderFd_ ? "close folder" : "close") ? -1 : closed;
+    }
+    int Rename(const char* from, const char* to) override {
+        return Fails("rename") ? -1 : SaveCalls::Rename(from, to);
+    }
+
+    Names calls;
+
+  private:
+    bool Fails(const std::string& call) {
+        calls.push_back(call);
+        if (calls.size() - 1 != failAt_)
+            return false;
+        errno = error_;
+        return true;
+    }
+
+    std::size_t failAt_;
+    int error_;
+    std::size_t chunk_;
+    std::size_t written_ = 0;
+    int fileFd_ = -1;
+    int folderFd_ = -1;
+};
+
+TEST(SaveCallsTest, EveryByteReachesTheDiskBeforeTheRenameAndTheRenameBeforeTheEnd) {
+    ScratchFolder folder;
+    Put(folder / "Mervanti.ini", kOldBytes);
+    RecordingCalls calls(SIZE_MAX, 0, 20);
+    ASSERT_TRUE(ReplaceFile(folder / "Mervanti.ini", kNewBytes, calls).saved);
+    // Short writes go on where they stopped; fsync comes after the last of the 51 bytes.
+    EXPECT_EQ(calls.calls, (Names{"open", "write", "write", "write", "fsync 51", "close", "rename",
+                                  "open folder", "fsync folder", "close folder"}));
+    EXPECT_EQ(Contents(folder / "Mervanti.ini"), kNewBytes);
+}
+
+struct FailedCallRow {
+    const char* name;
+    std::size_t call;  // in the order above, writing all at once
+    int error;
+    const char* reason;  // empty when the save still succeeds
+    bool newBytes;       // what the file then holds
+};
+
+void PrintTo(const FailedCallRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class FailedCallTest : public testing::TestWithParam<FailedCallRow> {};
+
+TEST_P(FailedCallTest, KeepsTheFileWholeLeavesNoTemporaryAndTellsTheReason) {
+    const FailedCallRow& row = GetParam();
+    ScratchFolder folder;
+    Put(folder / "Mervanti.ini", kOldBytes);
+    RecordingCalls calls(row.call, row.error);
+    const SaveResult result = ReplaceFile(folder / "Mervanti.ini", kNewBytes, calls);
+    EXPECT_EQ(result.saved, std::string(row.reason).empty());
+    EXPECT_EQ(result.reason, row.reason);
+    EXPECT_EQ(Contents(folder / "Mervanti.ini"), row.newBytes ? kNewBytes : kOldBytes);
+    EXPECT_EQ(folder.Names(), Names{"Mervanti.ini"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachCallOfASave, FailedCallTest,
+    testing::Values(
+        FailedCallRow{"OpenNoPermission", 0, EACCES, "permesso negato", false},
+        FailedCallRow{"OpenTooManyFiles", 0, EMFILE, "troppi file aperti", false},
+        FailedCallRow{"WriteDiskFull", 1, ENOSPC, "disco pieno", false},
+        FailedCallRow{"WriteOverQuota", 1, EDQUOT, "spazio disco esaurito per l'utente", false},
+        FailedCallRow{"WriteInterrupted", 1, EINTR, "", true},
+        FailedCallRow{"FsyncDiskError", 2, EIO, "errore di lettura o scrittura sul disco", false},
+        // Some file systems cannot sync; the bytes are then as safe as they can be.
+        FailedCallRow{"FsyncNotSupported", 2, EINVAL, "", true},
+        FailedCallRow{"CloseDiskFull", 3, ENOSPC, "disco pieno", false},
+        FailedCallRow{"RenameBusy", 4, EBUSY, "file in uso", false},
+        FailedCallRow{"FolderUnreadable", 5, EACCES, "", true},
+        // The rename is done and cannot be taken back: the file is new, the save not sure.
+        FailedCallRow{"FolderFsyncDiskError", 6, EIO, "errore di lettura o scrittura sul disco",
+                      true},
+        FailedCallRow{"FolderCloseError", 7, EIO, "", true}),
+    [](const testing::TestParamInfo<FailedCallRow>& info) { return std::string(info.param.name); });
+
+enum class Kind { File, Folder, Link };
+
+struct SweepRow {
+    const char* name;
+    Kind kind;
+    bool old;  // untouched for longer than any save takes
+    bool removed;
+};
+
+void PrintTo(const SweepRow& row, std::ostream* out) {
+    *out << row.name << (row.old ? " (old)" : " (fresh)");
+}
+
+class SweepTest : public testing::TestWithParam<SweepRow> {};
+
+TEST_P(SweepTest, RemovesOnlyOldLeftoversOfThisFilesTemporaryForm) {
+    const SweepRow& row = GetParam();
+    ScratchFolder folder;
+    const std::string path = folder / row.name;
+    if (row.kind == Kind::File)
+        Put(path, "40.0\r\n250");
+    if (row.kind == Kind::Folder)
+        fs::create_directory(path);
+    if (row.kind == Kind::Link)
+        fs::create_symlink("elsewhere", path);
+    if (row.old) {
+        const std::time_t old =
+            std::time(nullptr) -
+            std::chrono::seconds(kLeftoverAge + std::chrono::minutes(1)).count();
+        const timespec times[2] = {{old, 0}, {old, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+    }
+    ASSERT_TRUE(ReplaceFile(folder / "Mervanti.ini", kNewBytes).saved);
+    EXPECT_EQ(fs::exists(fs::symlink_status(path)), !row.removed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NamesBesideTheFile, SweepTest,
+    testing::Values(SweepRow{"Mervanti.ini.backup", Kind::File, true, false},
+                    SweepRow{"Mervanti.ini.orig01", Kind::File, true, false},
+                    SweepRow{"Mervanti.ini.Ab3dE9", Kind::File, true, false},
+                    SweepRow{".Mervanto.ini.coppia-Ab3dE9", Kind::File, true, false},
+                    SweepRow{".Mervanti.ini.coppia-Ab3dE9", Kind::File, true, true},
+                    SweepRow{".Mervanti.ini.coppia-Zz9Yx8", Kind::File, false, false},
+                    SweepRow{".Mervanti.ini.coppia-Ab3dE", Kind::File, true, false},
+                    SweepRow{".Mervanti.ini.coppia-Ab-dE9", Kind::File, true, false},
+                    SweepRow{".Mervanti.ini.coppia-Ab3dE9x", Kind::File, true, false},
+                    SweepRow{".Mervanti.ini.coppia-F0lder", Kind::Folder, true, false},
+                    SweepRow{".Mervanti.ini.coppia-L1nk00", Kind::Link, true, false}),
+    [](const testing::TestParamInfo<SweepRow>& info) {
+        std::string name = info.param.name;
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+        return name + (info.param.old ? "_old" : "_fresh");
+    });
+
+TEST(ReplaceFileTest, AFileWithTheLongestNameAFolderTakesIsSaved) {
+    ScratchFolder folder;
+    const std::string name(NAME_MAX, 'n');
+    const SaveResult result = ReplaceFile(folder / name, kNewBytes);
+    EXPECT_TRUE(result.saved) << result.reason;
+    EXPECT_EQ(folder.Names(), Names{name});
+}
+
+// What a reader finds: no value, the settings' defaults and the reason; and it returns at once.
+struct UnreadableRow {
+    const char* name;
+    // Puts something that is not a readable file at the path, filled with `valid` where it can
+    // hold bytes; false when the system does not let the test make it.
+    bool (*make)(const fs::path& path, const std::string& valid, std::vector<int>& keptOpen);
+    const char* problem;
+};
+
+void PrintTo(const UnreadableRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class UnreadableTest : public testing::TestWithParam<UnreadableRow> {};
+
+TEST_P(UnreadableTest, GivesNoValueAndTellsWhyTheSettingsAreNotRead) {
+    ScratchFolder folder;
+    ASSERT_TRUE(AsUnprivilegedUser::Give(folder.Path()));
+    std::vector<int> keptOpen;
+    const fs::path lastInputs = folder.Path() / "Mervanti.ini";
+    const fs::path settings = folder.Path() / "coppia-analisi.ini";
+    if (!GetParam().make(lastInputs, kNewBytes, keptOpen) ||
+        !GetParam().make(settings, "CoppiaServo=4.5\nFattoreSicurezza=3\n", keptOpen)) {
+        GTEST_SKIP() << "only root makes device nodes";
+    }
+    {
+        const AsUnprivilegedUser nobody;
+        EXPECT_TRUE(LastInputsFile(lastInputs.string()).ReadValues().empty());
+        AnalysisSettingsFile file(settings.string());
+        EXPECT_EQ(file.Read(), AnalysisSettings{});
+        EXPECT_EQ(file.ReadProblem(), GetParam().problem);
+    }
+    for (const int fd : keptOpen) close(fd);
+}
+
+// A FIFO that a writer keeps full of a valid file: the test holds both ends.
+bool MakeFullFifo(const fs::path& path, const std::string& valid, std::vector<int>& keptOpen) {
+    if (mkfifo(path.c_str(), 0666) != 0)
+        return false;
+    const int fd = open(path.c_str(), O_RDWR | O_NONBLOCK);
+    while (write(fd, valid.data(), valid.size()) > 0) {
+    }
+    keptOpen.push_back(fd);
+    return true;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, UnreadableTest,
+    testing::Values(UnreadableRow{"FifoKeptFull", MakeFullFifo, "non è un file normale"},
+                    UnreadableRow{"DeviceYieldingData",
+                                  [](const fs::path& path, const std::string&, std::vector<int>&) {
+                                      return MakeDeviceNode(path, 5);
+                                  },
+                                  "non è un file normale"},
+                    UnreadableRow{"Folder",
+                                  [](const fs::path& path, const std::string&, std::vector<int>&) {
+                                      return fs::create_directory(path);
+                                  },
+                                  "è una cartella"},
+                    UnreadableRow{
+                        "FileTheUserMayNotRead",
+                        [](const fs::path& path, const std::string& valid, std::vector<int>&) {
+                            Put(path, valid);
+                            return AsUnprivilegedUser::Give(path) && chmod(path.c_str(), 0200) == 0;
+                        },
+                        "permesso negato"}),
+    [](const testing::TestParamInfo<UnreadableRow>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace coppia

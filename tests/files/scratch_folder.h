@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace coppia {
+
+namespace fs = std::filesystem;
+
+// A fresh folder of the test's own, removed with everything in it at the end.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "coppia-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~ScratchFolder() {
+        // A folder a test made read-only would keep what it holds.
+        for (const auto& entry : fs::recursive_directory_iterator(path_)) {
+            if (entry.is_directory() && !entry.is_symlink())
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+        }
+        fs::remove_all(path_);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const fs::path& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+    // The names in the folder itself, sorted.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+  private:
+    fs::path path_;
+};
+
+inline std::string Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<unreadable>";
+}
+
+inline void Put(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A character device node of the test's own, with the numbers of the system's null (minor 3) or
+// zero (minor 5) device: whatever a fault does to it happens in the test's folder, never to the
+// machine's /dev. Only root makes one; false elsewhere.
+inline bool MakeDeviceNode(const fs::path& path, unsigned minor) {
+    return mknod(path.c_str(), S_IFCHR | 0666, makedev(1, minor)) == 0;
+}
+
+// Root may write any file, and the suite runs as root: a check of permissions runs with the
+// effective user and group of nobody, as long as this lives. Nothing changes for other users.
+class AsUnprivilegedUser {
+  public:
+    static constexpr uid_t kNobody = 65534;
+
+    AsUnprivilegedUser() {
+        if (geteuid() == 0)
+            dropped_ = setegid(kNobody) == 0 && seteuid(kNobody) == 0;
+    }
+    ~AsUnprivilegedUser() {
+        if (dropped_ && seteuid(0) == 0 && setegid(0) == 0)
+            dropped_ = false;
+    }
+    AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
+    AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
+
+    // Hands what the test made to that user, who then owns it as a user owns their files.
+    static bool Give(const fs::path& path) {
+        return geteuid() != 0 || lchown(path.c_str(), kNobody, kNobody) == 0;
+    }
+
+  private:
+    bool dropped_ = false;
+};
+
+// Every write to a file beyond `bytes` fails with EFBIG, as writes to a full disk fail, as long as
+// this lives: the file-size limit of the whole process, lowered and raised back.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        const rlimit limit{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit old_{};
+    sighandler_t oldHandler_ = SIG_DFL;
+};
+
+}  // namespace coppia
