@@ -265,8 +265,15 @@ bool AnalysisView::ExportPdf(const QString& path) {
     return reason.isEmpty();
 }
 
+bool AnalysisView::PrintToFile(const QString& path) {
+    const QString reason = PrintSheetToFile(model_, path);
+    TellSaved(QStringLiteral("PDF"), path, reason);
+    return reason.isEmpty();
+}
+
 void AnalysisView::Print() {
-    PrintSheet(model_, this);
+    if (const std::optional<PrintedFile> printed = PrintSheet(model_, this))
+        TellSaved(QStringLiteral("PDF"), printed->path, printed->reason);
 }
 
 void AnalysisView::TellSaved(const QString& what, const QString& path, const QString& reason) {

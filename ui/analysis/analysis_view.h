@@ -25,6 +25,8 @@ class AnalysisView : public QWidget {
     // reach them through the plugin's boundary.
     Q_INVOKABLE bool ExportCsv(const QString& path);
     Q_INVOKABLE bool ExportPdf(const QString& path);
+    // The sheet printed to a file, as when the print dialog is told to.
+    Q_INVOKABLE bool PrintToFile(const QString& path);
 
   protected:
     // Ctrl+C copies the summary wherever the focus is, unless some text is selected there.
