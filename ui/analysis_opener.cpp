@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/analysis_opener.h"
 
+#include <QDir>
 #include <QLayout>
 #include <QPluginLoader>
 #include <QScreen>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/common/analysis_plugin.h"
+#include "ui/qt_message_sink.h"
 
 namespace coppia {
 
@@ -23,10 +25,16 @@ AnalysisOpener::~AnalysisOpener() {
 bool AnalysisOpener::Open() {
     if (!window_) {
         QPluginLoader loader(pluginPath_);
-        auto* plugin = qobject_cast<AnalysisPlugin*>(loader.instance());
+        QObject* instance = loader.instance();
+        auto* plugin = qobject_cast<AnalysisPlugin*>(instance);
         if (plugin == nullptr) {
-            qWarning("coppia: the analysis window cannot be opened: %s",
-                     qUtf8Printable(loader.errorString()));
+            // Another Qt plugin in its place loads well, and Qt has no reason to give.
+            const QString reason = instance != nullptr
+                                       ? QStringLiteral("non è il modulo dell'analisi")
+                                       : loader.errorString();
+            if (instance != nullptr)
+                loader.unload();
+            TellNotLoaded(reason);
             return false;
         }
         window_ = plugin->CreateAnalysisWindow(main_);
@@ -36,6 +44,18 @@ bool AnalysisOpener::Open() {
     window_->raise();
     window_->activateWindow();
     return true;
+}
+
+void AnalysisOpener::TellNotLoaded(QString reason) {
+    qWarning("coppia: the analysis window cannot be opened: %s", qUtf8Printable(reason));
+    if (reason.endsWith(u'.'))
+        reason.chop(1);  // the message ends as the others do
+    QtMessageSink messages;
+    messages.SetParent(mainView_);
+    messages.ShowMessage(QStringLiteral("Modulo dell'Analisi Non Caricato da %1: %2!!")
+                             .arg(QDir::cleanPath(pluginPath_), reason)
+                             .toStdString(),
+                         "Errore Analisi");
 }
 
 void AnalysisOpener::PlaceBesideTheMainWindow() {

@@ -25,10 +25,12 @@ class AnalysisOpener : public QObject {
     QWidget* Window() const { return window_; }
 
   public slots:
-    // False when the plugin cannot be loaded; the reason goes to the log.
+    // False when the plugin cannot be loaded: a message box over the main window says so, with
+    // the plugin's path and the loader's reason, and the main window goes on as before.
     bool Open();
 
   private:
+    void TellNotLoaded(QString reason);
     void PlaceBesideTheMainWindow();
 
     MainWindow& main_;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -22,6 +23,7 @@
 
 #include "files/last_inputs_file.h"
 #include "models/main_window.h"
+#include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
 #include "ui/analysis_opener.h"
 #include "ui/main_window_view.h"
@@ -269,6 +271,40 @@ TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheInputsTheTorqueAndTheTable) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
+}
+
+TEST(AnalysisOpenerTest, APluginThatDoesNotLoadIsToldOverTheMainWindowWhichGoesOn) {
+    RecordingMessages messages;
+    MemoryLastInputs lastInputs;
+    MainWindow model(messages, lastInputs);
+    MainWindowView view(model);
+    view.LoadAndShow();
+    const MainWindowState before = model.State();
+    AnalysisOpener opener(model, &view,
+                          QStringLiteral("/nonexistent/bin/../libcoppia_analysis.so"));
+    QString title, text;
+    QWidget* parent = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        parent = box->parentWidget();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_FALSE(opener.Open());
+    EXPECT_EQ(title, "Errore Analisi");
+    // Qt's loader gives its own reason, in its own words.
+    const QString told = "Modulo dell'Analisi Non Caricato da /nonexistent/libcoppia_analysis.so: ";
+    EXPECT_TRUE(text.startsWith(told) && text.endsWith("!!") && !text.endsWith(".!!") &&
+                text.size() > told.size() + 2)
+        << text.toStdString();
+    EXPECT_EQ(parent, &view);
+    EXPECT_EQ(opener.Window(), nullptr);
+    EXPECT_TRUE(view.isVisible());
+    model.UserClick(Control::Calc);
+    EXPECT_TRUE(model.State().ResultsCurrent()) << "the main window works on";
+    EXPECT_EQ(before.Text(Control::Vel), model.State().Text(Control::Vel));
 }
 
 }  // namespace
