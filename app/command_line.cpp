@@ -2,7 +2,9 @@
 #include "app/command_line.h"
 
 #include <QCommandLineOption>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace coppia {
 
@@ -29,8 +31,17 @@ EarlyEnd Refuse(const QString& problem) {
 }  // namespace
 
 int Finish(const EarlyEnd& end) {
-    std::fputs(end.output.toLocal8Bit().constData(), stdout);
+    // Output that never arrived (a closed standard output, a full disk) is a failure, as for
+    // every command-line program: the write and the flush both tell of it.
+    const QByteArray output = end.output.toLocal8Bit();
+    const bool written = std::fputs(output.constData(), stdout) >= 0 && std::fflush(stdout) == 0;
+    const int error = errno;
     std::fputs(end.error.toLocal8Bit().constData(), stderr);
+    if (!written) {
+        std::fprintf(stderr, "%s: write error: %s\n", qUtf8Printable(kProgram),
+                     std::strerror(error));
+        return 1;
+    }
     return end.exitStatus;
 }
 

@@ -16,7 +16,8 @@ struct EarlyEnd {
     QString error;
 };
 
-// Prints what the early end says and gives its exit status back.
+// Prints what the early end says and gives its exit status back; 1, with a message on standard
+// error, when its output could not be written.
 int Finish(const EarlyEnd& end);
 
 // The arguments as the program received them, its own name first.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <csignal>
 
 #include "app/command_line.h"
 #include "files/last_inputs_file.h"
@@ -9,6 +10,9 @@
 #include "ui/qt_message_sink.h"
 
 int main(int argc, char* argv[]) {
+    // A file-size limit then fails the write with EFBIG, which is told as a full disk is,
+    // instead of killing the program with the user's edits.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (const auto answer = coppia::CommandLine(coppia::Arguments(argc, argv)).Answer())
         return coppia::Finish(*answer);
     QApplication app(argc, argv);  // takes Qt's own options out of argv

@@ -2,24 +2,34 @@
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <ostream>
 
 namespace coppia {
 namespace {
+
+// Where standard output goes: a pipe the test reads, nowhere, or a file that has no room.
+enum class Output { Pipe, Closed, NoRoom };
 
 struct StartRow {
     QStringList arguments;
     int exitStatus;
     QString output;  // all of standard output, or its first line when it ends with "..."
     QString error;   // all of standard error, apart from Qt's own notices
+    Output to = Output::Pipe;
 };
 
 void PrintTo(const StartRow& row, std::ostream* out) {
-    *out << "coppia " << row.arguments.join(' ').toStdString();
+    *out << "coppia " << row.arguments.join(' ').toStdString()
+         << (row.to == Output::Closed   ? " >&-"
+             : row.to == Output::NoRoom ? " > full"
+                                        : "");
 }
 
 // A display-less shell: the program may reach Qt's platform only through -platform offscreen.
@@ -45,6 +55,18 @@ TEST_P(StartTest, PrintsAndEndsWithItsExitStatusBeforeAnyWindow) {
     const StartRow& row = GetParam();
     QProcess program;
     program.setProcessEnvironment(WithoutDisplay());
+    QTemporaryFile noRoom;
+    if (row.to == Output::Closed)
+        program.setChildProcessModifier([] { close(STDOUT_FILENO); });
+    if (row.to == Output::NoRoom) {
+        // A file-size limit of nothing: each write fails as on a full disk.
+        ASSERT_TRUE(noRoom.open());
+        program.setStandardOutputFile(noRoom.fileName());
+        program.setChildProcessModifier([] {
+            const rlimit none{0, 0};
+            setrlimit(RLIMIT_FSIZE, &none);
+        });
+    }
     program.start(QStringLiteral(COPPIA_PROGRAM), row.arguments);
     ASSERT_TRUE(program.waitForFinished(60000)) << "still running: it opened a window";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -69,6 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Before Qt has read them its options cannot tell from unknown ones: help still wins.
         StartRow{{"-platform", "offscreen", "-reverse", "--version"}, 0, kVersion, ""},
         StartRow{{"--no-such-option", "--help"}, 0, "Usage: coppia [options]\n...", ""},
+        // Output that never arrived is a failure, and said so.
+        StartRow{
+            {"--version"}, 1, "", "coppia: write error: Bad file descriptor\n", Output::Closed},
+        StartRow{{"--help"}, 1, "", "coppia: write error: File too large\n", Output::NoRoom},
         // Qt takes its own options, and only what is left is refused.
         StartRow{{"-platform", "offscreen", "-style", "fusion", "-reverse", "-qwindowgeometry",
                   "300x200+10+10", "--no-such-option"},
