@@ -284,4 +284,77 @@ std::string FormatPlainNumber(double value) {
     return text;
 }
 
+std::optional<double> ReadWholeNumber(std::string_view text) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    std::string number(text);
+    std::size_t at = 0;
+    const auto digits = [&number, &at] {
+        const std::size_t start = at;
+        while (at < number.size() && IsDigit(number[at])) ++at;
+        return at - start;
+    };
+    if (at < number.size() && (number[at] == '+' || number[at] == '-'))
+        ++at;
+    std::size_t mantissaDigits = digits();
+    if (at < number.size() && (number[at] == '.' || number[at] == ',')) {
+        number[at++] = '.';
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (at < number.size() && (number[at] == 'e' || number[at] == 'E')) {
+        ++at;
+        if (at < number.size() && (number[at] == '+' || number[at] == '-'))
+            ++at;
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (at != number.size())
+        return std::nullopt;
+    return ReadDecimal(number);
+}
+
+std::string FormatPowerOfTen(double value) {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    if (value == 0)
+        return "0";
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3).ptr;
+    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t e = scientific.find('e');
+    int exponent = 0;
+    const std::size_t exponentAt = e + (scientific[e + 1] == '+' ? 2 : 1);
+    std::from_chars(scientific.data() + exponentAt, scientific.data() + scientific.size(),
+                    exponent);
+    std::string text(scientific.substr(0, e));
+    if (exponent == 0)
+        return text;
+    static constexpr std::string_view kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴",
+                                                         "⁵", "⁶", "⁷", "⁸", "⁹"};
+    text += "·10";
+    if (exponent < 0)
+        text += "⁻";
+    for (const char digit : std::to_string(std::abs(exponent))) {
+        text += kSuperscripts[digit - '0'];
+    }
+    return text;
+}
+
+std::string FormatFigure(double value, int decimals) {
+    if (std::fabs(value) >= 1e9)
+        return FormatPowerOfTen(value);
+    std::string pattern = "#0";
+    if (decimals > 0)
+        pattern += "." + std::string(static_cast<std::size_t>(decimals), '0');
+    return FormatNumber(value, pattern);
+}
+
+std::string TorqueText(double torque) {
+    return FormatFigure(torque, 2);
+}
+
 }  // namespace coppia

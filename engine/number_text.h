@@ -27,4 +27,21 @@ std::string FormatNumber(double value, std::string_view pattern);
 // ("1.5E+20"), which ReadNumber reads back.
 std::string FormatPlainNumber(double value);
 
+// One number and nothing else, as the fields of the analysis take it: blanks may stand before
+// and after it, and a comma is the decimal point as a typed one is ("1,5" is 1.5). Anything
+// more ("1,5 kg", "1\n5", "1.5.2", "") gives nothing, as does a number beyond the range of a
+// double.
+std::optional<double> ReadWholeNumber(std::string_view text);
+
+// Four significant digits times a power of ten, as a person writes it: "6.932·10⁻¹⁰".
+std::string FormatPowerOfTen(double value);
+
+// A figure for people to read: `decimals` decimals after at least one integer digit ("0.05",
+// "3.23", "-0.42"); from a thousand million up, as FormatPowerOfTen writes it, so that an
+// absurd input never fills a field with a hundred digits.
+std::string FormatFigure(double value, int decimals);
+
+// A torque as the analysis writes it: two decimals, "0.52" where the main window shows "00.52".
+std::string TorqueText(double torque);
+
 }  // namespace coppia

@@ -2,8 +2,11 @@
 #include "engine/servo_check.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numbers>
+
+#include "engine/number_text.h"
 
 namespace coppia {
 
@@ -48,6 +51,95 @@ ServoCheck CheckServo(double neededTorque, double ratedTorque, double safetyFact
         check.verdict = Verdict::AtTheLimit;
     }
     return check;
+}
+
+namespace {
+
+// The double a figure written with `pattern` reads back as: what a user typing it gets.
+double AsShown(double value, std::string_view pattern) {
+    return ReadNumber(FormatNumber(value, pattern)).value_or(value);
+}
+
+// The largest value from `start` to `end` at which `holds`, found on a grid of `steps` steps,
+// narrowed by bisection and rounded down at a tenth so that its figure holds too. Needs `holds`
+// true on one interval.
+HoldingLimit LargestHeld(double start, double end, int steps,
+                         const std::function<bool(double)>& holds) {
+    if (holds(end))
+        return {HoldingLimit::Reach::Throughout, end};
+    const double step = (end - start) / steps;
+    int last = steps - 1;
+    while (last >= 0 && !holds(start + last * step)) --last;
+    if (last < 0)
+        return {HoldingLimit::Reach::Nowhere, start};
+    double low = start + last * step;
+    double high = low + step;
+    for (int i = 0; i < 60 && high - low > 1e-9; ++i) {
+        const double middle = (low + high) / 2;
+        (holds(middle) ? low : high) = middle;
+    }
+    double value = AsShown(std::floor(low * 10) / 10, "#0.0");
+    while (value > start && !holds(value)) value = AsShown(value - 0.1, "#0.0");
+    return {HoldingLimit::Reach::UpTo, value};
+}
+
+}  // namespace
+
+double MarginShown(double margin) {
+    if (!std::isfinite(margin))
+        return margin;
+    const double shown = AsShown(margin, "#0.00");
+    return shown > margin ? AsShown(shown - 0.01, "#0.00") : shown;
+}
+
+double MinimumRatingShown(double neededTorque, double safetyFactor) {
+    const double exact = std::fabs(neededTorque) * safetyFactor;
+    double shown = AsShown(exact, "#0.00");
+    // Two steps at most: the nearest figure may lie below, the next one cannot.
+    for (int i = 0; i < 2; ++i) {
+        if (CheckServo(neededTorque, shown, safetyFactor).verdict == Verdict::Sufficient)
+            return shown;
+        shown = AsShown(shown + 0.01, "#0.00");
+    }
+    return shown;
+}
+
+HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
+                                   const TorqueConstants& constants) {
+    bool refused = false;
+    const auto holds = [&](double angle) {
+        TorqueInputs at = inputs;
+        at.Ang = angle;
+        const TorqueResult result = CalculateTorque(at, constants);
+        refused = refused || result.Outcome != TorqueOutcome::Complete;
+        return result.Outcome == TorqueOutcome::Complete &&
+               std::fabs(result.ServoTorque) <= ratedKgfCm;
+    };
+    // |torque| is the magnitude of a line in the angle: where it holds is one interval.
+    const HoldingLimit limit =
+        LargestHeld(kSweepFirstAngle, kSweepLastAngle, kSweepLastAngle - kSweepFirstAngle, holds);
+    return refused ? HoldingLimit{} : limit;
+}
+
+HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
+                              const TorqueConstants& constants) {
+    bool refused = false;
+    const auto holds = [&](double speed) {
+        TorqueInputs at = inputs;
+        at.Vel = speed;
+        const TorqueResult result = CalculateTorque(at, constants);
+        refused = refused || result.Outcome != TorqueOutcome::Complete;
+        return result.Outcome == TorqueOutcome::Complete &&
+               std::fabs(result.ServoTorque) <= ratedKgfCm;
+    };
+    // |torque| is the magnitude of a line in the squared speed: again one interval.
+    const double end = std::fabs(inputs.Vel) * kSpeedSearchFactor;
+    if (!(end > 0 && std::isfinite(end)))
+        return {};
+    // Speed 0 has no lift coefficient: the grid starts one step above it.
+    constexpr int kSteps = 400;
+    const HoldingLimit limit = LargestHeld(end / kSteps, end, kSteps - 1, holds);
+    return refused ? HoldingLimit{} : limit;
 }
 
 std::vector<SweepCurve> SweepTorque(const TorqueInputs& inputs, const std::vector<double>& speeds,

@@ -52,6 +52,37 @@ struct ServoCheck {
 // Both torques in the same unit. A servo that needs to give nothing has an infinite margin.
 ServoCheck CheckServo(double neededTorque, double ratedTorque, double safetyFactor);
 
+// The two figures of a check at the two decimals they are shown with, each rounded to the safe
+// side, so that typing a figure back never crosses a boundary the verdict names: the margin
+// down (never above the margin itself, so typed as the factor it is still met), the minimum
+// rating up (the least figure that, typed as the rating, CheckServo finds sufficient).
+double MarginShown(double margin);
+double MinimumRatingShown(double neededTorque, double safetyFactor);
+
+// How far a servo holds a surface: from a whole degree at a time, the search narrows the last
+// step by bisection over CalculateTorque and rounds down at a tenth, so that the figure itself,
+// typed into the main window, still holds.
+struct HoldingLimit {
+    enum class Reach {
+        Nowhere,     // not even at the start of the range
+        UpTo,        // up to `value`
+        Throughout,  // over the whole range, whose end is `value`
+        Unknown,     // the calculation is refused there
+    };
+    Reach reach = Reach::Unknown;
+    double value = 0;
+};
+
+// The largest deflection from 0° to the sweep's last angle at which the torque's magnitude is
+// within `ratedKgfCm`, at the inputs' speed.
+HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
+                                   const TorqueConstants& constants);
+// The highest speed up to kSpeedSearchFactor times the inputs' speed at which the torque's
+// magnitude at the inputs' deflection is within `ratedKgfCm`.
+inline constexpr double kSpeedSearchFactor = 10;
+HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
+                              const TorqueConstants& constants);
+
 // The deflections a sweep covers: every whole degree from 0 to 60.
 inline constexpr int kSweepFirstAngle = 0;
 inline constexpr int kSweepLastAngle = 60;

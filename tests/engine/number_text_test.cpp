@@ -166,6 +166,37 @@ TEST(FormatPlainNumberTest, LargeAndSmallTextsReadBackToFifteenDigits) {
     }
 }
 
+struct FigureRow {
+    double value;
+    int decimals;  // below 0: FormatPowerOfTen
+    const char* text;
+};
+
+void PrintTo(const FigureRow& row, std::ostream* out) {
+    *out << row.value << " to " << row.decimals;
+}
+
+class FormatFigureTest : public testing::TestWithParam<FigureRow> {};
+
+TEST_P(FormatFigureTest, WritesAFigureAPersonReads) {
+    const FigureRow& row = GetParam();
+    EXPECT_EQ(
+        row.decimals < 0 ? FormatPowerOfTen(row.value) : FormatFigure(row.value, row.decimals),
+        row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatFigureTest,
+                         testing::Values(FigureRow{0.0519, 2, "0.05"}, FigureRow{3.225, 2, "3.23"},
+                                         FigureRow{-0.4236142, 2, "-0.42"},
+                                         FigureRow{162.884, 2, "162.88"},
+                                         FigureRow{0.05091, 4, "0.0509"}, FigureRow{5, 0, "5"},
+                                         FigureRow{999999999.994, 2, "999999999.99"},
+                                         FigureRow{1e9, 2, "1.000·10⁹"},
+                                         FigureRow{-1.7e308, 2, "-1.700·10³⁰⁸"},
+                                         FigureRow{6.932468e-10, -1, "6.932·10⁻¹⁰"},
+                                         FigureRow{1.2345e-5, -1, "1.234·10⁻⁵"},
+                                         FigureRow{2.5, -1, "2.500"}, FigureRow{0, -1, "0"}));
+
 // Qt sets the user's locale at start; none of the number texts may follow it.
 TEST(NumberTextLocaleTest, ItalianLocaleChangesNothing) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
@@ -178,6 +209,9 @@ TEST(NumberTextLocaleTest, ItalianLocaleChangesNothing) {
     EXPECT_EQ(FormatNumber(-0.4236142, "#00.00"), "-00.42");
     EXPECT_EQ(FormatPlainNumber(20.5), "20.5");
     EXPECT_EQ(FormatPlainNumber(1.5e20), "1.5E+20");
+    EXPECT_EQ(*ReadWholeNumber("1,5"), 1.5);
+    EXPECT_EQ(*ReadWholeNumber("73.2"), 73.2);
+    EXPECT_EQ(FormatFigure(73.25, 1), "73.3");
     std::setlocale(LC_ALL, previous.c_str());
 }
 

@@ -5,6 +5,9 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
+
+#include "engine/number_text.h"
 
 namespace coppia {
 namespace {
@@ -139,6 +142,81 @@ TEST(SweepTest, ThePeakIsTheLargestTorqueAndARefusedCurveHasNone) {
     const SweepCurve turned = SweepTorque(against, {60}, constants)[0];
     EXPECT_EQ(turned.peakAngle, 0);
 }
+
+struct HoldingRow {
+    const char* name;
+    double vel, ang, carAla, brServ;  // the rest as the window's initial inputs
+    double rating;                    // Kg*cm
+    HoldingLimit::Reach deflectionReach;
+    double deflection;
+    HoldingLimit::Reach speedReach;
+    double speed;
+};
+
+void PrintTo(const HoldingRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class HoldingLimitTest : public testing::TestWithParam<HoldingRow> {};
+
+TEST_P(HoldingLimitTest, TheLimitsAgreeWithTheSweep) {
+    const HoldingRow& row = GetParam();
+    const TorqueConstants constants = InitTorqueConstants();
+    TorqueInputs in = InitialInputs();
+    in.Vel = row.vel;
+    in.Ang = row.ang;
+    in.CarAla = row.carAla;
+    in.BrServ = row.brServ;
+    const auto holds = [&](const TorqueResult& point) {
+        return std::fabs(point.ServoTorque) <= row.rating;
+    };
+
+    const HoldingLimit deflection = LargestDeflectionHeld(in, row.rating, constants);
+    EXPECT_EQ(deflection.reach, row.deflectionReach);
+    EXPECT_DOUBLE_EQ(deflection.value, row.deflection);
+    // Every swept degree beyond the figure fails; the figure, typed, holds and a tenth more not.
+    const SweepCurve curve = SweepTorque(in, {in.Vel}, constants)[0];
+    for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
+        if (angle > deflection.value) {
+            EXPECT_FALSE(holds(curve.points[static_cast<std::size_t>(angle)])) << angle;
+        }
+    }
+    if (deflection.reach == HoldingLimit::Reach::UpTo) {
+        TorqueInputs at = in;
+        at.Ang = *ReadNumber(FormatNumber(deflection.value, "#0.0"));
+        EXPECT_TRUE(holds(CalculateTorque(at, constants)));
+        at.Ang += 0.1;
+        EXPECT_FALSE(holds(CalculateTorque(at, constants)));
+    }
+
+    const HoldingLimit speed = HighestSpeedHeld(in, row.rating, constants);
+    EXPECT_EQ(speed.reach, row.speedReach);
+    EXPECT_DOUBLE_EQ(speed.value, row.speed);
+    if (speed.reach == HoldingLimit::Reach::UpTo) {
+        const std::vector<SweepCurve> around =
+            SweepTorque(in, {speed.value, speed.value + 0.1}, constants);
+        const auto at = static_cast<std::size_t>(row.ang);
+        EXPECT_TRUE(holds(around[0].points[at]));
+        EXPECT_FALSE(holds(around[1].points[at]));
+    }
+}
+
+using Reach = HoldingLimit::Reach;
+
+INSTANTIATE_TEST_SUITE_P(
+    Servos, HoldingLimitTest,
+    testing::Values(
+        // 37.68°, 18.58°, 134.48 and 94.45 Km/h, rounded down so that the figures hold.
+        HoldingRow{"SixKgCm", 120, 30, 50, 20, 6, Reach::UpTo, 37.6, Reach::UpTo, 134.4},
+        HoldingRow{"SixKgCmWithAFactorOfTwo", 120, 30, 50, 20, 3, Reach::UpTo, 18.5, Reach::UpTo,
+                   94.4},
+        HoldingRow{"TheWholeRange", 60, 20, 50, 12, 3, Reach::Throughout, 60, Reach::UpTo, 150.1},
+        HoldingRow{"BeyondTenTimesTheSpeed", 60, 20, 50, 12, 1000, Reach::Throughout, 60,
+                   Reach::Throughout, 600},
+        // The lift's own torque, the same at any speed, is already beyond it.
+        HoldingRow{"Nowhere", 60, 20, 50, 12, 0.01, Reach::Nowhere, 0, Reach::Nowhere, 1.5},
+        // A lift against the deflection: it holds from about 3° on, and up to 45.5°.
+        HoldingRow{"NotAtNeutral", 60, 30, -600, 12, 0.5, Reach::UpTo, 45.5, Reach::UpTo, 73.9}));
 
 }  // namespace
 }  // namespace coppia
