@@ -8,12 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "models/tone.h"
+
 namespace coppia {
 
 inline constexpr std::string_view kAnalysisTitle = "Analisi della Coppia";
-
-// What a text means at a glance; the view gives each its colour.
-enum class Tone { Neutral, Good, Warning, Bad };
 
 // The fields the user types into.
 enum class AnalysisField { CoppiaServo, FattoreSicurezza, Escursione, AltreVelocita };

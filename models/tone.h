@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace coppia {
+
+// What a text means at a glance; a view gives each its colour.
+enum class Tone { Neutral, Good, Warning, Bad };
+
+}  // namespace coppia
