@@ -34,8 +34,8 @@ int main(int argc, char* argv[]) {
     QObject::connect(&view, &coppia::MainWindowView::AnalysisRequested, &analysis,
                      &coppia::AnalysisOpener::Open);
     view.LoadAndShow();
-    // --analisi opens the analysis beside the main window.
+    // --analisi opens the analysis beside the main window, the two centred as a pair.
     if (commandLine.IsSet(QStringLiteral("analisi")))
-        analysis.Open();
+        analysis.OpenSideBySide();
     return app.exec();
 }

@@ -19,6 +19,7 @@ constexpr std::string_view kUnitKey = "UnitaCoppia";
 constexpr std::string_view kFactorKey = "FattoreSicurezza";
 constexpr std::string_view kThrowKey = "Escursione";
 constexpr std::string_view kSpeedsKey = "AltreVelocita";
+constexpr std::string_view kExportFolderKey = "CartellaEsportazioni";
 constexpr std::string_view kKgfCmName = "Kg*cm";
 constexpr std::string_view kNewtonCmName = "N*cm";
 
@@ -90,6 +91,11 @@ std::string EncodeAnalysisSettings(const AnalysisSettings& settings) {
     line(kFactorKey, FormatPlainNumber(settings.safetyFactor));
     line(kThrowKey, FormatPlainNumber(settings.servoThrow));
     line(kSpeedsKey, SpeedFactorsText(settings.speedFactors));
+    // A folder whose name breaks the line is not remembered.
+    if (!settings.exportFolder.empty() &&
+        settings.exportFolder.find_first_of("\r\n") == std::string::npos) {
+        line(kExportFolderKey, settings.exportFolder);
+    }
     return bytes;
 }
 
@@ -115,6 +121,8 @@ AnalysisSettings DecodeAnalysisSettings(std::string_view bytes) {
         } else if (key == kSpeedsKey) {
             if (const auto factors = ReadSpeedFactors(value))
                 settings.speedFactors = *factors;
+        } else if (key == kExportFolderKey) {
+            settings.exportFolder = value;
         } else if (key == kUnitKey && value == kNewtonCmName) {
             settings.unit = RatingUnit::NewtonCm;
         } else if (key == kUnitKey && value == kKgfCmName) {

@@ -22,6 +22,8 @@ struct AnalysisSettings {
     double servoThrow = 45;  // degrees each way from neutral
     // The other speeds the torque is swept at, as multiples of the model's speed.
     std::vector<double> speedFactors = {0.8, 1.2, 1.5};
+    // The folder the last export went to; empty until there is one.
+    std::string exportFolder = {};
 
     bool operator==(const AnalysisSettings&) const = default;
 };

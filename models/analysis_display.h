@@ -40,7 +40,8 @@ inline constexpr std::array<std::string_view, kAnalysisStepCount> kAnalysisStepU
     "", "m/s", "", "° per unità di Cp", "°", "N·cm / (m²/s² · mm³ · °)", "N·cm", "", "Kg*cm",
 };
 
-// One whole degree of the sweep: the angle, the travel, then the torque at each speed.
+// One whole degree of the sweep: the angle, the travel, the torque at each speed, then what
+// marks the row ("picco", "attuale", "picco e attuale" or nothing).
 struct SweepTableRow {
     std::vector<std::string> cells;
     bool peak = false;     // the largest torque at the model's speed
@@ -56,11 +57,27 @@ struct PlotCurve {
     std::string peakLabel;  // the peak's torque, as the table writes it
 };
 
+// The torque axis: round ticks every `step` from 0, with `minorTicks` lines between them.
+struct PlotScale {
+    double low = 0;
+    double high = 1;
+    double step = 0.2;
+    int minorTicks = 3;
+    int decimals = 1;  // of the tick labels
+};
+
 struct PlotData {
     std::vector<PlotCurve> curves;
     std::optional<double> deflection;  // the current deflection's magnitude, within 0..60
-    std::optional<double> rating;      // the servo's rated torque in Kg*cm
-    std::string ratingName;
+    std::optional<double> rating;      // the servo's rated torque in Kg*cm, when on the scale
+    std::string ratingName;            // also when the rating lies beyond the scale
+    PlotScale scale;
+};
+
+// A figure that has a caption of its own rather than a field: "Deflessione massima a 60 Km/h".
+struct CaptionedFigure {
+    std::string caption;
+    std::string value;
 };
 
 // Everything the window shows, as texts and their tones.
@@ -77,20 +94,27 @@ struct AnalysisDisplay {
     std::string stall;
     Tone stallTone = Tone::Neutral;
 
-    std::string rotation;  // the servo arm's rotation in degrees
+    std::string rotation;  // the servo arm's rotation, in degrees
     std::string linkage;   // what the rotation means for this servo
     Tone linkageTone = Tone::Neutral;
 
-    std::string margin;
-    std::string minimumRating;  // with its unit
+    // The verdict on the whole installation, the torque's margin and what the servo holds.
     std::string verdict;
+    std::string verdictReason;
     Tone verdictTone = Tone::Neutral;
+    std::string margin;
+    std::string minimumRating;  // in ratingUnit
+    std::string ratingUnit;
+    std::vector<CaptionedFigure> limits;
     std::string settingsProblem;  // an input of the servo check that cannot be used, or a save
 
     std::vector<std::string> sweepHeadings;  // with their units
     std::vector<SweepTableRow> sweepRows;    // one per whole degree from 0 to 60
     std::string speedsProblem;               // the other speeds cannot be used
     PlotData plot;
+
+    std::string status;  // what the last copy or export did; cleared when an input changes
+    Tone statusTone = Tone::Neutral;
 };
 
 }  // namespace coppia

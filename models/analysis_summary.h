@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,26 +9,38 @@
 #include "engine/torque.h"
 #include "files/analysis_settings.h"
 #include "models/analysis_display.h"
+#include "models/csv_text.h"
 
 namespace coppia {
 
 // The unit of a servo's rating as the window writes it.
 std::string_view RatingUnitName(RatingUnit unit);
 
-// What the servo check was asked: the rating and the factor as the user typed them.
-struct ServoQuestion {
-    std::string rating;
+// What the summary says was asked: the main window's inputs as read, and the servo's, each
+// empty while its field holds no valid number.
+struct SummaryQuestion {
+    TorqueInputs inputs;
+    std::optional<double> travel;  // mm, as the main window shows it
+    std::optional<double> rating;
     RatingUnit unit = RatingUnit::KgfCm;
-    std::string safetyFactor;
+    std::optional<double> safetyFactor;
 };
 
-// The plain-text summary of what the window shows, as Copia puts it on the clipboard.
-std::string SummaryText(const TorqueInputs& inputs, const AnalysisDisplay& shown,
-                        const ServoQuestion& servo);
+// What the window shows, in lines of plain text.
+struct Summary {
+    std::vector<std::string> facts;  // the inputs, the torque, the Cp, the linkage
+    std::string servo;               // "Servo da 3 Kg*cm, fattore di sicurezza 2"
+    // The verdict's words, its reason, the margin and what the servo holds; or why there is no
+    // verdict.
+    std::vector<std::string> verdict;
+};
+Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown);
 
-// The sweep table as comma-separated UTF-8: the headings, then one line per row, each ended by
-// CR LF; "." is the decimal point whatever the locale.
+// The summary as Copia puts it on the clipboard: the title, then a line each.
+std::string SummaryText(const Summary& summary);
+
+// The sweep table, headings first, as CSV in the given format.
 std::string SweepCsv(const std::vector<std::string>& headings,
-                     const std::vector<SweepTableRow>& rows);
+                     const std::vector<SweepTableRow>& rows, CsvFormat format);
 
 }  // namespace coppia

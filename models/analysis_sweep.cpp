@@ -17,11 +17,17 @@ std::string SpeedText(double speed) {
     return FormatPlainNumber(std::round(speed * 10) / 10);
 }
 
-// A table cell: the torque as the main window writes it, or why there is none.
+// Torques beyond this are left off the plot: only absurd inputs reach them, and the table
+// still gives them.
+constexpr double kLargestPlotted = 1e9;
+// The rated torque's line is drawn while it lies within this many times the curves' reach.
+constexpr double kRatingReach = 10;
+
+// A table cell: the torque as a figure, or why there is none.
 std::string TorqueCell(const TorqueResult& point) {
     switch (point.Outcome) {
         case TorqueOutcome::Complete:
-            return FormatNumber(point.ServoTorque, "#00.00");
+            return TorqueText(point.ServoTorque);
         case TorqueOutcome::RatioOutOfRange:
             return "rapporto corde fuori gamma";
         case TorqueOutcome::ZeroSpeed:
@@ -35,38 +41,76 @@ std::string TorqueCell(const TorqueResult& point) {
     return "fuori limite";
 }
 
+std::string RowMark(bool peak, bool current) {
+    if (peak && current)
+        return "picco e attuale";
+    if (peak)
+        return "picco";
+    return current ? "attuale" : "";
+}
+
 PlotData Plot(const FieldCalculation& calculation, const std::vector<SweepCurve>& curves,
               const std::vector<double>& factors, const std::vector<std::string>& names,
               std::optional<double> ratingKgfCm) {
     PlotData plot;
     if (CurrentAngle(calculation))
         plot.deflection = std::fabs(calculation.inputs.Ang);
-    if (ratingKgfCm) {
-        plot.rating = *ratingKgfCm;
-        plot.ratingName = "Servo: " + FormatNumber(*ratingKgfCm, "#0.00") + " Kg*cm";
-    }
-    if (!calculation.sweepInputsRead)
-        return plot;
-    for (std::size_t i = 0; i < curves.size(); ++i) {
+    double low = 0;
+    double high = 0;
+    for (std::size_t i = 0; calculation.sweepInputsRead && i < curves.size(); ++i) {
         PlotCurve curve;
         curve.name = names[i];
         curve.modelSpeed = factors[i] == 1;
         for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
             const TorqueResult& point = curves[i].points[static_cast<std::size_t>(angle)];
-            if (point.Outcome == TorqueOutcome::Complete)
+            if (point.Outcome == TorqueOutcome::Complete &&
+                std::fabs(point.ServoTorque) <= kLargestPlotted) {
                 curve.points.emplace_back(angle, point.ServoTorque);
+                low = std::min(low, point.ServoTorque);
+                high = std::max(high, point.ServoTorque);
+            }
         }
         if (const std::optional<int> peak = curves[i].peakAngle) {
             const double torque = curves[i].points[static_cast<std::size_t>(*peak)].ServoTorque;
-            curve.peak = std::make_pair(double(*peak), torque);
-            curve.peakLabel = FormatNumber(torque, "#00.00");
+            if (std::fabs(torque) <= kLargestPlotted) {
+                curve.peak = std::make_pair(double(*peak), torque);
+                curve.peakLabel = TorqueText(torque);
+            }
         }
         plot.curves.push_back(std::move(curve));
     }
+    if (ratingKgfCm) {
+        plot.ratingName = "Servo: " + TorqueText(*ratingKgfCm) + " Kg*cm";
+        const double reach = std::max(high - low, 0.0) * kRatingReach;
+        if (*ratingKgfCm <= (reach > 0 ? reach : kLargestPlotted)) {
+            plot.rating = *ratingKgfCm;
+            high = std::max(high, *ratingKgfCm);
+        } else {
+            plot.ratingName += ", fuori scala";
+        }
+    }
+    // Room above the highest point for its label.
+    plot.scale = RoundScale(low, high > low ? high + (high - low) * 0.08 : low + 1);
     return plot;
 }
 
 }  // namespace
+
+PlotScale RoundScale(double low, double high) {
+    PlotScale scale;
+    // About six steps of 1, 2 or 5 times a power of ten.
+    const double rough = (high - low) / 6;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double leading = rough / power;
+    const double factor = leading <= 1 ? 1 : leading <= 2 ? 2 : leading <= 5 ? 5 : 10;
+    scale.step = factor * power;
+    // Minor lines at a fifth of 1 and 5, at a quarter of 2: every 0.2, 0.5 or 1 of a unit.
+    scale.minorTicks = factor == 2 ? 3 : 4;
+    scale.decimals = std::max(0, -static_cast<int>(std::floor(std::log10(scale.step) + 1e-9)));
+    scale.low = std::floor(low / scale.step) * scale.step;
+    scale.high = std::ceil(high / scale.step) * scale.step;
+    return scale;
+}
 
 std::optional<int> CurrentAngle(const FieldCalculation& calculation) {
     if (!calculation.deflectionKnown)
@@ -101,6 +145,7 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
         sweep.headings.push_back("Coppia a " + name + " (Kg*cm)");
         names.push_back(std::move(name));
     }
+    sweep.headings.push_back("Nota");
     const std::vector<SweepCurve> curves = SweepTorque(in, speeds, constants);
     const auto modelCurve =
         static_cast<std::size_t>(std::find(factors.begin(), factors.end(), 1.0) - factors.begin());
@@ -120,6 +165,7 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
         }
         row.peak = calculation.sweepInputsRead && curves[modelCurve].peakAngle == angle;
         row.current = current == angle;
+        row.cells.push_back(RowMark(row.peak, row.current));
     }
     sweep.plot = Plot(calculation, curves, factors, names, ratingKgfCm);
     return sweep;

@@ -19,9 +19,14 @@ struct SweepDisplay {
 };
 
 // The sweep of the fields' inputs at the model's speed and at each of `speedFactors` times it,
-// slowest first; `ratingKgfCm` is the servo's line on the plot, when it can be used.
+// slowest first; `ratingKgfCm` is the servo's line on the plot, when it can be used. The
+// headings and each row end with the row's mark.
 SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> speedFactors,
                           std::optional<double> ratingKgfCm, const TorqueConstants& constants);
+
+// A torque axis from `low` to `high` (high above low) on round ticks: 1, 2 or 5 times a power of
+// ten, so that one can read off where a 3 or a 6 Kg*cm servo runs out.
+PlotScale RoundScale(double low, double high);
 
 // The whole degree of the deflection the main window shows, when it is known and swept.
 std::optional<int> CurrentAngle(const FieldCalculation& calculation);

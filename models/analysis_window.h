@@ -13,6 +13,8 @@
 #include "engine/torque.h"
 #include "files/analysis_settings.h"
 #include "models/analysis_display.h"
+#include "models/analysis_summary.h"
+#include "models/csv_text.h"
 #include "models/field_calculation.h"
 #include "models/main_window_state.h"
 #include "models/text_clipboard.h"
@@ -39,11 +41,14 @@ class AnalysisWindow {
         return texts_[static_cast<std::size_t>(field)];
     }
     RatingUnit Unit() const { return settings_.unit; }
+    // What the window shows in lines, as the summary and the printed sheet give it.
+    Summary Summarised() const;
     // The plain-text summary that Copia puts on the clipboard.
-    std::string CopyText() const;
-    // The sweep table as comma-separated UTF-8: a header row with units, then one line per row,
-    // each ended by CR LF; "." is the decimal point whatever the locale.
-    std::string CsvText() const;
+    std::string CopyText() const { return SummaryText(Summarised()); }
+    // The sweep table with its headings, as CSV in the given format.
+    std::string CsvText(CsvFormat format) const;
+    // Where the file dialogs open: the folder of the last export, empty before there is one.
+    const std::string& ExportFolder() const { return settings_.exportFolder; }
 
     // Events.
     void Analisi_Form_Load();
@@ -53,14 +58,23 @@ class AnalysisWindow {
     void Analisi_Escursione_Change(std::string_view text);
     void Analisi_AltreVelocita_Change(std::string_view text);
     void Analisi_Copia_Click();
+    // Ctrl+C on the table: the selected cells, as (row, column) of the sweep's rows.
+    void Analisi_Tabella_Copy(const std::vector<std::pair<int, int>>& cells);
+    // An export has written `path` (`reason` empty), or could not, for `reason`.
+    void Analisi_File_Written(std::string_view what, std::string_view path,
+                              std::string_view reason);
     // Any text or flag of the main window changed.
     void Main_Change();
 
   private:
+    // Every change of an input makes what was said of the last copy or export old.
+    void InputChanged();
     void Refresh();
+    void FillFreshness(const FieldCalculation& calculation);
     void FillTorque(const FieldCalculation& calculation);
     void FillLinkage(const FieldCalculation& calculation);
     void FillServoCheck(const FieldCalculation& calculation);
+    void FillLimits(const FieldCalculation& calculation, double ratingKgfCm);
     void FillSweep(const FieldCalculation& calculation);
     // Takes the field's text, and its value when it lies within `valid`; saves what changed.
     void Edit(AnalysisField field, std::string_view text, double& value, bool (*valid)(double));
@@ -76,6 +90,8 @@ class AnalysisWindow {
     AnalysisSettings saved_;     // what the settings file holds
     std::string saveProblem_;
     bool fileKept_ = false;  // the settings file could not be read, and is not written over
+    std::string status_;
+    Tone statusTone_ = Tone::Neutral;
     std::array<std::string, kAnalysisFieldCount> texts_;
     std::array<bool, kAnalysisFieldCount> valid_{true, true, true, true};
     FieldCalculation calculation_;

@@ -2,16 +2,31 @@
 #include "ui/analysis_opener.h"
 
 #include <QDir>
-#include <QLayout>
 #include <QPluginLoader>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 
+#include "models/window_placement.h"
 #include "ui/common/analysis_plugin.h"
 #include "ui/qt_message_sink.h"
 
 namespace coppia {
+
+namespace {
+
+// Narrow enough to stand beside the main window on a 1366 pixels wide screen, and no taller
+// than a laptop's; its pages scroll where the screen leaves it less.
+constexpr ScreenSize kLargestWindow{700, 700};
+// Beside a main window centred on a 1920 pixels wide screen, or on a 1280 pixels wide one (2560
+// at a scale of 2), it can still stand this narrow.
+constexpr int kNarrowestBeside = 600;
+constexpr int kGap = 12;
+
+ScreenRect FromQt(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+}  // namespace
 
 AnalysisOpener::AnalysisOpener(MainWindow& main, QWidget* mainView, QString pluginPath,
                                QObject* parent)
@@ -23,26 +38,39 @@ AnalysisOpener::~AnalysisOpener() {
 }
 
 bool AnalysisOpener::Open() {
-    if (!window_) {
-        QPluginLoader loader(pluginPath_);
-        QObject* instance = loader.instance();
-        auto* plugin = qobject_cast<AnalysisPlugin*>(instance);
-        if (plugin == nullptr) {
-            // Another Qt plugin in its place loads well, and Qt has no reason to give.
-            const QString reason = instance != nullptr
-                                       ? QStringLiteral("non è il modulo dell'analisi")
-                                       : loader.errorString();
-            if (instance != nullptr)
-                loader.unload();
-            TellNotLoaded(reason);
-            return false;
-        }
-        window_ = plugin->CreateAnalysisWindow(main_);
-        PlaceBesideTheMainWindow();
+    const bool first = !window_;
+    if (!Create())
+        return false;
+    if (first)
+        Place(false);
+    Show();
+    return true;
+}
+
+bool AnalysisOpener::OpenSideBySide() {
+    if (!Create())
+        return false;
+    Place(true);
+    Show();
+    return true;
+}
+
+bool AnalysisOpener::Create() {
+    if (window_)
+        return true;
+    QPluginLoader loader(pluginPath_);
+    QObject* instance = loader.instance();
+    auto* plugin = qobject_cast<AnalysisPlugin*>(instance);
+    if (plugin == nullptr) {
+        // Another Qt plugin in its place loads well, and Qt has no reason to give.
+        const QString reason = instance != nullptr ? QStringLiteral("non è il modulo dell'analisi")
+                                                   : loader.errorString();
+        if (instance != nullptr)
+            loader.unload();
+        TellNotLoaded(reason);
+        return false;
     }
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    window_ = plugin->CreateAnalysisWindow(main_);
     return true;
 }
 
@@ -58,24 +86,36 @@ void AnalysisOpener::TellNotLoaded(QString reason) {
                          "Errore Analisi");
 }
 
-void AnalysisOpener::PlaceBesideTheMainWindow() {
-    // To the right of the main window where the screen has room, else as far right as it has;
-    // never over the main window's fields when it can be helped.
+void AnalysisOpener::Place(bool pair) {
     const QScreen* screen = mainView_->screen();
-    // Its own size, which adjustSize() would cut to two thirds of the screen.
-    window_->ensurePolished();
-    if (window_->layout() != nullptr)
-        window_->layout()->activate();
-    window_->resize(window_->sizeHint().expandedTo(window_->minimumSizeHint()));
-    if (screen == nullptr)
+    if (screen == nullptr) {
+        window_->resize(kLargestWindow.width, kLargestWindow.height);
         return;
-    const QRect available = screen->availableGeometry();
-    const QRect main = mainView_->frameGeometry();
-    const QSize size = window_->frameGeometry().size();
-    QPoint at(main.right() + 1, main.top());
-    at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - size.width())));
-    at.setY(std::max(available.top(), std::min(at.y(), available.bottom() + 1 - size.height())));
-    window_->move(at);
+    }
+    const ScreenRect available = FromQt(screen->availableGeometry());
+    // The new window's frame is not known before it is shown: the main window's stands for it.
+    const QRect mainFrame = mainView_->frameGeometry();
+    const QRect mainClient = mainView_->geometry();
+    const int frameWidth = mainFrame.width() - mainClient.width();
+    const int frameHeight = mainFrame.height() - mainClient.height();
+    ScreenRect placed;
+    if (pair) {
+        const PairPlacement pairPlaced =
+            PlaceSideBySide(available, {mainFrame.width(), mainFrame.height()}, kLargestWindow,
+                            kGap, kNarrowestBeside);
+        mainView_->move(pairPlaced.main.left, pairPlaced.main.top);
+        placed = pairPlaced.beside;
+    } else {
+        placed = PlaceBeside(available, FromQt(mainFrame), kLargestWindow, kGap, kNarrowestBeside);
+    }
+    window_->resize(placed.width - frameWidth, placed.height - frameHeight);
+    window_->move(placed.left, placed.top);
+}
+
+void AnalysisOpener::Show() {
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
 
 }  // namespace coppia

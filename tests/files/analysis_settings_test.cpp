@@ -24,6 +24,15 @@ TEST(AnalysisSettingsFormatTest, WritesOneNamedLinePerSettingAndReadsThemBack) {
     EXPECT_EQ(EncodeAnalysisSettings(AnalysisSettings{}),
               "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
               "AltreVelocita=0.8 1.2 1.5\n");
+
+    // The folder of the last export, once there is one; a name that breaks the line is not kept.
+    AnalysisSettings exported = kChosen;
+    exported.exportFolder = "/home/pilota/Documenti/Modelli = aerei";
+    EXPECT_EQ(EncodeAnalysisSettings(exported),
+              kChosenBytes + "CartellaEsportazioni=/home/pilota/Documenti/Modelli = aerei\n");
+    EXPECT_EQ(DecodeAnalysisSettings(EncodeAnalysisSettings(exported)), exported);
+    exported.exportFolder = "/home/pilota/a\nCoppiaServo=9";
+    EXPECT_EQ(EncodeAnalysisSettings(exported), kChosenBytes);
 }
 
 struct DamageRow {

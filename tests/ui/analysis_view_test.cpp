@@ -14,6 +14,10 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -116,7 +120,7 @@ TEST_F(AnalysisViewTest, OpeningUsingAndClosingItLeaveTheMainWindowAndItsFileAsT
     EXPECT_EQ(Find("CoppiaKgcm")->text(), "0.52");
     EXPECT_EQ(Find("CoppiaNcm")->text(), "5.09");
     EXPECT_EQ(Find("CoppiaOzin")->text(), "7.21");
-    EXPECT_EQ(Find("Rotazione")->text(), "30.9°");
+    EXPECT_EQ(Find("Rotazione")->text(), "30.9");
 
     QLineEdit* rating = Find("CoppiaServo");
     rating->setFocus();
@@ -126,7 +130,8 @@ TEST_F(AnalysisViewTest, OpeningUsingAndClosingItLeaveTheMainWindowAndItsFileAsT
     EXPECT_EQ(Find<QLabel>("Verdetto")->text(), "Servo Insufficiente!!");
     Find<QComboBox>("UnitaCoppia")->setCurrentIndex(1);
     emit Find<QComboBox>("UnitaCoppia")->activated(1);
-    EXPECT_EQ(Find("CoppiaMinima")->text(), "10.18 N·cm");
+    EXPECT_EQ(Find("CoppiaMinima")->text(), "10.19");
+    EXPECT_EQ(Find<QLabel>("UnitaCoppiaMinima")->text(), "N·cm");
     QTest::mouseClick(Find<QPushButton>("Copia"), Qt::LeftButton);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Analisi della Coppia\n"));
     analysis->close();
@@ -146,16 +151,38 @@ TEST_F(AnalysisViewTest, OpeningUsingAndClosingItLeaveTheMainWindowAndItsFileAsT
               "AltreVelocita=0.8 1.2 1.5\n");
 }
 
+bool Export(QWidget* window, const char* method, const fs::path& path);
+
 TEST_F(AnalysisViewTest, FollowsTheMainWindowsFieldsAsTheyAreTyped) {
-    OpenAnalysis();
+    QWidget* analysis = OpenAnalysis();
+    const QSize size = analysis->size();
+    const QPoint copy = Find<QPushButton>("Copia")->mapTo(analysis, QPoint());
     model.UserEdit(Control::Vel, "20");
     EXPECT_EQ(Find("CoppiaKgcm")->text(), "0.10");
     EXPECT_TRUE(Find<QLabel>("Rifiuto")->isHidden());
     model.UserEdit(Control::Vel, "0");
     EXPECT_EQ(Find("CoppiaKgcm")->text(), "");
     EXPECT_FALSE(Find<QLabel>("Rifiuto")->isHidden());
-    EXPECT_EQ(Find<QLabel>("Rifiuto")->text(), "Calcolo impossibile: Velocità Nulla!!");
+    EXPECT_EQ(Find<QLabel>("Rifiuto")->toolTip(), "Calcolo impossibile: Velocità Nulla!!");
     EXPECT_TRUE(messages.shown.empty());
+
+    // No message line moves the window's edges or its buttons, however long.
+    QTest::keyClicks(Find("AltreVelocita"), " abc 1 2 3 4 5 6");
+    Export(analysis, "ExportCsv", config.folder / std::string(300, 'x') / "coppia.csv");
+    QApplication::processEvents();
+    EXPECT_EQ(analysis->size(), size);
+    EXPECT_EQ(Find<QPushButton>("Copia")->mapTo(analysis, QPoint()), copy);
+}
+
+TEST_F(AnalysisViewTest, AfterCalcolaTheMainWindowsResultsAreCurrent) {
+    OpenAnalysis();
+    model.UserEdit(Control::Vel, "61");
+    EXPECT_EQ(Find<QLabel>("Aggiornamento")->toolTip(),
+              "Risultati della finestra principale da ricalcolare (CALCOLA): qui i valori seguono "
+              "già i campi");
+    QTest::mouseClick(view.findChild<QPushButton*>("Calc"), Qt::LeftButton);
+    EXPECT_EQ(Find<QLabel>("Aggiornamento")->toolTip(),
+              "Risultati della finestra principale aggiornati");
 }
 
 TEST_F(AnalysisViewTest, OpensFromTheShortcutAndFromTheDrawingsAndResultsMenus) {
@@ -184,9 +211,87 @@ TEST_F(AnalysisViewTest, CtrlCCopiesTheSummaryUnlessTextIsSelected) {
     QApplication::clipboard()->clear();
     QTest::keyClick(factor, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Analisi della Coppia\n"));
+    EXPECT_EQ(Find<QLabel>("StatoFile")->toolTip(), "Riepilogo copiato negli appunti");
     factor->selectAll();
     QTest::keyClick(factor, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "2");
+
+    // In the table, the selected cells, as a spreadsheet pastes them.
+    auto* table = Find<QTableWidget>("Tabella");
+    table->setFocus();
+    table->setRangeSelected(QTableWidgetSelectionRange(19, 2, 20, 3), true);
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "0.33\t0.50\n0.35\t0.52\n");
+    EXPECT_EQ(Find<QLabel>("StatoFile")->toolTip(), "Celle copiate negli appunti");
+    table->clearSelection();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Analisi della Coppia\n"));
+}
+
+// What Alt and a letter reach: each a caption's field, a button or a page, and no two alike.
+QStringList Mnemonics(QWidget* window) {
+    QStringList texts;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr)
+            texts << label->text();
+    }
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        texts << button->text();
+    }
+    for (const QTabBar* bar : window->findChildren<QTabBar*>()) {
+        for (int i = 0; i < bar->count(); ++i) texts << bar->tabText(i);
+    }
+    QStringList keys;
+    for (const QString& text : texts) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size())
+            keys << text.mid(at + 1, 1).toLower();
+    }
+    return keys;
+}
+
+TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) {
+    QWidget* analysis = OpenAnalysis();
+    QApplication::setActiveWindow(analysis);
+    auto* pages = Find<QTabWidget>("Pagine");
+    QStringList stops;
+    const auto walk = [&] {
+        stops.clear();
+        QWidget* first = QApplication::focusWidget();
+        for (int i = 0; i < 40; ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            stops << (focused == pages->tabBar() ? QStringLiteral("Pagine")
+                                                 : focused->objectName());
+            QTest::keyClick(focused, Qt::Key_Tab);
+            if (QApplication::focusWidget() == first)
+                break;
+        }
+    };
+    pages->setCurrentIndex(0);
+    pages->tabBar()->setFocus();
+    walk();
+    EXPECT_EQ(stops, (QStringList{"Pagine", "CoppiaServo", "UnitaCoppia", "FattoreSicurezza",
+                                  "Escursione", "Margine", "CoppiaMinima", "Rotazione",
+                                  "CoppiaKgcm", "CoppiaNcm", "CoppiaNm", "CoppiaOzin", "Copia",
+                                  "EsportaCsv", "Stampa", "EsportaPdf"}));
+    // The table is one stop: Tab leaves it, the arrows move inside.
+    pages->setCurrentIndex(2);
+    pages->tabBar()->setFocus();
+    walk();
+    EXPECT_EQ(stops, (QStringList{"Pagine", "AltreVelocita", "Tabella", "Copia", "EsportaCsv",
+                                  "Stampa", "EsportaPdf"}));
+
+    const QStringList keys = Mnemonics(analysis);
+    EXPECT_EQ(keys.size(), 12);
+    EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
+        << keys.join(' ').toStdString();
+
+    QTest::keyClick(Find<QLineEdit>("CoppiaServo"), Qt::Key_Escape);
+    EXPECT_FALSE(analysis->isVisible()) << "Esc closes it";
+    OpenAnalysis();
+    QApplication::setActiveWindow(analysis);
+    QTest::keyClick(Find<QLineEdit>("CoppiaServo"), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(analysis->isVisible()) << "and so does Ctrl+W";
 }
 
 TEST_F(AnalysisViewTest, EveryControlHasANameAndAnAccessibleName) {
@@ -208,21 +313,22 @@ TEST_F(AnalysisViewTest, TheTableHasARowPerDegreeAndFollowsTheInputs) {
     OpenAnalysis();
     auto* table = Find<QTableWidget>("Tabella");
     ASSERT_EQ(table->rowCount(), 61);
-    ASSERT_EQ(table->columnCount(), 6);
+    ASSERT_EQ(table->columnCount(), 7);
+    EXPECT_TRUE(table->verticalHeader()->isHidden()) << "the marks have a column of their own";
     EXPECT_EQ(table->item(20, 0)->text(), "20");
-    EXPECT_EQ(table->item(20, 3)->text(), "00.52");
-    EXPECT_EQ(table->model()->headerData(20, Qt::Vertical).toString(), "attuale");
-    EXPECT_EQ(table->model()->headerData(60, Qt::Vertical).toString(), "picco");
+    EXPECT_EQ(table->item(20, 3)->text(), "0.52");
+    EXPECT_EQ(table->item(20, 6)->text(), "attuale");
+    EXPECT_EQ(table->item(60, 6)->text(), "picco");
     EXPECT_NE(table->item(60, 3)->background(), table->item(59, 3)->background());
     model.UserEdit(Control::Vel, "20");
-    EXPECT_EQ(table->item(20, 3)->text(), "00.10");
+    EXPECT_EQ(table->item(20, 3)->text(), "0.10");
     EXPECT_EQ(table->model()->headerData(3, Qt::Horizontal).toString(),
               "20 Km/h\nmodello\n(Kg*cm)");
 
     QString hovered;
     QMetaObject::invokeMethod(Find<QWidget>("Grafico"), "ValueAt", Q_RETURN_ARG(QString, hovered),
                               Q_ARG(int, 1), Q_ARG(double, 20.3));
-    EXPECT_EQ(hovered, "20 Km/h, modello: 20° → 00.10 Kg*cm");
+    EXPECT_EQ(hovered, "20 Km/h, modello: 20° → 0.10 Kg*cm");
 }
 
 // Calls an export of the window through the plugin's boundary.
@@ -233,24 +339,45 @@ bool Export(QWidget* window, const char* method, const fs::path& path) {
     return saved;
 }
 
+std::string Expected(const char* file) {
+    std::ifstream expected(std::string(COPPIA_SOURCE_DIR "/tests/models/") + file,
+                           std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(expected), {});
+}
+
 TEST_F(AnalysisViewTest, ExportsTheTableAsCsvAndSaysWhyWhenItCannot) {
     QWidget* analysis = OpenAnalysis();
     const fs::path csv = config.folder / "coppia.csv";
     ASSERT_TRUE(Export(analysis, "ExportCsv", csv));
-    std::ifstream expected(COPPIA_SOURCE_DIR "/tests/models/initial_sweep.csv", std::ios::binary);
-    EXPECT_EQ(Contents(csv), std::string(std::istreambuf_iterator<char>(expected), {}));
-    EXPECT_EQ(Find<QLabel>("StatoFile")->text().toStdString(), "CSV salvato in " + csv.string());
+    EXPECT_EQ(Contents(csv), Expected("initial_sweep_it.csv")) << "for Italian spreadsheets";
+    EXPECT_EQ(Find<QLabel>("StatoFile")->toolTip().toStdString(), "CSV salvato in " + csv.string());
+    bool saved = false;
+    ASSERT_TRUE(QMetaObject::invokeMethod(analysis, "ExportCsv", Q_RETURN_ARG(bool, saved),
+                                          Q_ARG(QString, QString::fromStdString(csv.string())),
+                                          Q_ARG(bool, true)));
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(Contents(csv), Expected("initial_sweep.csv"));
+    // Speeds that are not whole: the international file keeps the point whatever the locale.
+    model.UserEdit(Control::Vel, "61");
+    EXPECT_EQ(Find<QLabel>("StatoFile")->toolTip(), "") << "the inputs changed since";
+    ASSERT_TRUE(QMetaObject::invokeMethod(analysis, "ExportCsv", Q_RETURN_ARG(bool, saved),
+                                          Q_ARG(QString, QString::fromStdString(csv.string())),
+                                          Q_ARG(bool, true)));
+    EXPECT_NE(Contents(csv).find(",Coppia a 73.2 Km/h (Kg*cm),"), std::string::npos);
+    ASSERT_TRUE(Export(analysis, "ExportCsv", csv));
+    EXPECT_NE(Contents(csv).find(";Coppia a 73,2 Km/h (Kg*cm);"), std::string::npos);
 
     EXPECT_FALSE(Export(analysis, "ExportCsv", config.folder));
-    EXPECT_EQ(Find<QLabel>("StatoFile")->text().toStdString(),
+    EXPECT_EQ(Find<QLabel>("StatoFile")->toolTip().toStdString(),
               "CSV non salvato in " + config.folder.string() + ": è una cartella!!");
     EXPECT_TRUE(fs::is_directory(config.folder));
     EXPECT_FALSE(Export(analysis, "ExportPdf", config.folder / "manca" / "coppia.pdf"));
-    EXPECT_TRUE(Find<QLabel>("StatoFile")->text().endsWith(": cartella inesistente!!"));
+    EXPECT_TRUE(Find<QLabel>("StatoFile")->toolTip().endsWith(": cartella inesistente!!"));
 }
 
-TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheInputsTheTorqueAndTheTable) {
+TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheVerdictTheInputsAndEveryRowOfTheTable) {
     QWidget* analysis = OpenAnalysis();
+    model.UserEdit(Control::Vel, "61");  // other speeds that are not whole: 48.8, 73.2, 91.5
     const fs::path pdf = config.folder / "coppia.pdf";
     ASSERT_TRUE(Export(analysis, "ExportPdf", pdf));
     if (qEnvironmentVariableIsSet("COPPIA_KEEP_PDF"))
@@ -263,12 +390,30 @@ TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheInputsTheTorqueAndTheTable) {
     ASSERT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     for (const char* expected :
-         {"Analisi della Coppia", "Data: ", "Corda ala 300 mm, corda alettone 60 mm",
-          "Velocità 60 Km/h, carico alare 50 g/dm2",
-          "Coppia al servo: 0.52 Kg*cm = 5.09 N·cm = 0.0509 N·m = 7.21 oz·in",
-          "30.9° di rotazione del servo", "Servo Sufficiente", "Servo: 3.00 Kg*cm", "00.52",
-          "01.46", "attuale", "picco"}) {
+         {"Analisi della Coppia", "Data: ", "Servo da 3 Kg*cm, fattore di sicurezza 2",
+          "Servo Sufficiente", "Margine 5.60, coppia minima da usare 1.08 Kg*cm",
+          "Deflessione massima a 61 Km/h: tutta, fino a 60°",
+          "Corda ala 300 mm, corda alettone 60 mm", "Velocità 61 Km/h, carico alare 50 g/dm²",
+          "Coppia al servo: 0.54 Kg*cm = 5.25 N·cm = 0.0525 N·m = 7.43 oz·in",
+          "Coefficiente di portanza (Cp): 0.279", "30.9° di rotazione del servo", "6.932·10⁻¹⁰",
+          "Servo: 3.00 Kg*cm", "73.2 Km/h"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    }
+    // Every row of the table, cell by cell, as the window's table shows it.
+    auto* table = Find<QTableWidget>("Tabella");
+    ASSERT_EQ(table->rowCount(), 61);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            if (!table->item(row, column)->text().isEmpty())
+                cells << QRegularExpression::escape(table->item(row, column)->text());
+        }
+        const QRegularExpression line(QStringLiteral("(^|\\s)") +
+                                          cells.join(QStringLiteral("\\s+")) +
+                                          QStringLiteral("(\\s|$)"),
+                                      QRegularExpression::MultilineOption);
+        EXPECT_TRUE(line.match(text).hasMatch())
+            << "row " << row << ": " << cells.join(' ').toStdString();
     }
     EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
 }

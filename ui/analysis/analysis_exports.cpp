@@ -67,11 +67,11 @@ QString PrintSheetOn(const AnalysisWindow& model, QPrinter& printer) {
 
 }  // namespace
 
-QString WriteSweepCsv(const AnalysisWindow& model, const QString& path) {
+QString WriteSweepCsv(const AnalysisWindow& model, const QString& path, CsvFormat format) {
     const std::string target = PathBytes(path);
     if (const std::string refusal = ReplaceRefusal(target); !refusal.empty())
         return ToQString(refusal);
-    return ToQString(ReplaceFile(target, model.CsvText()).reason);
+    return ToQString(ReplaceFile(target, model.CsvText(format)).reason);
 }
 
 QString WriteSheetPdf(const AnalysisWindow& model, const QString& path) {

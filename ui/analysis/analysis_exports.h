@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "models/csv_text.h"
+
 class QWidget;
 
 namespace coppia {
@@ -14,7 +16,7 @@ class AnalysisWindow;
 // only a regular file (or a link to one) is replaced, whole or not at all, and nothing else at
 // the path is opened. Each writer returns why the file could not be written, in Italian, or an
 // empty text when it was.
-QString WriteSweepCsv(const AnalysisWindow& model, const QString& path);
+QString WriteSweepCsv(const AnalysisWindow& model, const QString& path, CsvFormat format);
 QString WriteSheetPdf(const AnalysisWindow& model, const QString& path);
 // What the print dialog's printing to a file does, on a printer set up as for paper.
 QString PrintSheetToFile(const AnalysisWindow& model, const QString& path);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "models/analysis_window.h"
+#include "ui/analysis/analysis_widgets.h"
 #include "ui/analysis/sweep_table.h"
 #include "ui/analysis/torque_plot.h"
 #include "ui/common/qt_text.h"
@@ -71,14 +72,40 @@ void PaintHeader(SheetPainter& sheet, const QDateTime& when) {
     sheet.SetY(top + sheet.Mm(8));
 }
 
-void PaintSummary(SheetPainter& sheet, const AnalysisWindow& model) {
+// The verdict set apart at the top, large and in its colour, with what backs it.
+void PaintVerdict(SheetPainter& sheet, const Summary& summary, const AnalysisDisplay& shown) {
+    const double top = sheet.Y();
+    const double indent = sheet.Mm(4);
+    sheet.Skip(1.5);
     sheet.Font(9);
-    QStringList lines = ToQString(model.CopyText()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    lines.removeFirst();  // the title, already written
-    for (const QString& line : lines) sheet.Line(line);
-    const AnalysisDisplay& shown = model.Display();
-    if (!shown.stall.empty())
-        sheet.Line(ToQString(shown.stall));
+    sheet.Line(ToQString(summary.servo), indent);
+    std::size_t next = 0;
+    if (!shown.verdict.empty()) {
+        sheet.Font(16, true);
+        sheet.Painter().setPen(ToneColour(shown.verdictTone));
+        sheet.Line(ToQString(shown.verdict), indent);
+        sheet.Painter().setPen(Qt::black);
+        next = 1;
+    }
+    sheet.Font(9);
+    for (std::size_t i = next; i < summary.verdict.size(); ++i) {
+        sheet.Line(ToQString(summary.verdict[i]), indent);
+    }
+    sheet.Skip(1.5);
+    // A bar in the verdict's colour along its left side, and a frame around it.
+    QPainter& painter = sheet.Painter();
+    const QRectF box(0, top, sheet.Width(), sheet.Y() - top);
+    painter.fillRect(QRectF(box.left(), box.top(), sheet.Mm(1.5), box.height()),
+                     ToneColour(shown.verdictTone));
+    painter.setPen(QPen(QColor(170, 170, 170), sheet.Mm(0.2)));
+    painter.drawRect(box);
+    painter.setPen(Qt::black);
+    sheet.Skip(2.5);
+}
+
+void PaintFacts(SheetPainter& sheet, const Summary& summary, const AnalysisDisplay& shown) {
+    sheet.Font(9);
+    for (const std::string& fact : summary.facts) sheet.Line(ToQString(fact));
     sheet.Skip(1.5);
     sheet.Font(8);
     // The steps in two columns.
@@ -118,10 +145,15 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     if (rows.empty())
         return;
     const std::size_t half = (rows.size() + 1) / 2;
-    const int columns = static_cast<int>(shown.sweepHeadings.size()) + 1;  // and the mark
+    const int columns = static_cast<int>(shown.sweepHeadings.size());
     const double gap = sheet.Mm(4);
     const double blockWidth = (sheet.Width() - gap) / 2;
-    const double columnWidth = blockWidth / columns;
+    // The last column, the row's mark ("picco e attuale"), is twice as wide as the figures'.
+    const double columnWidth = blockWidth / (columns + 1);
+    const auto columnLeft = [columnWidth](int c) { return c * columnWidth; };
+    const auto widthOf = [columnWidth, columns](int c) {
+        return c + 1 == columns ? 2 * columnWidth : columnWidth;
+    };
     const double headerHeight = sheet.Mm(9);
     const double rowHeight =
         std::min(sheet.Mm(4.2), (sheet.Remaining() - headerHeight) / static_cast<double>(half));
@@ -132,11 +164,9 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
         const double left = block * (blockWidth + gap);
         sheet.Font(6);
         for (int c = 0; c < columns; ++c) {
-            QString heading = c + 1 < columns
-                                  ? ToQString(shown.sweepHeadings[static_cast<std::size_t>(c)])
-                                  : QString();
+            QString heading = ToQString(shown.sweepHeadings[static_cast<std::size_t>(c)]);
             heading.replace(QStringLiteral("Coppia a "), QString());
-            painter.drawText(QRectF(left + c * columnWidth, top, columnWidth, headerHeight),
+            painter.drawText(QRectF(left + columnLeft(c), top, widthOf(c), headerHeight),
                              Qt::AlignCenter | Qt::TextWordWrap, heading);
         }
         painter.drawLine(QPointF(left, top + headerHeight),
@@ -154,9 +184,9 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
             for (int c = 0; c < columns; ++c) {
                 const std::size_t column = static_cast<std::size_t>(c);
                 const QString text =
-                    column < row.cells.size() ? ToQString(row.cells[column]) : RowMark(row);
+                    column < row.cells.size() ? ToQString(row.cells[column]) : QString();
                 painter.drawText(
-                    QRectF(left + c * columnWidth, y, columnWidth - sheet.Mm(1), rowHeight),
+                    QRectF(left + columnLeft(c), y, widthOf(c) - sheet.Mm(1), rowHeight),
                     Qt::AlignRight | Qt::AlignVCenter, text);
             }
         }
@@ -168,9 +198,11 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
 void PaintSheet(QPagedPaintDevice& device, const AnalysisWindow& model, const QDateTime& when) {
     SheetPainter sheet(device);
     const AnalysisDisplay& shown = model.Display();
+    const Summary summary = model.Summarised();
     PaintHeader(sheet, when);
-    PaintSummary(sheet, model);
-    PaintPlot(sheet, shown.plot, 80);
+    PaintVerdict(sheet, summary, shown);
+    PaintFacts(sheet, summary, shown);
+    PaintPlot(sheet, shown.plot, 72);
     PaintTable(sheet, shown);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "models/analysis_window.h"
 
@@ -10,11 +11,15 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 
 namespace coppia {
 
+class StatusLine;
+
 // The analysis window: Qt widgets bound to the model, each named as its control. Edits and
-// clicks go to the model; every change of what the model shows comes back at once.
+// clicks go to the model; every change of what the model shows comes back at once. Its pages
+// scroll, so that it fits whatever size the screen leaves it.
 class AnalysisView : public QWidget {
     Q_OBJECT
   public:
@@ -23,50 +28,65 @@ class AnalysisView : public QWidget {
     // The exports, each to a file chosen by the user first. A file is written whole or left as
     // it was; the window says which, and why. Invokable, so that the program and its tests can
     // reach them through the plugin's boundary.
-    Q_INVOKABLE bool ExportCsv(const QString& path);
+    Q_INVOKABLE bool ExportCsv(const QString& path, bool international = false);
     Q_INVOKABLE bool ExportPdf(const QString& path);
     // The sheet printed to a file, as when the print dialog is told to.
     Q_INVOKABLE bool PrintToFile(const QString& path);
 
   protected:
-    // Ctrl+C copies the summary wherever the focus is, unless some text is selected there.
+    // Ctrl+C copies the selected cells of the table, or the selected text of a field or note,
+    // or else the summary, wherever the focus is.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QWidget* BuildTorque();
-    QWidget* BuildSteps();
+    // The pages, in analysis_pages.cpp.
+    QWidget* BuildVerdictPage();
+    QWidget* BuildStepsPage();
+    QWidget* BuildSweepPage();
+    QWidget* BuildServoInputs();
+    QWidget* BuildVerdict();
     QWidget* BuildLinkage();
-    QWidget* BuildServoCheck();
-    QWidget* BuildSweep();
+    QWidget* BuildTorque();
+
     QPushButton* AddButton(const char* name, const QString& text, const QString& accessibleName);
-    void ChooseAndExportCsv();
-    void ChooseAndExportPdf();
-    void Print();
-    void TellSaved(const QString& what, const QString& path, const QString& reason);
     QLineEdit* AddInput(AnalysisField field, const char* name, const QString& accessibleName);
     QLineEdit* AddValue(const char* name, const QString& accessibleName);
     QLabel* AddNote(const char* name);
+    // A field with its unit right after it, as every field with a unit has it.
+    QWidget* WithUnit(QWidget* field, QLabel* unit);
+    void SetFocusOrder(const std::vector<QPushButton*>& buttons);
+    void ChooseAndExportCsv();
+    void ChooseAndExportPdf();
+    void Print();
+    // The folder the file dialogs open in, with a name that says what the file is.
+    QString ProposedPath(const QString& suffix) const;
     void Follow();
 
     AnalysisWindow& model_;
-    QLabel* freshness_;
-    QLabel* refusal_;
+    QObject* decimalKeys_;
+    QTabWidget* pages_ = nullptr;
+    StatusLine* freshness_ = nullptr;
+    StatusLine* refusal_ = nullptr;
+    StatusLine* status_ = nullptr;
     std::array<QLineEdit*, 4> torque_{};
     std::array<QLineEdit*, kAnalysisStepCount> steps_{};
+    std::array<QLabel*, kAnalysisStepCount> stepUnits_{};
     QLabel* stall_ = nullptr;
     std::array<QLineEdit*, kAnalysisFieldCount> inputs_{};
     QComboBox* unit_ = nullptr;
     QLineEdit* rotation_ = nullptr;
     QLabel* linkage_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* verdictReason_ = nullptr;
     QLineEdit* margin_ = nullptr;
     QLineEdit* minimumRating_ = nullptr;
-    QLabel* verdict_ = nullptr;
+    QLabel* minimumRatingUnit_ = nullptr;
+    std::array<QLabel*, 2> limitCaptions_{};
+    std::array<QLabel*, 2> limits_{};
     QLabel* settingsProblem_ = nullptr;
-    QLabel* speedsProblem_ = nullptr;
+    StatusLine* speedsProblem_ = nullptr;
     class TorquePlot* plot_ = nullptr;
     class SweepTable* table_ = nullptr;
-    QLabel* fileStatus_ = nullptr;
-    QObject* decimalKeys_;
 };
 
 }  // namespace coppia

@@ -1,29 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/analysis/analysis_widgets.h"
 
-#include <QLabel>
 #include <QLineEdit>
+
+#include "ui/common/qt_text.h"
 
 namespace coppia {
 
-void SetTone(QWidget* widget, Tone tone) {
-    QColor colour;
+QColor ToneColour(Tone tone) {
     switch (tone) {
-        case Tone::Neutral:
-            widget->setPalette(QPalette());
-            return;
         case Tone::Good:
-            colour = QColor(0, 120, 0);
-            break;
+            return QColor(0, 120, 0);
         case Tone::Warning:
-            colour = QColor(176, 88, 0);
-            break;
+            return QColor(176, 88, 0);
         case Tone::Bad:
-            colour = QColor(200, 0, 0);
+            return QColor(200, 0, 0);
+        case Tone::Neutral:
             break;
     }
+    return QColor(0, 0, 0);
+}
+
+void SetTone(QWidget* widget, Tone tone) {
+    if (tone == Tone::Neutral) {
+        widget->setPalette(QPalette());
+        return;
+    }
     QPalette palette;
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, ToneColour(tone));
     widget->setPalette(palette);
 }
 
@@ -44,6 +48,45 @@ QLabel* Caption(const QString& text, QWidget* buddy) {
     if (buddy != nullptr)
         label->setBuddy(buddy);
     return label;
+}
+
+StatusLine::StatusLine(const char* name, QWidget* parent, int lines)
+    : QLabel(parent), lines_(lines) {
+    setObjectName(QString::fromUtf8(name));
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setTextFormat(Qt::PlainText);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(lines_ > 1);
+    setFixedHeight(fontMetrics().lineSpacing() * lines_ + 2);
+}
+
+void StatusLine::Show(const std::string& text, Tone tone) {
+    full_ = ToQString(text);
+    setToolTip(full_);
+    setAccessibleName(full_);
+    SetTone(this, tone);
+    Elide();
+}
+
+QSize StatusLine::minimumSizeHint() const {
+    return {0, height()};
+}
+
+QSize StatusLine::sizeHint() const {
+    return {fontMetrics().horizontalAdvance(full_) / lines_, height()};
+}
+
+void StatusLine::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    Elide();
+}
+
+void StatusLine::Elide() {
+    const QString shown =
+        lines_ > 1 ? full_ : fontMetrics().elidedText(full_, Qt::ElideMiddle, width());
+    if (text() != shown)
+        setText(shown);
 }
 
 }  // namespace coppia

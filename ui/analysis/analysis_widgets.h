@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
+#include <QLabel>
 #include <QString>
 #include <string>
 
 #include "models/analysis_display.h"
 
-class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -14,6 +15,8 @@ namespace coppia {
 
 // How the analysis window's widgets show the model's texts.
 
+// The colour of a tone, on screen and on paper; the neutral one is black.
+QColor ToneColour(Tone tone);
 // The colour of a tone; the neutral one is the desktop's own.
 void SetTone(QWidget* widget, Tone tone);
 // Replaces the text only when it differs, so that a cursor being typed with stays put.
@@ -22,5 +25,26 @@ void ShowText(QLineEdit* edit, const std::string& text);
 void ShowNote(QLabel* label, const std::string& text, Tone tone);
 // A caption, the buddy of the field it names.
 QLabel* Caption(const QString& text, QWidget* buddy = nullptr);
+
+// A message of a fixed number of lines: one line is elided in the middle where it does not fit,
+// more are wrapped; the whole text is in its tool tip and its accessible name. It keeps its
+// height when empty and never widens the window, so that no message moves the window's edges or
+// its buttons.
+class StatusLine : public QLabel {
+    Q_OBJECT
+  public:
+    StatusLine(const char* name, QWidget* parent, int lines = 1);
+    void Show(const std::string& text, Tone tone);
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void Elide();
+    QString full_;
+    int lines_;
+};
 
 }  // namespace coppia

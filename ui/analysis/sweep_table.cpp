@@ -7,24 +7,16 @@
 
 namespace coppia {
 
-QString RowMark(const SweepTableRow& row) {
-    if (row.peak && row.current)
-        return QStringLiteral("picco, attuale");
-    if (row.peak)
-        return QStringLiteral("picco");
-    if (row.current)
-        return QStringLiteral("attuale");
-    return {};
-}
-
 SweepTable::SweepTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("Tabella"));
     setAccessibleName(
         QStringLiteral("Tabella della coppia al servo per ogni grado di deflessione"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
     setAlternatingRowColors(false);
-    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The row's mark has a column of its own; a header beside it would be blank for most rows.
+    verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
@@ -43,10 +35,8 @@ void SweepTable::Show(const std::vector<std::string>& headings,
     setColumnCount(static_cast<int>(headings.size()));
     setRowCount(static_cast<int>(rows.size()));
     setHorizontalHeaderLabels(labels);
-    QStringList marks;
     for (int r = 0; r < rowCount(); ++r) {
         const SweepTableRow& row = rows[static_cast<std::size_t>(r)];
-        marks << RowMark(row);
         const QBrush background = row.peak      ? QBrush(kPeakRowColour)
                                   : row.current ? QBrush(kCurrentRowColour)
                                                 : QBrush();
@@ -62,7 +52,13 @@ void SweepTable::Show(const std::vector<std::string>& headings,
             cell->setBackground(background);
         }
     }
-    setVerticalHeaderLabels(marks);
+}
+
+std::vector<std::pair<int, int>> SweepTable::SelectedCells() const {
+    std::vector<std::pair<int, int>> cells;
+    for (const QModelIndex& index : selectedIndexes())
+        cells.emplace_back(index.row(), index.column());
+    return cells;
 }
 
 }  // namespace coppia

@@ -2,26 +2,28 @@
 #pragma once
 
 #include <QTableWidget>
+#include <utility>
+#include <vector>
 
 #include "models/analysis_window.h"
 
 namespace coppia {
 
 // The sweep as a real table, read cell by cell by a screen reader: a row per whole degree, the
-// peak's and the current deflection's rows coloured and named in the row header.
+// peak's and the current deflection's rows coloured and named in their last column. One stop
+// of the keyboard: Tab leaves it, the arrows move inside.
 class SweepTable : public QTableWidget {
     Q_OBJECT
   public:
     explicit SweepTable(QWidget* parent = nullptr);
 
     void Show(const std::vector<std::string>& headings, const std::vector<SweepTableRow>& rows);
+    // The selected cells, as (row, column).
+    std::vector<std::pair<int, int>> SelectedCells() const;
 };
 
 // The colours that mark the peak's row and the current deflection's, in the window and on paper.
 inline const QColor kPeakRowColour(255, 222, 173);
 inline const QColor kCurrentRowColour(190, 220, 255);
-
-// "picco", "attuale", both or nothing: what the row's highlight means, in words.
-QString RowMark(const SweepTableRow& row);
 
 }  // namespace coppia

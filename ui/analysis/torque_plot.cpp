@@ -9,6 +9,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "engine/number_text.h"
 #include "engine/servo_check.h"
@@ -18,9 +19,11 @@ namespace coppia {
 
 namespace {
 
-// One colour per curve, slowest first; the model's speed is drawn thicker.
-const QColor kCurveColours[] = {QColor(0, 114, 178), QColor(0, 0, 0), QColor(0, 158, 115),
-                                QColor(213, 94, 0), QColor(204, 121, 167)};
+// The model's speed is always the same strong black line; the other speeds take these in
+// turn, slowest first, thinner.
+const QColor kModelColour(0, 0, 0);
+const QColor kOtherColours[] = {QColor(0, 114, 178), QColor(0, 158, 115), QColor(213, 94, 0),
+                                QColor(204, 121, 167)};
 
 QLineSeries* Line(QChart* chart, const QString& name, const QPen& pen,
                   const QList<QPointF>& points) {
@@ -56,30 +59,43 @@ void TorquePlot::Show(const PlotData& plot) {
 QChart* TorquePlot::BuildChart(const PlotData& plot, TorquePlot* hover) {
     auto* chart = new QChart;
     chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // A column of names beside the plot: a row of six would be cut in a narrow window.
+    chart->legend()->setAlignment(Qt::AlignRight);
+    QFont legendFont = chart->legend()->font();
+    legendFont.setPointSizeF(legendFont.pointSizeF() * 0.85);
+    chart->legend()->setFont(legendFont);
     auto* x = new QValueAxis;
     x->setTitleText(QStringLiteral("Deflessione (°)"));
     x->setRange(kSweepFirstAngle, kSweepLastAngle);
     x->setTickCount(7);
     x->setLabelFormat(QStringLiteral("%d"));
+    x->setMinorTickCount(1);
+    x->setMinorGridLineVisible(true);
+    const PlotScale& scale = plot.scale;
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Coppia al servo (Kg*cm)"));
-    y->setLabelFormat(QStringLiteral("%.2f"));
+    y->setRange(scale.low, scale.high);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(scale.step);
+    y->setMinorTickCount(scale.minorTicks);
+    y->setMinorGridLineVisible(true);
+    y->setLabelFormat(QStringLiteral("%.") + QString::number(scale.decimals) + QStringLiteral("f"));
+    for (QValueAxis* axis : {x, y}) {
+        axis->setMinorGridLinePen(QPen(QColor(232, 232, 232), 1));
+        axis->setGridLinePen(QPen(QColor(200, 200, 200), 1));
+    }
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
-    double low = 0;
-    double high = 0;
     QList<QAbstractSeries*> series;
+    std::size_t others = 0;
     for (std::size_t i = 0; i < plot.curves.size(); ++i) {
         const PlotCurve& curve = plot.curves[i];
-        const QColor colour = kCurveColours[i % std::size(kCurveColours)];
+        const QColor colour =
+            curve.modelSpeed ? kModelColour : kOtherColours[others++ % std::size(kOtherColours)];
         QList<QPointF> points;
-        for (const auto& [angle, torque] : curve.points) {
-            points.append(QPointF(angle, torque));
-            low = std::min(low, torque);
-            high = std::max(high, torque);
-        }
+        for (const auto& [angle, torque] : curve.points) points.append(QPointF(angle, torque));
         QPen pen(colour, curve.modelSpeed ? 3 : 1.5);
         QLineSeries* line = Line(chart, ToQString(curve.name), pen, points);
         series.append(line);
@@ -103,21 +119,23 @@ QChart* TorquePlot::BuildChart(const PlotData& plot, TorquePlot* hover) {
             for (QLegendMarker* marker : chart->legend()->markers(peak)) marker->setVisible(false);
         }
     }
-    if (plot.rating) {
-        high = std::max(high, *plot.rating);
+    if (!plot.ratingName.empty()) {
+        // Beyond the scale the line is left out, and its name in the legend says so.
         QPen pen(QColor(200, 0, 0), 2, Qt::DashLine);
-        series.append(Line(
-            chart, ToQString(plot.ratingName), pen,
-            {QPointF(kSweepFirstAngle, *plot.rating), QPointF(kSweepLastAngle, *plot.rating)}));
+        QList<QPointF> points;
+        if (plot.rating) {
+            points = {QPointF(kSweepFirstAngle, *plot.rating),
+                      QPointF(kSweepLastAngle, *plot.rating)};
+        }
+        series.append(Line(chart, ToQString(plot.ratingName), pen, points));
     }
-    high = high > low ? high + (high - low) * 0.12 : low + 1;
-    y->setRange(low, high);
     if (plot.deflection) {
         QPen pen(QColor(110, 110, 110), 1.5, Qt::DotLine);
-        const QString name = QStringLiteral("Deflessione attuale %1°")
+        const QString name = QStringLiteral("Deflessione %1°")
                                  .arg(ToQString(FormatNumber(*plot.deflection, "#0.0")));
-        series.append(Line(chart, name, pen,
-                           {QPointF(*plot.deflection, low), QPointF(*plot.deflection, high)}));
+        series.append(
+            Line(chart, name, pen,
+                 {QPointF(*plot.deflection, scale.low), QPointF(*plot.deflection, scale.high)}));
     }
     for (QAbstractSeries* each : series) {
         each->attachAxis(x);
@@ -147,7 +165,7 @@ QString TorquePlot::ValueAt(int curve, double deflection) const {
         return {};
     return QStringLiteral("%1: %2° → %3 Kg*cm")
         .arg(ToQString(shown.name), ToQString(FormatPlainNumber(nearest->first)),
-             ToQString(FormatNumber(nearest->second, "#00.00")));
+             ToQString(TorqueText(nearest->second)));
 }
 
 }  // namespace coppia

@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The analysis window's three pages: the verdict, the steps of the calculation, the sweep.
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "ui/analysis/analysis_view.h"
+#include "ui/analysis/analysis_widgets.h"
+#include "ui/analysis/sweep_table.h"
+#include "ui/analysis/torque_plot.h"
+#include "ui/common/qt_text.h"
+
+namespace coppia {
+
+namespace {
+
+// The four torque fields and the nine steps' value fields, in the model's order.
+constexpr std::array<const char*, 4> kTorqueNames = {"CoppiaKgcm", "CoppiaNcm", "CoppiaNm",
+                                                     "CoppiaOzin"};
+constexpr std::array<const char*, 4> kTorqueUnits = {"Kg*cm", "N·cm", "N·m", "oz·in"};
+constexpr std::array<const char*, kAnalysisStepCount> kStepFieldNames = {
+    "RapportoCorde",  "VelocitaMs",     "Cp",
+    "FattoreAngolo",  "AngoloEfficace", "CoeffCerniera",
+    "CoppiaCerniera", "RapportoBracci", "CoppiaAlServo"};
+
+// A page that scrolls where the window is smaller than it.
+QScrollArea* Scrolling(QWidget* content, const char* name) {
+    auto* area = new QScrollArea;
+    area->setObjectName(QString::fromUtf8(name));
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    // The fields inside take the keyboard, and the area follows them.
+    area->setFocusPolicy(Qt::NoFocus);
+    return area;
+}
+
+QLabel* Unit(const QString& text, const char* name = nullptr) {
+    auto* label = new QLabel(text);
+    if (name != nullptr)
+        label->setObjectName(QString::fromUtf8(name));
+    return label;
+}
+
+}  // namespace
+
+QWidget* AnalysisView::WithUnit(QWidget* field, QLabel* unit) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(field);
+    layout->addWidget(unit);
+    layout->addStretch();
+    return row;
+}
+
+QWidget* AnalysisView::BuildVerdictPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(BuildServoInputs());
+    layout->addWidget(BuildVerdict());
+    layout->addWidget(BuildLinkage());
+    layout->addWidget(BuildTorque());
+    layout->addStretch();
+    return Scrolling(page, "PaginaVerifica");
+}
+
+QWidget* AnalysisView::BuildServoInputs() {
+    auto* group = new QGroupBox(QStringLiteral("Servo e rinvio"), this);
+    group->setObjectName(QStringLiteral("ServoERinvio"));
+    auto* grid = new QGridLayout(group);
+    QLineEdit* rating = AddInput(AnalysisField::CoppiaServo, "CoppiaServo",
+                                 QStringLiteral("Coppia dichiarata del servo"));
+    unit_ = new QComboBox(this);
+    unit_->setObjectName(QStringLiteral("UnitaCoppia"));
+    unit_->setAccessibleName(QStringLiteral("Unità della coppia del servo"));
+    unit_->addItem(QStringLiteral("Kg*cm"));
+    unit_->addItem(QStringLiteral("N·cm"));
+    connect(unit_, &QComboBox::activated, this, [this](int index) {
+        model_.Analisi_UnitaCoppia_Change(index == 1 ? RatingUnit::NewtonCm : RatingUnit::KgfCm);
+    });
+    QLineEdit* factor = AddInput(AnalysisField::FattoreSicurezza, "FattoreSicurezza",
+                                 QStringLiteral("Fattore di sicurezza"));
+    factor->setToolTip(
+        QStringLiteral("Copre raffiche, picchiate, giochi del rinvio e batteria scarica"));
+    QLineEdit* servoThrow = AddInput(AnalysisField::Escursione, "Escursione",
+                                     QStringLiteral("Escursione del servo per lato, in gradi"));
+    // A screen reader names the combo by the caption it is the buddy of, not by its value.
+    auto* ratingRow = new QWidget(this);
+    auto* ratingLayout = new QHBoxLayout(ratingRow);
+    ratingLayout->setContentsMargins(0, 0, 0, 0);
+    ratingLayout->addWidget(rating);
+    ratingLayout->addWidget(Caption(QStringLiteral("&Unità"), unit_));
+    ratingLayout->addWidget(unit_);
+    ratingLayout->addStretch();
+    auto* factorNote = new QLabel(
+        QStringLiteral("Copre raffiche, picchiate, giochi del rinvio e batteria scarica."), this);
+    factorNote->setObjectName(QStringLiteral("NotaFattore"));
+    factorNote->setWordWrap(true);
+    settingsProblem_ = AddNote("ProblemaImpostazioni");
+
+    grid->addWidget(Caption(QStringLiteral("Co&ppia del servo"), rating), 0, 0);
+    grid->addWidget(ratingRow, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("&Fattore di sicurezza"), factor), 1, 0);
+    grid->addWidget(factor, 1, 1);
+    grid->addWidget(factorNote, 2, 0, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("&Escursione del servo per lato"), servoThrow), 3, 0);
+    grid->addWidget(WithUnit(servoThrow, Unit(QStringLiteral("°"))), 3, 1);
+    grid->addWidget(settingsProblem_, 4, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QWidget* AnalysisView::BuildVerdict() {
+    auto* group = new QGroupBox(QStringLiteral("Verdetto"), this);
+    group->setObjectName(QStringLiteral("GruppoVerdetto"));
+    auto* grid = new QGridLayout(group);
+    verdict_ = AddNote("Verdetto");
+    QFont large = verdict_->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.4);
+    verdict_->setFont(large);
+    verdictReason_ = AddNote("MotivoVerdetto");
+    margin_ = AddValue("Margine", QStringLiteral("Margine: coppia del servo su coppia necessaria"));
+    minimumRating_ = AddValue("CoppiaMinima", QStringLiteral("Coppia minima del servo da usare"));
+    minimumRatingUnit_ = Unit(QString(), "UnitaCoppiaMinima");
+
+    grid->addWidget(verdict_, 0, 0, 1, 2);
+    grid->addWidget(verdictReason_, 1, 0, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("Margine"), margin_), 2, 0);
+    grid->addWidget(margin_, 2, 1, Qt::AlignLeft);
+    grid->addWidget(Caption(QStringLiteral("Coppia minima da usare"), minimumRating_), 3, 0);
+    grid->addWidget(WithUnit(minimumRating_, minimumRatingUnit_), 3, 1);
+    constexpr std::array<const char*, 2> kLimitNames = {"LimiteDeflessione", "LimiteVelocita"};
+    for (std::size_t i = 0; i < limits_.size(); ++i) {
+        limitCaptions_[i] = new QLabel(this);
+        limits_[i] = AddNote(kLimitNames[i]);
+        limits_[i]->setWordWrap(true);
+        const int row = 4 + static_cast<int>(i);
+        grid->addWidget(limitCaptions_[i], row, 0);
+        grid->addWidget(limits_[i], row, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QWidget* AnalysisView::BuildLinkage() {
+    auto* group = new QGroupBox(QStringLiteral("Rinvio"), this);
+    auto* grid = new QGridLayout(group);
+    rotation_ = AddValue("Rotazione", QStringLiteral("Rotazione del braccio del servo, in gradi"));
+    grid->addWidget(Caption(QStringLiteral("Rotazione del braccio del servo"), rotation_), 0, 0);
+    grid->addWidget(WithUnit(rotation_, Unit(QStringLiteral("°"))), 0, 1);
+    linkage_ = AddNote("NotaRinvio");
+    grid->addWidget(linkage_, 1, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QWidget* AnalysisView::BuildTorque() {
+    auto* group = new QGroupBox(QStringLiteral("Coppia al servo"), this);
+    auto* grid = new QGridLayout(group);
+    for (std::size_t i = 0; i < torque_.size(); ++i) {
+        const QString unit = QString::fromUtf8(kTorqueUnits[i]);
+        torque_[i] = AddValue(kTorqueNames[i], QStringLiteral("Coppia al servo in %1").arg(unit));
+        grid->addWidget(WithUnit(torque_[i], Caption(unit, torque_[i])), static_cast<int>(i) / 2,
+                        static_cast<int>(i) % 2);
+    }
+    return group;
+}
+
+QWidget* AnalysisView::BuildStepsPage() {
+    auto* page = new QWidget(this);
+    auto* grid = new QGridLayout(page);
+    for (std::size_t i = 0; i < kAnalysisStepCount; ++i) {
+        const QString name = ToQString(kAnalysisStepNames[i]);
+        const QString unit = ToQString(kAnalysisStepUnits[i]);
+        steps_[i] = AddValue(kStepFieldNames[i], unit.isEmpty() ? name : name + " in " + unit);
+        const int row = static_cast<int>(i);
+        grid->addWidget(Caption(QStringLiteral("%1.  %2").arg(i + 1).arg(name), steps_[i]), row, 0);
+        grid->addWidget(steps_[i], row, 1);
+        // No empty label: a screen reader would name it after the page. The first step's
+        // label tells the range the ratio must lie in when it does not.
+        if (!unit.isEmpty() || i == 0) {
+            stepUnits_[i] = Unit(unit);
+            grid->addWidget(stepUnits_[i], row, 2);
+        }
+    }
+    stall_ = AddNote("Stallo");
+    grid->addWidget(stall_, static_cast<int>(kAnalysisStepCount), 0, 1, 3);
+    grid->setRowStretch(static_cast<int>(kAnalysisStepCount) + 1, 1);
+    grid->setColumnStretch(2, 1);
+    return Scrolling(page, "PaginaCalcolo");
+}
+
+QWidget* AnalysisView::BuildSweepPage() {
+    auto* page = new QWidget(this);
+    QLineEdit* speeds = AddInput(AnalysisField::AltreVelocita, "AltreVelocita",
+                                 QStringLiteral("Altre velocità, in multipli della velocità del "
+                                                "modello, separate da spazi"));
+    speeds->setAlignment(Qt::AlignLeft);
+    speeds->setMaximumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("0.00 0.00 0.00 0.00 ")));
+    speedsProblem_ = new StatusLine("ProblemaVelocita", page, 2);
+    plot_ = new TorquePlot(page);
+    plot_->setMinimumHeight(250);
+    table_ = new SweepTable(page);
+    table_->setMinimumHeight(150);
+
+    auto* speedsRow = new QHBoxLayout;
+    speedsRow->addWidget(
+        Caption(QStringLiteral("Altre veloc&ità (× velocità del modello)"), speeds));
+    speedsRow->addWidget(speeds);
+    speedsRow->addStretch();
+    // The problem has a line of its own, so that it never squeezes the plot or the field.
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(speedsRow);
+    layout->addWidget(speedsProblem_);
+    layout->addWidget(plot_, 3);
+    layout->addWidget(table_, 2);
+    return Scrolling(page, "PaginaAndamento");
+}
+
+QLineEdit* AnalysisView::AddInput(AnalysisField field, const char* name,
+                                  const QString& accessibleName) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromUtf8(name));
+    edit->setAccessibleName(accessibleName);
+    edit->setToolTip(accessibleName);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
+    edit->installEventFilter(decimalKeys_);
+    inputs_[static_cast<std::size_t>(field)] = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+        const std::string typed = text.toStdString();
+        switch (field) {
+            case AnalysisField::CoppiaServo:
+                return model_.Analisi_CoppiaServo_Change(typed);
+            case AnalysisField::FattoreSicurezza:
+                return model_.Analisi_FattoreSicurezza_Change(typed);
+            case AnalysisField::Escursione:
+                return model_.Analisi_Escursione_Change(typed);
+            case AnalysisField::AltreVelocita:
+                return model_.Analisi_AltreVelocita_Change(typed);
+        }
+    });
+    return edit;
+}
+
+QLineEdit* AnalysisView::AddValue(const char* name, const QString& accessibleName) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromUtf8(name));
+    edit->setAccessibleName(accessibleName);
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000·10⁻⁰⁰")));
+    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.000·10⁻⁰⁰")));
+    return edit;
+}
+
+QLabel* AnalysisView::AddNote(const char* name) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace coppia
