@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QTimer>
 #include <csignal>
 
 #include "app/command_line.h"
@@ -7,6 +8,7 @@
 #include "models/main_window.h"
 #include "ui/analysis_opener.h"
 #include "ui/main_window_view.h"
+#include "ui/qt_italian.h"
 #include "ui/qt_message_sink.h"
 
 int main(int argc, char* argv[]) {
@@ -22,6 +24,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("coppia"));
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("org.coppia.coppia"));
+    // Qt's own Italian texts for its standard menus and dialogs, loaded at the event loop's first
+    // turn, once the window is on the screen: there they cost its start-up nothing.
+    QTimer::singleShot(0, &app, [&app] { coppia::InstallQtItalian(app); });
     coppia::QtMessageSink messages;
     coppia::LastInputsFile lastInputs(coppia::LastInputsPath());
     coppia::MainWindow model(messages, lastInputs);

@@ -71,7 +71,7 @@ for path in "${expected[@]}"; do
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6printsupport6 \
-    fonts-liberation2; do
+    fonts-liberation2 qt6-translations-l10n; do
     grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency: $depends"
 done
 grep -q svg <<<"$depends" && fail "the program links Qt SVG, which only the picture tool needs"

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #include "tests/models/recording_messages.h"
 #include "ui/analysis_opener.h"
 #include "ui/main_window_view.h"
+#include "ui/qt_italian.h"
 
 namespace coppia {
 namespace {
@@ -292,6 +294,15 @@ TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) 
     QApplication::setActiveWindow(analysis);
     QTest::keyClick(Find<QLineEdit>("CoppiaServo"), Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(analysis->isVisible()) << "and so does Ctrl+W";
+}
+
+TEST(QtItalianTest, TheStandardDialogsSpeakItalianWhateverTheLocale) {
+    ASSERT_TRUE(InstallQtItalian(*QCoreApplication::instance()));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* lookIn = dialog.findChild<QLabel*>("lookInLabel");
+    ASSERT_NE(lookIn, nullptr);
+    EXPECT_EQ(lookIn->text(), "Cerca in:");
 }
 
 TEST_F(AnalysisViewTest, EveryControlHasANameAndAnAccessibleName) {
