@@ -50,18 +50,16 @@ InstallationVerdict JudgeInstallation(const Installation& in) {
     if (!verdict.linkageFits) {
         verdict.tone = Tone::Bad;
         const std::string linkage = Capitalised(LinkageReason(in, verdict.linkage));
+        verdict.words = "Rinvio Insufficiente";
         switch (verdict.torque.verdict) {
             case Verdict::Sufficient:
-                verdict.words = "Rinvio Insufficiente!!";
                 verdict.reason = linkage + "; per la coppia il servo basterebbe";
                 break;
             case Verdict::AtTheLimit:
-                verdict.words = "Rinvio Insufficiente!!";
                 verdict.reason = linkage + "; per la coppia il servo sarebbe al limite";
                 break;
             case Verdict::Insufficient:
-                verdict.words = "Servo e Rinvio Insufficienti!!";
-                verdict.reason = linkage + "; e la coppia del servo non basta";
+                verdict.reason = linkage + "; e anche la coppia del servo non basta";
                 break;
         }
         return verdict;

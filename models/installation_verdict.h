@@ -26,7 +26,7 @@ struct InstallationVerdict {
     ServoCheck torque;  // the torque alone
     LinkageResult linkage;
     bool linkageFits = false;  // reachable, and within the throw
-    std::string words;         // "Servo Sufficiente", "Rinvio Insufficiente!!", ...
+    std::string words;         // "Servo Sufficiente", "Rinvio Insufficiente", ...
     std::string reason;        // why, in one line
     Tone tone = Tone::Neutral;
     // At the digits shown, each rounded to the safe side (MarginShown, MinimumRatingShown).

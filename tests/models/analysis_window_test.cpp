@@ -352,14 +352,14 @@ TEST_F(AnalysisWindowTest, TheVerdictJudgesTheWholeInstallationAndSaysHowFarTheS
 
     // A shorter servo arm needs less torque, and cannot reach 30°: the linkage fails.
     Enter(Control::BrServ, "8");
-    EXPECT_EQ(Shown().verdict, "Rinvio Insufficiente!!");
+    EXPECT_EQ(Shown().verdict, "Rinvio Insufficiente");
     EXPECT_EQ(Shown().verdictTone, Tone::Bad);
     EXPECT_EQ(Shown().verdictReason,
               "Il braccio del servo è troppo corto: con questi bracci la deflessione di 30° non si "
               "raggiunge; per la coppia il servo basterebbe");
     EXPECT_EQ(Shown().margin, "3.12") << "the torque's margin, as what it is";
     Enter(Control::BrServ, "12");  // 48.6° against 45°
-    EXPECT_EQ(Shown().verdict, "Rinvio Insufficiente!!");
+    EXPECT_EQ(Shown().verdict, "Rinvio Insufficiente");
     analysis.Analisi_FattoreSicurezza_Change("1");
     EXPECT_EQ(Shown().limits[0].value, "tutta, fino a 60°") << "a factor of 1 adds nothing";
 }
