@@ -71,7 +71,10 @@ void AnalysisWindow::Analisi_Escursione_Change(std::string_view text) {
 void AnalysisWindow::Analisi_AltreVelocita_Change(std::string_view text) {
     const auto index = static_cast<std::size_t>(AnalysisField::AltreVelocita);
     texts_[index] = text;
-    const std::optional<std::vector<double>> factors = ReadSpeedFactors(text);
+    // A pasted comma is the decimal point, as a typed one is.
+    std::string decimal(text);
+    std::replace(decimal.begin(), decimal.end(), ',', '.');
+    const std::optional<std::vector<double>> factors = ReadSpeedFactors(decimal);
     valid_[index] = factors.has_value();
     if (factors) {
         settings_.speedFactors = *factors;

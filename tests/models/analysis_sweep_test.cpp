@@ -189,6 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SpeedsRow{"1.2 1.2 0.8", {"48 Km/h", "60 Km/h, modello", "72 Km/h, picchiata"}},
                     SpeedsRow{"10", {"60 Km/h, modello", "600 Km/h, picchiata"}},
                     SpeedsRow{"1.22", {"60 Km/h, modello", "73.2 Km/h, picchiata"}},
+                    // Pasted with the decimal comma: as if typed.
+                    SpeedsRow{"0,8 1,5", {"48 Km/h", "60 Km/h, modello", "90 Km/h, picchiata"}},
                     SpeedsRow{"0.5 0.6 0.7 0.8 0.9", {"60 Km/h, modello"}}));  // five: refused
 
 }  // namespace
