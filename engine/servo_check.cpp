@@ -104,42 +104,55 @@ double MinimumRatingShown(double neededTorque, double safetyFactor) {
     return shown;
 }
 
+namespace {
+
+// Whether the servo holds with one input changed; `refused` is set once any calculation of the
+// search is refused, so that no limit is given from a curve with holes.
+class HoldsWith {
+  public:
+    HoldsWith(const TorqueInputs& inputs, double TorqueInputs::*varied, double ratedKgfCm,
+              const TorqueConstants& constants)
+        : inputs_(inputs), varied_(varied), rated_(ratedKgfCm), constants_(constants) {}
+
+    bool operator()(double value) {
+        TorqueInputs at = inputs_;
+        at.*varied_ = value;
+        const TorqueResult result = CalculateTorque(at, constants_);
+        refused = refused || result.Outcome != TorqueOutcome::Complete;
+        return result.Outcome == TorqueOutcome::Complete && std::fabs(result.ServoTorque) <= rated_;
+    }
+
+    bool refused = false;
+
+  private:
+    const TorqueInputs& inputs_;
+    double TorqueInputs::*varied_;
+    double rated_;
+    const TorqueConstants& constants_;
+};
+
+}  // namespace
+
 HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
                                    const TorqueConstants& constants) {
-    bool refused = false;
-    const auto holds = [&](double angle) {
-        TorqueInputs at = inputs;
-        at.Ang = angle;
-        const TorqueResult result = CalculateTorque(at, constants);
-        refused = refused || result.Outcome != TorqueOutcome::Complete;
-        return result.Outcome == TorqueOutcome::Complete &&
-               std::fabs(result.ServoTorque) <= ratedKgfCm;
-    };
+    HoldsWith holds(inputs, &TorqueInputs::Ang, ratedKgfCm, constants);
     // |torque| is the magnitude of a line in the angle: where it holds is one interval.
-    const HoldingLimit limit =
-        LargestHeld(kSweepFirstAngle, kSweepLastAngle, kSweepLastAngle - kSweepFirstAngle, holds);
-    return refused ? HoldingLimit{} : limit;
+    const HoldingLimit limit = LargestHeld(kSweepFirstAngle, kSweepLastAngle,
+                                           kSweepLastAngle - kSweepFirstAngle, std::ref(holds));
+    return holds.refused ? HoldingLimit{} : limit;
 }
 
 HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
                               const TorqueConstants& constants) {
-    bool refused = false;
-    const auto holds = [&](double speed) {
-        TorqueInputs at = inputs;
-        at.Vel = speed;
-        const TorqueResult result = CalculateTorque(at, constants);
-        refused = refused || result.Outcome != TorqueOutcome::Complete;
-        return result.Outcome == TorqueOutcome::Complete &&
-               std::fabs(result.ServoTorque) <= ratedKgfCm;
-    };
+    HoldsWith holds(inputs, &TorqueInputs::Vel, ratedKgfCm, constants);
     // |torque| is the magnitude of a line in the squared speed: again one interval.
     const double end = std::fabs(inputs.Vel) * kSpeedSearchFactor;
     if (!(end > 0 && std::isfinite(end)))
         return {};
     // Speed 0 has no lift coefficient: the grid starts one step above it.
     constexpr int kSteps = 400;
-    const HoldingLimit limit = LargestHeld(end / kSteps, end, kSteps - 1, holds);
-    return refused ? HoldingLimit{} : limit;
+    const HoldingLimit limit = LargestHeld(end / kSteps, end, kSteps - 1, std::ref(holds));
+    return holds.refused ? HoldingLimit{} : limit;
 }
 
 std::vector<SweepCurve> SweepTorque(const TorqueInputs& inputs, const std::vector<double>& speeds,
