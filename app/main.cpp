@@ -4,6 +4,7 @@
 #include <csignal>
 
 #include "app/command_line.h"
+#include "app/standard_streams.h"
 #include "files/last_inputs_file.h"
 #include "models/main_window.h"
 #include "ui/analysis_opener.h"
@@ -15,8 +16,11 @@ int main(int argc, char* argv[]) {
     // A file-size limit then fails the write with EFBIG, which is told as a full disk is,
     // instead of killing the program with the user's edits.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Output the user asked for is written first, to where it was asked: a closed output there
+    // is an error, and said so.
     if (const auto answer = coppia::CommandLine(coppia::Arguments(argc, argv)).Answer())
         return coppia::Finish(*answer);
+    coppia::KeepStandardStreamsOpen();
     QApplication app(argc, argv);  // takes Qt's own options out of argv
     const coppia::CommandLine commandLine(QApplication::arguments());
     if (const auto refusal = commandLine.Refusal())

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QProcess>
@@ -10,6 +13,8 @@
 #include <QStringList>
 #include <QTemporaryFile>
 #include <ostream>
+
+#include "app/standard_streams.h"
 
 namespace coppia {
 namespace {
@@ -115,6 +120,28 @@ TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
     const CommandLine withAnalysis(QStringList{"coppia", "--analisi"});
     EXPECT_FALSE(withAnalysis.Refusal());
     EXPECT_TRUE(withAnalysis.IsSet("analisi"));
+}
+
+// In a child, so that the test's own streams stay as they are: the missing ones come back on
+// /dev/null, and a file opened next does not take their place.
+TEST(StandardStreamsTest, MissingStreamsAreOpenedOnTheNullDevice) {
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        close(STDOUT_FILENO);
+        close(STDERR_FILENO);
+        KeepStandardStreamsOpen();
+        struct stat null {
+        }, err{}, out{};
+        const bool onNull = stat("/dev/null", &null) == 0 && fstat(STDERR_FILENO, &err) == 0 &&
+                            fstat(STDOUT_FILENO, &out) == 0 && err.st_rdev == null.st_rdev &&
+                            out.st_rdev == null.st_rdev;
+        const int next = open("/dev/null", O_RDONLY);
+        _exit(onNull && next > STDERR_FILENO ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace
