@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "files/model_record.h"
+#include "files/save_result.h"
+
+namespace coppia {
+
+// The model file: JSON in UTF-8, described for other tools in docs/model-file.md.
+inline constexpr std::string_view kModelFileExtension = ".coppia";
+inline constexpr std::string_view kModelFormat = "coppia-modello";
+inline constexpr int kModelFileVersion = 1;
+// A model of a thousand surfaces takes well under a megabyte.
+inline constexpr std::size_t kModelFileReadLimit = 16 * 1024 * 1024;
+
+// Where a file is at fault, and why, in words for the user. `place` is "riga 3, colonna 14"
+// for text that is not JSON, the key's path for the JSON of a wrong shape
+// ("superfici[2].ingressi.Vel", surfaces counted from 0), empty for the file as a whole.
+struct ModelFileFault {
+    std::string place;
+    std::string reason;
+    bool operator==(const ModelFileFault&) const = default;
+};
+
+// The whole file: the keys in their fixed order; whole numbers without a fraction, the others
+// in digits that read back to the same doubles; and after each object's own keys the ones this
+// program does not know.
+std::string EncodeModel(const Model& model);
+
+// The model, or the first fault met. A file is taken whole or not at all: a fault anywhere,
+// or a `versione` newer than kModelFileVersion, gives no model.
+std::variant<Model, ModelFileFault> DecodeModel(std::string_view bytes);
+
+// Reads at most kModelFileReadLimit bytes of the regular file at `path`.
+std::variant<Model, ModelFileFault> ReadModelFile(const std::string& path);
+
+// Replaces the file whole, or leaves it as it was (ReplaceFile).
+SaveResult WriteModelFile(const std::string& path, const Model& model);
+
+// What the user is told when a file is refused: its path, the place and the reason.
+std::string ModelRefusalText(std::string_view path, const ModelFileFault& fault);
+
+}  // namespace coppia

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string_view>
+#include <variant>
+
+#include "files/model_file.h"
+
+namespace coppia {
+
+// Keeps the order of the keys, so that a file written by hand or by another tool reads the
+// same after a save, unknown keys and all.
+using ModelJson = nlohmann::ordered_json;
+
+// The JSON of a model file's bytes, or where and why it is not JSON: "riga 3, colonna 14"
+// (columns count characters), with a cut file, broken UTF-8, a number beyond a double and
+// nesting too deep to write back told apart.
+std::variant<ModelJson, ModelFileFault> ParseModelJson(std::string_view bytes);
+
+}  // namespace coppia

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/save_result.h"
+
+namespace coppia {
+
+// The model files opened or saved last, newest first, as absolute paths (the system's bytes).
+inline constexpr std::size_t kMaxRecentFiles = 8;
+
+// `path` first, without its earlier place in the list, and no more than kMaxRecentFiles. A
+// path that is not absolute, or holds a line break (the file keeps one path a line), is not
+// listed.
+std::vector<std::string> WithRecentFile(std::vector<std::string> recent, const std::string& path);
+
+// One path a line, LF ended.
+std::string EncodeRecentFiles(const std::vector<std::string>& recent);
+// The absolute paths of the first kMaxRecentFiles lines that hold one, each once.
+std::vector<std::string> DecodeRecentFiles(std::string_view bytes);
+
+// Where the list is kept.
+class RecentFilesStore {
+  public:
+    virtual ~RecentFilesStore() = default;
+    virtual std::vector<std::string> Read() = 0;
+    // Replaces what is stored, whole, or leaves it as it was.
+    virtual SaveResult Write(const std::vector<std::string>& recent) = 0;
+    // Where the list is kept, as the user is told it.
+    virtual std::string Location() const = 0;
+};
+
+inline constexpr std::string_view kRecentFilesFileName = "coppia-recenti.txt";
+
+// The list's file in the configuration folder; empty when there is no such folder.
+std::optional<std::string> RecentFilesPath();
+
+class RecentFilesFile : public RecentFilesStore {
+  public:
+    explicit RecentFilesFile(std::optional<std::string> path) : path_(std::move(path)) {}
+
+    std::vector<std::string> Read() override;
+    SaveResult Write(const std::vector<std::string>& recent) override;  // atomic (ReplaceFile)
+    std::string Location() const override;
+
+  private:
+    std::optional<std::string> path_;
+};
+
+}  // namespace coppia

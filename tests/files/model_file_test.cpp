@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/model_file.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <random>
+
+#include "files/recent_files.h"
+
+namespace coppia {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every number of a model as its bits, so that -0 and 0 differ.
+std::vector<std::uint64_t> Bits(const Model& model) {
+    std::vector<std::uint64_t> bits;
+    for (const Surface& surface : model.surfaces) {
+        const SurfaceInputs& in = surface.inputs;
+        for (const double value : {in.CordaAla, in.CordaAlett, in.LungAlett, in.BrAlett, in.BrServ,
+                                   in.Vel, in.CarAla, in.Ang, in.Corsa, surface.servo.rating}) {
+            bits.push_back(std::bit_cast<std::uint64_t>(value));
+        }
+    }
+    return bits;
+}
+
+Model Decoded(std::string_view bytes) {
+    auto decoded = DecodeModel(bytes);
+    if (const auto* fault = std::get_if<ModelFileFault>(&decoded))
+        ADD_FAILURE() << fault->place << ": " << fault->reason;
+    return std::get_if<Model>(&decoded) ? std::get<Model>(decoded) : Model{};
+}
+
+TEST(ModelFileTest, ReadsBackEveryNumberBitForBitAndEveryNameAsWritten) {
+    Model model;
+    model.name = "Sport \"160\" è più \\ bello ✈";
+    model.notes = "Riga 1\nRiga 2\t«citazione»";
+    Surface surface;
+    surface.name = "Alettone \"sinistro\" – più corto";
+    surface.kind = SurfaceKind::Timone;
+    surface.servoCount = 16;
+    surface.deflection = DeflectionInput::Travel;
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    const double huge = std::numeric_limits<double>::max();
+    surface.inputs = {0.1,   1.0 / 3,           -0.0, 9007199254740994.0, 123456789.123, tiny,
+                      -huge, 59.99999999999999, 1e-7};
+    surface.servo = {"Servo \"veloce\"", 0.30000000000000004, RatingUnit::NewtonCm, ""};
+    model.surfaces = {surface, Surface{}};
+
+    const Model back = Decoded(EncodeModel(model));
+    EXPECT_EQ(back, model);
+    EXPECT_EQ(Bits(back), Bits(model));
+
+    // Doubles of any bit pattern come back: the writer's digits are enough for the reader.
+    std::mt19937_64 random(19);
+    Model many;
+    for (int i = 0; i < 1000; ++i) {
+        Surface any;
+        for (double* value : {&any.inputs.CordaAla, &any.inputs.Vel, &any.inputs.Corsa}) {
+            do {
+                *value = std::bit_cast<double>(random());
+            } while (!std::isfinite(*value));
+        }
+        many.surfaces.push_back(any);
+    }
+    EXPECT_EQ(Bits(Decoded(EncodeModel(many))), Bits(many));
+}
+
+// A file another tool wrote, with keys of its own at every level, in the writer's layout.
+const std::string kForeignFile = R"({
+  "formato": "coppia-modello",
+  "versione": 1,
+  "nome": "Con chiavi d'altri",
+  "note": "",
+  "superfici": [
+    {
+      "nome": "Flap",
+      "tipo": "flap",
+      "servi": 2,
+      "deflessione": "corsa",
+      "ingressi": {
+        "CordaAla": 270,
+        "CordaAlett": 70.5,
+        "LungAlett": 320,
+        "BrAlett": 20,
+        "BrServ": 12,
+        "Vel": 55,
+        "CarAla": 60,
+        "Ang": 33.2,
+        "Corsa": -0.0,
+        "misurato": "2024-05-01"
+      },
+      "servo": {
+        "nome": "",
+        "coppia": 30,
+        "unita": "N*cm",
+        "velocita": 0.12
+      },
+      "colore": [
+        1,
+        {
+          "r": null
+        }
+      ]
+    }
+  ],
+  "autore": {
+    "nome": "Pilota"
+  }
+}
+)";
+
+TEST(ModelFileTest, KeepsTheKeysItDoesNotKnowAtEveryLevel) {
+    const Model model = Decoded(kForeignFile);
+    EXPECT_EQ(EncodeModel(model), kForeignFile);
+    // Kept through an edit, too.
+    Model edited = model;
+    edited.surfaces[0].servo.rating = 40;
+    const std::string saved = EncodeModel(edited);
+    for (const char* kept :
+         {"\"misurato\": \"2024-05-01\"", "\"velocita\": 0.12", "\"r\": null", "\"autore\": {"}) {
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept;
+    }
+}
+
+TEST(RecentFilesTest, KeepsTheLastEightAbsolutePathsNewestFirstEachOnce) {
+    std::vector<std::string> recent;
+    for (int i = 1; i <= 10; ++i)
+        recent = WithRecentFile(recent, "/m/" + std::to_string(i) + ".coppia");
+    recent = WithRecentFile(recent, "/m/5.coppia");
+    recent = WithRecentFile(recent, "relativo.coppia");
+    recent = WithRecentFile(recent, "/a capo\n.coppia");
+    const std::vector<std::string> expected = {"/m/5.coppia", "/m/10.coppia", "/m/9.coppia",
+                                               "/m/8.coppia", "/m/7.coppia",  "/m/6.coppia",
+                                               "/m/4.coppia", "/m/3.coppia"};
+    EXPECT_EQ(recent, expected);
+
+    char folderTemplate[] = "/tmp/coppia-recenti-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const fs::path folder = folderTemplate;
+    RecentFilesFile file((folder / "config" / std::string(kRecentFilesFileName)).string());
+    EXPECT_TRUE(file.Read().empty());
+    ASSERT_TRUE(file.Write(expected).saved);
+    EXPECT_EQ(file.Read(), expected);
+    fs::remove_all(folder);
+
+    // A damaged list gives the paths it can.
+    EXPECT_EQ(DecodeRecentFiles("/a\nrelativo\n\n/a\n/b"), (std::vector<std::string>{"/a", "/b"}));
+}
+
+}  // namespace
+}  // namespace coppia
