@@ -9,11 +9,11 @@
 # model files; it is headers only, so the package needs nothing of it.
 coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev qt6-svg-dev libgl-dev locales fonts-liberation2
                  qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n nlohmann-json3-dev)
-# What only the tests need: GoogleTest; the tools that check the installed desktop files, the
-# manual page and the Debian package (lintian brings man-db); pdftotext, which reads the exported
-# sheet back; clang with its sanitizer and libFuzzer runtimes.
-coppia_test_packages=(libgtest-dev desktop-file-utils appstream file lintian poppler-utils
-                      clang libclang-rt-14-dev)
+# What only the tests need: GoogleTest; the tools that check the installed desktop files and
+# the model files' type, the manual page and the Debian package (lintian brings man-db);
+# pdftotext, which reads the exported sheet back; clang with its sanitizer and libFuzzer runtimes.
+coppia_test_packages=(libgtest-dev desktop-file-utils appstream shared-mime-info file lintian
+                      poppler-utils clang libclang-rt-14-dev)
 
 coppia_missing_packages() {
     local package

@@ -18,9 +18,12 @@ expected=(
     lib/coppia/plugins/libcoppia_analysis.so
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
+    "share/mime/packages/$app_id.xml"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
     share/doc/coppia/copyright
     share/doc/coppia/changelog.gz
+    share/doc/coppia/esempio.coppia
+    share/doc/coppia/model-file.md
     share/man/man1/coppia.1.gz
     share/lintian/overrides/coppia
 )
@@ -44,7 +47,20 @@ file "$work/prefix/share/icons/hicolor/scalable/apps/$app_id.svg" | grep -q "SVG
 
 echo "== validating the desktop entry and the metainfo"
 desktop-file-validate "$work/prefix/share/applications/$app_id.desktop"
-appstreamcli validate --no-net "$work/prefix/share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate --no-net --pedantic "$work/prefix/share/metainfo/$app_id.metainfo.xml"
+grep -q '^MimeType=application/x-coppia-model;$' "$work/prefix/share/applications/$app_id.desktop" ||
+    fail "the desktop entry does not open model files"
+
+echo "== the model files' type"
+# The database the desktop builds from the installed type, built here in a folder of its own.
+mkdir -p "$work/mime/packages"
+cp "$work/prefix/share/mime/packages/$app_id.xml" "$work/mime/packages/"
+mime_errors=$(XDG_DATA_HOME="$work" update-mime-database "$work/mime" 2>&1)
+[ -z "$mime_errors" ] || fail "update-mime-database: $mime_errors"
+grep -qx 'application/x-coppia-model:\*\.coppia' "$work/mime/globs" ||
+    fail "*.coppia is not of type application/x-coppia-model"
+grep -q 'xml:lang="it"' "$work/mime/application/x-coppia-model.xml" ||
+    fail "the model files' type has no Italian comment"
 
 echo "== the manual page, the changelog and the program agree"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
