@@ -18,6 +18,7 @@ QList<QCommandLineOption> ProgramOptions() {
         {{"h", "help"}, "Show this help and exit."},
         {{"v", "version"}, "Show the version and exit."},
         {QStringList{"analisi"}, "Open the torque analysis window (Analisi della Coppia) too."},
+        {QStringList{"modello"}, "Open the model window (Modello) too."},
     };
 }
 
@@ -54,12 +55,18 @@ QStringList Arguments(int argc, char* argv[]) {
 CommandLine::CommandLine(const QStringList& arguments) {
     parser_.setApplicationDescription(QStringLiteral(
         "Computes the torque in Kg*cm a servo needs to move a model aircraft's aileron, and the\n"
-        "lift coefficient at which the wing flies, in a window with Italian captions.\n"
+        "lift coefficient at which the wing flies, in a window with Italian captions. The model\n"
+        "window keeps every control surface of a model aircraft, with its servo, in one FILE.\n"
         "Qt's own options (-platform, -style, -reverse, -qwindowgeometry, ...) work as in every\n"
         "Qt program. See coppia(1)."));
     // Qt's options are single-dash words ("-style"), not clusters of letters.
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(ProgramOptions());
+    parser_.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral(
+            "A model file (.coppia) to open in the model window; of several, the first."),
+        QStringLiteral("[FILE...]"));
     readWhole_ = parser_.parse(arguments);
 }
 
@@ -80,10 +87,14 @@ std::optional<EarlyEnd> CommandLine::Answer() const {
 std::optional<EarlyEnd> CommandLine::Refusal() const {
     if (!readWhole_)
         return Refuse(parser_.errorText());
-    if (!parser_.positionalArguments().isEmpty())
-        return Refuse(QStringLiteral("Unexpected argument '%1'.")
-                          .arg(parser_.positionalArguments().constFirst()));
     return std::nullopt;
+}
+
+std::optional<QString> CommandLine::ModelFile() const {
+    const QStringList files = parser_.positionalArguments();
+    if (files.isEmpty())
+        return std::nullopt;
+    return files.constFirst();
 }
 
 }  // namespace coppia

@@ -34,10 +34,13 @@ class CommandLine {
     // The help or the version, when asked for; asking for them wins over any error, since before
     // QApplication has read the arguments an unknown option may still be one of Qt's.
     std::optional<EarlyEnd> Answer() const;
-    // An error for an unknown option or an argument the program does not take.
+    // An error for an unknown option.
     std::optional<EarlyEnd> Refusal() const;
     // Whether one of the program's own options, by its long name, was given.
     bool IsSet(const QString& option) const { return parser_.isSet(option); }
+    // The model file to open in the model window: the first argument that is no option. A
+    // desktop that opens several files at once gives them all; the window takes one model.
+    std::optional<QString> ModelFile() const;
 
   private:
     QCommandLineParser parser_;

@@ -90,12 +90,12 @@ const QString kVersion = QStringLiteral("coppia " COPPIA_VERSION "\n");
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, StartTest,
     testing::Values(
-        StartRow{{"--help"}, 0, "Usage: coppia [options]\n...", ""},
-        StartRow{{"-h"}, 0, "Usage: coppia [options]\n...", ""},
+        StartRow{{"--help"}, 0, "Usage: coppia [options] [FILE...]\n...", ""},
+        StartRow{{"-h"}, 0, "Usage: coppia [options] [FILE...]\n...", ""},
         StartRow{{"--version"}, 0, kVersion, ""}, StartRow{{"-v"}, 0, kVersion, ""},
         // Before Qt has read them its options cannot tell from unknown ones: help still wins.
         StartRow{{"-platform", "offscreen", "-reverse", "--version"}, 0, kVersion, ""},
-        StartRow{{"--no-such-option", "--help"}, 0, "Usage: coppia [options]\n...", ""},
+        StartRow{{"--no-such-option", "--help"}, 0, "Usage: coppia [options] [FILE...]\n...", ""},
         // Output that never arrived is a failure, and said so.
         StartRow{
             {"--version"}, 1, "", "coppia: write error: Bad file descriptor\n", Output::Closed},
@@ -106,10 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  "",
                  "coppia: Unknown option 'no-such-option'." + kRefusal},
-        StartRow{{"--platform", "offscreen", "Mervanti.ini"},
+        // A model file is taken, an unknown option still refused.
+        StartRow{{"--platform", "offscreen", "sport.coppia", "--modelo"},
                  1,
                  "",
-                 "coppia: Unexpected argument 'Mervanti.ini'." + kRefusal}));
+                 "coppia: Unknown option 'modelo'." + kRefusal}));
 
 TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
     const CommandLine commandLine(QStringList{"coppia"});
@@ -117,9 +118,17 @@ TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
     EXPECT_FALSE(commandLine.Refusal());
     EXPECT_FALSE(commandLine.IsSet("help"));
     EXPECT_FALSE(commandLine.IsSet("analisi"));
+    EXPECT_FALSE(commandLine.ModelFile());
     const CommandLine withAnalysis(QStringList{"coppia", "--analisi"});
     EXPECT_FALSE(withAnalysis.Refusal());
     EXPECT_TRUE(withAnalysis.IsSet("analisi"));
+    const CommandLine withModels(
+        QStringList{"coppia", "--modello", "sport 160.coppia", "--", "-altro.coppia"});
+    EXPECT_FALSE(withModels.Refusal());
+    EXPECT_TRUE(withModels.IsSet("modello"));
+    EXPECT_EQ(withModels.ModelFile(), "sport 160.coppia");
+    EXPECT_EQ(CommandLine(QStringList{"coppia", "--", "-altro.coppia"}).ModelFile(),
+              "-altro.coppia");
 }
 
 // In a child, so that the test's own streams stay as they are: the missing ones come back on
