@@ -12,7 +12,9 @@
 #include "files/last_inputs_file.h"
 #include "files/last_inputs_format.h"
 #include "files/last_inputs_store.h"
+#include "files/model_file.h"
 #include "models/main_window.h"
+#include "models/surface_calculation.h"
 
 namespace {
 
@@ -112,5 +114,53 @@ void BM_CalcClick(benchmark::State& state) {
         state.SkipWithError("a message was shown");
 }
 BENCHMARK(BM_CalcClick);
+
+// A model of a thousand surfaces, each a little different, in a file of a temporary folder.
+class ThousandSurfaces {
+  public:
+    ThousandSurfaces() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "coppia-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+        path = (folder_ / "mille.coppia").string();
+        for (int i = 0; i < 1000; ++i) {
+            Surface surface;
+            surface.name = "Superficie " + std::to_string(i);
+            surface.inputs.Vel = 40 + i % 80;
+            surface.inputs.CordaAlett = 40 + i % 50 + 0.1;
+            surface.deflection = i % 2 ? DeflectionInput::Travel : DeflectionInput::Angle;
+            model.surfaces.push_back(surface);
+        }
+        WriteModelFile(path, model);
+    }
+    ~ThousandSurfaces() { std::filesystem::remove_all(folder_); }
+
+    Model model;
+    std::string path;
+
+  private:
+    std::filesystem::path folder_;
+};
+
+// Reading the file and computing every surface: the model window's part before it is shown.
+void BM_OpenThousandSurfaceModel(benchmark::State& state) {
+    const ThousandSurfaces file;
+    const TorqueConstants constants = InitTorqueConstants();
+    for (auto _ : state) {
+        const auto read = ReadModelFile(file.path);
+        for (const Surface& surface : std::get<Model>(read).surfaces)
+            benchmark::DoNotOptimize(CalculateSurface(surface, constants));
+    }
+}
+BENCHMARK(BM_OpenThousandSurfaceModel)->Unit(benchmark::kMillisecond);
+
+// The whole save, to the disk.
+void BM_SaveThousandSurfaceModel(benchmark::State& state) {
+    const ThousandSurfaces file;
+    for (auto _ : state) {
+        if (!WriteModelFile(file.path, file.model).saved)
+            state.SkipWithError("not saved");
+    }
+}
+BENCHMARK(BM_SaveThousandSurfaceModel)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -99,8 +99,7 @@ std::size_t WordAt(const Json& object, std::string_view key, std::string_view pa
     }
     std::string allowed;
     for (const std::string_view word : words) {
-        allowed += allowed.empty() ? "" : ", ";
-        allowed += "\"" + std::string(word) + "\"";
+        allowed.append(allowed.empty() ? "" : ", ").append("\"").append(word).append("\"");
     }
     Refuse(Join(path, key), "deve essere uno fra " + allowed);
 }
