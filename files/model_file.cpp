@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/model_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <variant>
@@ -239,16 +234,6 @@ Json SurfaceJson(const Surface& surface) {
 }
 
 // Why nothing regular could be opened at the path.
-std::string UnreadableReason(const std::string& path) {
-    struct stat fileStat {};
-    if (stat(path.c_str(), &fileStat) != 0)
-        return errno == ENOENT ? "il file non esiste" : std::strerror(errno);
-    if (!S_ISREG(fileStat.st_mode))
-        return "non è un file normale";
-    if (access(path.c_str(), R_OK) != 0)
-        return "permesso negato";
-    return "non si può aprire";
-}
 
 }  // namespace
 
@@ -278,15 +263,15 @@ std::variant<Model, ModelFileFault> DecodeModel(std::string_view bytes) {
 }
 
 std::variant<Model, ModelFileFault> ReadModelFile(const std::string& path) {
-    const std::optional<BoundedRead> read = ReadRegularFile(path, kModelFileReadLimit);
-    if (!read)
-        return ModelFileFault{"", UnreadableReason(path)};
-    if (!read->complete) {
-        if (read->bytes.size() >= kModelFileReadLimit)
+    const BoundedRead read = ReadRegularFile(path, kModelFileReadLimit);
+    if (!read.opened)
+        return ModelFileFault{"", read.problem.empty() ? "il file non esiste" : read.problem};
+    if (!read.complete) {
+        if (read.bytes.size() >= kModelFileReadLimit)
             return ModelFileFault{"", "il file supera i 16 MiB che un modello può occupare"};
-        return ModelFileFault{"", "errore di lettura dal disco"};
+        return ModelFileFault{"", read.problem};
     }
-    return DecodeModel(read->bytes);
+    return DecodeModel(read.bytes);
 }
 
 SaveResult WriteModelFile(const std::string& path, const Model& model) {

@@ -54,12 +54,10 @@ std::optional<std::string> RecentFilesPath() {
 std::vector<std::string> RecentFilesFile::Read() {
     if (!path_)
         return {};
-    const std::optional<BoundedRead> read = ReadRegularFile(*path_, kReadLimit);
-    if (!read)
-        return {};
+    const BoundedRead read = ReadRegularFile(*path_, kReadLimit);
     // A line the limit or a failed read cut is no path.
-    std::string_view bytes = read->bytes;
-    if (!read->complete)
+    std::string_view bytes = read.bytes;
+    if (!read.complete)
         bytes = bytes.substr(0, bytes.rfind('\n') + 1);
     return DecodeRecentFiles(bytes);
 }

@@ -251,7 +251,7 @@ TEST_P(UnsavedChangesTest, AsksAndSavesGoesOnOrStopsAsAnswered) {
     if (row.saveFails) {
         ASSERT_EQ(dialogs.messages.shown.size(), 1u);
         EXPECT_EQ(dialogs.messages.shown[0].first,
-                  "Dati Non Salvati in " + validPath + ": non è un file normale!!");
+                  "Dati Non Salvati in " + validPath + ": è una cartella!!");
     }
     if (!row.wentThrough || row.action == Action::Chiudi) {
         EXPECT_EQ(session.Document().Content(), edited);
