@@ -7,10 +7,10 @@
 #include "app/standard_streams.h"
 #include "files/last_inputs_file.h"
 #include "models/main_window.h"
-#include "ui/analysis_opener.h"
+#include "ui/common/qt_message_sink.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_italian.h"
-#include "ui/qt_message_sink.h"
+#include "ui/window_opener.h"
 
 int main(int argc, char* argv[]) {
     // A file-size limit then fails the write with EFBIG, which is told as a full disk is,
@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
         model, &view,
         QApplication::applicationDirPath() + QStringLiteral("/" COPPIA_ANALYSIS_PLUGIN));
     QObject::connect(&view, &coppia::MainWindowView::AnalysisRequested, &analysis,
-                     &coppia::AnalysisOpener::Open);
+                     &coppia::WindowOpener::Open);
     view.LoadAndShow();
     // --analisi opens the analysis beside the main window, the two centred as a pair.
     if (commandLine.IsSet(QStringLiteral("analisi")))

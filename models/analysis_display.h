@@ -53,8 +53,10 @@ struct PlotCurve {
     std::string name;
     bool modelSpeed = false;
     std::vector<std::pair<double, double>> points;  // (degrees, Kg*cm); refused ones left out
-    std::optional<std::pair<double, double>> peak;
-    std::string peakLabel;  // the peak's torque, as the table writes it
+    // The point the curve marks and labels: its peak in the analysis, the surface's own
+    // deflection in the model window.
+    std::optional<std::pair<double, double>> mark;
+    std::string markLabel;  // the torque there, as the table writes it
 };
 
 // The torque axis: round ticks every `step` from 0, with `minorTicks` lines between them.
@@ -66,11 +68,18 @@ struct PlotScale {
     int decimals = 1;  // of the tick labels
 };
 
+// A servo's rated torque as a level line across the plot.
+struct PlotRating {
+    std::string name;             // also when the rating lies beyond the scale
+    std::optional<double> value;  // Kg*cm, when on the scale
+    // The curve whose servo it is, drawn in its colour; none for the one servo of the analysis.
+    std::optional<std::size_t> curve;
+};
+
 struct PlotData {
     std::vector<PlotCurve> curves;
     std::optional<double> deflection;  // the current deflection's magnitude, within 0..60
-    std::optional<double> rating;      // the servo's rated torque in Kg*cm, when on the scale
-    std::string ratingName;            // also when the rating lies beyond the scale
+    std::vector<PlotRating> ratings;
     PlotScale scale;
 };
 

@@ -55,42 +55,22 @@ PlotData Plot(const FieldCalculation& calculation, const std::vector<SweepCurve>
     PlotData plot;
     if (CurrentAngle(calculation))
         plot.deflection = std::fabs(calculation.inputs.Ang);
-    double low = 0;
-    double high = 0;
+    PlotBounds bounds;
     for (std::size_t i = 0; calculation.sweepInputsRead && i < curves.size(); ++i) {
-        PlotCurve curve;
-        curve.name = names[i];
+        PlotCurve curve = CurveToPlot(curves[i], names[i], 1, bounds);
         curve.modelSpeed = factors[i] == 1;
-        for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
-            const TorqueResult& point = curves[i].points[static_cast<std::size_t>(angle)];
-            if (point.Outcome == TorqueOutcome::Complete &&
-                std::fabs(point.ServoTorque) <= kLargestPlotted) {
-                curve.points.emplace_back(angle, point.ServoTorque);
-                low = std::min(low, point.ServoTorque);
-                high = std::max(high, point.ServoTorque);
-            }
-        }
         if (const std::optional<int> peak = curves[i].peakAngle) {
             const double torque = curves[i].points[static_cast<std::size_t>(*peak)].ServoTorque;
             if (std::fabs(torque) <= kLargestPlotted) {
-                curve.peak = std::make_pair(double(*peak), torque);
-                curve.peakLabel = TorqueText(torque);
+                curve.mark = std::make_pair(double(*peak), torque);
+                curve.markLabel = TorqueText(torque);
             }
         }
         plot.curves.push_back(std::move(curve));
     }
-    if (ratingKgfCm) {
-        plot.ratingName = "Servo: " + TorqueText(*ratingKgfCm) + " Kg*cm";
-        const double reach = std::max(high - low, 0.0) * kRatingReach;
-        if (*ratingKgfCm <= (reach > 0 ? reach : kLargestPlotted)) {
-            plot.rating = *ratingKgfCm;
-            high = std::max(high, *ratingKgfCm);
-        } else {
-            plot.ratingName += ", fuori scala";
-        }
-    }
-    // Room above the highest point for its label.
-    plot.scale = RoundScale(low, high > low ? high + (high - low) * 0.08 : low + 1);
+    if (ratingKgfCm)
+        plot.ratings.push_back({"Servo: " + TorqueText(*ratingKgfCm) + " Kg*cm", ratingKgfCm, {}});
+    ScalePlot(plot, bounds);
     return plot;
 }
 
@@ -110,6 +90,39 @@ PlotScale RoundScale(double low, double high) {
     scale.low = std::floor(low / scale.step) * scale.step;
     scale.high = std::ceil(high / scale.step) * scale.step;
     return scale;
+}
+
+PlotCurve CurveToPlot(const SweepCurve& swept, std::string name, double share, PlotBounds& bounds) {
+    PlotCurve curve;
+    curve.name = std::move(name);
+    for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
+        const TorqueResult& point = swept.points[static_cast<std::size_t>(angle)];
+        const double torque = point.ServoTorque / share;
+        if (point.Outcome == TorqueOutcome::Complete && std::fabs(torque) <= kLargestPlotted) {
+            curve.points.emplace_back(angle, torque);
+            bounds.low = std::min(bounds.low, torque);
+            bounds.high = std::max(bounds.high, torque);
+        }
+    }
+    return curve;
+}
+
+void ScalePlot(PlotData& plot, PlotBounds bounds) {
+    const double reach = std::max(bounds.high - bounds.low, 0.0) * kRatingReach;
+    double high = bounds.high;
+    for (PlotRating& rating : plot.ratings) {
+        if (!rating.value)
+            continue;
+        if (*rating.value <= (reach > 0 ? reach : kLargestPlotted)) {
+            high = std::max(high, *rating.value);
+        } else {
+            rating.value.reset();
+            rating.name += ", fuori scala";
+        }
+    }
+    const double low = bounds.low;
+    // Room above the highest point for its label.
+    plot.scale = RoundScale(low, high > low ? high + (high - low) * 0.08 : low + 1);
 }
 
 std::optional<int> CurrentAngle(const FieldCalculation& calculation) {

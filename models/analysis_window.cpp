@@ -15,10 +15,6 @@ namespace coppia {
 
 namespace {
 
-std::string ChordRange() {
-    return FormatPlainNumber(MinChordRatio) + "–" + FormatPlainNumber(MaxChordRatio);
-}
-
 // What a limit of the servo says, in a figure or in words.
 std::string HoldingText(const HoldingLimit& limit, std::string_view unit, std::string_view all) {
     switch (limit.reach) {
@@ -225,14 +221,12 @@ void AnalysisWindow::FillTorque(const FieldCalculation& calculation) {
     }
     const TorqueResult& r = calculation.result;
     if (calculation.refusal) {
-        display_.refusal = "Calcolo impossibile: " + std::string(calculation.refusal->text);
+        display_.refusal = RefusalText(*calculation.refusal, r);
         // What to change: the ratio, against the range it must lie in.
         if (calculation.refusal->text == messages::ChordRatioOutOfRange.text &&
             std::isfinite(r.ChordRatio)) {
-            const std::string ratio = FormatNumber(r.ChordRatio, "#0.000");
-            display_.steps[0].value = ratio;
+            display_.steps[0].value = FormatNumber(r.ChordRatio, "#0.000");
             display_.steps[0].unit = "fuori da 0.025–0.8";
-            display_.refusal += " Rapporto " + ratio + ", ammesso " + ChordRange();
         }
         return;
     }

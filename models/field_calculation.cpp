@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/field_calculation.h"
 
+#include <cmath>
 #include <initializer_list>
 
 #include "engine/deflection.h"
@@ -83,6 +84,15 @@ FieldCalculation CalculateFromFields(const MainWindowState& state,
         refusal = messages::ResultOutOfRange;
     }
     return calculation;
+}
+
+std::string RefusalText(const Message& refusal, const TorqueResult& result) {
+    std::string text = "Calcolo impossibile: " + std::string(refusal.text);
+    if (refusal.text == messages::ChordRatioOutOfRange.text && std::isfinite(result.ChordRatio)) {
+        text += " Rapporto " + FormatNumber(result.ChordRatio, "#0.000") + ", ammesso " +
+                FormatPlainNumber(MinChordRatio) + "–" + FormatPlainNumber(MaxChordRatio);
+    }
+    return text;
 }
 
 }  // namespace coppia

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "engine/torque.h"
 #include "models/main_window_state.h"
@@ -26,5 +27,9 @@ struct FieldCalculation {
 // order of CALCOLA's steps: the chords, then the speed and loading, then the rest.
 FieldCalculation CalculateFromFields(const MainWindowState& state,
                                      const TorqueConstants& constants);
+
+// Why there are no figures, in place of them: "Calcolo impossibile: Velocità Nulla!!"; for the
+// chord ratio, with the ratio and the range it must lie in, so that the user sees what to change.
+std::string RefusalText(const Message& refusal, const TorqueResult& result);
 
 }  // namespace coppia

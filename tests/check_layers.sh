@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every include of the project's own headers runs from a folder to itself or to a layer below it:
-#   engine <- files <- models <- ui/common <- ui, ui/analysis <- app
+#   engine <- files <- models <- ui/common <- ui/kit <- ui/analysis, ui/model
+#                                          ui/common <- ui <- app
 # A file that includes from a layer above its own fails this check, with its line.
 set -euo pipefail
 cd "$1"
@@ -14,7 +15,9 @@ declare -A allowed=(
     [ui/common]="ui/common models files engine"
     [ui/pictures]="ui/pictures"
     [ui]="ui ui/common ui/pictures models files engine"
-    [ui/analysis]="ui/analysis ui/common models files engine"
+    [ui/kit]="ui/kit ui/common models files engine"
+    [ui/analysis]="ui/analysis ui/kit ui/common models files engine"
+    [ui/model]="ui/model ui/kit ui/common models files engine"
     [app]="app ui ui/common models files engine"
 )
 

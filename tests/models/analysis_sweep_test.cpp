@@ -34,11 +34,12 @@ TEST_F(AnalysisWindowTest, SweepsEveryDegreeAtTheModelsSpeedAndTheOthers) {
     EXPECT_TRUE(plot.curves[1].modelSpeed);
     EXPECT_EQ(plot.curves[3].name, "90 Km/h, picchiata");
     EXPECT_EQ(plot.curves[1].points.size(), 61u);
-    EXPECT_EQ(plot.curves[1].peak->first, 60);
-    EXPECT_EQ(plot.curves[1].peakLabel, "1.46");
+    EXPECT_EQ(plot.curves[1].mark->first, 60);
+    EXPECT_EQ(plot.curves[1].markLabel, "1.46");
     EXPECT_EQ(plot.deflection, 20);
-    EXPECT_EQ(plot.rating, 3);
-    EXPECT_EQ(plot.ratingName, "Servo: 3.00 Kg*cm");
+    ASSERT_EQ(plot.ratings.size(), 1u);
+    EXPECT_EQ(plot.ratings[0].value, 3);
+    EXPECT_EQ(plot.ratings[0].name, "Servo: 3.00 Kg*cm");
     // Round ticks: 0 to 4 by 1, a minor line every 0.2, room above the 3 Kg*cm servo.
     EXPECT_EQ(plot.scale.low, 0);
     EXPECT_EQ(plot.scale.high, 4);
@@ -93,7 +94,7 @@ TEST_P(AnalysisMarkTest, MarksThePeakAtTheModelsSpeedAndTheCurrentDeflection) {
     for (const auto& [row, mark] : GetParam().marks) {
         EXPECT_EQ(Shown().sweepRows[row].peak, std::string(mark).starts_with("picco")) << row;
     }
-    EXPECT_EQ(Shown().plot.curves[0].peak->first, GetParam().slowestPeak);
+    EXPECT_EQ(Shown().plot.curves[0].mark->first, GetParam().slowestPeak);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -128,12 +128,13 @@ TEST_P(AnalysisServoCheckTest, JudgesTheRatedTorqueInItsUnitAgainstTheNeededOne)
     // The servo's line on the plot is its rating in Kg*cm, whatever unit it is typed in.
     const double rating = std::stod(row.rating);
     if (rating < 1000) {
-        ASSERT_TRUE(Shown().plot.rating.has_value());
-        EXPECT_DOUBLE_EQ(*Shown().plot.rating,
+        ASSERT_TRUE(Shown().plot.ratings.at(0).value.has_value());
+        EXPECT_DOUBLE_EQ(*Shown().plot.ratings[0].value,
                          row.unit == RatingUnit::NewtonCm ? rating / 9.80665 : rating);
     } else {
-        EXPECT_FALSE(Shown().plot.rating.has_value()) << "an absurd rating is not drawn";
-        EXPECT_EQ(Shown().plot.ratingName, "Servo: 1.000·10³⁰⁰ Kg*cm, fuori scala");
+        EXPECT_FALSE(Shown().plot.ratings.at(0).value.has_value())
+            << "an absurd rating is not drawn";
+        EXPECT_EQ(Shown().plot.ratings[0].name, "Servo: 1.000·10³⁰⁰ Kg*cm, fuori scala");
         EXPECT_EQ(Shown().plot.scale.high, 4) << "the scale is the curves'";
     }
 }

@@ -30,34 +30,15 @@
 #include "models/main_window.h"
 #include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
-#include "ui/analysis_opener.h"
+#include "tests/ui/window_test_helpers.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_italian.h"
+#include "ui/window_opener.h"
 
 namespace coppia {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kInitialFile =
-    "50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n20.0\r\n60.0\r\n";
-
-std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// A configuration folder of its own, holding the last-inputs file, set up before the model.
-struct ConfigFolderForTest {
-    ConfigFolderForTest() {
-        std::string pattern = (fs::temp_directory_path() / "coppia-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.string()));
-        std::ofstream(folder / "Mervanti.ini", std::ios::binary) << kInitialFile;
-    }
-    ~ConfigFolderForTest() { fs::remove_all(folder); }
-    fs::path folder;
-};
 
 // The real main window with its file on disk, and the analysis opened through its plugin.
 class AnalysisViewTest : public testing::Test {
@@ -230,44 +211,15 @@ TEST_F(AnalysisViewTest, CtrlCCopiesTheSummaryUnlessTextIsSelected) {
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Analisi della Coppia\n"));
 }
 
-// What Alt and a letter reach: each a caption's field, a button or a page, and no two alike.
-QStringList Mnemonics(QWidget* window) {
-    QStringList texts;
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() != nullptr)
-            texts << label->text();
-    }
-    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        texts << button->text();
-    }
-    for (const QTabBar* bar : window->findChildren<QTabBar*>()) {
-        for (int i = 0; i < bar->count(); ++i) texts << bar->tabText(i);
-    }
-    QStringList keys;
-    for (const QString& text : texts) {
-        const qsizetype at = text.indexOf(QLatin1Char('&'));
-        if (at >= 0 && at + 1 < text.size())
-            keys << text.mid(at + 1, 1).toLower();
-    }
-    return keys;
-}
-
 TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) {
     QWidget* analysis = OpenAnalysis();
     QApplication::setActiveWindow(analysis);
     auto* pages = Find<QTabWidget>("Pagine");
     QStringList stops;
     const auto walk = [&] {
-        stops.clear();
-        QWidget* first = QApplication::focusWidget();
-        for (int i = 0; i < 40; ++i) {
-            QWidget* focused = QApplication::focusWidget();
-            stops << (focused == pages->tabBar() ? QStringLiteral("Pagine")
-                                                 : focused->objectName());
-            QTest::keyClick(focused, Qt::Key_Tab);
-            if (QApplication::focusWidget() == first)
-                break;
-        }
+        stops = TabStops([pages](QWidget* focused) {
+            return focused == pages->tabBar() ? QStringLiteral("Pagine") : focused->objectName();
+        });
     };
     pages->setCurrentIndex(0);
     pages->tabBar()->setFocus();

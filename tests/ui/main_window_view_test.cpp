@@ -17,8 +17,8 @@
 #include "models/controls.h"
 #include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
+#include "ui/common/qt_message_sink.h"
 #include "ui/common/qt_text.h"
-#include "ui/qt_message_sink.h"
 
 namespace coppia {
 namespace {

@@ -16,8 +16,8 @@
 #include "tests/files/scratch_folder.h"
 #include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
-#include "ui/analysis_opener.h"
 #include "ui/main_window_view.h"
+#include "ui/window_opener.h"
 
 namespace coppia {
 namespace {

@@ -6,14 +6,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "ui/analysis/analysis_view.h"
-#include "ui/analysis/analysis_widgets.h"
 #include "ui/analysis/sweep_table.h"
-#include "ui/analysis/torque_plot.h"
 #include "ui/common/qt_text.h"
+#include "ui/kit/torque_plot.h"
+#include "ui/kit/window_widgets.h"
 
 namespace coppia {
 
@@ -27,18 +26,6 @@ constexpr std::array<const char*, kAnalysisStepCount> kStepFieldNames = {
     "RapportoCorde",  "VelocitaMs",     "Cp",
     "FattoreAngolo",  "AngoloEfficace", "CoeffCerniera",
     "CoppiaCerniera", "RapportoBracci", "CoppiaAlServo"};
-
-// A page that scrolls where the window is smaller than it.
-QScrollArea* Scrolling(QWidget* content, const char* name) {
-    auto* area = new QScrollArea;
-    area->setObjectName(QString::fromUtf8(name));
-    area->setWidget(content);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    // The fields inside take the keyboard, and the area follows them.
-    area->setFocusPolicy(Qt::NoFocus);
-    return area;
-}
 
 QLabel* Unit(const QString& text, const char* name = nullptr) {
     auto* label = new QLabel(text);
@@ -102,7 +89,7 @@ QWidget* AnalysisView::BuildServoInputs() {
         QStringLiteral("Copre raffiche, picchiate, giochi del rinvio e batteria scarica."), this);
     factorNote->setObjectName(QStringLiteral("NotaFattore"));
     factorNote->setWordWrap(true);
-    settingsProblem_ = AddNote("ProblemaImpostazioni");
+    settingsProblem_ = Note("ProblemaImpostazioni", this);
 
     grid->addWidget(Caption(QStringLiteral("Co&ppia del servo"), rating), 0, 0);
     grid->addWidget(ratingRow, 0, 1);
@@ -120,12 +107,12 @@ QWidget* AnalysisView::BuildVerdict() {
     auto* group = new QGroupBox(QStringLiteral("Verdetto"), this);
     group->setObjectName(QStringLiteral("GruppoVerdetto"));
     auto* grid = new QGridLayout(group);
-    verdict_ = AddNote("Verdetto");
+    verdict_ = Note("Verdetto", this);
     QFont large = verdict_->font();
     large.setBold(true);
     large.setPointSizeF(large.pointSizeF() * 1.4);
     verdict_->setFont(large);
-    verdictReason_ = AddNote("MotivoVerdetto");
+    verdictReason_ = Note("MotivoVerdetto", this);
     margin_ = AddValue("Margine", QStringLiteral("Margine: coppia del servo su coppia necessaria"));
     minimumRating_ = AddValue("CoppiaMinima", QStringLiteral("Coppia minima del servo da usare"));
     minimumRatingUnit_ = Unit(QString(), "UnitaCoppiaMinima");
@@ -139,7 +126,7 @@ QWidget* AnalysisView::BuildVerdict() {
     constexpr std::array<const char*, 2> kLimitNames = {"LimiteDeflessione", "LimiteVelocita"};
     for (std::size_t i = 0; i < limits_.size(); ++i) {
         limitCaptions_[i] = new QLabel(this);
-        limits_[i] = AddNote(kLimitNames[i]);
+        limits_[i] = Note(kLimitNames[i], this);
         limits_[i]->setWordWrap(true);
         const int row = 4 + static_cast<int>(i);
         grid->addWidget(limitCaptions_[i], row, 0);
@@ -155,7 +142,7 @@ QWidget* AnalysisView::BuildLinkage() {
     rotation_ = AddValue("Rotazione", QStringLiteral("Rotazione del braccio del servo, in gradi"));
     grid->addWidget(Caption(QStringLiteral("Rotazione del braccio del servo"), rotation_), 0, 0);
     grid->addWidget(WithUnit(rotation_, Unit(QStringLiteral("°"))), 0, 1);
-    linkage_ = AddNote("NotaRinvio");
+    linkage_ = Note("NotaRinvio", this);
     grid->addWidget(linkage_, 1, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;
@@ -190,7 +177,7 @@ QWidget* AnalysisView::BuildStepsPage() {
             grid->addWidget(stepUnits_[i], row, 2);
         }
     }
-    stall_ = AddNote("Stallo");
+    stall_ = Note("Stallo", this);
     grid->addWidget(stall_, static_cast<int>(kAnalysisStepCount), 0, 1, 3);
     grid->setRowStretch(static_cast<int>(kAnalysisStepCount) + 1, 1);
     grid->setColumnStretch(2, 1);
@@ -260,14 +247,6 @@ QLineEdit* AnalysisView::AddValue(const char* name, const QString& accessibleNam
     edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000·10⁻⁰⁰")));
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.000·10⁻⁰⁰")));
     return edit;
-}
-
-QLabel* AnalysisView::AddNote(const char* name) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString::fromUtf8(name));
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 }  // namespace coppia

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/analysis/analysis_sheet.h"
 
-#include <QGraphicsScene>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QStringList>
@@ -9,68 +8,14 @@
 #include <memory>
 
 #include "models/analysis_window.h"
-#include "ui/analysis/analysis_widgets.h"
 #include "ui/analysis/sweep_table.h"
-#include "ui/analysis/torque_plot.h"
 #include "ui/common/qt_text.h"
+#include "ui/kit/sheet_painter.h"
+#include "ui/kit/window_widgets.h"
 
 namespace coppia {
 
 namespace {
-
-// Paints top to bottom in device pixels, measuring in millimetres.
-class SheetPainter {
-  public:
-    explicit SheetPainter(QPagedPaintDevice& device)
-        : painter_(&device),
-          pixelsPerMm_(device.logicalDpiY() / 25.4),
-          width_(device.width()),
-          height_(device.height()) {}
-
-    double Mm(double mm) const { return mm * pixelsPerMm_; }
-    double Width() const { return width_; }
-    double Remaining() const { return height_ - y_; }
-
-    void Font(double points, bool bold = false) {
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setStyleHint(QFont::SansSerif);
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        painter_.setFont(font);
-    }
-    // A line of text across the page, or in a column of it.
-    void Line(const QString& text, double left = 0, double width = -1) {
-        const double lineHeight = painter_.fontMetrics().height() * 1.15;
-        const QRectF box(left, y_, width < 0 ? width_ - left : width, lineHeight);
-        painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-        y_ += lineHeight;
-    }
-    void Skip(double mm) { y_ += Mm(mm); }
-    QPainter& Painter() { return painter_; }
-    double Y() const { return y_; }
-    void SetY(double y) { y_ = y; }
-
-  private:
-    QPainter painter_;
-    double pixelsPerMm_;
-    double width_;
-    double height_;
-    double y_ = 0;
-};
-
-void PaintHeader(SheetPainter& sheet, const QDateTime& when) {
-    sheet.Font(15, true);
-    const double top = sheet.Y();
-    sheet.Line(ToQString(kAnalysisTitle));
-    sheet.SetY(top);
-    sheet.Font(9);
-    // A fixed form, whatever the locale: "07/12/2026 10:53".
-    const QString date =
-        QStringLiteral("Data: ") + when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-    sheet.Painter().drawText(QRectF(0, top, sheet.Width(), sheet.Mm(7)),
-                             Qt::AlignRight | Qt::AlignVCenter, date);
-    sheet.SetY(top + sheet.Mm(8));
-}
 
 // The verdict set apart at the top, large and in its colour, with what backs it.
 void PaintVerdict(SheetPainter& sheet, const Summary& summary, const AnalysisDisplay& shown) {
@@ -125,18 +70,6 @@ void PaintFacts(SheetPainter& sheet, const Summary& summary, const AnalysisDispl
         bottom = std::max(bottom, sheet.Y());
     }
     sheet.SetY(bottom + sheet.Mm(1.5));
-}
-
-void PaintPlot(SheetPainter& sheet, const PlotData& plot, double heightMm) {
-    // The chart is laid out at a screen-like size and scaled onto the page as vectors.
-    const QSizeF layout(900, 900 * heightMm * sheet.Mm(1) / sheet.Width());
-    QGraphicsScene scene;
-    QChart* chart = TorquePlot::BuildChart(plot);
-    scene.addItem(chart);
-    chart->setGeometry(QRectF(QPointF(0, 0), layout));
-    const QRectF target(0, sheet.Y(), sheet.Width(), sheet.Mm(heightMm));
-    scene.render(&sheet.Painter(), target, QRectF(QPointF(0, 0), layout));
-    sheet.SetY(target.bottom() + sheet.Mm(2));
 }
 
 // The table in two blocks side by side, the first half of the degrees on the left.
@@ -199,10 +132,10 @@ void PaintSheet(QPagedPaintDevice& device, const AnalysisWindow& model, const QD
     SheetPainter sheet(device);
     const AnalysisDisplay& shown = model.Display();
     const Summary summary = model.Summarised();
-    PaintHeader(sheet, when);
+    sheet.Header(ToQString(kAnalysisTitle), when);
     PaintVerdict(sheet, summary, shown);
     PaintFacts(sheet, summary, shown);
-    PaintPlot(sheet, shown.plot, 72);
+    sheet.Plot(shown.plot, 72);
     PaintTable(sheet, shown);
 }
 

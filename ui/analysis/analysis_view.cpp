@@ -3,41 +3,44 @@
 
 #include <QComboBox>
 #include <QDate>
-#include <QDir>
-#include <QFileDialog>
-#include <QFontInfo>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ui/analysis/analysis_exports.h"
-#include "ui/analysis/analysis_widgets.h"
+#include "ui/analysis/analysis_sheet.h"
 #include "ui/analysis/sweep_table.h"
-#include "ui/analysis/torque_plot.h"
 #include "ui/common/decimal_key_filter.h"
 #include "ui/common/qt_text.h"
+#include "ui/kit/torque_plot.h"
+#include "ui/kit/window_widgets.h"
 
 namespace coppia {
 
 AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
-    : QWidget(parent), model_(model), decimalKeys_(new DecimalKeyFilter(this)) {
+    : QWidget(parent),
+      model_(model),
+      decimalKeys_(new DecimalKeyFilter(this)),
+      exports_(
+          {this, [] { return ToQString(kAnalysisTitle); },
+           [&model](CsvFormat format) { return model.CsvText(format); },
+           [&model](QPagedPaintDevice& device) {
+               PaintSheet(device, model, QDateTime::currentDateTime());
+           },
+           [&model] { return model.ExportFolder(); },
+           [] { return QStringLiteral("coppia-") + QDate::currentDate().toString(Qt::ISODate); },
+           [&model](std::string_view what, const std::string& path, const std::string& reason) {
+               model.Analisi_File_Written(what, path, reason);
+           }}) {
     setObjectName(QStringLiteral("Analisi"));
     setWindowTitle(ToQString(kAnalysisTitle));
-    // The desktop's own face, unless a bare system resolves it to a fixed-pitch one: then the
-    // sans face the package depends on.
-    if (QFontInfo(font()).fixedPitch()) {
-        QFont sans = font();
-        sans.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-        sans.setStyleHint(QFont::SansSerif);
-        setFont(sans);
-    }
+    UseSansFace(this);
     setAttribute(Qt::WA_DeleteOnClose, false);  // closing hides it; it opens again as it was
 
     freshness_ = new StatusLine("Aggiornamento", this);
@@ -68,13 +71,13 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     connect(copy, &QPushButton::clicked, this, [this] { model_.Analisi_Copia_Click(); });
     QPushButton* csv = AddButton("EsportaCsv", QStringLiteral("Esporta C&SV…"),
                                  QStringLiteral("Esporta la tabella in un file CSV"));
-    connect(csv, &QPushButton::clicked, this, &AnalysisView::ChooseAndExportCsv);
+    connect(csv, &QPushButton::clicked, this, [this] { exports_.ChooseAndWriteCsv(); });
     QPushButton* print = AddButton("Stampa", QStringLiteral("S&tampa…"),
                                    QStringLiteral("Stampa il foglio dell'analisi"));
-    connect(print, &QPushButton::clicked, this, &AnalysisView::Print);
+    connect(print, &QPushButton::clicked, this, [this] { exports_.Print(); });
     QPushButton* pdf = AddButton("EsportaPdf", QStringLiteral("Esporta P&DF…"),
                                  QStringLiteral("Esporta il foglio dell'analisi in un file PDF"));
-    connect(pdf, &QPushButton::clicked, this, &AnalysisView::ChooseAndExportPdf);
+    connect(pdf, &QPushButton::clicked, this, [this] { exports_.ChooseAndWritePdf(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -86,12 +89,7 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     layout->addWidget(status_);
     layout->addLayout(buttons);
 
-    // As any secondary window.
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto* close = new QShortcut(keys, this);
-        connect(close, &QShortcut::activated, this, &QWidget::close);
-    }
+    CloseOnEscape(this);
     SetFocusOrder({copy, csv, print, pdf});
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
     model_.SetObserver([this] { Follow(); });
@@ -124,56 +122,16 @@ QPushButton* AnalysisView::AddButton(const char* name, const QString& text,
     return button;
 }
 
-QString AnalysisView::ProposedPath(const QString& suffix) const {
-    QString folder = ToQString(model_.ExportFolder());
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(
-        QStringLiteral("coppia-%1.%2").arg(QDate::currentDate().toString(Qt::ISODate), suffix));
-}
-
-void AnalysisView::ChooseAndExportCsv() {
-    const QString italian = QStringLiteral("CSV per fogli di calcolo in italiano (*.csv)");
-    const QString international = QStringLiteral("CSV internazionale (*.csv)");
-    QString chosen = italian;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Esporta CSV"), ProposedPath(QStringLiteral("csv")),
-        italian + QStringLiteral(";;") + international, &chosen);
-    if (!path.isEmpty())
-        ExportCsv(path, chosen == international);
-}
-
-void AnalysisView::ChooseAndExportPdf() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta PDF"),
-                                                      ProposedPath(QStringLiteral("pdf")),
-                                                      QStringLiteral("Documento PDF (*.pdf)"));
-    if (!path.isEmpty())
-        ExportPdf(path);
-}
-
 bool AnalysisView::ExportCsv(const QString& path, bool international) {
-    const QString reason =
-        WriteSweepCsv(model_, path, international ? CsvFormat::International : CsvFormat::Italian);
-    model_.Analisi_File_Written("CSV", path.toStdString(), reason.toStdString());
-    return reason.isEmpty();
+    return exports_.Csv(path, international ? CsvFormat::International : CsvFormat::Italian);
 }
 
 bool AnalysisView::ExportPdf(const QString& path) {
-    const QString reason = WriteSheetPdf(model_, path);
-    model_.Analisi_File_Written("PDF", path.toStdString(), reason.toStdString());
-    return reason.isEmpty();
+    return exports_.Pdf(path);
 }
 
 bool AnalysisView::PrintToFile(const QString& path) {
-    const QString reason = PrintSheetToFile(model_, path);
-    model_.Analisi_File_Written("PDF", path.toStdString(), reason.toStdString());
-    return reason.isEmpty();
-}
-
-void AnalysisView::Print() {
-    if (const std::optional<PrintedFile> printed = PrintSheet(model_, this))
-        model_.Analisi_File_Written("PDF", printed->path.toStdString(),
-                                    printed->reason.toStdString());
+    return exports_.PrintToFile(path);
 }
 
 void AnalysisView::Follow() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "models/analysis_window.h"
+#include "ui/kit/window_exports.h"
 
 class QComboBox;
 class QLabel;
@@ -51,19 +52,14 @@ class AnalysisView : public QWidget {
     QPushButton* AddButton(const char* name, const QString& text, const QString& accessibleName);
     QLineEdit* AddInput(AnalysisField field, const char* name, const QString& accessibleName);
     QLineEdit* AddValue(const char* name, const QString& accessibleName);
-    QLabel* AddNote(const char* name);
     // A field with its unit right after it, as every field with a unit has it.
     QWidget* WithUnit(QWidget* field, QLabel* unit);
     void SetFocusOrder(const std::vector<QPushButton*>& buttons);
-    void ChooseAndExportCsv();
-    void ChooseAndExportPdf();
-    void Print();
-    // The folder the file dialogs open in, with a name that says what the file is.
-    QString ProposedPath(const QString& suffix) const;
     void Follow();
 
     AnalysisWindow& model_;
     QObject* decimalKeys_;
+    WindowExports exports_;
     QTabWidget* pages_ = nullptr;
     StatusLine* freshness_ = nullptr;
     StatusLine* refusal_ = nullptr;

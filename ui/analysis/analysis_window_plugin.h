@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "ui/common/analysis_plugin.h"
+#include "ui/common/window_plugins.h"
 
 namespace coppia {
 

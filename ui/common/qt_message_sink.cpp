@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/qt_message_sink.h"
+#include "ui/common/qt_message_sink.h"
 
 #include <QMessageBox>
 #include <QShowEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/analysis/torque_plot.h"
+#include "ui/kit/torque_plot.h"
 
 #include <QCursor>
 #include <QLegendMarker>
@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 #include "engine/number_text.h"
 #include "engine/servo_check.h"
@@ -19,11 +20,13 @@ namespace coppia {
 
 namespace {
 
-// The model's speed is always the same strong black line; the other speeds take these in
-// turn, slowest first, thinner.
+// The model's speed is always the same strong black line; the other curves take these in turn,
+// thinner: the analysis's other speeds, slowest first, or the model window's surfaces. Colours
+// that people who see red and green alike still tell apart.
 const QColor kModelColour(0, 0, 0);
-const QColor kOtherColours[] = {QColor(0, 114, 178), QColor(0, 158, 115), QColor(213, 94, 0),
-                                QColor(204, 121, 167)};
+const QColor kOtherColours[] = {QColor(0, 114, 178),   QColor(0, 158, 115), QColor(213, 94, 0),
+                                QColor(204, 121, 167), QColor(230, 159, 0), QColor(86, 180, 233),
+                                QColor(120, 120, 120), QColor(140, 80, 20)};
 
 QLineSeries* Line(QChart* chart, const QString& name, const QPen& pen,
                   const QList<QPointF>& points) {
@@ -89,11 +92,13 @@ QChart* TorquePlot::BuildChart(const PlotData& plot, TorquePlot* hover) {
     chart->addAxis(y, Qt::AlignLeft);
 
     QList<QAbstractSeries*> series;
+    std::vector<QColor> colours;
     std::size_t others = 0;
     for (std::size_t i = 0; i < plot.curves.size(); ++i) {
         const PlotCurve& curve = plot.curves[i];
         const QColor colour =
             curve.modelSpeed ? kModelColour : kOtherColours[others++ % std::size(kOtherColours)];
+        colours.push_back(colour);
         QList<QPointF> points;
         for (const auto& [angle, torque] : curve.points) points.append(QPointF(angle, torque));
         QPen pen(colour, curve.modelSpeed ? 3 : 1.5);
@@ -105,29 +110,36 @@ QChart* TorquePlot::BuildChart(const PlotData& plot, TorquePlot* hover) {
                                  hover->Hovered(i, point, entered);
                              });
         }
-        if (curve.peak) {
-            auto* peak = new QScatterSeries;
-            peak->setName(QStringLiteral("Picco %1").arg(ToQString(curve.name)));
-            peak->setColor(colour);
-            peak->setMarkerSize(9);
-            peak->append(curve.peak->first, curve.peak->second);
-            peak->setPointLabelsFormat(ToQString(curve.peakLabel));
-            peak->setPointLabelsVisible(true);
-            peak->setPointLabelsClipping(false);
-            chart->addSeries(peak);
-            series.append(peak);
-            for (QLegendMarker* marker : chart->legend()->markers(peak)) marker->setVisible(false);
+        if (curve.mark) {
+            auto* mark = new QScatterSeries;
+            mark->setName(QStringLiteral("Punto %1").arg(ToQString(curve.name)));
+            mark->setColor(colour);
+            mark->setMarkerSize(9);
+            mark->append(curve.mark->first, curve.mark->second);
+            mark->setPointLabelsFormat(ToQString(curve.markLabel));
+            mark->setPointLabelsVisible(true);
+            mark->setPointLabelsClipping(false);
+            chart->addSeries(mark);
+            series.append(mark);
+            for (QLegendMarker* marker : chart->legend()->markers(mark)) marker->setVisible(false);
         }
     }
-    if (!plot.ratingName.empty()) {
-        // Beyond the scale the line is left out, and its name in the legend says so.
-        QPen pen(QColor(200, 0, 0), 2, Qt::DashLine);
+    for (const PlotRating& rating : plot.ratings) {
+        // Beyond the scale the line is left out, and its name in the legend says so. A line of a
+        // curve's servo is in the curve's colour, and the curve's name stands for it.
+        const bool ofCurve = rating.curve && *rating.curve < colours.size();
+        QPen pen(ofCurve ? colours[*rating.curve] : QColor(200, 0, 0), ofCurve ? 1.5 : 2,
+                 Qt::DashLine);
         QList<QPointF> points;
-        if (plot.rating) {
-            points = {QPointF(kSweepFirstAngle, *plot.rating),
-                      QPointF(kSweepLastAngle, *plot.rating)};
+        if (rating.value) {
+            points = {QPointF(kSweepFirstAngle, *rating.value),
+                      QPointF(kSweepLastAngle, *rating.value)};
         }
-        series.append(Line(chart, ToQString(plot.ratingName), pen, points));
+        QLineSeries* line = Line(chart, ToQString(rating.name), pen, points);
+        series.append(line);
+        if (ofCurve) {
+            for (QLegendMarker* marker : chart->legend()->markers(line)) marker->setVisible(false);
+        }
     }
     if (plot.deflection) {
         QPen pen(QColor(110, 110, 110), 1.5, Qt::DotLine);

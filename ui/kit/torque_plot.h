@@ -3,13 +3,14 @@
 
 #include <QChartView>
 
-#include "models/analysis_window.h"
+#include "models/analysis_display.h"
 
 namespace coppia {
 
-// The torque at the servo against the deflection: a curve per speed with its peak marked and
-// labelled, the current deflection, and the servo's rated torque as a horizontal line.
-// Hovering a curve shows its value at that whole degree.
+// The torque at the servo against the deflection: a curve per speed, or per surface, with a
+// point marked and labelled (its peak, or the surface's own deflection), the current deflection,
+// and each servo's rated torque as a horizontal line. Hovering a curve shows its value at that
+// whole degree.
 class TorquePlot : public QChartView {
     Q_OBJECT
   public:

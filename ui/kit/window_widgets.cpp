@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/analysis/analysis_widgets.h"
+#include "ui/kit/window_widgets.h"
 
+#include <QFontInfo>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QShortcut>
 
 #include "ui/common/qt_text.h"
 
@@ -43,11 +47,46 @@ void ShowNote(QLabel* label, const std::string& text, Tone tone) {
     SetTone(label, tone);
 }
 
+QLabel* Note(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
 QLabel* Caption(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     if (buddy != nullptr)
         label->setBuddy(buddy);
     return label;
+}
+
+QScrollArea* Scrolling(QWidget* content, const char* name) {
+    auto* area = new QScrollArea;
+    area->setObjectName(QString::fromUtf8(name));
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    return area;
+}
+
+void UseSansFace(QWidget* window) {
+    if (!QFontInfo(window->font()).fixedPitch())
+        return;
+    QFont sans = window->font();
+    sans.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    sans.setStyleHint(QFont::SansSerif);
+    window->setFont(sans);
+}
+
+void CloseOnEscape(QWidget* window) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* close = new QShortcut(keys, window);
+        QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
+    }
 }
 
 StatusLine::StatusLine(const char* name, QWidget* parent, int lines)

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/kit/sheet_painter.h"
+
+#include <QGraphicsScene>
+#include <QPagedPaintDevice>
+
+#include "ui/kit/torque_plot.h"
+
+namespace coppia {
+
+SheetPainter::SheetPainter(QPagedPaintDevice& device)
+    : device_(device),
+      painter_(&device),
+      pixelsPerMm_(device.logicalDpiY() / 25.4),
+      width_(device.width()),
+      height_(device.height()) {}
+
+void SheetPainter::Font(double points, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    painter_.setFont(font);
+}
+
+double SheetPainter::LineHeight() const {
+    return painter_.fontMetrics().height() * 1.15;
+}
+
+void SheetPainter::Line(const QString& text, double left, double width) {
+    const double lineHeight = LineHeight();
+    const QRectF box(left, y_, width < 0 ? width_ - left : width, lineHeight);
+    painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    y_ += lineHeight;
+}
+
+void SheetPainter::Paragraph(const QString& text) {
+    const QRectF box(0, y_, width_, height_ - y_);
+    const QRectF used = painter_.boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap, text);
+    painter_.drawText(box, Qt::AlignLeft | Qt::TextWordWrap, text);
+    y_ += used.height();
+}
+
+void SheetPainter::Header(const QString& title, const QDateTime& when) {
+    Font(15, true);
+    const double top = y_;
+    Line(title);
+    y_ = top;
+    Font(9);
+    // "07/12/2026 10:53"
+    const QString date =
+        QStringLiteral("Data: ") + when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    painter_.drawText(QRectF(0, top, width_, Mm(7)), Qt::AlignRight | Qt::AlignVCenter, date);
+    y_ = top + Mm(8);
+}
+
+void SheetPainter::NewPage() {
+    device_.newPage();
+    y_ = 0;
+}
+
+void SheetPainter::NeedRoom(double height) {
+    if (y_ > 0 && y_ + height > height_)
+        NewPage();
+}
+
+void SheetPainter::Plot(const PlotData& plot, double heightMm) {
+    // The chart is laid out at a screen-like size and scaled onto the page as vectors.
+    const QSizeF layout(900, 900 * heightMm * Mm(1) / width_);
+    QGraphicsScene scene;
+    QChart* chart = TorquePlot::BuildChart(plot);
+    scene.addItem(chart);
+    chart->setGeometry(QRectF(QPointF(0, 0), layout));
+    const QRectF target(0, y_, width_, Mm(heightMm));
+    scene.render(&painter_, target, QRectF(QPointF(0, 0), layout));
+    y_ = target.bottom() + Mm(2);
+}
+
+}  // namespace coppia

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window_opener.h"
+
+#include <QDir>
+#include <QPluginLoader>
+#include <QScreen>
+#include <QWidget>
+
+#include "ui/common/qt_message_sink.h"
+#include "ui/common/window_plugins.h"
+
+namespace coppia {
+
+namespace {
+
+constexpr int kGap = 12;
+
+ScreenRect FromQt(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+}  // namespace
+
+WindowOpener::WindowOpener(MainWindow& main, QWidget* mainView, QString pluginPath, Kind kind,
+                           QObject* parent)
+    : QObject(parent),
+      main_(main),
+      mainView_(mainView),
+      pluginPath_(std::move(pluginPath)),
+      kind_(std::move(kind)) {}
+
+WindowOpener::~WindowOpener() {
+    // Before the main window's model, which the window reads.
+    delete window_;
+}
+
+bool WindowOpener::Open() {
+    const bool first = !window_;
+    if (!Create())
+        return false;
+    if (first)
+        Place(false);
+    Show();
+    return true;
+}
+
+bool WindowOpener::OpenSideBySide() {
+    if (!Create())
+        return false;
+    Place(true);
+    Show();
+    return true;
+}
+
+bool WindowOpener::Create() {
+    if (window_)
+        return true;
+    QPluginLoader loader(pluginPath_);
+    QObject* instance = loader.instance();
+    QWidget* window = instance != nullptr ? CreateWindow(instance) : nullptr;
+    if (window == nullptr) {
+        // Another Qt plugin in its place loads well, and Qt has no reason to give.
+        const QString reason = instance != nullptr ? kind_.notOurs : loader.errorString();
+        if (instance != nullptr)
+            loader.unload();
+        TellNotLoaded(reason);
+        return false;
+    }
+    window_ = window;
+    return true;
+}
+
+void WindowOpener::TellNotLoaded(QString reason) {
+    qWarning("coppia: the window cannot be opened: %s", qUtf8Printable(reason));
+    if (reason.endsWith(u'.'))
+        reason.chop(1);  // the message ends as the others do
+    QtMessageSink messages;
+    messages.SetParent(mainView_);
+    messages.ShowMessage(QStringLiteral("Modulo %1 Non Caricato da %2: %3!!")
+                             .arg(kind_.module, QDir::cleanPath(pluginPath_), reason)
+                             .toStdString(),
+                         kind_.title.toStdString());
+}
+
+void WindowOpener::Place(bool pair) {
+    const QScreen* screen = mainView_->screen();
+    if (screen == nullptr) {
+        window_->resize(kind_.largest.width, kind_.largest.height);
+        return;
+    }
+    const ScreenRect available = FromQt(screen->availableGeometry());
+    // The new window's frame is not known before it is shown: the main window's stands for it.
+    const QRect mainFrame = mainView_->frameGeometry();
+    const QRect mainClient = mainView_->geometry();
+    const int frameWidth = mainFrame.width() - mainClient.width();
+    const int frameHeight = mainFrame.height() - mainClient.height();
+    ScreenRect placed;
+    if (pair) {
+        const PairPlacement pairPlaced =
+            PlaceSideBySide(available, {mainFrame.width(), mainFrame.height()}, kind_.largest, kGap,
+                            kind_.narrowest);
+        mainView_->move(pairPlaced.main.left, pairPlaced.main.top);
+        placed = pairPlaced.beside;
+    } else {
+        placed = PlaceBeside(available, FromQt(mainFrame), kind_.largest, kGap, kind_.narrowest);
+    }
+    window_->resize(placed.width - frameWidth, placed.height - frameHeight);
+    window_->move(placed.left, placed.top);
+}
+
+void WindowOpener::Show() {
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+// Narrow enough to stand beside the main window on a 1366 pixels wide screen, and no taller than
+// a laptop's; its pages scroll where the screen leaves it less. Beside a main window centred on a
+// 1920 pixels wide screen, or on a 1280 pixels wide one (2560 at a scale of 2), it can still
+// stand 600 wide.
+AnalysisOpener::AnalysisOpener(MainWindow& main, QWidget* mainView, QString pluginPath,
+                               QObject* parent)
+    : WindowOpener(main, mainView, std::move(pluginPath),
+                   {QStringLiteral("dell'Analisi"),
+                    QStringLiteral("Errore Analisi"),
+                    QStringLiteral("non è il modulo dell'analisi"),
+                    {700, 700},
+                    600},
+                   parent) {}
+
+QWidget* AnalysisOpener::CreateWindow(QObject* plugin) {
+    auto* analysis = qobject_cast<AnalysisPlugin*>(plugin);
+    return analysis != nullptr ? analysis->CreateAnalysisWindow(Main()) : nullptr;
+}
+
+// The table of a whole model wants room: as wide as its columns and taller where the screen
+// has it, as narrow as the analysis beside a main window where it has not.
+ModelOpener::ModelOpener(MainWindow& main, QWidget* mainView, QString pluginPath, QObject* parent)
+    : WindowOpener(main, mainView, std::move(pluginPath),
+                   {QStringLiteral("del Modello"),
+                    QStringLiteral("Errore Modello"),
+                    QStringLiteral("non è il modulo del modello"),
+                    {1100, 900},
+                    600},
+                   parent) {}
+
+QWidget* ModelOpener::CreateWindow(QObject* plugin) {
+    auto* model = qobject_cast<ModelPlugin*>(plugin);
+    return model != nullptr ? model->CreateModelWindow(Main()) : nullptr;
+}
+
+bool ModelOpener::OpenFile(const std::string& path) {
+    if (Window() == nullptr)
+        return false;
+    bool opened = false;
+    QMetaObject::invokeMethod(Window(), "OpenFile", Q_RETURN_ARG(bool, opened),
+                              Q_ARG(QByteArray, QByteArray::fromStdString(path)));
+    return opened;
+}
+
+}  // namespace coppia
