@@ -49,35 +49,23 @@ std::optional<std::size_t> ModelDocument::DuplicateSurface(std::size_t index) {
 }
 
 bool ModelDocument::RenameSurface(std::size_t index, std::string name) {
-    if (index >= model_.surfaces.size())
-        return false;
-    Surface surface = model_.surfaces[index];
-    surface.name = std::move(name);
-    return ReplaceStep(index, std::move(surface), kRenameName);
+    return ChangeStep(
+        index, [&name](Surface& s) { s.name = std::move(name); }, kRenameName);
 }
 
 bool ModelDocument::SetSurfaceKind(std::size_t index, SurfaceKind kind) {
-    if (index >= model_.surfaces.size())
-        return false;
-    Surface surface = model_.surfaces[index];
-    surface.kind = kind;
-    return ReplaceStep(index, std::move(surface), kKindName);
+    return ChangeStep(
+        index, [kind](Surface& s) { s.kind = kind; }, kKindName);
 }
 
 bool ModelDocument::SetServo(std::size_t index, ServoRecord servo) {
-    if (index >= model_.surfaces.size())
-        return false;
-    Surface surface = model_.surfaces[index];
-    surface.servo = std::move(servo);
-    return ReplaceStep(index, std::move(surface), kServoName);
+    return ChangeStep(
+        index, [&servo](Surface& s) { s.servo = std::move(servo); }, kServoName);
 }
 
 bool ModelDocument::SetServoCount(std::size_t index, int count) {
-    if (index >= model_.surfaces.size())
-        return false;
-    Surface surface = model_.surfaces[index];
-    surface.servoCount = count;
-    return ReplaceStep(index, std::move(surface), kServoCountName);
+    return ChangeStep(
+        index, [count](Surface& s) { s.servoCount = count; }, kServoCountName);
 }
 
 bool ModelDocument::RemoveSurface(std::size_t index) {
@@ -151,6 +139,15 @@ bool ModelDocument::ReplaceStep(std::size_t index, Surface surface, std::string_
             .before = model_.surfaces[index],
             .after = std::move(surface)});
     return true;
+}
+
+bool ModelDocument::ChangeStep(std::size_t index, const std::function<void(Surface&)>& change,
+                               std::string_view name) {
+    if (index >= model_.surfaces.size())
+        return false;
+    Surface surface = model_.surfaces[index];
+    change(surface);
+    return ReplaceStep(index, std::move(surface), name);
 }
 
 bool ModelDocument::MoveStep(std::size_t from, std::size_t to) {

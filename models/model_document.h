@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,6 +71,9 @@ class ModelDocument {
     };
 
     bool ReplaceStep(std::size_t index, Surface surface, std::string_view name);
+    // The surface at `index` as `change` leaves it, as a step.
+    bool ChangeStep(std::size_t index, const std::function<void(Surface&)>& change,
+                    std::string_view name);
     bool MoveStep(std::size_t from, std::size_t to);
     // Does the step and makes it the newest, dropping the steps that were undone.
     void Do(Step step);

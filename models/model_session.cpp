@@ -65,12 +65,14 @@ bool ModelSession::Modello_Recente_Click(std::size_t index) {
 }
 
 bool ModelSession::Modello_Salva_Click() {
+    saveProblem_.clear();
     if (!path_)
         return Modello_SalvaConNome_Click();
     return SaveTo(*path_);
 }
 
 bool ModelSession::Modello_SalvaConNome_Click() {
+    saveProblem_.clear();
     const std::optional<std::string> path =
         dialogs_.AskFileToSave(DisplayName() + std::string(kModelFileExtension));
     return path && SaveTo(*path);
@@ -93,6 +95,7 @@ bool ModelSession::OpenFile(const std::string& path) {
 }
 
 bool ModelSession::MayDropDocument() {
+    saveProblem_.clear();
     if (!document_.Modified())
         return true;
     switch (dialogs_.AskToSave(messages::SaveChangesQuestion(DisplayName()))) {
@@ -109,10 +112,11 @@ bool ModelSession::MayDropDocument() {
 bool ModelSession::SaveTo(const std::string& path) {
     const SaveResult result = WriteModelFile(path, document_.Content());
     if (!result.saved) {
-        dialogs_.ShowMessage(messages::SaveFailedText(path, result.reason),
-                             messages::kSaveFailedTitle);
+        saveProblem_ = messages::SaveFailedText(path, result.reason);
+        dialogs_.ShowMessage(saveProblem_, messages::kSaveFailedTitle);
         return false;
     }
+    saveProblem_.clear();
     document_.MarkSaved();
     path_ = AbsolutePath(path);
     Remember(*path_);

@@ -26,6 +26,9 @@ class ModelDialogs : public MessageSink {
     virtual std::optional<std::string> AskFileToOpen() = 0;
     // Where to save, starting from `suggestion` (a file name); empty when the user gives up.
     virtual std::optional<std::string> AskFileToSave(std::string_view suggestion) = 0;
+    // A line of text, `current` to start with; empty when the user gives up.
+    virtual std::optional<std::string> AskText(std::string_view question,
+                                               std::string_view current) = 0;
 };
 
 namespace messages {
@@ -51,6 +54,9 @@ class ModelSession {
     std::string DisplayName() const;
     // The window's title, with the mark Qt shows while there are unsaved changes.
     std::string WindowTitle() const { return DisplayName() + "[*] – Modello"; }
+    // What the last save that failed was told with; empty when the last save went through, or
+    // was given up before anything was written.
+    const std::string& SaveProblem() const { return saveProblem_; }
     // Newest first, at most kMaxRecentFiles.
     const std::vector<std::string>& RecentFiles() const { return recent_; }
 
@@ -80,6 +86,7 @@ class ModelSession {
     std::optional<std::string> path_;
     std::vector<std::string> recent_;
     bool recentFailureTold_ = false;
+    std::string saveProblem_;
 };
 
 // What a new model is called.

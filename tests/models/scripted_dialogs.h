@@ -23,6 +23,11 @@ class ScriptedDialogs : public ModelDialogs {
         suggestions.emplace_back(suggestion);
         return fileToSave;
     }
+    std::optional<std::string> AskText(std::string_view question,
+                                       std::string_view current) override {
+        textQuestions.emplace_back(std::string(question) + " [" + std::string(current) + "]");
+        return text;
+    }
     void ShowMessage(std::string_view text, std::string_view title) override {
         messages.ShowMessage(text, title);
     }
@@ -31,7 +36,9 @@ class ScriptedDialogs : public ModelDialogs {
     std::optional<std::string> fileToOpen;
     std::optional<std::string> fileToSave;
     std::vector<std::string> questions;
+    std::optional<std::string> text;
     std::vector<std::string> suggestions;
+    std::vector<std::string> textQuestions;
     RecordingMessages messages;
 };
 

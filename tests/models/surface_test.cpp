@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
 #include <functional>
-#include <variant>
 
-#include "engine/number_text.h"
-#include "files/model_file.h"
 #include "models/surface_calculation.h"
-#include "models/surface_transfer.h"
-#include "tests/models/window_fixture.h"
 
 namespace coppia {
 namespace {
@@ -74,53 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    messages::ZeroSpeed, 20, 0},
                     CalculationRow{"ZeroHornArm", [](Surface& s) { s.inputs.BrAlett = 0; },
                                    messages::ZeroHornArm, 20, 0}));
-
-Model ExampleModel() {
-    const std::string path = COPPIA_SOURCE_DIR "/docs/esempio.coppia";
-    std::variant<Model, ModelFileFault> read = ReadModelFile(path);
-    if (const auto* fault = std::get_if<ModelFileFault>(&read))
-        ADD_FAILURE() << ModelRefusalText(path, *fault);
-    return std::get_if<Model>(&read) ? std::get<Model>(read) : Model{};
-}
-
-class SurfaceTransferTest : public WindowFixture {};
-
-TEST_F(SurfaceTransferTest, TheMainWindowComputesTheTorqueOfEachExampleSurfaceLoadedIntoIt) {
-    Load();  // nothing remembered: Ang 20.0 and Corsa 20 are not each other's
-    std::vector<Surface> surfaces = ExampleModel().surfaces;
-    ASSERT_EQ(surfaces.size(), 6u);
-    Surface onTheStartTexts;
-    onTheStartTexts.deflection = DeflectionInput::Travel;
-    onTheStartTexts.inputs.Ang = 19.2;
-    surfaces.insert(surfaces.begin(), onTheStartTexts);
-    const TorqueConstants constants = InitTorqueConstants();
-    for (const Surface& surface : surfaces) {
-        SCOPED_TRACE(surface.name);
-        const SurfaceCalculation calculation = CalculateSurface(surface, constants);
-        ASSERT_FALSE(calculation.refusal);
-        EXPECT_GT(std::abs(calculation.torquePerServo) * 2, 0.5);  // a servo's worth of work
-        ASSERT_TRUE(LoadIntoMainWindow(surface, window));
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(window.LastResult().ServoTorque),
-                  std::bit_cast<std::uint64_t>(calculation.result.ServoTorque));
-        EXPECT_EQ(Text(Control::Coppia), FormatNumber(calculation.result.ServoTorque, "#00.00"));
-        EXPECT_TRUE(State().ResultsCurrent());
-        // Taken back, it is the same surface.
-        std::variant<Surface, std::string> back = SurfaceFromMainWindow(State(), surface);
-        ASSERT_TRUE(std::holds_alternative<Surface>(back)) << std::get<std::string>(back);
-        EXPECT_EQ(std::get<Surface>(back), surface);
-    }
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(lastInputs.writes, 7);
-
-    // An angle beyond 60 that a travel left in Ang cannot be kept as an angle.
-    window.UserClick(Control::Down);
-    Retype(Control::Corsa, "119.9");
-    window.UserClick(Control::UP);
-    std::variant<Surface, std::string> steep = SurfaceFromMainWindow(State(), Surface{});
-    ASSERT_TRUE(std::holds_alternative<std::string>(steep));
-    EXPECT_EQ(std::get<std::string>(steep),
-              "il campo Ang della finestra principale: l'angolo deve stare fra -60 e 60 gradi");
-}
 
 }  // namespace
 }  // namespace coppia
