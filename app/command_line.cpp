@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace coppia {
 
@@ -50,6 +51,19 @@ QStringList Arguments(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+std::optional<std::string> ModelFileBytes(int argc, char* argv[]) {
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (options && argument == "--") {
+            options = false;
+        } else if (!options || argument.size() < 2 || argument[0] != '-') {
+            return std::string(argument);
+        }
+    }
+    return std::nullopt;
 }
 
 CommandLine::CommandLine(const QStringList& arguments) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 namespace coppia {
 
@@ -22,6 +23,11 @@ int Finish(const EarlyEnd& end);
 
 // The arguments as the program received them, its own name first.
 QStringList Arguments(int argc, char* argv[]);
+
+// The model file of the command line as the system's bytes, which a name in another encoding
+// than UTF-8 needs: the first argument that is no option, as CommandLine::ModelFile() finds it,
+// read from what QApplication left of the arguments.
+std::optional<std::string> ModelFileBytes(int argc, char* argv[]);
 
 // The program's command line, read twice. Before the application object exists it answers
 // --help and --version, which therefore need no display. QApplication then takes Qt's own options

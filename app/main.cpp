@@ -36,15 +36,28 @@ int main(int argc, char* argv[]) {
     coppia::MainWindow model(messages, lastInputs);
     coppia::MainWindowView view(model);
     messages.SetParent(&view);
-    // The plugin is found relative to the program, in the build tree as when installed.
-    coppia::AnalysisOpener analysis(
-        model, &view,
-        QApplication::applicationDirPath() + QStringLiteral("/" COPPIA_ANALYSIS_PLUGIN));
+    // The plugins are found relative to the program, in the build tree as when installed.
+    const QString programFolder = QApplication::applicationDirPath();
+    coppia::AnalysisOpener analysis(model, &view,
+                                    programFolder + QStringLiteral("/" COPPIA_ANALYSIS_PLUGIN));
     QObject::connect(&view, &coppia::MainWindowView::AnalysisRequested, &analysis,
                      &coppia::WindowOpener::Open);
+    coppia::ModelOpener modelWindow(model, &view,
+                                    programFolder + QStringLiteral("/" COPPIA_MODEL_PLUGIN));
+    QObject::connect(&view, &coppia::MainWindowView::ModelRequested, &modelWindow,
+                     &coppia::WindowOpener::Open);
     view.LoadAndShow();
-    // --analisi opens the analysis beside the main window, the two centred as a pair.
-    if (commandLine.IsSet(QStringLiteral("analisi")))
+    // --analisi opens the analysis beside the main window, the two centred as a pair; --modello
+    // or a model file the model window likewise, or where it covers the least of the main window
+    // when the analysis stands beside it already.
+    const bool withAnalysis = commandLine.IsSet(QStringLiteral("analisi"));
+    if (withAnalysis)
         analysis.OpenSideBySide();
+    const std::optional<std::string> file = coppia::ModelFileBytes(argc, argv);
+    if (file || commandLine.IsSet(QStringLiteral("modello"))) {
+        const bool shown = withAnalysis ? modelWindow.Open() : modelWindow.OpenSideBySide();
+        if (shown && file)
+            modelWindow.OpenFile(*file);
+    }
     return app.exec();
 }

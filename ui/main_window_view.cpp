@@ -41,7 +41,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent)
         widgets_[static_cast<std::size_t>(entry->id)] = widget;
     }
     SetTabOrder();
-    AddAnalysisAction();
+    AddWindowActions();
 
     model_.AddObserver([this](Control control) { Follow(control); });
     for (const ControlEntry& entry : kControls) Follow(entry.id);
@@ -152,14 +152,13 @@ void MainWindowView::SetTabOrder() {
     }
 }
 
-void MainWindowView::AddAnalysisAction() {
-    openAnalysis_ = new QAction(QStringLiteral("Analisi della Coppia…"), this);
-    openAnalysis_->setObjectName(QStringLiteral("ApriAnalisi"));
-    // Ctrl+Shift+A is no editing key of a text box, so it works from every field.
-    openAnalysis_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    openAnalysis_->setShortcutContext(Qt::WindowShortcut);
-    addAction(openAnalysis_);
-    connect(openAnalysis_, &QAction::triggered, this, &MainWindowView::AnalysisRequested);
+void MainWindowView::AddWindowActions() {
+    // Ctrl+Shift+A and Ctrl+Shift+M are no editing keys of a text box, so they work from every
+    // field.
+    openAnalysis_ = AddWindowAction(QStringLiteral("Analisi della Coppia…"), "ApriAnalisi",
+                                    Qt::Key_A, &MainWindowView::AnalysisRequested);
+    openModel_ = AddWindowAction(QStringLiteral("Modello…"), "ApriModello", Qt::Key_M,
+                                 &MainWindowView::ModelRequested);
 
     for (Control result : {Control::Coppia, Control::Cp_Out}) {
         auto* edit = static_cast<QLineEdit*>(Widget(result));
@@ -171,13 +170,28 @@ void MainWindowView::AddAnalysisAction() {
     coppia->setToolTip(
         coppia->toolTip() +
         QStringLiteral("\nAnalisi della Coppia: tasto destro sul disegno o sui risultati, o %1")
-            .arg(openAnalysis_->shortcut().toString(QKeySequence::NativeText)));
+            .arg(openAnalysis_->shortcut().toString(QKeySequence::NativeText)) +
+        QStringLiteral("\nModello, con tutte le superfici: tasto destro sul disegno o sui "
+                       "risultati, o %1")
+            .arg(openModel_->shortcut().toString(QKeySequence::NativeText)));
+}
+
+QAction* MainWindowView::AddWindowAction(const QString& text, const char* name, Qt::Key key,
+                                         void (MainWindowView::*requested)()) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromUtf8(name));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | key));
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this, requested);
+    return action;
 }
 
 void MainWindowView::ShowResultMenu(QLineEdit* result, const QPoint& position) {
     QMenu* menu = result->createStandardContextMenu();
     menu->addSeparator();
     menu->addAction(openAnalysis_);
+    menu->addAction(openModel_);
     menu->exec(result->mapToGlobal(position));
     delete menu;
 }
@@ -185,6 +199,7 @@ void MainWindowView::ShowResultMenu(QLineEdit* result, const QPoint& position) {
 void MainWindowView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(openAnalysis_);
+    menu.addAction(openModel_);
     menu.exec(event->globalPos());
 }
 

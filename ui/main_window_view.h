@@ -30,9 +30,12 @@ class MainWindowView : public QWidget {
     // Opens the analysis window: on the drawing's and the results' context menus, and by its
     // shortcut anywhere in the window.
     QAction* OpenAnalysisAction() const { return openAnalysis_; }
+    // Opens the model window, in the same places and by its own shortcut.
+    QAction* OpenModelAction() const { return openModel_; }
 
   signals:
     void AnalysisRequested();
+    void ModelRequested();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -47,7 +50,9 @@ class MainWindowView : public QWidget {
     // Moves the keyboard focus from a control about to be disabled or hidden to the next one.
     void PassFocusOn(QWidget* leaving);
     void SetTabOrder();
-    void AddAnalysisAction();
+    void AddWindowActions();
+    QAction* AddWindowAction(const QString& text, const char* name, Qt::Key key,
+                             void (MainWindowView::*requested)());
     // A result keeps its standard edit items and gains the analysis.
     void ShowResultMenu(QLineEdit* result, const QPoint& position);
 
@@ -55,6 +60,7 @@ class MainWindowView : public QWidget {
     QStyle* fieldStyle_;
     QObject* decimalKeys_;
     QAction* openAnalysis_ = nullptr;
+    QAction* openModel_ = nullptr;
     std::array<QWidget*, kControlCount> widgets_{};
 };
 

@@ -129,6 +129,14 @@ TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
     EXPECT_EQ(withModels.ModelFile(), "sport 160.coppia");
     EXPECT_EQ(CommandLine(QStringList{"coppia", "--", "-altro.coppia"}).ModelFile(),
               "-altro.coppia");
+    // The same file as the system names it, a name that is not UTF-8 included.
+    char program[] = "coppia", option[] = "--modello", name[] = "caff\xe8.coppia", end[] = "--",
+         dashed[] = "-altro.coppia";
+    char* withBytes[] = {program, option, name, end, dashed};
+    EXPECT_EQ(ModelFileBytes(5, withBytes), "caff\xe8.coppia");
+    char* afterEnd[] = {program, option, end, dashed};
+    EXPECT_EQ(ModelFileBytes(4, afterEnd), "-altro.coppia");
+    EXPECT_FALSE(ModelFileBytes(2, withBytes));
 }
 
 // In a child, so that the test's own streams stay as they are: the missing ones come back on

@@ -16,6 +16,7 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 expected=(
     bin/coppia
     lib/coppia/plugins/libcoppia_analysis.so
+    lib/coppia/plugins/libcoppia_model.so
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
     "share/mime/packages/$app_id.xml"

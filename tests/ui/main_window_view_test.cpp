@@ -250,10 +250,11 @@ TEST_F(MainWindowViewTest, EveryFocusableControlTellsAScreenReaderWhatItIs) {
                 << entry.name;
         }
     }
-    // The torque's tooltip also says where the analysis of that torque opens.
+    // The torque's tooltip also says where the analysis of that torque and the model open.
     EXPECT_EQ(Edit("Coppia")->toolTip(),
               "Coppia servo (chilogrammi-centimetro (Kg*cm))\nAnalisi della Coppia: tasto destro "
-              "sul disegno o sui risultati, o Ctrl+Shift+A");
+              "sul disegno o sui risultati, o Ctrl+Shift+A\nModello, con tutte le superfici: "
+              "tasto destro sul disegno o sui risultati, o Ctrl+Shift+M");
     QAccessibleInterface* chord = QAccessible::queryAccessibleInterface(Edit("CordaAlett"));
     EXPECT_EQ(chord->text(QAccessible::Name), "Corda media dell'alettone");
     EXPECT_EQ(chord->text(QAccessible::Description), "millimetri");

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/model/model_dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "files/model_file.h"
+#include "models/model_display.h"
+#include "ui/common/path_bytes.h"
+#include "ui/common/qt_text.h"
+
+namespace coppia {
+
+namespace {
+
+const QString kModelFilter = QStringLiteral("Modelli (*.coppia)");
+
+}  // namespace
+
+void QtModelDialogs::SetParent(QWidget* parent) {
+    parent_ = parent;
+    messages_.SetParent(parent);
+}
+
+SaveChoice QtModelDialogs::AskToSave(std::string_view question) {
+    QMessageBox box(QMessageBox::Question, ToQString(kModelTitle), ToQString(question),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Salva"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Non salvare"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Salva;
+        case QMessageBox::Discard:
+            return SaveChoice::NonSalvare;
+        default:
+            return SaveChoice::Annulla;
+    }
+}
+
+std::optional<std::string> QtModelDialogs::AskFileToOpen() {
+    const QString folder =
+        folder_ ? QFile::decodeName(QByteArray::fromStdString(folder_())) : QString();
+    const QString path = QFileDialog::getOpenFileName(
+        parent_, QStringLiteral("Apri modello"), folder.isEmpty() ? QDir::homePath() : folder,
+        kModelFilter + QStringLiteral(";;Tutti i file (*)"));
+    if (path.isEmpty())
+        return std::nullopt;
+    return PathBytes(path);
+}
+
+std::optional<std::string> QtModelDialogs::AskFileToSave(std::string_view suggestion) {
+    QString folder = folder_ ? QFile::decodeName(QByteArray::fromStdString(folder_())) : QString();
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QString name = ToQString(suggestion);
+    name.replace(u'/', u'-');
+    QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("Salva modello"),
+                                                QDir(folder).filePath(name), kModelFilter);
+    if (path.isEmpty())
+        return std::nullopt;
+    // A name typed without an extension gets the model files'.
+    if (!QFileInfo(path).fileName().contains(u'.'))
+        path += ToQString(kModelFileExtension);
+    return PathBytes(path);
+}
+
+std::optional<std::string> QtModelDialogs::AskText(std::string_view question,
+                                                   std::string_view current) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent_, ToQString(kModelTitle), ToQString(question),
+                                               QLineEdit::Normal, ToQString(current), &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text.toStdString();
+}
+
+void QtModelDialogs::ShowMessage(std::string_view text, std::string_view title) {
+    messages_.ShowMessage(text, title);
+}
+
+}  // namespace coppia

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "models/model_window.h"
+#include "ui/kit/window_exports.h"
+
+class QAction;
+class QComboBox;
+class QKeySequence;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QTabWidget;
+
+namespace coppia {
+
+class ModelTable;
+class StatusLine;
+class TorquePlot;
+
+// The model window: Qt widgets bound to the model, each named as its control. Every action is
+// on a button, in a menu and on a shortcut; every change of what the model shows comes back at
+// once. Its lower pages scroll, so that it fits whatever size the screen leaves it.
+class ModelView : public QWidget {
+    Q_OBJECT
+  public:
+    // Where an action's button stands: its action's name, its text and its accessible name,
+    // and its row and column.
+    struct ButtonPlace {
+        const char* action;
+        const char* text;
+        const char* accessibleName;
+        int row;
+        int column;
+    };
+
+    explicit ModelView(ModelWindow& model, QWidget* parent = nullptr);
+
+    // The model file named on the command line, by the system's bytes.
+    Q_INVOKABLE bool OpenFile(const QByteArray& path);
+    // The exports, each to a file chosen by the user first. A file is written whole or left as
+    // it was; the window says which, and why. Invokable, so that the program and its tests can
+    // reach them through the plugin's boundary.
+    Q_INVOKABLE bool ExportCsv(const QString& path, bool international = false);
+    Q_INVOKABLE bool ExportPdf(const QString& path);
+    Q_INVOKABLE bool PrintToFile(const QString& path);
+
+  protected:
+    // Closing with unsaved changes asks first, and stays open on Annulla.
+    void closeEvent(QCloseEvent* event) override;
+    // Coming back to the window, it takes the analysis's settings as they now are.
+    bool event(QEvent* event) override;
+    // The notes are taken when the focus leaves them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The parts, in model_view_parts.cpp.
+    void BuildMenus(QMenuBar* menus);
+    QWidget* BuildSurfaceButtons();
+    QWidget* BuildFileButtons();
+    QWidget* ButtonGrid(std::span<const ButtonPlace> places);
+    QWidget* BuildTotals();
+    QWidget* BuildDetailsPage();
+    QWidget* BuildComparePage();
+    QWidget* BuildModelPage();
+
+    // An action of the window: its menu text, shortcut and what it does, after any detail
+    // still being typed is taken.
+    QAction* AddAction(const char* name, const QString& text, const QKeySequence& keys,
+                       std::function<void()> run);
+    // The action's button, enabled with it.
+    QPushButton* AddButton(QAction* action, const QString& text, const QString& accessibleName);
+    QLineEdit* AddField(const char* name, const QString& accessibleName);
+    void SetFocusOrder();
+    // Hands the model what is typed into a detail and not yet taken (no Enter, focus still
+    // there), so that a save or an action never misses it.
+    void Commit();
+
+    void Follow();
+    void FollowDetails(const SurfaceDetails& details);
+    void FollowComparison(const Comparison& comparison);
+    void FollowRecentFiles(const std::vector<std::string>& recent);
+
+    // The inputs the details page shows as they are, from the main window: those between the
+    // number of servos and the servo's name, which the page edits.
+    static constexpr std::size_t kFirstShownInput = 2;
+    static constexpr std::size_t kShownInputs = 10;
+
+    ModelWindow& model_;
+    QObject* decimalKeys_;
+    WindowExports exports_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* moveUp_ = nullptr;
+    QAction* moveDown_ = nullptr;
+    std::vector<QAction*> onCurrent_;  // the actions that need a current surface
+    std::vector<std::pair<QPushButton*, QAction*>> buttons_;
+    QMenu* recentMenu_ = nullptr;
+    std::vector<std::string> recentShown_;
+
+    ModelTable* table_ = nullptr;
+    QLabel* servos_ = nullptr;
+    QLabel* weakest_ = nullptr;
+    QLabel* judging_ = nullptr;
+    QLabel* settingsProblem_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    StatusLine* status_ = nullptr;
+
+    QLabel* detailsHeading_ = nullptr;
+    QWidget* detailsFields_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QComboBox* kind_ = nullptr;
+    QSpinBox* servoCount_ = nullptr;
+    QLabel* servoNote_ = nullptr;
+    QLineEdit* servoName_ = nullptr;
+    QLineEdit* rating_ = nullptr;
+    QComboBox* unit_ = nullptr;
+    QLabel* kindNote_ = nullptr;
+    QLabel* detailsProblem_ = nullptr;
+    std::vector<std::pair<QLabel*, QLabel*>> inputs_;
+
+    QLabel* compareNote_ = nullptr;
+    TorquePlot* plot_ = nullptr;
+    QTableWidget* sideBySide_ = nullptr;
+    // What the plot shows now: the surfaces and the rows they were computed from.
+    std::pair<std::vector<std::size_t>, std::uint64_t> plotted_;
+
+    QLineEdit* modelName_ = nullptr;
+    QPlainTextEdit* notes_ = nullptr;
+};
+
+}  // namespace coppia
