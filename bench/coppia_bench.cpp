@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/thousand_surfaces.h"
 #include "engine/number_text.h"
 #include "engine/torque.h"
 #include "files/last_inputs_file.h"
 #include "files/last_inputs_format.h"
 #include "files/last_inputs_store.h"
-#include "files/model_file.h"
 #include "models/main_window.h"
-#include "models/surface_calculation.h"
+#include "models/model_window.h"
 
 namespace {
 
@@ -115,49 +115,70 @@ void BM_CalcClick(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcClick);
 
-// A model of a thousand surfaces, each a little different, in a file of a temporary folder.
-class ThousandSurfaces {
+// Answers nothing, keeps nothing: the model window's surroundings, for timing its model alone.
+class QuietDialogs : public ModelDialogs {
   public:
-    ThousandSurfaces() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "coppia-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        path = (folder_ / "mille.coppia").string();
-        for (int i = 0; i < 1000; ++i) {
-            Surface surface;
-            surface.name = "Superficie " + std::to_string(i);
-            surface.inputs.Vel = 40 + i % 80;
-            surface.inputs.CordaAlett = 40 + i % 50 + 0.1;
-            surface.deflection = i % 2 ? DeflectionInput::Travel : DeflectionInput::Angle;
-            model.surfaces.push_back(surface);
-        }
-        WriteModelFile(path, model);
+    SaveChoice AskToSave(std::string_view) override { return SaveChoice::NonSalvare; }
+    std::optional<std::string> AskFileToOpen() override { return std::nullopt; }
+    std::optional<std::string> AskFileToSave(std::string_view) override { return std::nullopt; }
+    std::optional<std::string> AskText(std::string_view, std::string_view) override {
+        return std::nullopt;
     }
-    ~ThousandSurfaces() { std::filesystem::remove_all(folder_); }
-
-    Model model;
-    std::string path;
-
-  private:
-    std::filesystem::path folder_;
+    void ShowMessage(std::string_view text, std::string_view) override { shown = text; }
+    std::string shown;
 };
 
-// Reading the file and computing every surface: the model window's part before it is shown.
+class NoRecentFiles : public RecentFilesStore {
+  public:
+    std::vector<std::string> Read() override { return {}; }
+    SaveResult Write(const std::vector<std::string>&) override { return {true, {}}; }
+    std::string Location() const override { return "coppia-recenti.txt"; }
+};
+
+class DefaultSettings : public AnalysisSettingsStore {
+  public:
+    AnalysisSettings Read() override { return {}; }
+    std::string ReadProblem() const override { return {}; }
+    SaveResult Write(const AnalysisSettings&) override { return {true, {}}; }
+    std::string Location() const override { return "coppia-analisi.ini"; }
+};
+
+// The model window's model beside a main window's, as the plugin builds them.
+struct ModelWindowParts {
+    ModelWindowParts() : main(messages, lastInputs), model(main, dialogs, recent, settings) {
+        model.Modello_Form_Load();
+    }
+    RecordedMessages messages;
+    MemoryStore lastInputs;
+    MainWindow main;
+    QuietDialogs dialogs;
+    NoRecentFiles recent;
+    DefaultSettings settings;
+    ModelWindow model;
+};
+
+// Opening the file in the model window: reading it, computing every row of the table, its
+// totals and the comparison; the window's part before its view shows the table.
 void BM_OpenThousandSurfaceModel(benchmark::State& state) {
     const ThousandSurfaces file;
-    const TorqueConstants constants = InitTorqueConstants();
+    ModelWindowParts parts;
     for (auto _ : state) {
-        const auto read = ReadModelFile(file.path);
-        for (const Surface& surface : std::get<Model>(read).surfaces)
-            benchmark::DoNotOptimize(CalculateSurface(surface, constants));
+        if (!parts.model.Modello_ApriFile(file.path))
+            state.SkipWithError(parts.dialogs.shown.c_str());
     }
+    if (parts.model.Display().rows.size() != 1000)
+        state.SkipWithError("not a thousand rows");
 }
 BENCHMARK(BM_OpenThousandSurfaceModel)->Unit(benchmark::kMillisecond);
 
-// The whole save, to the disk.
+// The whole save from the window, to the disk.
 void BM_SaveThousandSurfaceModel(benchmark::State& state) {
     const ThousandSurfaces file;
+    ModelWindowParts parts;
+    parts.model.Modello_ApriFile(file.path);
     for (auto _ : state) {
-        if (!WriteModelFile(file.path, file.model).saved)
+        parts.model.Modello_Salva_Click();
+        if (parts.model.Display().statusTone != Tone::Good)
             state.SkipWithError("not saved");
     }
 }
