@@ -7,6 +7,7 @@
 #include "app/standard_streams.h"
 #include "files/last_inputs_file.h"
 #include "models/main_window.h"
+#include "ui/closes_with_main_window.h"
 #include "ui/common/qt_message_sink.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_italian.h"
@@ -46,6 +47,7 @@ int main(int argc, char* argv[]) {
                                     programFolder + QStringLiteral("/" COPPIA_MODEL_PLUGIN));
     QObject::connect(&view, &coppia::MainWindowView::ModelRequested, &modelWindow,
                      &coppia::WindowOpener::Open);
+    const coppia::ClosesWithMainWindow closing(&view, {&analysis, &modelWindow});
     view.LoadAndShow();
     // --analisi opens the analysis beside the main window, the two centred as a pair; --modello
     // or a model file the model window likewise, or where it covers the least of the main window

@@ -34,6 +34,10 @@ WindowOpener::~WindowOpener() {
     delete window_;
 }
 
+bool WindowOpener::Close() {
+    return !window_ || !window_->isVisible() || window_->close();
+}
+
 bool WindowOpener::Open() {
     const bool first = !window_;
     if (!Create())

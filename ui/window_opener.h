@@ -36,6 +36,8 @@ class WindowOpener : public QObject {
 
     // The window, once it has been opened; null before.
     QWidget* Window() const { return window_; }
+    // Closes the window where it is open, as its user would; false when it stays open.
+    bool Close();
 
   public slots:
     // Beside the main window, on the side with room. False when the plugin cannot be loaded:

@@ -31,6 +31,7 @@
 #include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
 #include "tests/ui/window_test_helpers.h"
+#include "ui/closes_with_main_window.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_italian.h"
 #include "ui/window_opener.h"
@@ -117,7 +118,10 @@ TEST_F(AnalysisViewTest, OpeningUsingAndClosingItLeaveTheMainWindowAndItsFileAsT
     EXPECT_EQ(Find<QLabel>("UnitaCoppiaMinima")->text(), "N·cm");
     QTest::mouseClick(Find<QPushButton>("Copia"), Qt::LeftButton);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Analisi della Coppia\n"));
-    analysis->close();
+    // Closing the main window closes the analysis with it.
+    const ClosesWithMainWindow closing(&view, {&opener});
+    EXPECT_TRUE(view.close());
+    EXPECT_FALSE(analysis->isVisible());
 
     for (const ControlEntry& entry : kControls) {
         EXPECT_EQ(model.State().Enabled(entry.id), before.Enabled(entry.id)) << entry.name;

@@ -16,6 +16,7 @@
 #include "models/main_window.h"
 #include "tests/models/recording_messages.h"
 #include "tests/ui/window_test_helpers.h"
+#include "ui/closes_with_main_window.h"
 #include "ui/main_window_view.h"
 #include "ui/window_opener.h"
 
@@ -136,6 +137,12 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     EXPECT_EQ(question, "Salvare le modifiche a Sport 160?");
     answers.sort();
     EXPECT_EQ(answers, (QStringList{"&Non salvare", "&Salva", "Annulla"}));
+    EXPECT_TRUE(window->isVisible());
+    // Closing the main window closes it too, after the same question: Annulla keeps both.
+    const ClosesWithMainWindow closing(&view, {&opener});
+    Answer("Annulla");
+    EXPECT_FALSE(view.close());
+    EXPECT_TRUE(view.isVisible());
     EXPECT_TRUE(window->isVisible());
     Answer("Non salvare");
     QApplication::setActiveWindow(window);
