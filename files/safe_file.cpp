@@ -51,7 +51,9 @@ std::string Join(const std::string& folder, std::string_view name) {
 // one still fits the longest name a folder takes.
 std::string TemporaryPrefix(std::string_view fileName) {
     constexpr std::size_t room = NAME_MAX - 1 - kTemporaryMark.size() - kTemporarySuffixLength;
-    return "." + std::string(fileName.substr(0, room)) + std::string(kTemporaryMark);
+    std::string prefix = ".";
+    prefix.append(fileName.substr(0, room)).append(kTemporaryMark);
+    return prefix;
 }
 
 bool IsTemporaryName(std::string_view name, std::string_view prefix) {
