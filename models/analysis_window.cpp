@@ -304,10 +304,9 @@ void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
         return;
 
     // Both torques in the unit the rating is typed in.
-    const TorqueInUnits needed = ConvertTorque(calculation.result.ServoTorque);
     const TorqueInputs& in = calculation.inputs;
     const InstallationVerdict verdict = JudgeInstallation(
-        {settings_.unit == RatingUnit::NewtonCm ? needed.newtonCm : needed.kgfCm, settings_.rating,
+        {TorqueInUnit(calculation.result.ServoTorque, settings_.unit), settings_.rating,
          settings_.safetyFactor, in.BrAlett, in.BrServ, in.Ang, settings_.servoThrow});
     display_.verdict = verdict.words;
     display_.verdictReason = verdict.reason;
@@ -358,8 +357,7 @@ void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
 std::optional<double> AnalysisWindow::RatingKgfCm() const {
     if (!valid_[static_cast<std::size_t>(AnalysisField::CoppiaServo)])
         return std::nullopt;
-    return settings_.unit == RatingUnit::NewtonCm ? KgfCmFromNewtonCm(settings_.rating)
-                                                  : settings_.rating;
+    return RatingInKgfCm(settings_.rating, settings_.unit);
 }
 
 std::string AnalysisWindow::CsvText(CsvFormat format) const {

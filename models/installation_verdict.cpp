@@ -37,6 +37,15 @@ std::string MarginText(double margin) {
     return FormatNumber(MarginShown(margin), "#0.00");
 }
 
+double TorqueInUnit(double kgfCm, RatingUnit unit) {
+    const TorqueInUnits units = ConvertTorque(kgfCm);
+    return unit == RatingUnit::NewtonCm ? units.newtonCm : units.kgfCm;
+}
+
+double RatingInKgfCm(double rating, RatingUnit unit) {
+    return unit == RatingUnit::NewtonCm ? KgfCmFromNewtonCm(rating) : rating;
+}
+
 InstallationVerdict JudgeInstallation(const Installation& in) {
     InstallationVerdict verdict;
     verdict.torque = CheckServo(in.neededTorque, in.rating, in.safetyFactor);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/servo_check.h"
+#include "files/analysis_settings.h"
 #include "models/tone.h"
 
 namespace coppia {
@@ -35,6 +36,11 @@ struct InstallationVerdict {
 };
 
 InstallationVerdict JudgeInstallation(const Installation& installation);
+
+// A torque in Kg*cm as it reads in the unit a servo's rating is given in, and a rating given in
+// `unit` in Kg*cm: so that the needed torque and the rating are compared in one unit.
+double TorqueInUnit(double kgfCm, RatingUnit unit);
+double RatingInKgfCm(double rating, RatingUnit unit);
 
 // The margin as it is shown: two decimals rounded down, briefly when huge or infinite.
 std::string MarginText(double margin);

@@ -7,6 +7,7 @@
 #include "engine/number_text.h"
 #include "models/analysis_summary.h"
 #include "models/analysis_sweep.h"
+#include "models/installation_verdict.h"
 #include "models/model_table.h"
 #include "models/surface_calculation.h"
 
@@ -93,7 +94,7 @@ Comparison Compare(const Model& model, std::vector<std::size_t> indices,
             row.differs = row.differs || (column > 0 && lines[r].value != row.values.front());
             row.values.push_back(lines[r].value);
         }
-        const double rating = RatingKgfCm(surface.servo);
+        const double rating = RatingInKgfCm(surface.servo.rating, surface.servo.unit);
         comparison.plot.ratings.push_back(
             {"Servo di " + name + ": " + TorqueText(rating) + " Kg*cm", rating, column});
         comparison.plot.curves.push_back(SurfaceCurve(surface, std::move(name), constants, bounds));

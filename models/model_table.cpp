@@ -62,10 +62,6 @@ std::string SurfaceLabel(const Surface& surface, std::size_t index) {
     return surface.name.empty() ? "Superficie " + std::to_string(index + 1) : surface.name;
 }
 
-double RatingKgfCm(const ServoRecord& servo) {
-    return servo.unit == RatingUnit::NewtonCm ? KgfCmFromNewtonCm(servo.rating) : servo.rating;
-}
-
 std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSettings& settings) {
     return {"Superficie",
             "Tipo",
@@ -103,9 +99,8 @@ ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& setting
 
     const TorqueInputs& in = calculation.inputs;
     const InstallationVerdict verdict = JudgeInstallation(
-        {surface.servo.unit == RatingUnit::NewtonCm ? perServo.newtonCm : perServo.kgfCm,
-         surface.servo.rating, settings.safetyFactor, in.BrAlett, in.BrServ, in.Ang,
-         settings.servoThrow});
+        {TorqueInUnit(calculation.torquePerServo, surface.servo.unit), surface.servo.rating,
+         settings.safetyFactor, in.BrAlett, in.BrServ, in.Ang, settings.servoThrow});
     Cell(row, ModelColumn::Margine) = verdict.margin;
     Cell(row, ModelColumn::Verdetto) = verdict.words;
     Cell(row, ModelColumn::CoppiaMinima) = verdict.minimumRating;

@@ -79,7 +79,4 @@ std::string_view KindNote(SurfaceKind kind);
 // How the window names a surface in its texts: its name, or its place when it has none.
 std::string SurfaceLabel(const Surface& surface, std::size_t index);
 
-// The rated torque of a surface's servo, in Kg*cm.
-double RatingKgfCm(const ServoRecord& servo);
-
 }  // namespace coppia

@@ -36,13 +36,12 @@ std::string PdfBytes(const QString& title, const QPageLayout& layout, int resolu
     return buffer.data().toStdString();
 }
 
-// Refuses what lies at the path before any work, without opening it.
+// Refuses what lies at the path before any drawing, without opening it.
 QString WritePdfTo(const QString& path, const QString& title, const QPageLayout& layout,
                    int resolution, const PaintPages& paint) {
-    const std::string target = PathBytes(path);
-    if (const std::string refusal = ReplaceRefusal(target); !refusal.empty())
+    if (const std::string refusal = ReplaceRefusal(PathBytes(path)); !refusal.empty())
         return ToQString(refusal);
-    return ToQString(ReplaceFile(target, PdfBytes(title, layout, resolution, paint)).reason);
+    return WriteFileSafely(path, PdfBytes(title, layout, resolution, paint));
 }
 
 void SetUpForTheSheet(QPrinter& printer, const QString& title) {
