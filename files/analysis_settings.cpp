@@ -142,11 +142,8 @@ AnalysisSettings AnalysisSettingsFile::Read() {
         return {};
     const BoundedRead read = ReadRegularFile(*path_, kAnalysisSettingsReadLimit);
     readProblem_ = read.problem;
-    std::string_view bytes = read.bytes;
     // A line the limit cuts would give a shorter value: only whole lines are read.
-    if (!read.complete)
-        bytes = bytes.substr(0, bytes.rfind('\n') + 1);
-    return DecodeAnalysisSettings(bytes);
+    return DecodeAnalysisSettings(WholeLines(read));
 }
 
 std::string AnalysisSettingsFile::ReadProblem() const {
@@ -154,13 +151,11 @@ std::string AnalysisSettingsFile::ReadProblem() const {
 }
 
 SaveResult AnalysisSettingsFile::Write(const AnalysisSettings& settings) {
-    if (!path_)
-        return SaveResult{false, std::string(kNoConfigFolderReason)};
-    return ReplaceFile(*path_, EncodeAnalysisSettings(settings));
+    return ReplaceConfigFile(path_, EncodeAnalysisSettings(settings));
 }
 
 std::string AnalysisSettingsFile::Location() const {
-    return path_ ? *path_ : std::string(kAnalysisSettingsFileName);
+    return ConfigFileLocation(path_, kAnalysisSettingsFileName);
 }
 
 }  // namespace coppia

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "files/safe_file.h"
+
 namespace coppia {
 
 namespace {
@@ -34,6 +36,16 @@ std::optional<std::string> ConfigFilePath(std::string_view name) {
     if (!folder)
         return std::nullopt;
     return *folder + '/' + std::string(name);
+}
+
+SaveResult ReplaceConfigFile(const std::optional<std::string>& path, const std::string& bytes) {
+    if (!path)
+        return SaveResult{false, std::string(kNoConfigFolderReason)};
+    return ReplaceFile(*path, bytes);
+}
+
+std::string ConfigFileLocation(const std::optional<std::string>& path, std::string_view name) {
+    return path ? *path : std::string(name);
 }
 
 }  // namespace coppia

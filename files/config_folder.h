@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/save_result.h"
+
 namespace coppia {
 
 // The folder that keeps the program's files: $XDG_CONFIG_HOME when it is an absolute path
@@ -16,6 +18,12 @@ std::optional<std::string> ConfigFolder();
 
 // The file of this name in the configuration folder; empty when there is no such folder.
 std::optional<std::string> ConfigFilePath(std::string_view name);
+
+// Replaces the file at `path` in the configuration folder through the safe replace; fails, saying
+// why, when there is no such folder.
+SaveResult ReplaceConfigFile(const std::optional<std::string>& path, const std::string& bytes);
+// Where such a file is kept, as the user is told it: its path, or its name alone.
+std::string ConfigFileLocation(const std::optional<std::string>& path, std::string_view name);
 
 // Why nothing can be saved when there is no configuration folder.
 inline constexpr std::string_view kNoConfigFolderReason =

@@ -20,13 +20,11 @@ std::vector<std::string> LastInputsFile::ReadValues() {
 }
 
 SaveResult LastInputsFile::Write(const LastInputsNumbers& numbers) {
-    if (!path_)
-        return SaveResult{false, std::string(kNoConfigFolderReason)};
-    return ReplaceFile(*path_, EncodeLastInputs(numbers));
+    return ReplaceConfigFile(path_, EncodeLastInputs(numbers));
 }
 
 std::string LastInputsFile::Location() const {
-    return path_ ? *path_ : std::string(kLastInputsFileName);
+    return ConfigFileLocation(path_, kLastInputsFileName);
 }
 
 }  // namespace coppia

@@ -56,20 +56,15 @@ std::vector<std::string> RecentFilesFile::Read() {
         return {};
     const BoundedRead read = ReadRegularFile(*path_, kReadLimit);
     // A line the limit or a failed read cut is no path.
-    std::string_view bytes = read.bytes;
-    if (!read.complete)
-        bytes = bytes.substr(0, bytes.rfind('\n') + 1);
-    return DecodeRecentFiles(bytes);
+    return DecodeRecentFiles(WholeLines(read));
 }
 
 SaveResult RecentFilesFile::Write(const std::vector<std::string>& recent) {
-    if (!path_)
-        return SaveResult{false, std::string(kNoConfigFolderReason)};
-    return ReplaceFile(*path_, EncodeRecentFiles(recent));
+    return ReplaceConfigFile(path_, EncodeRecentFiles(recent));
 }
 
 std::string RecentFilesFile::Location() const {
-    return path_ ? *path_ : std::string(kRecentFilesFileName);
+    return ConfigFileLocation(path_, kRecentFilesFileName);
 }
 
 }  // namespace coppia

@@ -286,6 +286,11 @@ BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {
     return result;
 }
 
+std::string_view WholeLines(const BoundedRead& read) {
+    const std::string_view bytes = read.bytes;
+    return read.complete ? bytes : bytes.substr(0, bytes.rfind('\n') + 1);
+}
+
 SaveResult ReplaceFile(const std::string& path, const std::string& bytes) {
     SaveCalls system;
     return ReplaceFile(path, bytes, system);

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "files/save_result.h"
 
@@ -27,6 +28,10 @@ struct BoundedRead {
 // and its type is checked again on what was opened, so that a FIFO or a device there is
 // neither read nor opened.
 BoundedRead ReadRegularFile(const std::string& path, std::size_t limit);
+
+// What a read holds up to its last complete line when the bound or an error cut it, so that a
+// line cut short is never taken for a shorter one; all of it when it is whole.
+std::string_view WholeLines(const BoundedRead& read);
 
 // Writes a temporary file beside the file, makes sure every byte reached the disk, then
 // renames it over the file: the file holds the old bytes or the new bytes, never a part.
