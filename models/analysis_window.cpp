@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "models/analysis_summary.h"
 #include "models/analysis_sweep.h"
+#include "models/file_written.h"
 #include "models/installation_verdict.h"
 
 namespace coppia {
@@ -126,15 +127,12 @@ void AnalysisWindow::Analisi_Tabella_Copy(const std::vector<std::pair<int, int>>
 
 void AnalysisWindow::Analisi_File_Written(std::string_view what, std::string_view path,
                                           std::string_view reason) {
+    FileWritten told = TellFileWritten(what, path, reason);
+    status_ = std::move(told.text);
+    statusTone_ = told.tone;
     if (reason.empty()) {
-        status_ = std::string(what) + " salvato in " + std::string(path);
-        statusTone_ = Tone::Good;
         settings_.exportFolder = std::filesystem::path(path).parent_path().string();
         Save();
-    } else {
-        status_ = std::string(what) + " non salvato in " + std::string(path) + ": " +
-                  std::string(reason) + "!!";
-        statusTone_ = Tone::Bad;
     }
     Refresh();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "engine/number_text.h"
+#include "models/file_written.h"
 
 namespace coppia {
 
@@ -122,14 +123,10 @@ void ModelWindow::Saved(bool saved) {
 
 void ModelWindow::Modello_File_Written(std::string_view what, std::string_view path,
                                        std::string_view reason) {
-    if (reason.empty()) {
-        Tell(std::string(what) + " salvato in " + std::string(path), Tone::Good);
+    FileWritten told = TellFileWritten(what, path, reason);
+    Tell(std::move(told.text), told.tone);
+    if (reason.empty())
         lastExportFolder_ = std::filesystem::path(path).parent_path().string();
-    } else {
-        Tell(std::string(what) + " non salvato in " + std::string(path) + ": " +
-                 std::string(reason) + "!!",
-             Tone::Bad);
-    }
     Refresh();
 }
 
