@@ -6,10 +6,10 @@
 #include "app/command_line.h"
 #include "app/standard_streams.h"
 #include "files/last_inputs_file.h"
-#include "models/main_window.h"
+#include "models/main/main_window.h"
 #include "ui/closes_with_main_window.h"
 #include "ui/common/qt_message_sink.h"
-#include "ui/main_window_view.h"
+#include "ui/main/main_window_view.h"
 #include "ui/qt_italian.h"
 #include "ui/window_opener.h"
 

@@ -13,8 +13,8 @@
 #include "files/last_inputs_file.h"
 #include "files/last_inputs_format.h"
 #include "files/last_inputs_store.h"
-#include "models/main_window.h"
-#include "models/model_window.h"
+#include "models/main/main_window.h"
+#include "models/model/model_window.h"
 
 namespace {
 

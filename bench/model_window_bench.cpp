@@ -19,8 +19,8 @@
 #include "bench/thousand_surfaces.h"
 #include "files/last_inputs_format.h"
 #include "files/last_inputs_store.h"
-#include "models/main_window.h"
-#include "ui/main_window_view.h"
+#include "models/main/main_window.h"
+#include "ui/main/main_window_view.h"
 #include "ui/window_opener.h"
 
 namespace {

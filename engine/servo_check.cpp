@@ -10,19 +10,6 @@
 
 namespace coppia {
 
-TorqueInUnits ConvertTorque(double kgfCm) {
-    TorqueInUnits units;
-    units.kgfCm = kgfCm;
-    units.newtonCm = kgfCm * kNewtonsPerKgf;
-    units.newtonM = units.newtonCm / 100;
-    units.ozfIn = units.newtonCm / kNcmPerOzfIn;
-    return units;
-}
-
-double KgfCmFromNewtonCm(double newtonCm) {
-    return newtonCm / kNewtonsPerKgf;
-}
-
 LinkageResult CheckLinkage(double hornArm, double servoArm, double deflection, double servoThrow) {
     LinkageResult result;
     const double radians = std::fabs(deflection) * std::numbers::pi / 180;

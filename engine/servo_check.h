@@ -5,23 +5,9 @@
 #include <vector>
 
 #include "engine/torque.h"
+#include "engine/torque_units.h"
 
 namespace coppia {
-
-// A kilogram-force is 9.80665 N by definition; servo makers print torque in N·cm or oz·in.
-inline constexpr double kNewtonsPerKgf = 9.80665;
-inline constexpr double kNcmPerOzfIn = 0.706155;
-
-// One torque in the units a builder meets.
-struct TorqueInUnits {
-    double kgfCm = 0;
-    double newtonCm = 0;
-    double newtonM = 0;
-    double ozfIn = 0;
-};
-
-TorqueInUnits ConvertTorque(double kgfCm);
-double KgfCmFromNewtonCm(double newtonCm);
 
 enum class LinkageOutcome {
     Reachable,

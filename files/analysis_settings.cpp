@@ -42,9 +42,6 @@ void ReadNumberInto(std::string_view text, double& field, bool (*valid)(double))
 
 }  // namespace
 
-bool IsValidRating(double rating) {
-    return std::isfinite(rating) && rating > 0;
-}
 bool IsValidSafetyFactor(double safetyFactor) {
     return std::isfinite(safetyFactor) && safetyFactor >= 1;
 }

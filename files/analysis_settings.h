@@ -6,12 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/torque_units.h"
 #include "files/save_result.h"
 
 namespace coppia {
-
-// The unit the servo's rated torque is typed in.
-enum class RatingUnit { KgfCm, NewtonCm };
 
 // What the analysis window remembers between runs: the servo being checked and the margin
 // wanted. Each field's default stands in for a value that is missing or out of its range.
@@ -29,7 +27,6 @@ struct AnalysisSettings {
 };
 
 // The ranges a value must lie in to be used and kept.
-bool IsValidRating(double rating);              // above 0
 bool IsValidSafetyFactor(double safetyFactor);  // 1 or more
 bool IsValidServoThrow(double servoThrow);      // above 0, up to 180
 

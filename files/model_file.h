@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "files/model_json.h"
 #include "files/model_record.h"
 #include "files/save_result.h"
 
@@ -17,15 +18,6 @@ inline constexpr std::string_view kModelFormat = "coppia-modello";
 inline constexpr int kModelFileVersion = 1;
 // A model of a thousand surfaces takes well under a megabyte.
 inline constexpr std::size_t kModelFileReadLimit = 16 * 1024 * 1024;
-
-// Where a file is at fault, and why, in words for the user. `place` is "riga 3, colonna 14"
-// for text that is not JSON, the key's path for the JSON of a wrong shape
-// ("superfici[2].ingressi.Vel", surfaces counted from 0), empty for the file as a whole.
-struct ModelFileFault {
-    std::string place;
-    std::string reason;
-    bool operator==(const ModelFileFault&) const = default;
-};
 
 // The whole file: the keys in their fixed order; whole numbers without a fraction, the others
 // in digits that read back to the same doubles; and after each object's own keys the ones this

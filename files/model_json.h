@@ -2,16 +2,24 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <string>
 #include <string_view>
 #include <variant>
-
-#include "files/model_file.h"
 
 namespace coppia {
 
 // Keeps the order of the keys, so that a file written by hand or by another tool reads the
 // same after a save, unknown keys and all.
 using ModelJson = nlohmann::ordered_json;
+
+// Where a file is at fault, and why, in words for the user. `place` is "riga 3, colonna 14"
+// for text that is not JSON, the key's path for the JSON of a wrong shape
+// ("superfici[2].ingressi.Vel", surfaces counted from 0), empty for the file as a whole.
+struct ModelFileFault {
+    std::string place;
+    std::string reason;
+    bool operator==(const ModelFileFault&) const = default;
+};
 
 // The JSON of a model file's bytes, or where and why it is not JSON: "riga 3, colonna 14"
 // (columns count characters), with a cut file, broken UTF-8, a number beyond a double and

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/analysis_settings.h"
+#include "engine/torque_units.h"
 
 namespace coppia {
 

@@ -10,7 +10,7 @@
 #include "files/last_inputs_format.h"
 #include "files/last_inputs_store.h"
 #include "fuzz/fuzz_check.h"
-#include "models/main_window.h"
+#include "models/main/main_window.h"
 
 namespace {
 

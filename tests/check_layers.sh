@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every include of the project's own headers runs from a folder to itself or to a layer below it:
-#   engine <- files <- models <- ui/common <- ui/kit <- ui/analysis, ui/model
-#                                          ui/common <- ui <- app
-# A file that includes from a layer above its own fails this check, with its line.
+#   engine <- files <- models/shared <- models/main <- models/analysis, models/model
+#   models/shared <- ui/kit <- ui/analysis, ui/model (each with its own room of models/)
+#   models/main <- ui/common <- ui/main, ui <- app
+# The analysis and the model rooms never include each other. A file that includes from a layer
+# above its own, or a folder of sources that this table does not know, fails the check.
 set -euo pipefail
 cd "$1"
 
@@ -11,17 +13,28 @@ cd "$1"
 declare -A allowed=(
     [engine]="engine"
     [files]="files engine"
-    [models]="models files engine"
-    [ui/common]="ui/common models files engine"
+    [models/shared]="models/shared files engine"
+    [models/main]="models/main models/shared files engine"
+    [models/analysis]="models/analysis models/main models/shared files engine"
+    [models/model]="models/model models/main models/shared files engine"
+    [ui/common]="ui/common models/main models/shared files engine"
     [ui/pictures]="ui/pictures"
-    [ui]="ui ui/common ui/pictures models files engine"
-    [ui/kit]="ui/kit ui/common models files engine"
-    [ui/analysis]="ui/analysis ui/kit ui/common models files engine"
-    [ui/model]="ui/model ui/kit ui/common models files engine"
-    [app]="app ui ui/common models files engine"
+    [ui/main]="ui/main ui/common models/main models/shared files engine"
+    [ui]="ui ui/common models/shared files engine"
+    [ui/kit]="ui/kit ui/common models/shared files engine"
+    [ui/analysis]="ui/analysis ui/kit ui/common models/analysis models/main models/shared files engine"
+    [ui/model]="ui/model ui/kit ui/common models/model models/main models/shared files engine"
+    [app]="app ui ui/main ui/common models/main models/shared files engine"
 )
 
 status=0
+while read -r folder; do
+    if [ -z "${allowed[$folder]+known}" ]; then
+        echo "$folder holds sources but has no layer in this check" >&2
+        status=1
+    fi
+done < <(find engine files models ui app -name '*.cpp' -o -name '*.h' | xargs -n1 dirname | sort -u)
+
 for folder in "${!allowed[@]}"; do
     for file in "$folder"/*.cpp "$folder"/*.h; do
         [ -e "$file" ] || continue

@@ -4,11 +4,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <string>
 
-#include "models/window_placement.h"
-
-class QWidget;
+#include "models/shared/window_placement.h"
 
 namespace coppia {
 

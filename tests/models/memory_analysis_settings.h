@@ -5,7 +5,6 @@
 #include <string>
 
 #include "files/analysis_settings.h"
-#include "models/text_clipboard.h"
 
 namespace coppia {
 
@@ -27,12 +26,6 @@ class MemoryAnalysisSettings : public AnalysisSettingsStore {
     std::optional<std::string> failure;  // the reason every save fails with, if any
     std::string readProblem;             // why the kept bytes cannot be read, if they cannot
     int writes = 0;
-};
-
-class StringClipboard : public TextClipboard {
-  public:
-    void SetText(std::string_view copied) override { text = copied; }
-    std::string text;
 };
 
 }  // namespace coppia

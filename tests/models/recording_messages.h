@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "models/messages.h"
+#include "models/shared/messages.h"
 
 namespace coppia {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "models/main_window.h"
+#include "models/main/main_window.h"
 #include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
 

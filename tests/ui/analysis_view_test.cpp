@@ -27,12 +27,12 @@
 #include <iterator>
 
 #include "files/last_inputs_file.h"
-#include "models/main_window.h"
+#include "models/main/main_window.h"
 #include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/closes_with_main_window.h"
-#include "ui/main_window_view.h"
+#include "ui/main/main_window_view.h"
 #include "ui/qt_italian.h"
 #include "ui/window_opener.h"
 
@@ -309,7 +309,7 @@ bool Export(QWidget* window, const char* method, const fs::path& path) {
 }
 
 std::string Expected(const char* file) {
-    std::ifstream expected(std::string(COPPIA_SOURCE_DIR "/tests/models/") + file,
+    std::ifstream expected(std::string(COPPIA_SOURCE_DIR "/tests/models/analysis/") + file,
                            std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(expected), {});
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/main_window_view.h"
+#include "ui/main/main_window_view.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "models/controls.h"
+#include "models/main/controls.h"
 #include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
 #include "ui/common/qt_message_sink.h"

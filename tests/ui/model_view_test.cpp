@@ -13,11 +13,11 @@
 #include <QTimer>
 
 #include "files/last_inputs_file.h"
-#include "models/main_window.h"
+#include "models/main/main_window.h"
 #include "tests/models/recording_messages.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/closes_with_main_window.h"
-#include "ui/main_window_view.h"
+#include "ui/main/main_window_view.h"
 #include "ui/window_opener.h"
 
 namespace coppia {

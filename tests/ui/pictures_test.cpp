@@ -8,7 +8,7 @@
 #include <ostream>
 #include <utility>
 
-#include "models/controls.h"
+#include "models/main/controls.h"
 #include "ui/pictures/icon_painting.h"
 #include "ui/pictures/picture_painting.h"
 

@@ -12,11 +12,11 @@
 
 #include "files/analysis_settings.h"
 #include "files/last_inputs_file.h"
-#include "models/main_window.h"
+#include "models/main/main_window.h"
 #include "tests/files/scratch_folder.h"
 #include "tests/models/memory_last_inputs.h"
 #include "tests/models/recording_messages.h"
-#include "ui/main_window_view.h"
+#include "ui/main/main_window_view.h"
 #include "ui/window_opener.h"
 
 namespace coppia {
@@ -117,7 +117,8 @@ class WriterTest : public testing::TestWithParam<std::tuple<Writer, TargetRow>> 
             case Writer::AnalysisSettings:
                 return bytes == EncodeAnalysisSettings(kSettings);
             case Writer::Csv:
-                return bytes == Contents(COPPIA_SOURCE_DIR "/tests/models/initial_sweep_it.csv");
+                return bytes ==
+                       Contents(COPPIA_SOURCE_DIR "/tests/models/analysis/initial_sweep_it.csv");
             default:
                 return bytes.starts_with("%PDF-") && bytes.find("%%EOF") != std::string::npos;
         }

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "models/analysis_window.h"
+#include "models/analysis/analysis_window.h"
 #include "ui/analysis/sweep_table.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/sheet_painter.h"

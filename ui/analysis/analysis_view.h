@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "models/analysis_window.h"
+#include "models/analysis/analysis_window.h"
 #include "ui/kit/window_exports.h"
 
 class QComboBox;

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "files/analysis_settings.h"
-#include "models/analysis_window.h"
-#include "models/main_window.h"
+#include "models/analysis/analysis_window.h"
+#include "models/main/main_window.h"
 #include "ui/analysis/analysis_view.h"
 #include "ui/analysis/qt_clipboard.h"
 

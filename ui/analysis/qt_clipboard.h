@@ -4,7 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "models/text_clipboard.h"
+#include "models/analysis/text_clipboard.h"
 #include "ui/common/qt_text.h"
 
 namespace coppia {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "models/analysis_window.h"
+#include "models/analysis/analysis_window.h"
 
 namespace coppia {
 

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "models/number_keys.h"
+#include "models/main/number_keys.h"
 
 namespace coppia {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "models/messages.h"
+#include "models/shared/messages.h"
 
 class QWidget;
 

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "models/analysis_display.h"
+#include "models/shared/plot.h"
 
 class QPagedPaintDevice;
 

@@ -3,7 +3,7 @@
 
 #include <QChartView>
 
-#include "models/analysis_display.h"
+#include "models/shared/plot.h"
 
 namespace coppia {
 

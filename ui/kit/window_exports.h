@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "models/csv_text.h"
+#include "models/shared/csv_text.h"
 #include "ui/kit/paper_output.h"
 
 class QWidget;

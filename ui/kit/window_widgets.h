@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "models/analysis_display.h"
+#include "models/shared/tone.h"
 
 class QLineEdit;
 class QScrollArea;

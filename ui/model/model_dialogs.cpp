@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "files/model_file.h"
-#include "models/model_display.h"
+#include "models/model/model_display.h"
 #include "ui/common/path_bytes.h"
 #include "ui/common/qt_text.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "models/model_session.h"
+#include "models/model/model_session.h"
 #include "ui/common/qt_message_sink.h"
 
 class QWidget;

@@ -8,7 +8,7 @@
 #include <set>
 #include <vector>
 
-#include "models/model_window.h"
+#include "models/model/model_window.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/sheet_painter.h"
 #include "ui/kit/window_widgets.h"

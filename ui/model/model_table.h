@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "models/model_display.h"
+#include "models/model/model_display.h"
 
 namespace coppia {
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "models/model_window.h"
+#include "models/model/model_window.h"
 #include "ui/kit/window_exports.h"
 
 class QAction;

@@ -6,7 +6,7 @@
 
 #include "files/analysis_settings.h"
 #include "files/recent_files.h"
-#include "models/model_window.h"
+#include "models/model/model_window.h"
 #include "ui/model/model_dialogs.h"
 #include "ui/model/model_view.h"
 

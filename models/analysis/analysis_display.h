@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "models/shared/plot.h"
+#include "models/shared/tone.h"
+
+namespace coppia {
+
+inline constexpr std::string_view kAnalysisTitle = "Analisi della Coppia";
+
+// The fields the user types into.
+enum class AnalysisField { CoppiaServo, FattoreSicurezza, Escursione, AltreVelocita };
+inline constexpr std::size_t kAnalysisFieldCount = 4;
+
+// One step from the inputs to the torque: the same numbers as the calculation's own.
+struct AnalysisStep {
+    std::string_view name;
+    std::string value;  // empty while the calculation is refused
+    std::string_view unit;
+};
+inline constexpr std::size_t kAnalysisStepCount = 9;
+inline constexpr std::array<std::string_view, kAnalysisStepCount> kAnalysisStepNames = {
+    "Rapporto corda alettone / corda ala",
+    "Velocità",
+    "Coefficiente di portanza (Cp)",
+    "Fattore d'angolo",
+    "Angolo efficace",
+    "Coefficiente di cerniera",
+    "Coppia alla cerniera",
+    "Rapporto dei bracci BrServ / BrAlett",
+    "Coppia al servo",
+};
+inline constexpr std::array<std::string_view, kAnalysisStepCount> kAnalysisStepUnits = {
+    "", "m/s", "", "° per unità di Cp", "°", "N·cm / (m²/s² · mm³ · °)", "N·cm", "", "Kg*cm",
+};
+
+// One whole degree of the sweep: the angle, the travel, the torque at each speed, then what
+// marks the row ("picco", "attuale", "picco e attuale" or nothing).
+struct SweepTableRow {
+    std::vector<std::string> cells;
+    bool peak = false;     // the largest torque at the model's speed
+    bool current = false;  // the deflection the main window shows, to the nearest degree
+};
+
+// A figure that has a caption of its own rather than a field: "Deflessione massima a 60 Km/h".
+struct CaptionedFigure {
+    std::string caption;
+    std::string value;
+};
+
+// Everything the window shows, as texts and their tones.
+struct AnalysisDisplay {
+    std::string freshness;  // whether the main window's results are current
+    Tone freshnessTone = Tone::Neutral;
+    std::string refusal;  // why nothing can be computed, in place of the numbers; else empty
+
+    std::string torqueKgfCm;
+    std::string torqueNewtonCm;
+    std::string torqueNewtonM;
+    std::string torqueOzfIn;
+    std::array<AnalysisStep, kAnalysisStepCount> steps;
+    std::string stall;
+    Tone stallTone = Tone::Neutral;
+
+    std::string rotation;  // the servo arm's rotation, in degrees
+    std::string linkage;   // what the rotation means for this servo
+    Tone linkageTone = Tone::Neutral;
+
+    // The verdict on the whole installation, the torque's margin and what the servo holds.
+    std::string verdict;
+    std::string verdictReason;
+    Tone verdictTone = Tone::Neutral;
+    std::string margin;
+    std::string minimumRating;  // in ratingUnit
+    std::string ratingUnit;
+    std::vector<CaptionedFigure> limits;
+    std::string settingsProblem;  // an input of the servo check that cannot be used, or a save
+
+    std::vector<std::string> sweepHeadings;  // with their units
+    std::vector<SweepTableRow> sweepRows;    // one per whole degree from 0 to 60
+    std::string speedsProblem;               // the other speeds cannot be used
+    PlotData plot;
+
+    std::string status;  // what the last copy or export did; cleared when an input changes
+    Tone statusTone = Tone::Neutral;
+};
+
+}  // namespace coppia

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "models/analysis/analysis_summary.h"
+
+#include "engine/number_text.h"
+
+namespace coppia {
+
+Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown) {
+    const auto number = [](double value) { return FormatPlainNumber(value); };
+    const TorqueInputs& in = question.inputs;
+    Summary summary;
+    std::vector<std::string>& facts = summary.facts;
+    facts.push_back("Corda ala " + number(in.CordaAla) + " mm, corda alettone " +
+                    number(in.CordaAlett) + " mm, lunghezza alettone " + number(in.LungAlett) +
+                    " mm");
+    std::string arms = "Braccio squadretta " + number(in.BrAlett) + " mm, braccio servo " +
+                       number(in.BrServ) + " mm, deflessione " + number(in.Ang) + "°";
+    if (question.travel)
+        arms += " (corsa " + number(*question.travel) + " mm)";
+    facts.push_back(arms);
+    facts.push_back("Velocità " + number(in.Vel) + " Km/h, carico alare " + number(in.CarAla) +
+                    " g/dm²");
+    if (!shown.refusal.empty()) {
+        facts.push_back(shown.refusal);
+    } else {
+        facts.push_back("Coppia al servo: " + shown.torqueKgfCm +
+                        " Kg*cm = " + shown.torqueNewtonCm + " N·cm = " + shown.torqueNewtonM +
+                        " N·m = " + shown.torqueOzfIn + " oz·in");
+        facts.push_back("Coefficiente di portanza (Cp): " + shown.steps[2].value + ". " +
+                        shown.stall);
+    }
+    std::string linkage = "Rinvio: ";
+    if (!shown.rotation.empty())
+        linkage += shown.rotation + "° di rotazione del servo. ";
+    facts.push_back(linkage + shown.linkage);
+
+    summary.servo = "Servo";
+    if (question.rating) {
+        summary.servo +=
+            " da " + number(*question.rating) + " " + std::string(RatingUnitName(question.unit));
+    }
+    if (question.safetyFactor)
+        summary.servo += ", fattore di sicurezza " + number(*question.safetyFactor);
+    if (shown.verdict.empty()) {
+        if (!shown.settingsProblem.empty())
+            summary.verdict.push_back(shown.settingsProblem);
+        return summary;
+    }
+    summary.verdict.push_back(shown.verdict);
+    summary.verdict.push_back(shown.verdictReason);
+    summary.verdict.push_back("Margine " + shown.margin + ", coppia minima da usare " +
+                              shown.minimumRating + " " + shown.ratingUnit);
+    for (const CaptionedFigure& limit : shown.limits) {
+        summary.verdict.push_back(limit.caption + ": " + limit.value);
+    }
+    return summary;
+}
+
+std::string SummaryText(const Summary& summary) {
+    std::string text = std::string(kAnalysisTitle) + "\n";
+    for (const std::string& fact : summary.facts) text += fact + "\n";
+    text += summary.servo;
+    for (std::size_t i = 0; i < summary.verdict.size(); ++i) {
+        text += (i == 0 ? ": " : "\n") + summary.verdict[i];
+    }
+    return text + "\n";
+}
+
+std::string SweepCsv(const std::vector<std::string>& headings,
+                     const std::vector<SweepTableRow>& rows, CsvFormat format) {
+    std::vector<std::vector<std::string>> lines{headings};
+    for (const SweepTableRow& row : rows) lines.push_back(row.cells);
+    return CsvText(lines, format);
+}
+
+}  // namespace coppia

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "models/analysis/analysis_sweep.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/deflection.h"
+#include "engine/number_text.h"
+#include "engine/servo_check.h"
+
+namespace coppia {
+
+namespace {
+
+// A speed to a tenth, without trailing zeros: "48", "73.2".
+std::string SpeedText(double speed) {
+    return FormatPlainNumber(std::round(speed * 10) / 10);
+}
+
+// A table cell: the torque as a figure, or why there is none.
+std::string TorqueCell(const TorqueResult& point) {
+    switch (point.Outcome) {
+        case TorqueOutcome::Complete:
+            return TorqueText(point.ServoTorque);
+        case TorqueOutcome::RatioOutOfRange:
+            return "rapporto corde fuori gamma";
+        case TorqueOutcome::ZeroSpeed:
+            return "velocità nulla";
+        case TorqueOutcome::ZeroHornArm:
+            return "braccio alettone nullo";
+        case TorqueOutcome::LiftOutOfRange:
+        case TorqueOutcome::TorqueOutOfRange:
+            break;
+    }
+    return "fuori limite";
+}
+
+std::string RowMark(bool peak, bool current) {
+    if (peak && current)
+        return "picco e attuale";
+    if (peak)
+        return "picco";
+    return current ? "attuale" : "";
+}
+
+PlotData Plot(const FieldCalculation& calculation, const std::vector<SweepCurve>& curves,
+              const std::vector<double>& factors, const std::vector<std::string>& names,
+              std::optional<double> ratingKgfCm) {
+    PlotData plot;
+    if (CurrentAngle(calculation))
+        plot.deflection = std::fabs(calculation.inputs.Ang);
+    PlotBounds bounds;
+    for (std::size_t i = 0; calculation.sweepInputsRead && i < curves.size(); ++i) {
+        PlotCurve curve = CurveToPlot(curves[i], names[i], 1, bounds);
+        curve.modelSpeed = factors[i] == 1;
+        if (const std::optional<int> peak = curves[i].peakAngle) {
+            const double torque = curves[i].points[static_cast<std::size_t>(*peak)].ServoTorque;
+            if (std::fabs(torque) <= kLargestPlotted) {
+                curve.mark = std::make_pair(double(*peak), torque);
+                curve.markLabel = TorqueText(torque);
+            }
+        }
+        plot.curves.push_back(std::move(curve));
+    }
+    if (ratingKgfCm)
+        plot.ratings.push_back({"Servo: " + TorqueText(*ratingKgfCm) + " Kg*cm", ratingKgfCm, {}});
+    ScalePlot(plot, bounds);
+    return plot;
+}
+
+}  // namespace
+
+std::optional<int> CurrentAngle(const FieldCalculation& calculation) {
+    if (!calculation.deflectionKnown)
+        return std::nullopt;
+    const double angle = std::round(std::fabs(calculation.inputs.Ang));
+    if (!(angle <= kSweepLastAngle))
+        return std::nullopt;
+    return static_cast<int>(angle);
+}
+
+SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> factors,
+                          std::optional<double> ratingKgfCm, const TorqueConstants& constants) {
+    SweepDisplay sweep;
+    // The model's speed among the others, slowest first.
+    factors.push_back(1);
+    std::sort(factors.begin(), factors.end());
+    factors.erase(std::unique(factors.begin(), factors.end()), factors.end());
+    const double diveFactor = factors.back() > 1 ? factors.back() : 0;
+
+    const TorqueInputs& in = calculation.inputs;
+    std::vector<double> speeds;
+    std::vector<std::string> names;  // "60 Km/h, modello"
+    sweep.headings = {"Angolo (°)", "Corsa (mm)"};
+    for (const double factor : factors) {
+        speeds.push_back(in.Vel * factor);
+        std::string name = SpeedText(in.Vel * factor) + " Km/h";
+        if (factor == 1) {
+            name += ", modello";
+        } else if (factor == diveFactor) {
+            name += ", picchiata";
+        }
+        sweep.headings.push_back("Coppia a " + name + " (Kg*cm)");
+        names.push_back(std::move(name));
+    }
+    sweep.headings.push_back("Nota");
+    const std::vector<SweepCurve> curves = SweepTorque(in, speeds, constants);
+    const auto modelCurve =
+        static_cast<std::size_t>(std::find(factors.begin(), factors.end(), 1.0) - factors.begin());
+    const std::optional<int> current = CurrentAngle(calculation);
+
+    sweep.rows.resize(kSweepRows);
+    for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
+        SweepTableRow& row = sweep.rows[static_cast<std::size_t>(angle)];
+        row.cells.push_back(FormatPlainNumber(angle));
+        const std::optional<double> travel = TravelFromAngle(angle, in.CordaAlett);
+        row.cells.push_back(travel && calculation.sweepInputsRead ? FormatNumber(*travel, "#0.0")
+                                                                  : "—");
+        for (const SweepCurve& curve : curves) {
+            const TorqueResult& point = curve.points[static_cast<std::size_t>(angle)];
+            row.cells.push_back(calculation.sweepInputsRead ? TorqueCell(point)
+                                                            : "numero fuori limite");
+        }
+        row.peak = calculation.sweepInputsRead && curves[modelCurve].peakAngle == angle;
+        row.current = current == angle;
+        row.cells.push_back(RowMark(row.peak, row.current));
+    }
+    sweep.plot = Plot(calculation, curves, factors, names, ratingKgfCm);
+    return sweep;
+}
+
+}  // namespace coppia

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/servo_check.h"
+#include "engine/torque.h"
+#include "models/analysis/analysis_display.h"
+#include "models/main/field_calculation.h"
+#include "models/shared/plot.h"
+
+namespace coppia {
+
+// The torque across the deflections, as the table and the plot show it.
+struct SweepDisplay {
+    std::vector<std::string> headings;  // with their units
+    std::vector<SweepTableRow> rows;    // one per whole degree from 0 to 60
+    PlotData plot;
+};
+
+// The sweep of the fields' inputs at the model's speed and at each of `speedFactors` times it,
+// slowest first; `ratingKgfCm` is the servo's line on the plot, when it can be used. The
+// headings and each row end with the row's mark.
+SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> speedFactors,
+                          std::optional<double> ratingKgfCm, const TorqueConstants& constants);
+
+// The whole degree of the deflection the main window shows, when it is known and swept.
+std::optional<int> CurrentAngle(const FieldCalculation& calculation);
+
+}  // namespace coppia

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/servo_check.h"
+#include "engine/torque.h"
+#include "files/analysis_settings.h"
+#include "models/analysis/analysis_display.h"
+#include "models/analysis/analysis_summary.h"
+#include "models/analysis/text_clipboard.h"
+#include "models/main/field_calculation.h"
+#include "models/main/main_window_state.h"
+#include "models/shared/csv_text.h"
+
+namespace coppia {
+
+// The behaviour of the analysis window, free of any toolkit. It follows the main window's
+// fields through a read-only view of its state, recomputing with CalculateTorque at every
+// change, and never changes the main window. One method per event of its own controls.
+class AnalysisWindow {
+  public:
+    using Observer = std::function<void()>;
+
+    AnalysisWindow(const MainWindowState& main, AnalysisSettingsStore& settings,
+                   TextClipboard& clipboard);
+    AnalysisWindow(const AnalysisWindow&) = delete;
+    AnalysisWindow& operator=(const AnalysisWindow&) = delete;
+
+    // Told after every change of what the window shows.
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
+    const AnalysisDisplay& Display() const { return display_; }
+    const std::string& Text(AnalysisField field) const {
+        return texts_[static_cast<std::size_t>(field)];
+    }
+    RatingUnit Unit() const { return settings_.unit; }
+    // What the window shows in lines, as the summary and the printed sheet give it.
+    Summary Summarised() const;
+    // The plain-text summary that Copia puts on the clipboard.
+    std::string CopyText() const { return SummaryText(Summarised()); }
+    // The sweep table with its headings, as CSV in the given format.
+    std::string CsvText(CsvFormat format) const;
+    // Where the file dialogs open: the folder of the last export, empty before there is one.
+    const std::string& ExportFolder() const { return settings_.exportFolder; }
+
+    // Events.
+    void Analisi_Form_Load();
+    void Analisi_CoppiaServo_Change(std::string_view text);
+    void Analisi_UnitaCoppia_Change(RatingUnit unit);
+    void Analisi_FattoreSicurezza_Change(std::string_view text);
+    void Analisi_Escursione_Change(std::string_view text);
+    void Analisi_AltreVelocita_Change(std::string_view text);
+    void Analisi_Copia_Click();
+    // Ctrl+C on the table: the selected cells, as (row, column) of the sweep's rows.
+    void Analisi_Tabella_Copy(const std::vector<std::pair<int, int>>& cells);
+    // An export has written `path` (`reason` empty), or could not, for `reason`.
+    void Analisi_File_Written(std::string_view what, std::string_view path,
+                              std::string_view reason);
+    // Any text or flag of the main window changed.
+    void Main_Change();
+
+  private:
+    // Every change of an input makes what was said of the last copy or export old.
+    void InputChanged();
+    void Refresh();
+    void FillFreshness(const FieldCalculation& calculation);
+    void FillTorque(const FieldCalculation& calculation);
+    void FillLinkage(const FieldCalculation& calculation);
+    void FillServoCheck(const FieldCalculation& calculation);
+    void FillLimits(const FieldCalculation& calculation, double ratingKgfCm);
+    void FillSweep(const FieldCalculation& calculation);
+    // Takes the field's text, and its value when it lies within `valid`; saves what changed.
+    void Edit(AnalysisField field, std::string_view text, double& value, bool (*valid)(double));
+    // The rated torque in Kg*cm, when it can be used.
+    std::optional<double> RatingKgfCm() const;
+    void Save();
+
+    const MainWindowState& main_;
+    AnalysisSettingsStore& store_;
+    TextClipboard& clipboard_;
+    TorqueConstants constants_;
+    AnalysisSettings settings_;  // the values in use: the last valid ones typed
+    AnalysisSettings saved_;     // what the settings file holds
+    std::string saveProblem_;
+    bool fileKept_ = false;  // the settings file could not be read, and is not written over
+    std::string status_;
+    Tone statusTone_ = Tone::Neutral;
+    std::array<std::string, kAnalysisFieldCount> texts_;
+    std::array<bool, kAnalysisFieldCount> valid_{true, true, true, true};
+    FieldCalculation calculation_;
+    AnalysisDisplay display_;
+    Observer observer_;
+};
+
+}  // namespace coppia

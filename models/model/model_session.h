@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/recent_files.h"
+#include "models/model/model_document.h"
+#include "models/shared/messages.h"
+
+namespace coppia {
+
+// The answers to "Salvare le modifiche a <nome>?".
+enum class SaveChoice { Salva, NonSalvare, Annulla };
+
+// What the model window asks of its user; the view answers with real dialogs, the tests with
+// answers of their own.
+class ModelDialogs : public MessageSink {
+  public:
+    // The question with the buttons Salva, Non salvare and Annulla.
+    virtual SaveChoice AskToSave(std::string_view question) = 0;
+    // A model file to open; empty when the user gives up.
+    virtual std::optional<std::string> AskFileToOpen() = 0;
+    // Where to save, starting from `suggestion` (a file name); empty when the user gives up.
+    virtual std::optional<std::string> AskFileToSave(std::string_view suggestion) = 0;
+    // A line of text, `current` to start with; empty when the user gives up.
+    virtual std::optional<std::string> AskText(std::string_view question,
+                                               std::string_view current) = 0;
+};
+
+namespace messages {
+inline constexpr std::string_view kOpenFailedTitle = "Errore Apertura Modello";
+inline std::string SaveChangesQuestion(std::string_view name) {
+    return "Salvare le modifiche a " + std::string(name) + "?";
+}
+}  // namespace messages
+
+// The model window's document and its file: New, Open, Save, Save as, the recent files, and
+// the question that keeps unsaved changes from being lost on New, Open and Close.
+class ModelSession {
+  public:
+    ModelSession(ModelDialogs& dialogs, RecentFilesStore& recent);
+    ModelSession(const ModelSession&) = delete;
+    ModelSession& operator=(const ModelSession&) = delete;
+
+    ModelDocument& Document() { return document_; }
+    const ModelDocument& Document() const { return document_; }
+    // The file the document was opened from or last saved to; empty for a new one.
+    const std::optional<std::string>& Path() const { return path_; }
+    // The model's name, or the file's when the model has none, or "Senza nome".
+    std::string DisplayName() const;
+    // The window's title, with the mark Qt shows while there are unsaved changes.
+    std::string WindowTitle() const { return DisplayName() + "[*] – Modello"; }
+    // What the last save that failed was told with; empty when the last save went through, or
+    // was given up before anything was written.
+    const std::string& SaveProblem() const { return saveProblem_; }
+    // Newest first, at most kMaxRecentFiles.
+    const std::vector<std::string>& RecentFiles() const { return recent_; }
+
+    // Events. Each that would drop the document asks first when it has unsaved changes:
+    // Salva saves it (and goes on only if that succeeds), Non salvare goes on, Annulla stops.
+    // Each returns whether it went through.
+    bool Modello_Nuovo_Click();
+    bool Modello_Apri_Click();
+    bool Modello_Recente_Click(std::size_t index);
+    bool Modello_Salva_Click();
+    bool Modello_SalvaConNome_Click();
+    // The window is being closed: true when it may close.
+    bool Modello_Chiudi();
+
+    // Opens a file without asking: at start, for the file named on the command line. A file
+    // that is refused is told with its place and leaves the document as it was.
+    bool OpenFile(const std::string& path);
+
+  private:
+    bool MayDropDocument();
+    bool SaveTo(const std::string& path);
+    void Remember(const std::string& path);
+
+    ModelDialogs& dialogs_;
+    RecentFilesStore& recentStore_;
+    ModelDocument document_;
+    std::optional<std::string> path_;
+    std::vector<std::string> recent_;
+    bool recentFailureTold_ = false;
+    std::string saveProblem_;
+};
+
+// What a new model is called.
+inline constexpr std::string_view kNewModelName = "Nuovo modello";
+
+}  // namespace coppia

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model window's events on its surfaces: to and from the main window, the edits of the
+// table and of the current surface's details, undo and redo.
+#include <algorithm>
+#include <variant>
+
+#include "engine/number_text.h"
+#include "models/model/model_window.h"
+#include "models/model/surface_transfer.h"
+
+namespace coppia {
+
+namespace {
+
+std::string Quoted(std::string_view name) {
+    return "«" + std::string(name) + "»";
+}
+
+// "Superficie 7", or the first number after it that no surface of the model is named with.
+std::string NewSurfaceName(const Model& model) {
+    for (std::size_t number = model.surfaces.size() + 1;; ++number) {
+        std::string name = "Superficie " + std::to_string(number);
+        if (std::none_of(model.surfaces.begin(), model.surfaces.end(),
+                         [&name](const Surface& surface) { return surface.name == name; })) {
+            return name;
+        }
+    }
+}
+
+}  // namespace
+
+void ModelWindow::Modello_Aggiungi_Click() {
+    Surface base;
+    base.name = NewSurfaceName(Document().Content());
+    base.servo.rating = settings_.rating;  // the servo the analysis checks the fields with
+    base.servo.unit = settings_.unit;
+    std::variant<Surface, std::string> taken = SurfaceFromMainWindow(main_, std::move(base));
+    if (const std::string* reason = std::get_if<std::string>(&taken)) {
+        return Refuse("Superficie non aggiunta: " + *reason);
+    }
+    const std::string name = std::get<Surface>(taken).name;
+    Edited(Document().AddSurface(std::move(std::get<Surface>(taken))),
+           Quoted(name) + " aggiunta dalla finestra principale");
+}
+
+void ModelWindow::Modello_Aggiorna_Click() {
+    const Surface* current = Current();
+    if (current == nullptr)
+        return Refuse("Nessuna superficie da aggiornare: selezionane una");
+    const std::string name = Quoted(CurrentLabel());
+    std::variant<Surface, std::string> taken = SurfaceFromMainWindow(main_, *current);
+    if (const std::string* reason = std::get_if<std::string>(&taken)) {
+        return Refuse(name + " non aggiornata: " + *reason);
+    }
+    if (std::get<Surface>(taken) == *current) {
+        Tell(name + " è già come i campi della finestra principale", Tone::Neutral);
+        return Refresh();
+    }
+    Document().UpdateSurface(*current_, std::move(std::get<Surface>(taken)));
+    Edited(current_, name + " aggiornata dalla finestra principale");
+}
+
+void ModelWindow::Modello_Carica_Click() {
+    const Surface* current = Current();
+    if (current == nullptr)
+        return Refuse("Nessuna superficie da caricare: selezionane una");
+    // A copy: the main window's messages wait for the user while the load goes on.
+    const Surface surface = *current;
+    const std::string name = Quoted(CurrentLabel());
+    if (!LoadIntoMainWindow(surface, loadTarget_)) {
+        return Refuse(name +
+                      " caricata nella finestra principale, ma CALCOLA non si è potuto premere");
+    }
+    std::string status = name + " caricata nella finestra principale e calcolata";
+    if (surface.servoCount > 1) {
+        status += ": la sua Coppia è di tutta la superficie, che " +
+                  std::to_string(surface.servoCount) + " servi si dividono";
+    }
+    Tell(status, Tone::Good);
+    Refresh();
+}
+
+void ModelWindow::Modello_Duplica_Click() {
+    if (Current() == nullptr)
+        return Refuse("Nessuna superficie da duplicare: selezionane una");
+    const std::string original = Quoted(CurrentLabel());
+    const std::optional<std::size_t> copy = Document().DuplicateSurface(*current_);
+    Edited(copy, Quoted(SurfaceLabel(Document().SurfaceAt(*copy), *copy)) +
+                     " aggiunta come variante di " + original);
+}
+
+void ModelWindow::Modello_Rinomina_Click() {
+    const Surface* current = Current();
+    if (current == nullptr)
+        return Refuse("Nessuna superficie da rinominare: selezionane una");
+    const std::optional<std::string> name =
+        dialogs_.AskText("Nuovo nome di " + Quoted(CurrentLabel()), current->name);
+    if (name && Document().RenameSurface(*current_, *name))
+        return Edited(current_);
+    Refresh();
+}
+
+void ModelWindow::Modello_Rimuovi_Click() {
+    if (Current() == nullptr)
+        return Refuse("Nessuna superficie da rimuovere: selezionane una");
+    const std::string name = Quoted(CurrentLabel());
+    const std::size_t index = *current_;
+    Document().RemoveSurface(index);
+    const std::size_t left = Document().SurfaceCount();
+    Edited(left == 0 ? std::nullopt : std::optional(std::min(index, left - 1)),
+           name + " rimossa (Ctrl+Z la rimette)");
+}
+
+void ModelWindow::Modello_SpostaSu_Click() {
+    if (current_ && Document().MoveSurfaceUp(*current_))
+        return Edited(*current_ - 1);
+    Refresh();
+}
+
+void ModelWindow::Modello_SpostaGiu_Click() {
+    if (current_ && Document().MoveSurfaceDown(*current_))
+        return Edited(*current_ + 1);
+    Refresh();
+}
+
+void ModelWindow::Modello_Annulla_Click() {
+    const std::string name(Document().UndoName());
+    if (!Document().CanUndo())
+        return Refresh();
+    Edited(Document().Undo(), "Annullato: " + name);
+}
+
+void ModelWindow::Modello_Ripeti_Click() {
+    const std::string name(Document().RedoName());
+    if (!Document().CanRedo())
+        return Refresh();
+    Edited(Document().Redo(), "Ripetuto: " + name);
+}
+
+void ModelWindow::Modello_Tabella_Select(std::vector<std::size_t> selected,
+                                         std::optional<std::size_t> current) {
+    const std::size_t count = Document().SurfaceCount();
+    std::erase_if(selected, [count](std::size_t i) { return i >= count; });
+    std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    if (current && *current >= count)
+        current.reset();
+    if (!current && !selected.empty())
+        current = selected.front();
+    if (current != current_) {
+        ratingTyped_.reset();
+        detailsProblem_.clear();
+    }
+    selected_ = std::move(selected);
+    current_ = current;
+    Refresh();
+}
+
+void ModelWindow::Modello_NomeSuperficie_Change(std::string_view name) {
+    if (current_ && Document().RenameSurface(*current_, std::string(name)))
+        return Edited(current_);
+    Refresh();
+}
+
+void ModelWindow::Modello_TipoSuperficie_Change(SurfaceKind kind) {
+    if (current_ && Document().SetSurfaceKind(*current_, kind))
+        return Edited(current_);
+    Refresh();
+}
+
+void ModelWindow::Modello_NumeroServi_Change(int count) {
+    if (Current() == nullptr || count == Current()->servoCount)
+        return Refresh();
+    if (Document().SetServoCount(*current_, count))
+        return Edited(current_);
+    detailsProblem_ = "Numero di servi non valido: da 1 a " + std::to_string(kMaxServoCount);
+    Refresh();
+}
+
+void ModelWindow::Modello_NomeServo_Change(std::string_view name) {
+    EditServo([name](ServoRecord& servo) { servo.name = name; });
+}
+
+void ModelWindow::Modello_CoppiaServo_Change(std::string_view text) {
+    if (Current() == nullptr)
+        return Refresh();
+    const std::optional<double> rating = ReadWholeNumber(text);
+    if (!rating || !IsValidRating(*rating)) {
+        ratingTyped_ = std::string(text);
+        detailsProblem_ = "Coppia dichiarata non valida: serve un numero oltre 0";
+        return Refresh();
+    }
+    ratingTyped_.reset();
+    detailsProblem_.clear();
+    EditServo([rating](ServoRecord& servo) { servo.rating = *rating; });
+}
+
+void ModelWindow::Modello_UnitaServo_Change(RatingUnit unit) {
+    // The number stays as typed: the unit says what it was typed in.
+    EditServo([unit](ServoRecord& servo) { servo.unit = unit; });
+}
+
+void ModelWindow::EditServo(const std::function<void(ServoRecord&)>& change) {
+    if (Current() == nullptr)
+        return Refresh();
+    ServoRecord servo = Current()->servo;
+    change(servo);
+    if (Document().SetServo(*current_, std::move(servo)))
+        return Edited(current_);
+    Refresh();
+}
+
+void ModelWindow::Modello_NomeModello_Change(std::string_view name) {
+    if (Document().SetName(std::string(name)))
+        return Edited(std::nullopt);
+    Refresh();
+}
+
+void ModelWindow::Modello_Note_Change(std::string_view notes) {
+    if (Document().SetNotes(std::string(notes)))
+        return Edited(std::nullopt);
+    Refresh();
+}
+
+}  // namespace coppia

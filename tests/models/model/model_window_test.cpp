@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "models/model/model_window.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include "engine/number_text.h"
+#include "models/model/surface_calculation.h"
+#include "tests/models/memory_analysis_settings.h"
+#include "tests/models/model/scripted_dialogs.h"
+#include "tests/models/window_fixture.h"
+
+namespace coppia {
+namespace {
+
+const std::string kExample = COPPIA_SOURCE_DIR "/docs/esempio.coppia";
+
+const std::string& Cell(const ModelTableRow& row, ModelColumn column) {
+    return row.cells[static_cast<std::size_t>(column)];
+}
+
+// The main window's model, and the model window reading it, with dialogs that answer as told,
+// the recent files and the analysis's settings in memory.
+class ModelWindowTest : public WindowFixture {
+  protected:
+    ModelWindowTest() : model(window, dialogs, recent, settings) {
+        Load();  // nothing remembered: the main window's initial texts
+        model.Modello_Form_Load();
+    }
+    void OpenExample() { ASSERT_TRUE(model.Modello_ApriFile(kExample)); }
+    const ModelDisplay& Shown() const { return model.Display(); }
+    const Model& Content() const { return model.Session().Document().Content(); }
+    void Select(std::vector<std::size_t> rows) {
+        model.Modello_Tabella_Select(rows, rows.empty() ? std::nullopt : std::optional(rows[0]));
+    }
+
+    ScriptedDialogs dialogs;
+    MemoryRecentFiles recent;
+    MemoryAnalysisSettings settings;
+    ModelWindow model;
+};
+
+TEST_F(ModelWindowTest, EachRowsTorqueIsTheMainWindowsCoppiaAfterCaricaAndTheSurfaceComesBack) {
+    OpenExample();
+    // A surface from the main window's start: the travel Corsa 20 gives the angle 19.2.
+    model.Modello_Aggiungi_Click();
+    ASSERT_EQ(Shown().rows.size(), 7u);
+    EXPECT_EQ(Shown().selected, std::vector<std::size_t>{6});
+    EXPECT_EQ(Content().surfaces[6].name, "Superficie 7");
+    EXPECT_EQ(Content().surfaces[6].deflection, DeflectionInput::Travel);
+    const TorqueConstants constants = InitTorqueConstants();
+    for (std::size_t row = 0; row < Shown().rows.size(); ++row) {
+        SCOPED_TRACE(row);
+        Select({row});
+        model.Modello_Carica_Click();
+        EXPECT_EQ(Shown().statusTone, Tone::Good) << Shown().status;
+        EXPECT_TRUE(State().ResultsCurrent());
+        const std::string& torque = Cell(Shown().rows[row], ModelColumn::CoppiaKgcm);
+        EXPECT_EQ(Text(Control::Coppia), FormatNumber(ReadNumber(torque).value(), "#00.00"));
+        EXPECT_EQ(TorqueText(window.LastResult().ServoTorque), torque);
+        const SurfaceCalculation surface = CalculateSurface(Content().surfaces[row], constants);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(window.LastResult().ServoTorque),
+                  std::bit_cast<std::uint64_t>(surface.result.ServoTorque));
+        // Taken back, it is the same surface.
+        model.Modello_Aggiorna_Click();
+        EXPECT_EQ(Shown().status, "«" + Content().surfaces[row].name +
+                                      "» è già come i campi della finestra principale");
+    }
+    EXPECT_EQ(model.Session().Document().UndoName(), "Aggiungi superficie") << "nothing since";
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(lastInputs.writes, 7);
+    EXPECT_EQ(settings.writes, 0) << "the analysis's settings are only read here";
+
+    // An angle beyond 60 that a travel left in Ang cannot be kept as an angle.
+    window.UserClick(Control::Down);
+    Retype(Control::Corsa, "119.9");
+    window.UserClick(Control::UP);
+    model.Modello_Aggiorna_Click();
+    EXPECT_EQ(Shown().status,
+              "«Superficie 7» non aggiornata: il campo Ang della finestra principale: l'angolo "
+              "deve stare fra -60 e 60 gradi");
+    EXPECT_EQ(Shown().statusTone, Tone::Bad);
+}
+
+struct RowCase {
+    const char* name;
+    std::function<void(Surface&)> change;
+    // Servi, then Coppia per servo in Kg*cm and N·cm, Margine, Verdetto, Rotazione, Coppia minima;
+    // or the refusal.
+    std::vector<std::string> cells;
+    Tone verdictTone;
+    Tone rotationTone = Tone::Neutral;
+};
+
+void PrintTo(const RowCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ModelRowTest : public testing::TestWithParam<RowCase> {};
+
+TEST_P(ModelRowTest, ComputesAsCalcolaAndJudgesAsTheAnalysis) {
+    Surface surface;  // the main window's initial inputs, a 3 Kg*cm servo
+    GetParam().change(surface);
+    const ModelTableRow row = SurfaceRow(surface, AnalysisSettings{}, InitTorqueConstants());
+    std::vector<std::string> cells;
+    if (row.refusal.empty()) {
+        cells = {Cell(row, ModelColumn::Servi),       Cell(row, ModelColumn::CoppiaKgcm),
+                 Cell(row, ModelColumn::CoppiaNcm),   Cell(row, ModelColumn::Margine),
+                 Cell(row, ModelColumn::Verdetto),    Cell(row, ModelColumn::Rotazione),
+                 Cell(row, ModelColumn::CoppiaMinima)};
+    } else {
+        cells = {row.refusal};
+        EXPECT_EQ(Cell(row, ModelColumn::Margine), "");
+    }
+    EXPECT_EQ(cells, GetParam().cells);
+    EXPECT_EQ(row.verdictTone, GetParam().verdictTone);
+    EXPECT_EQ(row.rotationTone, GetParam().rotationTone);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Surfaces, ModelRowTest,
+    testing::Values(
+        RowCase{"OneServo",
+                [](Surface&) {},
+                {"1", "0.52", "5.09", "5.77", "Servo Sufficiente", "30.9", "1.04"},
+                Tone::Good},
+        // Two servos share the torque: each needs half, with twice the margin.
+        RowCase{"TwoServosShareIt",
+                [](Surface& s) { s.servoCount = 2; },
+                {"2", "0.26", "2.55", "11.55", "Servo Sufficiente", "30.9", "0.52"},
+                Tone::Good},
+        // The margin and the least rating in the unit the rating is in.
+        RowCase{"RatingInNewtonCm",
+                [](Surface& s) {
+                    s.servo = {"", 4, RatingUnit::NewtonCm, ""};
+                },
+                {"1", "0.52", "5.09", "0.78", "Servo Insufficiente!!", "30.9", "10.19"},
+                Tone::Bad},
+        RowCase{"BeyondTheThrow",
+                [](Surface& s) { s.inputs.BrServ = 8; },
+                {"1", "0.35", "3.39", "8.66", "Rinvio Insufficiente", "50.3", "0.70"},
+                Tone::Bad,
+                Tone::Bad},
+        RowCase{"ArmsCannotReach",
+                [](Surface& s) { s.inputs.BrServ = 5; },
+                {"1", "0.22", "2.12", "13.86", "Rinvio Insufficiente", "irraggiungibile", "0.44"},
+                Tone::Bad,
+                Tone::Bad},
+        RowCase{"ZeroSpeed",
+                [](Surface& s) { s.inputs.Vel = 0; },
+                {"Calcolo impossibile: Velocità Nulla!!"},
+                Tone::Bad},
+        RowCase{"ChordRatio",
+                [](Surface& s) { s.inputs.CordaAlett = 5; },
+                {"Calcolo impossibile: Corda Alett./Corda Alare Fuori Gamma!! Rapporto 0.017, "
+                 "ammesso 0.025–0.8"},
+                Tone::Bad}));
+
+TEST_F(ModelWindowTest, EveryActionIsUndoneAndRedoneWithTheSurfaceItTouchedSelected) {
+    OpenExample();
+    const Model opened = Content();
+    EXPECT_EQ(Shown().title, "Sport 160[*] – Modello");
+    EXPECT_FALSE(Shown().modified);
+    EXPECT_EQ(Shown().selected, std::vector<std::size_t>{0});
+    dialogs.text = "Alettone con squadretta da 22";
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::size_t selected;
+    };
+    const std::vector<Step> steps = {
+        {"duplicate", [&] { model.Modello_Duplica_Click(); }, 1},
+        {"rename", [&] { model.Modello_Rinomina_Click(); }, 1},
+        {"down", [&] { model.Modello_SpostaGiu_Click(); }, 2},
+        {"rating", [&] { model.Modello_CoppiaServo_Change("4,5"); }, 2},
+        {"servos", [&] { model.Modello_NumeroServi_Change(2); }, 2},
+        {"kind", [&] { model.Modello_TipoSuperficie_Change(SurfaceKind::Timone); }, 2},
+        {"up", [&] { model.Modello_SpostaSu_Click(); }, 1},
+        {"remove first",
+         [&] {
+             Select({0});
+             model.Modello_Rimuovi_Click();
+         },
+         0},
+        {"add", [&] { model.Modello_Aggiungi_Click(); }, 6},
+    };
+    std::vector<Model> states{opened};
+    std::vector<std::vector<std::size_t>> selections{{0}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_NE(Content(), states.back());
+        EXPECT_EQ(Shown().selected, std::vector<std::size_t>{step.selected});
+        EXPECT_TRUE(Shown().modified);
+        states.push_back(Content());
+        selections.push_back(Shown().selected);
+    }
+    const Surface& variant = Content().surfaces[0];
+    EXPECT_EQ(variant.name, "Alettone con squadretta da 22");
+    EXPECT_EQ(variant.servo.rating, 4.5) << "a typed comma is the decimal point";
+    EXPECT_EQ(variant.servoCount, 2);
+    EXPECT_EQ(Cell(Shown().rows[0], ModelColumn::CoppiaKgcm), "0.52") << "each of two servos";
+    EXPECT_EQ(Shown().totals.servos, "Servi del modello: 8, su 7 superfici");
+    Select({0});
+    EXPECT_EQ(Shown().details.kindNote,
+              "Per il timone CordaAla è la corda della deriva; CarAla è 0, salvo che la deriva "
+              "porti carico.");
+    EXPECT_EQ(dialogs.textQuestions,
+              std::vector<std::string>{"Nuovo nome di «Alettone sinistro (variante)» "
+                                       "[Alettone sinistro (variante)]"});
+
+    // What cannot be kept is said, and changes nothing.
+    model.Modello_CoppiaServo_Change("0");
+    EXPECT_EQ(Shown().details.problem, "Coppia dichiarata non valida: serve un numero oltre 0");
+    EXPECT_EQ(Shown().details.rating, "0");
+    EXPECT_EQ(Content(), states.back());
+
+    for (std::size_t i = steps.size(); i-- > 0;) {
+        SCOPED_TRACE(steps[i].what);
+        model.Modello_Annulla_Click();
+        EXPECT_EQ(Content(), states[i]);
+        EXPECT_EQ(Shown().status.substr(0, 10), "Annullato:");
+    }
+    EXPECT_FALSE(Shown().modified);
+    EXPECT_FALSE(Shown().canUndo);
+    EXPECT_EQ(Shown().details.problem, "");
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE(steps[i].what);
+        model.Modello_Ripeti_Click();
+        EXPECT_EQ(Content(), states[i + 1]);
+    }
+    EXPECT_EQ(Shown().selected, selections.back());
+
+    // The analysis's settings, changed meanwhile, judge the table once the window is back.
+    settings.bytes = "FattoreSicurezza=3\nEscursione=30\n";
+    model.Modello_Form_Activate();
+    EXPECT_EQ(Shown().headings[static_cast<std::size_t>(ModelColumn::Rotazione)],
+              "Rotazione del servo (°, escursione 30)");
+    EXPECT_EQ(Cell(Shown().rows[1], ModelColumn::Verdetto), "Rinvio Insufficiente");
+    EXPECT_EQ(settings.writes, 0);
+}
+
+TEST_F(ModelWindowTest, ComparesTheSelectedSurfacesSideBySideAndOnOnePlot) {
+    OpenExample();
+    EXPECT_EQ(Shown().comparison.names, std::vector<std::string>{"Alettone sinistro"});
+    EXPECT_NE(Shown().comparison.note, "");
+    Select({2, 0});
+    const Comparison& compared = Shown().comparison;
+    EXPECT_EQ(compared.note, "");
+    EXPECT_EQ(compared.names, (std::vector<std::string>{"Alettone sinistro", "Flap sinistro"}));
+    std::vector<std::string> differing;
+    for (const SideBySideRow& row : compared.rows) {
+        if (row.differs)
+            differing.push_back(row.label.substr(0, row.label.find(',')));
+    }
+    EXPECT_EQ(differing, (std::vector<std::string>{"Tipo", "Deflessione data come", "CordaAlett",
+                                                   "LungAlett", "BrAlett", "BrServ", "Vel", "Ang",
+                                                   "Corsa", "Coppia dichiarata"}));
+    EXPECT_EQ(compared.rows.back().values, (std::vector<std::string>{"3 Kg*cm", "30 N·cm"}));
+    // The flap's angle is the one its travel gives, as the main window derives it.
+    EXPECT_EQ(compared.rows[10].values, (std::vector<std::string>{"20", "33.2"}));
+
+    const PlotData& plot = compared.plot;
+    ASSERT_EQ(plot.curves.size(), 2u);
+    EXPECT_EQ(plot.curves[0].points.size(), 61u);
+    EXPECT_EQ(plot.curves[1].mark->first, 33.2);
+    EXPECT_EQ(plot.curves[1].markLabel, Cell(Shown().rows[2], ModelColumn::CoppiaKgcm));
+    EXPECT_EQ(plot.curves[0].markLabel, "1.04");
+    ASSERT_EQ(plot.ratings.size(), 2u);
+    EXPECT_EQ(plot.ratings[1].name, "Servo di Flap sinistro: 3.06 Kg*cm");
+    EXPECT_EQ(plot.ratings[1].curve, 1u);
+    EXPECT_EQ(plot.scale.high, 4);
+
+    // A second servo halves the flap's curve.
+    const double before = plot.curves[1].points[60].second;
+    model.Modello_NumeroServi_Change(2);
+    Select({0, 2});
+    EXPECT_DOUBLE_EQ(Shown().comparison.plot.curves[1].points[60].second, before / 2);
+}
+
+std::string ExpectedFile(const char* name) {
+    std::ifstream in(std::string(COPPIA_SOURCE_DIR "/tests/models/model/") + name,
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(ModelWindowTest, TheExampleModelsTableAsCsvForItalianSpreadsheets) {
+    OpenExample();
+    EXPECT_EQ(model.CsvText(CsvFormat::Italian), ExpectedFile("esempio_modello_it.csv"));
+    EXPECT_EQ(Shown().totals.weakest, "Margine più basso: 2.87, Alettone sinistro");
+}
+
+}  // namespace
+}  // namespace coppia
