@@ -41,7 +41,7 @@ std::string ModelSession::DisplayName() const {
     return "Senza nome";
 }
 
-bool ModelSession::Modello_Nuovo_Click() {
+bool ModelSession::New() {
     if (!MayDropDocument())
         return false;
     document_ = ModelDocument(NewModel());
@@ -49,14 +49,14 @@ bool ModelSession::Modello_Nuovo_Click() {
     return true;
 }
 
-bool ModelSession::Modello_Apri_Click() {
+bool ModelSession::Open() {
     if (!MayDropDocument())
         return false;
     const std::optional<std::string> path = dialogs_.AskFileToOpen();
     return path && OpenFile(*path);
 }
 
-bool ModelSession::Modello_Recente_Click(std::size_t index) {
+bool ModelSession::OpenRecent(std::size_t index) {
     if (index >= recent_.size() || !MayDropDocument())
         return false;
     // A copy: opening reorders the list.
@@ -64,21 +64,21 @@ bool ModelSession::Modello_Recente_Click(std::size_t index) {
     return OpenFile(path);
 }
 
-bool ModelSession::Modello_Salva_Click() {
+bool ModelSession::Save() {
     saveProblem_.clear();
     if (!path_)
-        return Modello_SalvaConNome_Click();
+        return SaveAs();
     return SaveTo(*path_);
 }
 
-bool ModelSession::Modello_SalvaConNome_Click() {
+bool ModelSession::SaveAs() {
     saveProblem_.clear();
     const std::optional<std::string> path =
         dialogs_.AskFileToSave(DisplayName() + std::string(kModelFileExtension));
     return path && SaveTo(*path);
 }
 
-bool ModelSession::Modello_Chiudi() {
+bool ModelSession::MayClose() {
     return MayDropDocument();
 }
 
@@ -100,7 +100,7 @@ bool ModelSession::MayDropDocument() {
         return true;
     switch (dialogs_.AskToSave(messages::SaveChangesQuestion(DisplayName()))) {
         case SaveChoice::Salva:
-            return Modello_Salva_Click();
+            return Save();
         case SaveChoice::NonSalvare:
             return true;
         case SaveChoice::Annulla:

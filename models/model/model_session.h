@@ -60,16 +60,16 @@ class ModelSession {
     // Newest first, at most kMaxRecentFiles.
     const std::vector<std::string>& RecentFiles() const { return recent_; }
 
-    // Events. Each that would drop the document asks first when it has unsaved changes:
+    // Each operation that would drop the document asks first when it has unsaved changes:
     // Salva saves it (and goes on only if that succeeds), Non salvare goes on, Annulla stops.
     // Each returns whether it went through.
-    bool Modello_Nuovo_Click();
-    bool Modello_Apri_Click();
-    bool Modello_Recente_Click(std::size_t index);
-    bool Modello_Salva_Click();
-    bool Modello_SalvaConNome_Click();
-    // The window is being closed: true when it may close.
-    bool Modello_Chiudi();
+    bool New();
+    bool Open();
+    bool OpenRecent(std::size_t index);
+    bool Save();
+    bool SaveAs();
+    // Whether the window may close now, asking first as above.
+    bool MayClose();
 
     // Opens a file without asking: at start, for the file named on the command line. A file
     // that is refused is told with its place and leaves the document as it was.

@@ -61,24 +61,24 @@ void ModelWindow::Modello_Form_Activate() {
 }
 
 bool ModelWindow::Modello_Form_Close() {
-    const bool closing = session_.Modello_Chiudi();
+    const bool closing = session_.MayClose();
     NotDropped();
     return closing;
 }
 
 void ModelWindow::Modello_Nuovo_Click() {
-    if (!session_.Modello_Nuovo_Click())
+    if (!session_.New())
         return NotDropped();
     status_.clear();
     Replaced();
 }
 
 void ModelWindow::Modello_Apri_Click() {
-    Opened(session_.Modello_Apri_Click());
+    Opened(session_.Open());
 }
 
 void ModelWindow::Modello_Recente_Click(std::size_t index) {
-    Opened(session_.Modello_Recente_Click(index));
+    Opened(session_.OpenRecent(index));
 }
 
 void ModelWindow::Opened(bool opened) {
@@ -105,11 +105,11 @@ bool ModelWindow::Modello_ApriFile(const std::string& path) {
 }
 
 void ModelWindow::Modello_Salva_Click() {
-    Saved(session_.Modello_Salva_Click());
+    Saved(session_.Save());
 }
 
 void ModelWindow::Modello_SalvaConNome_Click() {
-    Saved(session_.Modello_SalvaConNome_Click());
+    Saved(session_.SaveAs());
 }
 
 void ModelWindow::Saved(bool saved) {

@@ -221,13 +221,13 @@ TEST_P(UnsavedChangesTest, AsksAndSavesGoesOnOrStopsAsAnswered) {
     bool wentThrough = false;
     switch (row.action) {
         case Action::Nuovo:
-            wentThrough = session.Modello_Nuovo_Click();
+            wentThrough = session.New();
             break;
         case Action::Apri:
-            wentThrough = session.Modello_Apri_Click();
+            wentThrough = session.Open();
             break;
         case Action::Chiudi:
-            wentThrough = session.Modello_Chiudi();
+            wentThrough = session.MayClose();
             break;
     }
 
