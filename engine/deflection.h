@@ -10,6 +10,11 @@ inline constexpr double PiApprox = 3.1415;
 inline constexpr double MaxDeflectionAngle = 60;
 inline constexpr double MinDeflectionAngle = -60;
 
+// Which of the angle and the travel gives the deflection: typed into the main window's Ang or
+// Corsa as its toggle chooses, and kept with each surface of a model by its word, never by
+// its number.
+enum class DeflectionInput { Angle, Travel };
+
 enum class AngleCheck { AngleWithinLimits, AngleAboveMaximum, AngleBelowMinimum };
 
 // The travel of the trailing edge, the chord of the arc it sweeps about the hinge:

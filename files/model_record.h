@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/deflection.h"
 #include "engine/torque_units.h"
 
 namespace coppia {
@@ -16,9 +17,6 @@ namespace coppia {
 // what the fields mean (for an elevator or a rudder CordaAla is the stabiliser's or the fin's
 // chord, and CarAla 0 unless the surface carries load).
 enum class SurfaceKind { Alettone, Flap, Elevatore, Timone, Altro };
-
-// Which of Ang and Corsa gives the deflection, as the main window's toggle chooses.
-enum class DeflectionInput { Angle, Travel };
 
 // The main window's eight inputs and its travel, named after its fields. The defaults are the
 // fields' initial texts.

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     coppia::MainWindow window(messages, lastInputs);
     window.Main_Form_Load();
     const auto& state = window.State();
-    FUZZ_CHECK(state.Mode() == coppia::DeflectionMode::ByTravel, "the load ends by travel");
+    FUZZ_CHECK(state.Mode() == coppia::DeflectionInput::Travel, "the load ends by travel");
     FUZZ_CHECK(state.ResultsStale(), "the load leaves the results stale");
 
     for (size_t i = 0; i + 1 < actions.size(); i += 2) {

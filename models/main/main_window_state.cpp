@@ -59,15 +59,15 @@ void MainWindowState::Notify(Control control) const {
     for (const auto& [id, observer] : observers) observer(control);
 }
 
-std::optional<DeflectionMode> MainWindowState::Mode() const {
+std::optional<DeflectionInput> MainWindowState::Mode() const {
     const bool corsa = Enabled(Control::Corsa);
     const bool ang = Enabled(Control::Ang);
     const bool up = Visible(Control::UP);
     const bool down = Visible(Control::Down);
     if (corsa && !ang && up && !down)
-        return DeflectionMode::ByTravel;
+        return DeflectionInput::Travel;
     if (ang && !corsa && down && !up)
-        return DeflectionMode::ByAngle;
+        return DeflectionInput::Angle;
     return std::nullopt;
 }
 

@@ -9,12 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "engine/deflection.h"
 #include "models/main/controls.h"
 
 namespace coppia {
-
-// Which deflection field the user types into. Read from the flags, never stored.
-enum class DeflectionMode { ByTravel, ByAngle };
 
 // The changing part of the window: each text box's text and Enabled flag, the Enabled flag of
 // Calc and the Visible flags of the toggles. Labels and the drawing never change.
@@ -48,7 +46,9 @@ class MainWindowState {
     int AddObserver(Observer observer);
     void RemoveObserver(int id);
 
-    std::optional<DeflectionMode> Mode() const;
+    // Which deflection field the user types into, read from the flags; empty when they agree
+    // on none.
+    std::optional<DeflectionInput> Mode() const;
     bool ResultsCurrent() const;
     bool ResultsStale() const;
     // How deep change handlers have ever run inside one another.

@@ -216,10 +216,10 @@ TEST_F(MainWindowViewTest, AFocusedToggleHandsTheFocusToTheOtherOne) {
     QWidget* up = view.findChild<QWidget*>("UP");
     up->setFocus();
     QTest::keyClick(up, Qt::Key_Space);
-    EXPECT_EQ(model.State().Mode(), DeflectionMode::ByAngle);
+    EXPECT_EQ(model.State().Mode(), DeflectionInput::Angle);
     EXPECT_EQ(QApplication::focusWidget(), view.findChild<QWidget*>("Down"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(model.State().Mode(), DeflectionMode::ByTravel);
+    EXPECT_EQ(model.State().Mode(), DeflectionInput::Travel);
     EXPECT_EQ(QApplication::focusWidget(), up);
 }
 
@@ -326,10 +326,10 @@ void ExpectLitHalf(QWidget* toggle, bool upper) {
 }
 
 TEST_F(MainWindowViewTest, TheVisibleToggleLightsTheHalfTowardsTheFieldEntered) {
-    ASSERT_EQ(model.State().Mode(), DeflectionMode::ByTravel);
+    ASSERT_EQ(model.State().Mode(), DeflectionInput::Travel);
     ExpectLitHalf(view.findChild<QWidget*>("UP"), true);
     model.UserClick(Control::UP);
-    ASSERT_EQ(model.State().Mode(), DeflectionMode::ByAngle);
+    ASSERT_EQ(model.State().Mode(), DeflectionInput::Angle);
     ExpectLitHalf(view.findChild<QWidget*>("Down"), false);
 }
 

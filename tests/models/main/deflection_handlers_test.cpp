@@ -45,7 +45,7 @@ TEST_P(TypedAngleTest, IsLimitedKeystrokeByKeystroke) {
     EXPECT_EQ(Text(Control::Ang), GetParam().ang);
     EXPECT_EQ(Text(Control::Corsa), GetParam().corsa);
     EXPECT_TRUE(State().ResultsStale());
-    EXPECT_EQ(State().Mode(), DeflectionMode::ByAngle);
+    EXPECT_EQ(State().Mode(), DeflectionInput::Angle);
 }
 
 INSTANTIATE_TEST_SUITE_P(Typing, TypedAngleTest,
@@ -169,10 +169,10 @@ TEST_F(ByTravelTest, SwitchingThereAndBackKeepsBothTexts) {
     Enter(Control::Corsa, "30");
     const std::string ang = Text(Control::Ang);
     window.UserClick(Control::UP);
-    EXPECT_EQ(State().Mode(), DeflectionMode::ByAngle);
+    EXPECT_EQ(State().Mode(), DeflectionInput::Angle);
     EXPECT_FALSE(window.UserEdit(Control::Corsa, "1"));
     window.UserClick(Control::Down);
-    EXPECT_EQ(State().Mode(), DeflectionMode::ByTravel);
+    EXPECT_EQ(State().Mode(), DeflectionInput::Travel);
     EXPECT_FALSE(window.UserEdit(Control::Ang, "1"));
     EXPECT_EQ(Text(Control::Corsa), "30");
     EXPECT_EQ(Text(Control::Ang), ang);
@@ -180,7 +180,7 @@ TEST_F(ByTravelTest, SwitchingThereAndBackKeepsBothTexts) {
 
 TEST_F(ByTravelTest, AHiddenToggleTakesNoClick) {
     EXPECT_FALSE(window.UserClick(Control::Down));
-    EXPECT_EQ(State().Mode(), DeflectionMode::ByTravel);
+    EXPECT_EQ(State().Mode(), DeflectionInput::Travel);
     EXPECT_TRUE(window.UserClick(Control::UP));
     EXPECT_FALSE(window.UserClick(Control::UP));
 }

@@ -32,7 +32,7 @@ std::string InitialFileWith(size_t line, const std::string& text) {
 class FormLoadTest : public WindowFixture {
   protected:
     void ExpectStartState() const {
-        EXPECT_EQ(State().Mode(), DeflectionMode::ByTravel);
+        EXPECT_EQ(State().Mode(), DeflectionInput::Travel);
         EXPECT_TRUE(State().ResultsStale());
     }
     std::map<Control, std::string> Texts(std::initializer_list<Control> boxes) const {
