@@ -27,7 +27,7 @@
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
 #include "ui/model/model_sheet.h"
-#include "ui/model/model_table.h"
+#include "ui/model/surface_table.h"
 
 namespace coppia {
 
@@ -65,9 +65,9 @@ ModelView::ModelView(ModelWindow& model, QWidget* parent)
     BuildMenus(menus);
     QWidget* surfaceButtons = BuildSurfaceButtons();
 
-    table_ = new ModelTable(this);
+    table_ = new SurfaceTable(this);
     table_->setMinimumHeight(fontMetrics().height() * 6);
-    connect(table_, &ModelTable::Selected, this,
+    connect(table_, &SurfaceTable::Selected, this,
             [this](std::vector<std::size_t> rows, std::optional<std::size_t> current) {
                 Commit();
                 model_.Modello_Tabella_Select(std::move(rows), current);

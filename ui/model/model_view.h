@@ -30,7 +30,7 @@ class QTabWidget;
 
 namespace coppia {
 
-class ModelTable;
+class SurfaceTable;
 class StatusLine;
 class TorquePlot;
 
@@ -114,7 +114,7 @@ class ModelView : public QWidget {
     QMenu* recentMenu_ = nullptr;
     std::vector<std::string> recentShown_;
 
-    ModelTable* table_ = nullptr;
+    SurfaceTable* table_ = nullptr;
     QLabel* servos_ = nullptr;
     QLabel* weakest_ = nullptr;
     QLabel* judging_ = nullptr;

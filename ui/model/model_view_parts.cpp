@@ -23,8 +23,8 @@
 #include "ui/common/qt_text.h"
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
-#include "ui/model/model_table.h"
 #include "ui/model/model_view.h"
+#include "ui/model/surface_table.h"
 
 namespace coppia {
 

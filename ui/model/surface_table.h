@@ -14,7 +14,7 @@ namespace coppia {
 
 // The rows of the model window's table as Qt reads them, cell by cell, without an item for
 // each: a thousand surfaces show at once.
-class ModelRows : public QAbstractTableModel {
+class SurfaceTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -33,10 +33,10 @@ class ModelRows : public QAbstractTableModel {
 // The table, one surface a row, a refused surface's reason across its computed columns. Rows
 // are selected whole, several at once to compare them. One stop of the keyboard: Tab leaves
 // it, the arrows move inside.
-class ModelTable : public QTableView {
+class SurfaceTable : public QTableView {
     Q_OBJECT
   public:
-    explicit ModelTable(QWidget* parent = nullptr);
+    explicit SurfaceTable(QWidget* parent = nullptr);
 
     // Redraws the rows when they changed, and takes the model's selection.
     void Show(const ModelDisplay& shown);
@@ -48,7 +48,7 @@ class ModelTable : public QTableView {
   private:
     void TellSelection();
 
-    ModelRows rows_;
+    SurfaceTableModel rows_;
     std::uint64_t shownRevision_ = 0;
     bool following_ = false;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/model/model_table.h"
+#include "ui/model/surface_table.h"
 
 #include <QHeaderView>
 #include <QItemSelection>
@@ -20,22 +20,22 @@ bool IsFigure(std::size_t column) {
 
 }  // namespace
 
-void ModelRows::Show(const ModelDisplay& shown) {
+void SurfaceTableModel::Show(const ModelDisplay& shown) {
     beginResetModel();
     headings_ = shown.headings;
     rows_ = shown.rows;
     endResetModel();
 }
 
-int ModelRows::rowCount(const QModelIndex& parent) const {
+int SurfaceTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int ModelRows::columnCount(const QModelIndex& parent) const {
+int SurfaceTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(kModelColumnCount);
 }
 
-QVariant ModelRows::data(const QModelIndex& index, int role) const {
+QVariant SurfaceTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows_.size())
         return {};
     const ModelTableRow& row = rows_[static_cast<std::size_t>(index.row())];
@@ -68,7 +68,7 @@ QVariant ModelRows::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant ModelRows::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant SurfaceTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 ||
         static_cast<std::size_t>(section) >= kModelColumnCount) {
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -94,7 +94,7 @@ QVariant ModelRows::headerData(int section, Qt::Orientation orientation, int rol
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-ModelTable::ModelTable(QWidget* parent) : QTableView(parent), rows_(this) {
+SurfaceTable::SurfaceTable(QWidget* parent) : QTableView(parent), rows_(this) {
     setObjectName(QStringLiteral("Tabella"));
     setAccessibleName(QStringLiteral("Tabella delle superfici del modello, una per riga"));
     setModel(&rows_);
@@ -114,12 +114,12 @@ ModelTable::ModelTable(QWidget* parent) : QTableView(parent), rows_(this) {
     header->setResizeContentsPrecision(100);
     header->setStretchLastSection(true);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &ModelTable::TellSelection);
+            &SurfaceTable::TellSelection);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &ModelTable::TellSelection);
+            &SurfaceTable::TellSelection);
 }
 
-void ModelTable::Show(const ModelDisplay& shown) {
+void SurfaceTable::Show(const ModelDisplay& shown) {
     following_ = true;
     if (shown.rowsRevision != shownRevision_) {
         shownRevision_ = shown.rowsRevision;
@@ -150,7 +150,7 @@ void ModelTable::Show(const ModelDisplay& shown) {
     following_ = false;
 }
 
-void ModelTable::TellSelection() {
+void SurfaceTable::TellSelection() {
     if (following_)
         return;
     std::vector<std::size_t> rows;
