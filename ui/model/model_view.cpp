@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The model window put together from its parts, and what it does as a window: its events, the
+// details still being typed handed to the model, the exports, the order of Tab.
 #include "ui/model/model_view.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabBar>
@@ -24,22 +20,11 @@
 
 #include "ui/common/decimal_key_filter.h"
 #include "ui/common/qt_text.h"
-#include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
 #include "ui/model/model_sheet.h"
 #include "ui/model/surface_table.h"
 
 namespace coppia {
-
-namespace {
-
-// Replaces the text unless the user is typing a new one there.
-void ShowTyped(QLineEdit* edit, const std::string& text) {
-    if (!(edit->hasFocus() && edit->isModified()))
-        ShowText(edit, text);
-}
-
-}  // namespace
 
 ModelView::ModelView(ModelWindow& model, QWidget* parent)
     : QWidget(parent),
@@ -64,34 +49,14 @@ ModelView::ModelView(ModelWindow& model, QWidget* parent)
     menus->setObjectName(QStringLiteral("Menu"));
     BuildMenus(menus);
     QWidget* surfaceButtons = BuildSurfaceButtons();
-
-    table_ = new SurfaceTable(this);
-    table_->setMinimumHeight(fontMetrics().height() * 6);
-    connect(table_, &SurfaceTable::Selected, this,
-            [this](std::vector<std::size_t> rows, std::optional<std::size_t> current) {
-                Commit();
-                model_.Modello_Tabella_Select(std::move(rows), current);
-            });
-    auto* upper = new QWidget(this);
-    auto* upperLayout = new QVBoxLayout(upper);
-    upperLayout->setContentsMargins(0, 0, 0, 0);
-    upperLayout->addWidget(table_, 1);
-    upperLayout->addWidget(BuildTotals());
-
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("Pagine"));
-    pages_->setAccessibleName(
-        QStringLiteral("Pagine della superficie, del confronto e del modello"));
-    pages_->addTab(Scrolling(BuildDetailsPage(), "PaginaSuperficie"),
-                   QStringLiteral("S&uperficie"));
-    pages_->addTab(Scrolling(BuildComparePage(), "PaginaConfronto"), QStringLiteral("Confron&to"));
-    pages_->addTab(Scrolling(BuildModelPage(), "PaginaModello"), QStringLiteral("Mode&llo"));
+    QWidget* upper = BuildTableWithTotals();
+    QWidget* pages = BuildPages();
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->setObjectName(QStringLiteral("Divisione"));
     split->setChildrenCollapsible(false);
     split->addWidget(upper);
-    split->addWidget(pages_);
+    split->addWidget(pages);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
 
@@ -109,32 +74,6 @@ ModelView::ModelView(ModelWindow& model, QWidget* parent)
     SetFocusOrder();
     model_.SetObserver([this] { Follow(); });
     Follow();
-}
-
-QAction* ModelView::AddAction(const char* name, const QString& text, const QKeySequence& keys,
-                              std::function<void()> run) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromUtf8(name));
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    addAction(action);
-    connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
-        Commit();
-        run();
-    });
-    return action;
-}
-
-QPushButton* ModelView::AddButton(QAction* action, const QString& text,
-                                  const QString& accessibleName) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(action->objectName());
-    button->setAccessibleName(accessibleName);
-    const QString keys = action->shortcut().toString(QKeySequence::NativeText);
-    button->setToolTip(keys.isEmpty() ? accessibleName : accessibleName + " (" + keys + ")");
-    connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    buttons_.emplace_back(button, action);
-    return button;
 }
 
 void ModelView::Commit() {
@@ -190,79 +129,19 @@ bool ModelView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ModelView::Follow() {
-    const ModelDisplay& shown = model_.Display();
-    setWindowTitle(ToQString(shown.title));
-    setWindowModified(shown.modified);
-    table_->Show(shown);
-    servos_->setText(ToQString(shown.totals.servos));
-    ShowNote(weakest_, shown.totals.weakest, shown.totals.weakestTone);
-    judging_->setText(ToQString(shown.judgingSettings));
-    ShowNote(settingsProblem_, shown.settingsProblem, Tone::Bad);
-    FollowDetails(shown.details);
-    ShowTyped(modelName_, shown.modelName);
-    if (!(notes_->hasFocus() && notes_->document()->isModified()) &&
-        notes_->toPlainText() != ToQString(shown.notes)) {
-        notes_->setPlainText(ToQString(shown.notes));
+void ModelView::SetFocusOrder() {
+    // The table, the pages and their fields, then the surfaces' buttons and the file's.
+    // The page widget hands its focus to its tab bar, and stands in the chain itself.
+    std::vector<QWidget*> order{table_, pages_,      pages_->tabBar(), name_,
+                                kind_,  servoCount_, servoName_,       rating_,
+                                unit_,  sideBySide_, modelName_,       notes_};
+    for (const auto& [button, action] : buttons_) {
+        order.push_back(button);
+        if (button->objectName() == QStringLiteral("Apri"))
+            order.push_back(findChild<QPushButton*>(QStringLiteral("Recenti")));
     }
-    FollowComparison(shown.comparison);
-
-    undo_->setEnabled(shown.canUndo);
-    undo_->setText(QStringLiteral("&") + ToQString(shown.undoName));
-    redo_->setEnabled(shown.canRedo);
-    redo_->setText(QStringLiteral("&") + ToQString(shown.redoName));
-    for (QAction* action : onCurrent_) action->setEnabled(shown.current.has_value());
-    moveUp_->setEnabled(shown.canMoveUp);
-    moveDown_->setEnabled(shown.canMoveDown);
-    for (const auto& [button, action] : buttons_) button->setEnabled(action->isEnabled());
-    FollowRecentFiles(shown.recentFiles);
-    status_->Show(shown.status, shown.statusTone);
-}
-
-void ModelView::FollowDetails(const SurfaceDetails& details) {
-    detailsHeading_->setText(details.shown ? ToQString(details.heading)
-                                           : QStringLiteral("Nessuna superficie selezionata"));
-    detailsFields_->setEnabled(details.shown);
-    ShowTyped(name_, details.name);
-    {
-        const QSignalBlocker blockKind(kind_);
-        const QSignalBlocker blockCount(servoCount_);
-        const QSignalBlocker blockUnit(unit_);
-        kind_->setCurrentIndex(static_cast<int>(details.kind));
-        servoCount_->setValue(details.servoCount);
-        unit_->setCurrentIndex(details.unit == RatingUnit::NewtonCm ? 1 : 0);
-    }
-    ShowTyped(servoName_, details.servoName);
-    ShowTyped(rating_, details.rating);
-    ShowNote(servoNote_, details.servoNote, Tone::Neutral);
-    ShowNote(kindNote_, details.kindNote, Tone::Warning);
-    ShowNote(detailsProblem_, details.problem, Tone::Bad);
-    for (std::size_t i = 0; i < inputs_.size(); ++i) {
-        const std::size_t line = kFirstShownInput + i;
-        const bool known = line < details.inputs.size();
-        inputs_[i].second->setText(known ? ToQString(details.inputs[line].value) : QString());
-    }
-}
-
-void ModelView::FollowRecentFiles(const std::vector<std::string>& recent) {
-    if (recent == recentShown_ && !recentMenu_->isEmpty())
-        return;
-    recentShown_ = recent;
-    recentMenu_->clear();
-    for (std::size_t i = 0; i < recent.size(); ++i) {
-        const QString path = QFile::decodeName(QByteArray::fromStdString(recent[i]));
-        QAction* item = recentMenu_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-        item->setToolTip(path);
-        item->setStatusTip(path);
-        connect(item, &QAction::triggered, this, [this, i] {
-            Commit();
-            model_.Modello_Recente_Click(i);
-        });
-    }
-    if (recent.empty())
-        recentMenu_->addAction(QStringLiteral("Nessun file recente"))->setEnabled(false);
-    recentMenu_->setToolTipsVisible(true);
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    table_->setFocus();
 }
 
 }  // namespace coppia

@@ -17,6 +17,7 @@
 
 class QAction;
 class QComboBox;
+class QGridLayout;
 class QKeySequence;
 class QLabel;
 class QLineEdit;
@@ -70,28 +71,43 @@ class ModelView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The parts, in model_view_parts.cpp.
+    // The menus, the buttons and the actions they share, in model_view_actions.cpp.
     void BuildMenus(QMenuBar* menus);
+    void BuildFileMenu(QMenu* file);
+    void BuildEditMenu(QMenu* edit);
     QWidget* BuildSurfaceButtons();
     QWidget* BuildFileButtons();
     QWidget* ButtonGrid(std::span<const ButtonPlace> places);
-    QWidget* BuildTotals();
-    QWidget* BuildDetailsPage();
-    QWidget* BuildComparePage();
-    QWidget* BuildModelPage();
-
     // An action of the window: its menu text, shortcut and what it does, after any detail
     // still being typed is taken.
     QAction* AddAction(const char* name, const QString& text, const QKeySequence& keys,
                        std::function<void()> run);
     // The action's button, enabled with it.
     QPushButton* AddButton(QAction* action, const QString& text, const QString& accessibleName);
+
+    // The table with its totals and the pages, in model_view_pages.cpp.
+    QWidget* BuildTableWithTotals();
+    QWidget* BuildTotals();
+    QWidget* BuildPages();
+    QWidget* BuildComparePage();
+    QWidget* BuildModelPage();
+
+    // The current surface's page, in model_view_details.cpp.
+    QWidget* BuildDetailsPage();
+    void BuildSurfaceFields();
+    void BuildServoFields();
+    void PlaceDetailsFields(QGridLayout* grid);
+    // The main window's inputs of the surface, shown and not edited.
+    QWidget* BuildShownInputs(QWidget* page);
     QLineEdit* AddField(const char* name, const QString& accessibleName);
+
+    // The window itself, in model_view.cpp.
     void SetFocusOrder();
     // Hands the model what is typed into a detail and not yet taken (no Enter, focus still
     // there), so that a save or an action never misses it.
     void Commit();
 
+    // What the model shows, followed by the widgets, in model_view_follow.cpp.
     void Follow();
     void FollowDetails(const SurfaceDetails& details);
     void FollowComparison(const Comparison& comparison);

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model window following its model: every change of what the model shows comes back to
+// the widgets at once, without taking from the user what is still being typed.
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "ui/common/qt_text.h"
+#include "ui/kit/torque_plot.h"
+#include "ui/kit/window_widgets.h"
+#include "ui/model/model_view.h"
+#include "ui/model/surface_table.h"
+
+namespace coppia {
+
+namespace {
+
+// The background of a row whose surfaces differ.
+const QColor kDiffersColour(255, 236, 179);
+
+// Replaces the text unless the user is typing a new one there.
+void ShowTyped(QLineEdit* edit, const std::string& text) {
+    if (!(edit->hasFocus() && edit->isModified()))
+        ShowText(edit, text);
+}
+
+}  // namespace
+
+void ModelView::Follow() {
+    const ModelDisplay& shown = model_.Display();
+    setWindowTitle(ToQString(shown.title));
+    setWindowModified(shown.modified);
+    table_->Show(shown);
+    servos_->setText(ToQString(shown.totals.servos));
+    ShowNote(weakest_, shown.totals.weakest, shown.totals.weakestTone);
+    judging_->setText(ToQString(shown.judgingSettings));
+    ShowNote(settingsProblem_, shown.settingsProblem, Tone::Bad);
+    FollowDetails(shown.details);
+    ShowTyped(modelName_, shown.modelName);
+    if (!(notes_->hasFocus() && notes_->document()->isModified()) &&
+        notes_->toPlainText() != ToQString(shown.notes)) {
+        notes_->setPlainText(ToQString(shown.notes));
+    }
+    FollowComparison(shown.comparison);
+
+    undo_->setEnabled(shown.canUndo);
+    undo_->setText(QStringLiteral("&") + ToQString(shown.undoName));
+    redo_->setEnabled(shown.canRedo);
+    redo_->setText(QStringLiteral("&") + ToQString(shown.redoName));
+    for (QAction* action : onCurrent_) action->setEnabled(shown.current.has_value());
+    moveUp_->setEnabled(shown.canMoveUp);
+    moveDown_->setEnabled(shown.canMoveDown);
+    for (const auto& [button, action] : buttons_) button->setEnabled(action->isEnabled());
+    FollowRecentFiles(shown.recentFiles);
+    status_->Show(shown.status, shown.statusTone);
+}
+
+void ModelView::FollowDetails(const SurfaceDetails& details) {
+    detailsHeading_->setText(details.shown ? ToQString(details.heading)
+                                           : QStringLiteral("Nessuna superficie selezionata"));
+    detailsFields_->setEnabled(details.shown);
+    ShowTyped(name_, details.name);
+    {
+        const QSignalBlocker blockKind(kind_);
+        const QSignalBlocker blockCount(servoCount_);
+        const QSignalBlocker blockUnit(unit_);
+        kind_->setCurrentIndex(static_cast<int>(details.kind));
+        servoCount_->setValue(details.servoCount);
+        unit_->setCurrentIndex(details.unit == RatingUnit::NewtonCm ? 1 : 0);
+    }
+    ShowTyped(servoName_, details.servoName);
+    ShowTyped(rating_, details.rating);
+    ShowNote(servoNote_, details.servoNote, Tone::Neutral);
+    ShowNote(kindNote_, details.kindNote, Tone::Warning);
+    ShowNote(detailsProblem_, details.problem, Tone::Bad);
+    for (std::size_t i = 0; i < inputs_.size(); ++i) {
+        const std::size_t line = kFirstShownInput + i;
+        const bool known = line < details.inputs.size();
+        inputs_[i].second->setText(known ? ToQString(details.inputs[line].value) : QString());
+    }
+}
+
+void ModelView::FollowComparison(const Comparison& comparison) {
+    const ModelDisplay& shown = model_.Display();
+    ShowNote(compareNote_, comparison.note, Tone::Neutral);
+    const auto plotted = std::make_pair(shown.selected, shown.rowsRevision);
+    if (plotted != plotted_) {
+        plotted_ = plotted;
+        plot_->Show(comparison.plot);
+    }
+    const int columns = static_cast<int>(comparison.names.size()) + 2;
+    sideBySide_->clear();
+    sideBySide_->setColumnCount(columns);
+    sideBySide_->setRowCount(static_cast<int>(comparison.rows.size()));
+    QStringList headings{QStringLiteral("Dato")};
+    for (const std::string& name : comparison.names) headings << ToQString(name);
+    headings << QStringLiteral("Differenza");
+    sideBySide_->setHorizontalHeaderLabels(headings);
+    for (int r = 0; r < sideBySide_->rowCount(); ++r) {
+        const SideBySideRow& row = comparison.rows[static_cast<std::size_t>(r)];
+        QStringList cells{ToQString(row.label)};
+        for (const std::string& value : row.values) cells << ToQString(value);
+        cells << (row.differs ? QStringLiteral("diversa") : QString());
+        for (int c = 0; c < columns; ++c) {
+            auto* item = new QTableWidgetItem(cells.value(c));
+            if (row.differs) {
+                item->setBackground(kDiffersColour);
+                QFont font = item->font();
+                font.setBold(c > 0);
+                item->setFont(font);
+            }
+            if (c > 0 && c + 1 < columns)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            sideBySide_->setItem(r, c, item);
+        }
+    }
+}
+
+void ModelView::FollowRecentFiles(const std::vector<std::string>& recent) {
+    if (recent == recentShown_ && !recentMenu_->isEmpty())
+        return;
+    recentShown_ = recent;
+    recentMenu_->clear();
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+        const QString path = QFile::decodeName(QByteArray::fromStdString(recent[i]));
+        QAction* item = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        item->setToolTip(path);
+        item->setStatusTip(path);
+        connect(item, &QAction::triggered, this, [this, i] {
+            Commit();
+            model_.Modello_Recente_Click(i);
+        });
+    }
+    if (recent.empty())
+        recentMenu_->addAction(QStringLiteral("Nessun file recente"))->setEnabled(false);
+    recentMenu_->setToolTipsVisible(true);
+}
+
+}  // namespace coppia

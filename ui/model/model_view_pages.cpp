@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model window's table of surfaces with the totals below it, and its pages: the current
+// surface's (in model_view_details.cpp), the comparison, the model's own name and notes.
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ui/kit/torque_plot.h"
+#include "ui/kit/window_widgets.h"
+#include "ui/model/model_view.h"
+#include "ui/model/surface_table.h"
+
+namespace coppia {
+
+QWidget* ModelView::BuildTableWithTotals() {
+    table_ = new SurfaceTable(this);
+    table_->setMinimumHeight(fontMetrics().height() * 6);
+    connect(table_, &SurfaceTable::Selected, this,
+            [this](std::vector<std::size_t> rows, std::optional<std::size_t> current) {
+                Commit();
+                model_.Modello_Tabella_Select(std::move(rows), current);
+            });
+    auto* upper = new QWidget(this);
+    auto* upperLayout = new QVBoxLayout(upper);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    upperLayout->addWidget(table_, 1);
+    upperLayout->addWidget(BuildTotals());
+    return upper;
+}
+
+QWidget* ModelView::BuildTotals() {
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    servos_ = Note("Servi", this);
+    weakest_ = Note("MargineMinimo", this);
+    QFont bold = weakest_->font();
+    bold.setBold(true);
+    weakest_->setFont(bold);
+    judging_ = Note("Impostazioni", this);
+    settingsProblem_ = Note("ProblemaImpostazioni", this);
+    for (QLabel* label : {servos_, weakest_, judging_, settingsProblem_}) layout->addWidget(label);
+    return box;
+}
+
+QWidget* ModelView::BuildPages() {
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("Pagine"));
+    pages_->setAccessibleName(
+        QStringLiteral("Pagine della superficie, del confronto e del modello"));
+    pages_->addTab(Scrolling(BuildDetailsPage(), "PaginaSuperficie"),
+                   QStringLiteral("S&uperficie"));
+    pages_->addTab(Scrolling(BuildComparePage(), "PaginaConfronto"), QStringLiteral("Confron&to"));
+    pages_->addTab(Scrolling(BuildModelPage(), "PaginaModello"), QStringLiteral("Mode&llo"));
+    return pages_;
+}
+
+QWidget* ModelView::BuildComparePage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    compareNote_ = Note("NotaConfronto", this);
+    plot_ = new TorquePlot(page);
+    plot_->setAccessibleName(
+        QStringLiteral("Grafico della coppia per servo delle superfici selezionate"));
+    plot_->setMinimumHeight(fontMetrics().height() * 14);
+    auto* legend = new QLabel(
+        QStringLiteral("Ogni curva alla velocità della sua superficie; il punto è la sua "
+                       "deflessione, la tratteggiata la coppia dichiarata del suo servo."),
+        page);
+    legend->setObjectName(QStringLiteral("LegendaConfronto"));
+    legend->setWordWrap(true);
+    sideBySide_ = new QTableWidget(page);
+    sideBySide_->setObjectName(QStringLiteral("Confronto"));
+    sideBySide_->setAccessibleName(
+        QStringLiteral("Dati delle superfici selezionate affiancati, con le differenze"));
+    sideBySide_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sideBySide_->setTabKeyNavigation(false);
+    sideBySide_->verticalHeader()->hide();
+    sideBySide_->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 4);
+    sideBySide_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    sideBySide_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    sideBySide_->setMinimumHeight(fontMetrics().height() * 10);
+    layout->addWidget(compareNote_);
+    layout->addWidget(plot_, 3);
+    layout->addWidget(legend);
+    layout->addWidget(sideBySide_, 2);
+    return page;
+}
+
+QWidget* ModelView::BuildModelPage() {
+    auto* page = new QWidget(this);
+    auto* grid = new QGridLayout(page);
+    modelName_ = AddField("NomeModello", QStringLiteral("Nome del modello"));
+    connect(modelName_, &QLineEdit::editingFinished, this, [this] { Commit(); });
+    notes_ = new QPlainTextEdit(this);
+    notes_->setObjectName(QStringLiteral("Note"));
+    notes_->setAccessibleName(QStringLiteral("Note del modello"));
+    notes_->setTabChangesFocus(true);
+    notes_->installEventFilter(this);
+    grid->addWidget(Caption(QStringLiteral("Nome del m&odello"), modelName_), 0, 0);
+    grid->addWidget(modelName_, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("Not&e"), notes_), 1, 0, Qt::AlignTop);
+    grid->addWidget(notes_, 1, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+    return page;
+}
+
+}  // namespace coppia
