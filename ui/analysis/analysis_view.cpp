@@ -50,6 +50,28 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     refusal_->setFont(bold);
     refusal_->setFixedHeight(QFontMetrics(bold).lineSpacing() * 2 + 2);
 
+    BuildPages();
+
+    status_ = new StatusLine("StatoFile", this);
+    const std::vector<QPushButton*> actions = BuildButtons();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : actions) buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(freshness_);
+    layout->addWidget(refusal_);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(status_);
+    layout->addLayout(buttons);
+
+    CloseOnEscape(this);
+    SetFocusOrder(actions);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    model_.SetObserver([this] { Follow(); });
+    Follow();
+}
+
+void AnalysisView::BuildPages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("Pagine"));
     pages_->setAccessibleName(QStringLiteral("Pagine dell'analisi"));
@@ -61,8 +83,10 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     for (QToolButton* scroll : pages_->tabBar()->findChildren<QToolButton*>()) {
         scroll->setFocusPolicy(Qt::NoFocus);
     }
+}
 
-    status_ = new StatusLine("StatoFile", this);
+// The buttons along the bottom, in their order of Tab.
+std::vector<QPushButton*> AnalysisView::BuildButtons() {
     QPushButton* copy = AddButton("Copia", QStringLiteral("&Copia riepilogo"),
                                   QStringLiteral("Copia il riepilogo negli appunti"));
     copy->setToolTip(
@@ -78,22 +102,7 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     QPushButton* pdf = AddButton("EsportaPdf", QStringLiteral("Esporta P&DF…"),
                                  QStringLiteral("Esporta il foglio dell'analisi in un file PDF"));
     connect(pdf, &QPushButton::clicked, this, [this] { exports_.ChooseAndWritePdf(); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {copy, csv, print, pdf}) buttons->addWidget(button);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(freshness_);
-    layout->addWidget(refusal_);
-    layout->addWidget(pages_, 1);
-    layout->addWidget(status_);
-    layout->addLayout(buttons);
-
-    CloseOnEscape(this);
-    SetFocusOrder({copy, csv, print, pdf});
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
-    model_.SetObserver([this] { Follow(); });
-    Follow();
+    return {copy, csv, print, pdf};
 }
 
 void AnalysisView::SetFocusOrder(const std::vector<QPushButton*>& buttons) {

@@ -49,6 +49,8 @@ class AnalysisView : public QWidget {
     QWidget* BuildLinkage();
     QWidget* BuildTorque();
 
+    void BuildPages();
+    std::vector<QPushButton*> BuildButtons();
     QPushButton* AddButton(const char* name, const QString& text, const QString& accessibleName);
     QLineEdit* AddInput(AnalysisField field, const char* name, const QString& accessibleName);
     QLineEdit* AddValue(const char* name, const QString& accessibleName);
