@@ -123,20 +123,31 @@ TEST_P(PlotPictureTest, DrawsTheRatingAcrossItsRow) {
     EXPECT_EQ(redAbove, 0) << "a line, not a band";
 }
 
+// Only a marked point's whole dot may reach past the area's edge: the peak at 60° sits on it.
+constexpr double kDot = 6;
+
 TEST_P(PlotPictureTest, DrawsNothingRightOfOrAboveTheArea) {
-    Render(Sample());
+    PlotData plot = Sample();
+    plot.curves[0].mark = std::make_pair(60.0, 1.08);
+    plot.curves[0].markLabel = "1.08";
+    Render(plot);
     const PlotRect& area = laid.area;
     int marked = 0;
     for (double y = 0; y < area.bottom(); ++y) {
-        for (double x = area.right() + 1; x < kWidth; ++x) marked += White(At(x, y)) ? 0 : 1;
+        for (double x = area.right() + kDot; x < kWidth; ++x) marked += White(At(x, y)) ? 0 : 1;
     }
-    for (double y = 0; y < area.top - 1; ++y) {
+    for (double y = 0; y < area.top - kDot; ++y) {
         for (double x = area.left + 1; x < kWidth; ++x) marked += White(At(x, y)) ? 0 : 1;
     }
     EXPECT_EQ(marked, 0);
     // The curve is cut at the top of the area, not dropped: its last pixels inside are there.
-    const double x = laid.mapping.X(std::sqrt(Sample().scale.high / 0.0005)) - 2;
+    const double x = laid.mapping.X(std::sqrt(plot.scale.high / 0.0005)) - 2;
     EXPECT_TRUE(Dark(At(x, area.top + 1)));
+    // Beyond the scale the model's peak has no dot; the slower curve's, within it, has one.
+    EXPECT_TRUE(White(At(area.right() + 2, area.top - 2)));
+    EXPECT_FALSE(White(At(area.right() + 2, laid.mapping.Y(1.08))));
+    EXPECT_TRUE(laid.marks[0].has_value());
+    EXPECT_FALSE(laid.marks[1].has_value()) << "no room for a label beyond the scale";
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, PlotPictureTest,

@@ -101,9 +101,14 @@ double PlaceLegend(std::vector<LegendEntry>& entries, const QRectF& bounds, doub
 std::vector<std::optional<QRectF>> PlaceMarkLabels(const PlotData& plot, const PlotGeometry& laid,
                                                    const QFontMetricsF& metrics) {
     // The model's speed first: its label wins a place before the others'.
+    // A curve that coincides with an earlier one at the same point shares its label.
+    const std::vector<std::optional<std::size_t>> coincides = CoincidingCurves(plot.curves);
+    const auto repeats = [&plot, &coincides](std::size_t i) {
+        return coincides[i] && plot.curves[*coincides[i]].mark == plot.curves[i].mark;
+    };
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < plot.curves.size(); ++i) {
-        if (plot.curves[i].mark)
+        if (plot.curves[i].mark && !repeats(i))
             order.insert(plot.curves[i].modelSpeed ? order.begin() : order.end(), i);
     }
     std::vector<LabelWish> wishes;

@@ -113,17 +113,18 @@ void PaintMark(QPainter& painter, const QPointF& centre, const QColor& colour) {
     painter.drawEllipse(centre, kMarkRadius, kMarkRadius);
 }
 
+// A marked point within the area gets its whole dot, also at the area's edge (a peak at 60°);
+// one beyond the scale none.
 void PaintMarks(QPainter& painter, const PlotData& plot, const PlotPens& pens,
                 const PlotGeometry& laid) {
-    painter.save();
-    painter.setClipRect(ToRect(laid.area));
+    const QRectF area = ToRect(laid.area).adjusted(-0.5, -0.5, 0.5, 0.5);
     for (std::size_t i = 0; i < plot.curves.size(); ++i) {
         const PlotCurve& curve = plot.curves[i];
         if (!curve.mark)
             continue;
-        PaintMark(painter,
-                  QPointF(laid.mapping.X(curve.mark->first), laid.mapping.Y(curve.mark->second)),
-                  pens.curves[i].color());
+        const QPointF centre(laid.mapping.X(curve.mark->first), laid.mapping.Y(curve.mark->second));
+        if (area.contains(centre))
+            PaintMark(painter, centre, pens.curves[i].color());
         if (const std::optional<QRectF>& box = laid.marks[i]) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(QColor(255, 255, 255, 210));
@@ -134,7 +135,6 @@ void PaintMarks(QPainter& painter, const PlotData& plot, const PlotPens& pens,
                                           ToQString(curve.markLabel), box->width()));
         }
     }
-    painter.restore();
 }
 
 void PaintLegend(QPainter& painter, const PlotGeometry& laid) {
