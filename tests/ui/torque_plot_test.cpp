@@ -218,6 +218,22 @@ TEST(PlotLegendTest, SaysWhichCurvesCoincideAndElidesLongNames) {
     }
 }
 
+TEST(PlotLabelsTest, LabelAPointThatCoincidingCurvesShareOnce) {
+    PlotData plot = Sample();
+    plot.curves[0] = plot.curves[1];
+    plot.curves[0].modelSpeed = false;
+    const QFontMetricsF metrics{QFont()};
+    const QRectF bounds(0, 0, kWidth, kHeight);
+    plot.curves[0].mark = plot.curves[1].mark = std::make_pair(20.0, 0.2);
+    PlotGeometry laid = LayOutPlot(bounds, plot, PensFor(plot), metrics);
+    EXPECT_FALSE(laid.marks[0].has_value()) << "the model's speed labels it";
+    EXPECT_TRUE(laid.marks[1].has_value());
+    plot.curves[0].mark = std::make_pair(30.0, 0.45);
+    laid = LayOutPlot(bounds, plot, PensFor(plot), metrics);
+    EXPECT_TRUE(laid.marks[0].has_value()) << "a point of its own";
+    EXPECT_TRUE(laid.marks[1].has_value());
+}
+
 TEST(PlotWidgetTest, TellsAScreenReaderWhatItShows) {
     TorquePlot widget;
     EXPECT_EQ(widget.objectName(), "Grafico");

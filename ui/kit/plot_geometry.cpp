@@ -101,16 +101,23 @@ double PlaceLegend(std::vector<LegendEntry>& entries, const QRectF& bounds, doub
 std::vector<std::optional<QRectF>> PlaceMarkLabels(const PlotData& plot, const PlotGeometry& laid,
                                                    const QFontMetricsF& metrics) {
     // The model's speed first: its label wins a place before the others'.
-    // A curve that coincides with an earlier one at the same point shares its label.
-    const std::vector<std::optional<std::size_t>> coincides = CoincidingCurves(plot.curves);
-    const auto repeats = [&plot, &coincides](std::size_t i) {
-        return coincides[i] && plot.curves[*coincides[i]].mark == plot.curves[i].mark;
-    };
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < plot.curves.size(); ++i) {
-        if (plot.curves[i].mark && !repeats(i))
+        if (plot.curves[i].mark)
             order.insert(plot.curves[i].modelSpeed ? order.begin() : order.end(), i);
     }
+    // Curves that coincide, marked at the same point, share the first one's label.
+    const std::vector<std::optional<std::size_t>> coincides = CoincidingCurves(plot.curves);
+    const auto group = [&coincides](std::size_t i) { return coincides[i].value_or(i); };
+    std::vector<std::size_t> labelled;
+    for (const std::size_t i : order) {
+        const bool shared = std::any_of(labelled.begin(), labelled.end(), [&](std::size_t j) {
+            return group(j) == group(i) && plot.curves[j].mark == plot.curves[i].mark;
+        });
+        if (!shared)
+            labelled.push_back(i);
+    }
+    order = std::move(labelled);
     std::vector<LabelWish> wishes;
     for (const std::size_t i : order) {
         const PlotCurve& curve = plot.curves[i];
