@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QTest>
+#include <QToolTip>
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -244,6 +246,26 @@ TEST(PlotWidgetTest, TellsAScreenReaderWhatItShows) {
               "coppia 0.20 Kg*cm; Servo: 0.70 Kg*cm");
     EXPECT_EQ(widget.ValueAt(1, 20.4), "60 Km/h, modello: 20° → 0.20 Kg*cm");
     EXPECT_EQ(widget.ValueAt(2, 20), "");
+}
+
+TEST(PlotWidgetTest, HoveringACurveShowsItsValueThere) {
+    TorquePlot widget;
+    widget.resize(kWidth, kHeight);
+    const PlotData plot = Sample();
+    widget.Show(plot);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    const PlotGeometry laid = LayOutPlot(QRectF(widget.rect()), plot, PensFor(plot),
+                                         QFontMetricsF(widget.font(), &widget));
+    const auto hover = [&](double angle, double torque) {
+        QTest::mouseMove(&widget,
+                         QPointF(laid.mapping.X(angle), laid.mapping.Y(torque) + 2).toPoint());
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(hover(30.2, 0.0005 * 900), "60 Km/h, modello: 30° → 0.45 Kg*cm");
+    EXPECT_EQ(hover(40, 0.0003 * 1600), "48 Km/h: 40° → 0.48 Kg*cm");
+    hover(40, 0.0004 * 1600);  // between the curves, near neither: the tip goes
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
 }
 
 }  // namespace
