@@ -25,11 +25,7 @@ const QList<qreal> kOtherDashes[] = {
 };
 const QColor kRatingColour(200, 0, 0);
 
-constexpr double kSampleWidth = 30;  // of a line in the legend
-constexpr double kSampleGap = 5;     // between the sample and its text
-constexpr double kEntryGap = 14;     // between entries of a row
-constexpr double kTickLength = 4;
-constexpr double kMarkRadius = 4.5;
+constexpr double kEntryGap = 14;  // between entries of a row
 
 QString Degrees(double value) {
     return ToQString(FormatNumber(value, "#0.0")) + QStringLiteral("°");
@@ -49,7 +45,7 @@ QString CurveText(const QFontMetricsF& metrics, const PlotData& plot, std::size_
 
 std::vector<LegendEntry> LegendEntries(const PlotData& plot, const PlotPens& pens,
                                        const QFontMetricsF& metrics, double rowWidth) {
-    const double room = std::max(rowWidth - kSampleWidth - kSampleGap, 0.0);
+    const double room = std::max(rowWidth - kLegendSampleWidth - kLegendSampleGap, 0.0);
     std::vector<LegendEntry> entries;
     const std::vector<std::optional<std::size_t>> coincides = CoincidingCurves(plot.curves);
     for (std::size_t i = 0; i < plot.curves.size(); ++i) {
@@ -80,7 +76,8 @@ double PlaceLegend(std::vector<LegendEntry>& entries, const QRectF& bounds, doub
                    const QFontMetricsF& metrics) {
     std::vector<double> widths;
     for (const LegendEntry& entry : entries)
-        widths.push_back(kSampleWidth + kSampleGap + metrics.horizontalAdvance(entry.text));
+        widths.push_back(kLegendSampleWidth + kLegendSampleGap +
+                         metrics.horizontalAdvance(entry.text));
     const double rowHeight = metrics.height() + 2;
     const auto mostRows = static_cast<std::size_t>(std::max(1.0, bounds.height() / 3 / rowHeight));
     const LegendLayout rows = LegendRows(widths, bounds.width(), kEntryGap, mostRows);
@@ -126,7 +123,7 @@ std::vector<std::optional<QRectF>> PlaceMarkLabels(const PlotData& plot, const P
                           metrics.horizontalAdvance(text) + 2, metrics.height()});
     }
     const std::vector<std::optional<PlotRect>> placed =
-        PlaceLabels(wishes, laid.area, kMarkRadius + 1);
+        PlaceLabels(wishes, laid.area, kPlotMarkRadius + 1);
     std::vector<std::optional<QRectF>> labels(plot.curves.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
         if (const std::optional<PlotRect>& box = placed[k])
@@ -186,26 +183,26 @@ PlotGeometry LayOutPlot(const QRectF& bounds, const PlotData& plot, const PlotPe
     for (const double tick : MajorTicks(plot.scale))
         labelsWidth =
             std::max(labelsWidth, metrics.horizontalAdvance(TickText(tick, plot.scale.decimals)));
-    const double left = bounds.left() + line + 4 + labelsWidth + kTickLength + 2;
+    const double left = bounds.left() + line + 4 + labelsWidth + kPlotTickLength + 2;
     const double right = bounds.right() - std::max(8.0, metrics.horizontalAdvance("60") / 2 + 2);
     const double top = bounds.top() + line / 2 + 2;
     laid.legend = LegendEntries(plot, pens, metrics, bounds.width());
     // Ticks' labels and the axis title below the area, then the legend.
-    const double belowArea = kTickLength + 2 + line + 2 + line + 4;
+    const double belowArea = kPlotTickLength + 2 + line + 2 + line + 4;
     const double legendTop = bounds.bottom() - 2;  // moved up once its height is known
     const double legendHeight = PlaceLegend(laid.legend, bounds, legendTop, metrics);
     for (LegendEntry& entry : laid.legend) entry.box.translate(0, -legendHeight);
     const double bottom = std::max(top + 1, legendTop - legendHeight - belowArea);
     laid.area = {left, top, std::max(right - left, 1.0), bottom - top};
     laid.mapping = PlotMapping(laid.area, kDeflectionScale, plot.scale);
-    laid.torqueLabelsRight = left - kTickLength - 2;
+    laid.torqueLabelsRight = left - kPlotTickLength - 2;
     laid.torqueTitle =
         ElideToWidth(metrics, QStringLiteral("Coppia al servo (Kg*cm)"), laid.area.height);
     laid.torqueTitleBox = QRectF(bounds.left(), top, line, laid.area.height);
     laid.deflectionTitle =
         ElideToWidth(metrics, QStringLiteral("Deflessione (°)"), laid.area.width);
     laid.deflectionTitleBox =
-        QRectF(left, bottom + kTickLength + 2 + line + 2, laid.area.width, line);
+        QRectF(left, bottom + kPlotTickLength + 2 + line + 2, laid.area.width, line);
     laid.marks = PlaceMarkLabels(plot, laid, metrics);
     return laid;
 }

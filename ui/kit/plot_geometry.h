@@ -17,6 +17,12 @@ namespace coppia {
 // Where everything of a torque plot goes within a rectangle, for a font: laid out once, drawn by
 // PaintPlot and read by the widget for the hovered value.
 
+// The plot's measures, in logical pixels.
+inline constexpr double kPlotTickLength = 4;
+inline constexpr double kPlotMarkRadius = 4.5;
+inline constexpr double kLegendSampleWidth = 30;  // of a line in the legend
+inline constexpr double kLegendSampleGap = 5;     // between the sample and its text
+
 // Longer texts are cut to this many characters before they are measured, so that eliding a name
 // costs the same whatever its length.
 inline constexpr int kLongestMeasured = 300;

@@ -14,8 +14,6 @@ const QColor kMinorGrid(232, 232, 232);
 const QColor kGrid(200, 200, 200);
 const QColor kAxis(80, 80, 80);
 const QColor kText(0, 0, 0);
-constexpr double kTickLength = 4;
-constexpr double kMarkRadius = 4.5;
 
 QRectF ToRect(const PlotRect& rect) {
     return QRectF(rect.left, rect.top, rect.width, rect.height);
@@ -48,17 +46,17 @@ void PaintAxes(QPainter& painter, const PlotData& plot, const PlotGeometry& laid
     for (const double torque : MajorTicks(plot.scale)) {
         const double y = PixelCentre(laid.mapping.Y(torque));
         painter.setPen(QPen(kAxis, 1, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(left - kTickLength, y), QPointF(left, y));
+        painter.drawLine(QPointF(left - kPlotTickLength, y), QPointF(left, y));
         painter.setPen(kText);
-        painter.drawText(QRectF(area.left - 1000, y - line / 2, 1000 - kTickLength - 2, line),
+        painter.drawText(QRectF(laid.torqueLabelsRight - 1000, y - line / 2, 1000, line),
                          Qt::AlignRight | Qt::AlignVCenter, TickText(torque, plot.scale.decimals));
     }
     for (const double deflection : MajorTicks(kDeflectionScale)) {
         const double x = PixelCentre(laid.mapping.X(deflection));
         painter.setPen(QPen(kAxis, 1, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(x, bottom), QPointF(x, bottom + kTickLength));
+        painter.drawLine(QPointF(x, bottom), QPointF(x, bottom + kPlotTickLength));
         painter.setPen(kText);
-        painter.drawText(QRectF(x - 50, bottom + kTickLength + 1, 100, line), Qt::AlignCenter,
+        painter.drawText(QRectF(x - 50, bottom + kPlotTickLength + 1, 100, line), Qt::AlignCenter,
                          TickText(deflection, 0));
     }
     painter.drawText(laid.deflectionTitleBox, Qt::AlignCenter, laid.deflectionTitle);
@@ -110,7 +108,7 @@ void PaintLines(QPainter& painter, const PlotData& plot, const PlotPens& pens,
 void PaintMark(QPainter& painter, const QPointF& centre, const QColor& colour) {
     painter.setPen(QPen(kBackground, 1.5));
     painter.setBrush(colour);
-    painter.drawEllipse(centre, kMarkRadius, kMarkRadius);
+    painter.drawEllipse(centre, kPlotMarkRadius, kPlotMarkRadius);
 }
 
 // A marked point within the area gets its whole dot, also at the area's edge (a peak at 60°);
@@ -141,14 +139,14 @@ void PaintLegend(QPainter& painter, const PlotGeometry& laid) {
     for (const LegendEntry& entry : laid.legend) {
         const double y = entry.box.center().y();
         const QPointF start(entry.box.left() + 1, y);
-        const QPointF end(entry.box.left() + 29, y);
+        const QPointF end(entry.box.left() + kLegendSampleWidth - 1, y);
         painter.setPen(entry.pen);
         painter.drawLine(start, end);
         if (entry.marked)
             PaintMark(painter, (start + end) / 2, entry.pen.color());
         painter.setPen(kText);
-        painter.drawText(entry.box.adjusted(35, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         entry.text);
+        painter.drawText(entry.box.adjusted(kLegendSampleWidth + kLegendSampleGap, 0, 0, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter, entry.text);
     }
 }
 
