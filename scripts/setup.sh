@@ -3,12 +3,12 @@
 # configures and builds into the folder given as $1. Sourced, not run.
 
 # dpkg-dev brings dpkg-buildflags, whose hardening flags every release build takes; Qt SVG is
-# for the tool that writes the scalable icon, not for the program. Qt Charts draws the analysis
-# window's plot; its CMake files need the OpenGL module's. Qt's own Italian translations make its
-# standard dialogs and menus speak Italian whatever the locale. nlohmann-json reads and writes the
+# for the tool that writes the scalable icon, not for the program; Qt Gui's CMake files look for
+# the OpenGL headers (libgl-dev). Qt's own Italian translations make its standard dialogs and
+# menus speak Italian whatever the locale. nlohmann-json reads and writes the
 # model files; it is headers only, so the package needs nothing of it.
 coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev qt6-svg-dev libgl-dev locales fonts-liberation2
-                 qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n nlohmann-json3-dev)
+                 qt6-translations-l10n nlohmann-json3-dev)
 # What only the tests need: GoogleTest; the tools that check the installed desktop files and
 # the model files' type, the manual page and the Debian package (lintian brings man-db);
 # pdftotext, which reads the exported sheet back; clang with its sanitizer and libFuzzer runtimes.

@@ -87,14 +87,19 @@ for path in "${expected[@]}"; do
     grep -qx "./usr/$path" <<<"$contents" || fail "the package lacks /usr/$path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6printsupport6 \
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 \
     fonts-liberation2 qt6-translations-l10n; do
     grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency: $depends"
 done
 grep -q svg <<<"$depends" && fail "the program links Qt SVG, which only the picture tool needs"
+# The plot is the program's own, drawn with QPainter: no chart library, no OpenGL.
+grep -qi 'charts\|opengl' <<<"$depends" && fail "the package depends on Qt Charts or Qt OpenGL: $depends"
 dpkg-deb -x "$deb" "$work/unpacked"
 readelf -S "$work/unpacked/usr/bin/coppia" | grep -q '\.comment' && fail "the packaged binary has a .comment section"
 readelf -S "$work/unpacked/usr/bin/coppia" | grep -q '\.debug_info\|\.symtab' && fail "the packaged binary is not stripped"
+for plugin in "$work"/unpacked/usr/lib/coppia/plugins/*.so; do
+    readelf -d "$plugin" | grep -qi 'charts\|opengl' && fail "$(basename "$plugin") links Qt Charts or OpenGL"
+done
 
 echo "== lintian"
 # Every tag is shown, down to the pedantic ones and the overridden; errors and warnings fail.

@@ -298,6 +298,10 @@ TEST_F(AnalysisViewTest, TheTableHasARowPerDegreeAndFollowsTheInputs) {
     QMetaObject::invokeMethod(Find<QWidget>("Grafico"), "ValueAt", Q_RETURN_ARG(QString, hovered),
                               Q_ARG(int, 1), Q_ARG(double, 20.3));
     EXPECT_EQ(hovered, "20 Km/h, modello: 20° → 0.10 Kg*cm");
+    // What a screen reader hears of the plot follows the inputs as the table does.
+    EXPECT_EQ(Find<QWidget>("Grafico")->accessibleDescription(),
+              "Coppia massima 0.20 Kg*cm a 20 Km/h, modello a 60°; deflessione attuale 20°, "
+              "coppia 0.10 Kg*cm; Servo: 3.00 Kg*cm");
 }
 
 // Calls an export of the window through the plugin's boundary.

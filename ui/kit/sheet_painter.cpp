@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/kit/sheet_painter.h"
 
-#include <QGraphicsScene>
 #include <QPagedPaintDevice>
 
-#include "ui/kit/torque_plot.h"
+#include "ui/kit/plot_painter.h"
 
 namespace coppia {
 
@@ -65,14 +64,18 @@ void SheetPainter::NeedRoom(double height) {
 }
 
 void SheetPainter::Plot(const PlotData& plot, double heightMm) {
-    // The chart is laid out at a screen-like size and scaled onto the page as vectors.
-    const QSizeF layout(900, 900 * heightMm * Mm(1) / width_);
-    QGraphicsScene scene;
-    QChart* chart = TorquePlot::BuildChart(plot);
-    scene.addItem(chart);
-    chart->setGeometry(QRectF(QPointF(0, 0), layout));
+    // Drawn as on a screen of 96 pixels an inch, scaled onto the page as vectors: the same
+    // plot as the window's, its lines and letters in proportion.
+    const double scale = pixelsPerMm_ * 25.4 / 96;
     const QRectF target(0, y_, width_, Mm(heightMm));
-    scene.render(&painter_, target, QRectF(QPointF(0, 0), layout));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    painter_.save();
+    painter_.translate(target.topLeft());
+    painter_.scale(scale, scale);
+    PaintPlot(painter_, QRectF(0, 0, target.width() / scale, target.height() / scale), plot, font);
+    painter_.restore();
     y_ = target.bottom() + Mm(2);
 }
 

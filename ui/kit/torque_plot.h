@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QChartView>
+#include <QWidget>
 
 #include "models/shared/plot.h"
+#include "ui/kit/plot_geometry.h"
 
 namespace coppia {
 
 // The torque at the servo against the deflection: a curve per speed, or per surface, with a
 // point marked and labelled (its peak, or the surface's own deflection), the current deflection,
 // and each servo's rated torque as a horizontal line. Hovering a curve shows its value at that
-// whole degree.
-class TorquePlot : public QChartView {
+// whole degree; a screen reader hears the peak and the current value in its description.
+class TorquePlot : public QWidget {
     Q_OBJECT
   public:
     explicit TorquePlot(QWidget* parent = nullptr);
@@ -19,17 +20,27 @@ class TorquePlot : public QChartView {
 
     void Show(const PlotData& plot);
 
-    // A chart of the data, for the window and for the printed sheet; the caller owns it.
-    // `hover` receives each curve's hovering when it is not null.
-    static QChart* BuildChart(const PlotData& plot, TorquePlot* hover = nullptr);
-
     // What hovering a curve at this deflection shows: its value at the nearest whole degree.
     Q_INVOKABLE QString ValueAt(int curve, double deflection) const;
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
   private:
-    void Hovered(std::size_t curve, const QPointF& point, bool entered);
+    void LayOut();
+    // The curve drawn within a few pixels of `position`, if any.
+    int CurveNear(const QPointF& position) const;
 
     PlotData plot_;
+    PlotPens pens_;
+    PlotGeometry laid_;
 };
 
 }  // namespace coppia

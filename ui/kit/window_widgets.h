@@ -3,13 +3,13 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QScrollArea>  // whole: the pages take a scrolling page as the QWidget it is
 #include <QString>
 #include <string>
 
 #include "models/shared/tone.h"
 
 class QLineEdit;
-class QScrollArea;
 class QWidget;
 
 namespace coppia {

@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The torque plot drawn offscreen, checked for what must be on it rather than against a stored
+// picture: the fonts of a machine may move a label by a pixel, the curves may not move.
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QToolTip>
+#include <cmath>
+#include <ostream>
+#include <string>
+
+#include "models/shared/plot_layout.h"
+#include "ui/kit/plot_geometry.h"
+#include "ui/kit/plot_painter.h"
+#include "ui/kit/torque_plot.h"
+
+namespace coppia {
+namespace {
+
+constexpr int kWidth = 600;
+constexpr int kHeight = 400;
+
+// A model's speed rising as the square of the deflection, a slower speed below it, a rated
+// torque across; the scale deliberately lower than the curve's top, which must stay inside.
+PlotData Sample() {
+    PlotData plot;
+    PlotCurve slower;
+    slower.name = "48 Km/h";
+    PlotCurve model;
+    model.name = "60 Km/h, modello";
+    model.modelSpeed = true;
+    for (int angle = 0; angle <= 60; ++angle) {
+        slower.points.emplace_back(angle, 0.0003 * angle * angle);
+        model.points.emplace_back(angle, 0.0005 * angle * angle);
+    }
+    model.mark = std::make_pair(60.0, 1.8);
+    model.markLabel = "1.80";
+    plot.curves = {slower, model};
+    plot.deflection = 20;
+    plot.ratings = {{"Servo: 0.70 Kg*cm", 0.7, {}}};
+    plot.scale = RoundScale(0, 1.5);
+    return plot;
+}
+
+bool Dark(QRgb pixel) {
+    return qRed(pixel) < 90 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+bool Red(QRgb pixel) {
+    return qRed(pixel) > 150 && qGreen(pixel) < 110 && qBlue(pixel) < 110;
+}
+
+bool White(QRgb pixel) {
+    return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255;
+}
+
+struct ScaleRow {
+    const char* name;
+    double ratio;  // device pixels per logical one
+};
+
+void PrintTo(const ScaleRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class PlotPictureTest : public testing::TestWithParam<ScaleRow> {
+  protected:
+    // The plot as the widget paints it, on an image of the row's pixel ratio.
+    void Render(const PlotData& plot) {
+        const double ratio = GetParam().ratio;
+        image = QImage(static_cast<int>(kWidth * ratio), static_cast<int>(kHeight * ratio),
+                       QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        TorquePlot widget;
+        widget.resize(kWidth, kHeight);
+        widget.Show(plot);
+        QPainter painter(&image);
+        widget.render(&painter);
+        painter.end();
+        laid = LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, PensFor(plot),
+                          QFontMetricsF(widget.font(), &image));
+    }
+    QRgb At(double x, double y) const {
+        const double ratio = GetParam().ratio;
+        return image.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+    }
+    QImage image;
+    PlotGeometry laid;
+};
+
+TEST_P(PlotPictureTest, DrawsTheModelCurveAlongItsPath) {
+    const PlotData plot = Sample();
+    Render(plot);
+    int drawn = 0;
+    int inside = 0;
+    for (const auto& [angle, torque] : plot.curves[1].points) {
+        if (torque >= plot.scale.high || angle < 10)
+            continue;  // beyond the scale; or where the slower curve is drawn over it
+        ++inside;
+        drawn += Dark(At(laid.mapping.X(angle), laid.mapping.Y(torque))) ? 1 : 0;
+    }
+    EXPECT_GT(inside, 40);
+    EXPECT_EQ(drawn, inside);
+    // Halfway between the two curves is neither.
+    EXPECT_FALSE(Dark(At(laid.mapping.X(45), laid.mapping.Y(0.0004 * 45 * 45))));
+}
+
+TEST_P(PlotPictureTest, DrawsTheRatingAcrossItsRow) {
+    Render(Sample());
+    const double y = laid.mapping.Y(0.7);
+    int red = 0;
+    int columns = 0;
+    for (double x = laid.area.left + 2; x < laid.area.right() - 2; ++x, ++columns)
+        red += Red(At(x, y)) ? 1 : 0;
+    // Dashed: five on, three off.
+    EXPECT_GT(red, columns / 2);
+    EXPECT_LT(red, columns);
+    int redAbove = 0;
+    for (double x = laid.area.left + 2; x < laid.area.right() - 2; ++x)
+        redAbove += Red(At(x, y - 5)) ? 1 : 0;
+    EXPECT_EQ(redAbove, 0) << "a line, not a band";
+}
+
+// Only a marked point's whole dot may reach past the area's edge: the peak at 60° sits on it.
+constexpr double kDot = 6;
+
+TEST_P(PlotPictureTest, DrawsNothingRightOfOrAboveTheArea) {
+    PlotData plot = Sample();
+    plot.curves[0].mark = std::make_pair(60.0, 1.08);
+    plot.curves[0].markLabel = "1.08";
+    Render(plot);
+    const PlotRect& area = laid.area;
+    int marked = 0;
+    for (double y = 0; y < area.bottom(); ++y) {
+        for (double x = area.right() + kDot; x < kWidth; ++x) marked += White(At(x, y)) ? 0 : 1;
+    }
+    for (double y = 0; y < area.top - kDot; ++y) {
+        for (double x = area.left + 1; x < kWidth; ++x) marked += White(At(x, y)) ? 0 : 1;
+    }
+    EXPECT_EQ(marked, 0);
+    // The curve is cut at the top of the area, not dropped: its last pixels inside are there.
+    const double x = laid.mapping.X(std::sqrt(plot.scale.high / 0.0005)) - 2;
+    EXPECT_TRUE(Dark(At(x, area.top + 1)));
+    // Beyond the scale the model's peak has no dot; the slower curve's, within it, has one.
+    EXPECT_TRUE(White(At(area.right() + 2, area.top - 2)));
+    EXPECT_FALSE(White(At(area.right() + 2, laid.mapping.Y(1.08))));
+    EXPECT_TRUE(laid.marks[0].has_value());
+    EXPECT_FALSE(laid.marks[1].has_value()) << "no room for a label beyond the scale";
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, PlotPictureTest,
+                         testing::Values(ScaleRow{"Single", 1}, ScaleRow{"Double", 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Elision -----------------------------------------------------------------------------------
+
+struct ElideRow {
+    const char* name;
+    QString text;
+    double width;
+};
+
+void PrintTo(const ElideRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ElideTest : public testing::TestWithParam<ElideRow> {};
+
+TEST_P(ElideTest, FitsTheWidthAndKeepsTheStart) {
+    const QFontMetricsF metrics{QFont()};
+    const ElideRow& row = GetParam();
+    const QString elided = ElideToWidth(metrics, row.text, row.width);
+    EXPECT_LE(metrics.horizontalAdvance(elided), row.width);
+    EXPECT_TRUE(elided.isValidUtf16());
+    // Past a few hundred characters the text is cut before it is measured, whatever the room.
+    EXPECT_LE(elided.size(), kLongestMeasured + 1);
+    if (row.text.size() <= kLongestMeasured && metrics.horizontalAdvance(row.text) <= row.width) {
+        EXPECT_EQ(elided, row.text);
+    } else if (!elided.isEmpty()) {
+        EXPECT_TRUE(elided.endsWith(QStringLiteral("…"))) << elided.toStdString();
+        EXPECT_TRUE(row.text.startsWith(elided.chopped(1))) << elided.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ElideTest,
+    testing::Values(ElideRow{"Short", QStringLiteral("Alettone"), 200},
+                    ElideRow{"HundredThousandLetters", QString(100000, QLatin1Char('a')), 200},
+                    ElideRow{"HundredThousandLettersWide", QString(100000, QLatin1Char('a')), 1e6},
+                    ElideRow{"TwoUnitCharacters", QString::fromUtf8("😀").repeated(50000), 150},
+                    ElideRow{"NoRoom", QString(1000, QLatin1Char('a')), 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The legend ----------------------------------------------------------------------------------
+
+TEST(PlotLegendTest, SaysWhichCurvesCoincideAndElidesLongNames) {
+    PlotData plot = Sample();
+    plot.curves.push_back(plot.curves[0]);
+    plot.curves.back().name = std::string(100000, 'x');
+    plot.curves.back().points = plot.curves[1].points;
+    const QFontMetricsF metrics{QFont()};
+    const PlotGeometry laid =
+        LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, PensFor(plot), metrics);
+    ASSERT_EQ(laid.legend.size(), 5u) << "three curves, the rating and the deflection";
+    EXPECT_EQ(laid.legend[0].text, "48 Km/h");
+    const QString coincides = laid.legend[2].text;
+    EXPECT_TRUE(coincides.startsWith(QStringLiteral("xxx"))) << coincides.toStdString();
+    EXPECT_TRUE(coincides.endsWith(QStringLiteral("… (coincide con «60 Km/h, modello»)")))
+        << coincides.toStdString();
+    EXPECT_EQ(laid.legend[3].text, "Servo: 0.70 Kg*cm");
+    EXPECT_EQ(laid.legend[4].text, "Deflessione attuale 20.0°");
+    for (const LegendEntry& entry : laid.legend) {
+        EXPECT_LE(entry.box.right(), kWidth + 0.01) << entry.text.toStdString();
+        EXPECT_GE(entry.box.top(), laid.area.bottom()) << entry.text.toStdString();
+        EXPECT_LE(entry.box.bottom(), kHeight) << entry.text.toStdString();
+    }
+}
+
+TEST(PlotLabelsTest, LabelAPointThatCoincidingCurvesShareOnce) {
+    PlotData plot = Sample();
+    plot.curves[0] = plot.curves[1];
+    plot.curves[0].modelSpeed = false;
+    const QFontMetricsF metrics{QFont()};
+    const QRectF bounds(0, 0, kWidth, kHeight);
+    plot.curves[0].mark = plot.curves[1].mark = std::make_pair(20.0, 0.2);
+    PlotGeometry laid = LayOutPlot(bounds, plot, PensFor(plot), metrics);
+    EXPECT_FALSE(laid.marks[0].has_value()) << "the model's speed labels it";
+    EXPECT_TRUE(laid.marks[1].has_value());
+    plot.curves[0].mark = std::make_pair(30.0, 0.45);
+    laid = LayOutPlot(bounds, plot, PensFor(plot), metrics);
+    EXPECT_TRUE(laid.marks[0].has_value()) << "a point of its own";
+    EXPECT_TRUE(laid.marks[1].has_value());
+}
+
+TEST(PlotWidgetTest, TellsAScreenReaderWhatItShows) {
+    TorquePlot widget;
+    EXPECT_EQ(widget.objectName(), "Grafico");
+    EXPECT_FALSE(widget.accessibleName().isEmpty());
+    widget.Show(Sample());
+    EXPECT_EQ(widget.accessibleDescription(),
+              "Coppia massima 1.80 Kg*cm a 60 Km/h, modello a 60°; deflessione attuale 20°, "
+              "coppia 0.20 Kg*cm; Servo: 0.70 Kg*cm");
+    EXPECT_EQ(widget.ValueAt(1, 20.4), "60 Km/h, modello: 20° → 0.20 Kg*cm");
+    EXPECT_EQ(widget.ValueAt(2, 20), "");
+}
+
+TEST(PlotWidgetTest, HoveringACurveShowsItsValueThere) {
+    TorquePlot widget;
+    widget.resize(kWidth, kHeight);
+    const PlotData plot = Sample();
+    widget.Show(plot);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    const PlotGeometry laid = LayOutPlot(QRectF(widget.rect()), plot, PensFor(plot),
+                                         QFontMetricsF(widget.font(), &widget));
+    const auto hover = [&](double angle, double torque) {
+        QTest::mouseMove(&widget,
+                         QPointF(laid.mapping.X(angle), laid.mapping.Y(torque) + 2).toPoint());
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(hover(30.2, 0.0005 * 900), "60 Km/h, modello: 30° → 0.45 Kg*cm");
+    EXPECT_EQ(hover(40, 0.0003 * 1600), "48 Km/h: 40° → 0.48 Kg*cm");
+    hover(40, 0.0004 * 1600);  // between the curves, near neither: the tip goes
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+}
+
+}  // namespace
+}  // namespace coppia
