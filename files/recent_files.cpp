@@ -13,8 +13,11 @@ namespace {
 // Eight paths of the longest length the system allows, and some.
 constexpr std::size_t kReadLimit = 64 * 1024;
 
+// One absolute path: no line break, which would make it two lines, and no NUL, which ends a
+// path for the system before its end.
 bool IsListable(std::string_view path) {
-    return !path.empty() && path.front() == '/' && path.find('\n') == std::string_view::npos;
+    return !path.empty() && path.front() == '/' &&
+           path.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
 }
 
 }  // namespace
@@ -29,6 +32,21 @@ std::vector<std::string> WithRecentFile(std::vector<std::string> recent, const s
     return recent;
 }
 
+std::vector<std::string> MergedRecentFiles(const std::string& path,
+                                           const std::vector<std::string>& stored,
+                                           const std::vector<std::string>& known) {
+    std::vector<std::string> merged;
+    for (const std::vector<std::string>* list : {&stored, &known}) {
+        for (const std::string& entry : *list) {
+            if (IsListable(entry) && std::find(merged.begin(), merged.end(), entry) == merged.end())
+                merged.push_back(entry);
+        }
+    }
+    if (merged.size() > kMaxRecentFiles)
+        merged.resize(kMaxRecentFiles);
+    return WithRecentFile(std::move(merged), path);
+}
+
 std::string EncodeRecentFiles(const std::vector<std::string>& recent) {
     std::string bytes;
     for (const std::string& path : recent) bytes += path + "\n";
@@ -39,7 +57,10 @@ std::vector<std::string> DecodeRecentFiles(std::string_view bytes) {
     std::vector<std::string> recent;
     while (!bytes.empty() && recent.size() < kMaxRecentFiles) {
         const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-        const std::string line(bytes.substr(0, end));
+        std::string line(bytes.substr(0, end));
+        // A list edited on another system ends its lines with CR LF.
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         bytes.remove_prefix(std::min(end + 1, bytes.size()));
         if (IsListable(line) && std::find(recent.begin(), recent.end(), line) == recent.end())
             recent.push_back(line);

@@ -15,13 +15,22 @@ namespace coppia {
 inline constexpr std::size_t kMaxRecentFiles = 8;
 
 // `path` first, without its earlier place in the list, and no more than kMaxRecentFiles. A
-// path that is not absolute, or holds a line break (the file keeps one path a line), is not
-// listed.
+// path that is not absolute, holds a line break (the file keeps one path a line) or a NUL is
+// not listed.
 std::vector<std::string> WithRecentFile(std::vector<std::string> recent, const std::string& path);
+
+// The list after `path` was opened or saved, when another instance of the program may have
+// changed the stored list since this one read it: `path` first, then the list as stored now,
+// then the ones this instance knew that are not stored (so that neither loses an entry to
+// the other), each once, at most kMaxRecentFiles.
+std::vector<std::string> MergedRecentFiles(const std::string& path,
+                                           const std::vector<std::string>& stored,
+                                           const std::vector<std::string>& known);
 
 // One path a line, LF ended.
 std::string EncodeRecentFiles(const std::vector<std::string>& recent);
-// The absolute paths of the first kMaxRecentFiles lines that hold one, each once.
+// The absolute paths of the first kMaxRecentFiles lines that hold one, each once; a line's
+// CR before its LF is no part of it.
 std::vector<std::string> DecodeRecentFiles(std::string_view bytes);
 
 // Where the list is kept.

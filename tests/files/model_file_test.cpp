@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <bit>
 #include <cstdint>
@@ -153,6 +155,67 @@ TEST(RecentFilesTest, KeepsTheLastEightAbsolutePathsNewestFirstEachOnce) {
 
     // A damaged list gives the paths it can.
     EXPECT_EQ(DecodeRecentFiles("/a\nrelativo\n\n/a\n/b"), (std::vector<std::string>{"/a", "/b"}));
+}
+
+struct RecentBytesRow {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> paths;
+};
+
+void PrintTo(const RecentBytesRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class RecentBytesTest : public testing::TestWithParam<RecentBytesRow> {};
+
+TEST_P(RecentBytesTest, ReadsOneAbsolutePathALineEachOnce) {
+    EXPECT_EQ(DecodeRecentFiles(GetParam().bytes), GetParam().paths);
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(Lists, RecentBytesTest,
+                         testing::Values(
+                             RecentBytesRow{
+                                 "CrLf", "/a.coppia\r\n/b.coppia\r\n", {"/a.coppia", "/b.coppia"}},
+                             RecentBytesRow{"CrLfAndLfTheSame", "/a\r\n/a\n/b\r\n", {"/a", "/b"}},
+                             RecentBytesRow{"CrInside", "/a\rb\n/c\n", {"/c"}},
+                             RecentBytesRow{"Nul", "/a\0b\n/c\n"s, {"/c"}},
+                             RecentBytesRow{"NoLastLineEnd", "/a\n/b", {"/a", "/b"}},
+                             RecentBytesRow{"NineOfThem",
+                                            "/1\n/2\n/3\n/4\n/5\n/6\n/7\n/8\n/9\n",
+                                            {"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8"}}));
+
+TEST(RecentFilesTest, ListsNoPathWithANul) {
+    EXPECT_EQ(WithRecentFile({"/a"}, "/b\0c"s), std::vector<std::string>{"/a"});
+    EXPECT_EQ(MergedRecentFiles("/n", {"/s\0x"s, "/s"}, {"/k"}),
+              (std::vector<std::string>{"/n", "/s", "/k"}));
+}
+
+// Two processes share the list's file: each opening reads it again before writing it.
+TEST(RecentFilesTest, TwoProcessesKeepEachOthersEntries) {
+    char folderTemplate[] = "/tmp/coppia-recenti-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const fs::path folder = folderTemplate;
+    RecentFilesFile file((folder / std::string(kRecentFilesFileName)).string());
+    // The first instance's view: what it read at start, then a.
+    std::vector<std::string> first = MergedRecentFiles("/a", file.Read(), {});
+    ASSERT_TRUE(file.Write(first).saved);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RecentFilesFile theirs((folder / std::string(kRecentFilesFileName)).string());
+        const std::vector<std::string> second = MergedRecentFiles("/b", theirs.Read(), {});
+        _exit(theirs.Write(second).saved ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    first = MergedRecentFiles("/c", file.Read(), first);
+    ASSERT_TRUE(file.Write(first).saved);
+    EXPECT_EQ(file.Read(), (std::vector<std::string>{"/c", "/b", "/a"}));
+    fs::remove_all(folder);
 }
 
 }  // namespace
