@@ -234,6 +234,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "superficie 1 («A»), campo Ang", "fra -60 e 60", "superfici[0].ingressi.Ang"},
         DamagedRow{"BeyondTheReadLimit", "", kValid, "", "16 MiB", "", kModelFileReadLimit + 1}));
 
+TEST_F(ModelSessionTest, AnEmptyPathIsNamedAsSuch) {
+    EXPECT_FALSE(session.OpenFile(""));
+    ASSERT_EQ(dialogs.messages.shown.size(), 1u);
+    EXPECT_EQ(dialogs.messages.shown[0].first,
+              "Il modello non può essere aperto: il percorso del file è vuoto.");
+    EXPECT_FALSE(session.Path());
+    EXPECT_TRUE(recent.list.empty());
+}
+
 struct LinkedPathRow {
     const char* name;
     const char* typed;   // the path given, from the temporary folder
