@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/recent_files.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 
 #include "files/config_folder.h"
 #include "files/safe_file.h"
@@ -68,6 +73,14 @@ std::vector<std::string> DecodeRecentFiles(std::string_view bytes) {
     return recent;
 }
 
+RecentUpdate RecentFilesStore::Add(const std::string& path, const std::vector<std::string>& known) {
+    const std::vector<std::string> stored = Read();
+    RecentUpdate update{MergedRecentFiles(path, stored, known), SaveResult{true, {}, false}};
+    if (update.recent != stored)
+        update.result = Write(update.recent);
+    return update;
+}
+
 std::optional<std::string> RecentFilesPath() {
     return ConfigFilePath(kRecentFilesFileName);
 }
@@ -82,6 +95,40 @@ std::vector<std::string> RecentFilesFile::Read() {
 
 SaveResult RecentFilesFile::Write(const std::vector<std::string>& recent) {
     return ReplaceConfigFile(path_, EncodeRecentFiles(recent));
+}
+
+namespace {
+
+// An exclusive lock on the list's folder for as long as it lives, which creates no file; none
+// when the folder is not there yet. Another instance holds it only while it reads and
+// replaces the list.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::string& file) {
+        const std::size_t slash = file.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+        fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
+}  // namespace
+
+RecentUpdate RecentFilesFile::Add(const std::string& path, const std::vector<std::string>& known) {
+    if (!path_)
+        return RecentFilesStore::Add(path, known);
+    const FolderLock lock(*path_);
+    return RecentFilesStore::Add(path, known);
 }
 
 std::string RecentFilesFile::Location() const {

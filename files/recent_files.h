@@ -33,6 +33,13 @@ std::string EncodeRecentFiles(const std::vector<std::string>& recent);
 // CR before its LF is no part of it.
 std::vector<std::string> DecodeRecentFiles(std::string_view bytes);
 
+// The list after an update, and how its write went (saved, with nothing written, when the
+// stored list was that already).
+struct RecentUpdate {
+    std::vector<std::string> recent;
+    SaveResult result;
+};
+
 // Where the list is kept.
 class RecentFilesStore {
   public:
@@ -40,6 +47,9 @@ class RecentFilesStore {
     virtual std::vector<std::string> Read() = 0;
     // Replaces what is stored, whole, or leaves it as it was.
     virtual SaveResult Write(const std::vector<std::string>& recent) = 0;
+    // Puts `path` first in the list as it is stored now (MergedRecentFiles, with `known`, the
+    // list this instance had). Read and Write, one after the other.
+    virtual RecentUpdate Add(const std::string& path, const std::vector<std::string>& known);
     // Where the list is kept, as the user is told it.
     virtual std::string Location() const = 0;
 };
@@ -55,6 +65,9 @@ class RecentFilesFile : public RecentFilesStore {
 
     std::vector<std::string> Read() override;
     SaveResult Write(const std::vector<std::string>& recent) override;  // atomic (ReplaceFile)
+    // With the list's folder locked, so that two instances adding at the same moment do not
+    // each write the list without the other's entry.
+    RecentUpdate Add(const std::string& path, const std::vector<std::string>& known) override;
     std::string Location() const override;
 
   private:

@@ -131,15 +131,10 @@ bool ModelSession::SaveTo(const std::string& path) {
 }
 
 void ModelSession::Remember(const std::string& path) {
-    // Another instance may have changed the list since this one read it: read it again.
-    const std::vector<std::string> stored = recentStore_.Read();
-    const std::vector<std::string> recent = MergedRecentFiles(path, stored, recent_);
-    if (recent == stored) {
-        recent_ = recent;
-        return;
-    }
-    recent_ = recent;
-    const SaveResult result = recentStore_.Write(recent_);
+    // Another instance may have changed the list since this one read it: the store merges.
+    RecentUpdate update = recentStore_.Add(path, recent_);
+    recent_ = std::move(update.recent);
+    const SaveResult& result = update.result;
     // The list is a convenience: its first failure in a run is told, later ones are not.
     if (!result.saved && !recentFailureTold_) {
         recentFailureTold_ = true;

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -197,25 +198,56 @@ TEST(RecentFilesTest, ListsNoPathWithANul) {
 TEST(RecentFilesTest, TwoProcessesKeepEachOthersEntries) {
     char folderTemplate[] = "/tmp/coppia-recenti-XXXXXX";
     ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-    const fs::path folder = folderTemplate;
-    RecentFilesFile file((folder / std::string(kRecentFilesFileName)).string());
-    // The first instance's view: what it read at start, then a.
-    std::vector<std::string> first = MergedRecentFiles("/a", file.Read(), {});
-    ASSERT_TRUE(file.Write(first).saved);
+    const std::string path = (fs::path(folderTemplate) / kRecentFilesFileName).string();
+    RecentFilesFile file(path);
+    // The first instance's list: what it read at start, then a.
+    std::vector<std::string> first = file.Add("/a", file.Read()).recent;
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        RecentFilesFile theirs((folder / std::string(kRecentFilesFileName)).string());
-        const std::vector<std::string> second = MergedRecentFiles("/b", theirs.Read(), {});
-        _exit(theirs.Write(second).saved ? 0 : 1);
+        RecentFilesFile theirs(path);
+        _exit(theirs.Add("/b", theirs.Read()).result.saved ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    first = MergedRecentFiles("/c", file.Read(), first);
-    ASSERT_TRUE(file.Write(first).saved);
-    EXPECT_EQ(file.Read(), (std::vector<std::string>{"/c", "/b", "/a"}));
-    fs::remove_all(folder);
+    first = file.Add("/c", first).recent;
+    EXPECT_EQ(first, (std::vector<std::string>{"/c", "/b", "/a"}));
+    EXPECT_EQ(file.Read(), first);
+    fs::remove_all(folderTemplate);
+}
+
+// Many at the same moment, released together: the lock lets none write over another's entry.
+TEST(RecentFilesTest, ProcessesAddingAtOnceLoseNoEntry) {
+    char folderTemplate[] = "/tmp/coppia-recenti-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const std::string path = (fs::path(folderTemplate) / kRecentFilesFileName).string();
+    int gate[2];
+    ASSERT_EQ(pipe(gate), 0);
+    std::vector<pid_t> children;
+    for (int i = 0; i < 6; ++i) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(gate[1]);
+            char go = 0;
+            (void)!read(gate[0], &go, 1);  // until the parent closes its end
+            RecentFilesFile theirs(path);
+            _exit(theirs.Add("/m" + std::to_string(i), theirs.Read()).result.saved ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    close(gate[0]);
+    close(gate[1]);
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::vector<std::string> listed = RecentFilesFile(path).Read();
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (std::vector<std::string>{"/m0", "/m1", "/m2", "/m3", "/m4", "/m5"}));
+    fs::remove_all(folderTemplate);
 }
 
 }  // namespace
