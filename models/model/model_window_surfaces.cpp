@@ -32,8 +32,11 @@ std::string NewSurfaceName(const Model& model) {
 void ModelWindow::Modello_Aggiungi_Click() {
     Surface base;
     base.name = NewSurfaceName(Document().Content());
-    base.servo.rating = settings_.rating;  // the servo the analysis checks the fields with
-    base.servo.unit = settings_.unit;
+    // The servo the analysis checks the fields with, when a model can keep its rating.
+    if (IsModelRating(settings_.rating)) {
+        base.servo.rating = settings_.rating;
+        base.servo.unit = settings_.unit;
+    }
     std::variant<Surface, std::string> taken = SurfaceFromMainWindow(main_, std::move(base));
     if (const std::string* reason = std::get_if<std::string>(&taken)) {
         return Refuse("Superficie non aggiunta: " + *reason);

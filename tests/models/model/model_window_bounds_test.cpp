@@ -112,5 +112,31 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedRatingRow{"0.01", true}, TypedRatingRow{"10000", true},
                     TypedRatingRow{"10000.5", false}, TypedRatingRow{"1e300", false}));
 
+struct AnalysisRatingRow {
+    const char* kept;  // CoppiaServo in the analysis's settings
+    double rating;     // of the surface Aggiungi adds
+    RatingUnit unit;
+};
+
+class AnalysisRatingTest : public ModelWindowTest,
+                           public testing::WithParamInterface<AnalysisRatingRow> {};
+
+// The analysis takes any rating above 0; a surface added takes it only when a model can keep
+// it, and the usual servo otherwise, rather than being refused.
+TEST_P(AnalysisRatingTest, AggiungiAddsASurfaceWithARatingAModelKeeps) {
+    settings.bytes = "CoppiaServo=" + std::string(GetParam().kept) + "\nUnitaCoppia=N*cm\n";
+    model.Modello_Form_Load();
+    model.Modello_Aggiungi_Click();
+    ASSERT_EQ(Content().surfaces.size(), 1u) << Shown().status;
+    EXPECT_EQ(Content().surfaces[0].servo.rating, GetParam().rating);
+    EXPECT_EQ(Content().surfaces[0].servo.unit, GetParam().unit);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, AnalysisRatingTest,
+    testing::Values(AnalysisRatingRow{"45", 45, RatingUnit::NewtonCm},
+                    AnalysisRatingRow{"1e300", ServoRecord{}.rating, RatingUnit::KgfCm},
+                    AnalysisRatingRow{"0.001", ServoRecord{}.rating, RatingUnit::KgfCm}));
+
 }  // namespace
 }  // namespace coppia
