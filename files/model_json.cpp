@@ -62,7 +62,7 @@ class BoundedDomBuilder {
         // "1e-400" is no 0, but a double reads it as one.
         const std::string_view digits = std::string_view(text).substr(0, text.find_first_of("eE"));
         if (value == 0 && digits.find_first_of("123456789") != std::string_view::npos)
-            return Stop(Path(frames_.size()), "numero troppo piccolo, vicino a 0 più di un double");
+            return Stop(Path(frames_.size()), "numero troppo piccolo: sarebbe letto come 0");
         return dom_.number_float(value, text);
     }
     bool string(Json::string_t& value) { return Value() && dom_.string(value); }
@@ -128,6 +128,7 @@ class BoundedDomBuilder {
         return path;
     }
 
+    // A value starts: in an array, the next one. Always true, to chain with the builder's calls.
     bool Value() {
         if (!frames_.empty() && frames_.back().array)
             ++frames_.back().index;
