@@ -40,7 +40,7 @@ std::optional<std::string> ConfigFilePath(std::string_view name) {
 
 SaveResult ReplaceConfigFile(const std::optional<std::string>& path, const std::string& bytes) {
     if (!path)
-        return SaveResult{false, std::string(kNoConfigFolderReason)};
+        return SaveResult{false, std::string(kNoConfigFolderReason), false};
     return ReplaceFile(*path, bytes);
 }
 

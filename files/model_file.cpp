@@ -45,8 +45,8 @@ struct Refusal {
     ModelFileFault fault;
 };
 
-[[noreturn]] void Refuse(std::string place, std::string reason) {
-    throw Refusal{ModelFileFault{std::move(place), std::move(reason)}};
+[[noreturn]] void Refuse(std::string keyPath, std::string reason) {
+    throw Refusal{ModelFileFault{"", std::move(reason), std::move(keyPath)}};
 }
 
 // ---- JSON to the record -----------------------------------------------------------------------
@@ -81,6 +81,15 @@ double NumberAt(const Json& object, std::string_view key, std::string_view path)
     if (!value.is_number())
         Refuse(Join(path, key), "deve essere un numero");
     return value.get<double>();
+}
+
+// A name or the notes, within `most` characters and without a NUL.
+std::string BoundedTextAt(const Json& object, std::string_view key, std::string_view path,
+                          std::size_t most) {
+    std::string text = TextAt(object, key, path);
+    if (std::optional<std::string> fault = TextFault(text, most))
+        Refuse(Join(path, key), std::move(*fault));
+    return text;
 }
 
 // One of `words`, as its index.
@@ -118,18 +127,23 @@ void CheckVersion(const Json& root) {
     if (format != kModelFormat)
         Refuse("formato", "non è un modello di coppia (deve essere \"coppia-modello\")");
     const double version = NumberAt(root, "versione", "");
-    if (!IsWholeIn(version, 1, 1e300))
-        Refuse("versione", "deve essere un numero intero da 1 in su");
+    // Any number beyond this version is a newer one, whole or not: that is what its reader
+    // needs to hear.
     if (version > kModelFileVersion) {
-        Refuse("versione", "il file è della versione " + FormatPlainNumber(version) +
-                               ", più recente della " + std::to_string(kModelFileVersion) +
+        const std::string which = version < 1e6
+                                      ? "della versione " + FormatPlainNumber(version) + ","
+                                      : "di una versione";
+        Refuse("versione", "il file è " + which + " più recente della " +
+                               std::to_string(kModelFileVersion) +
                                " che questo programma sa leggere: serve un coppia più recente");
     }
+    if (!IsWholeIn(version, 1, kModelFileVersion))
+        Refuse("versione", "deve essere un numero intero da 1 in su");
 }
 
 ServoRecord ReadServo(const Json& object, const std::string& path) {
     ServoRecord servo;
-    servo.name = TextAt(object, "nome", path);
+    servo.name = BoundedTextAt(object, "nome", path, kMaxNameCharacters);
     servo.rating = NumberAt(object, "coppia", path);
     constexpr std::array<std::string_view, 2> kUnits = {kKgfCmName, kNewtonCmName};
     servo.unit =
@@ -140,7 +154,7 @@ ServoRecord ReadServo(const Json& object, const std::string& path) {
 
 Surface ReadSurface(const Json& object, const std::string& path) {
     Surface surface;
-    surface.name = TextAt(object, "nome", path);
+    surface.name = BoundedTextAt(object, "nome", path, kMaxNameCharacters);
     surface.kind = static_cast<SurfaceKind>(WordAt(object, "tipo", path, kSurfaceKindNames));
     const double servos = NumberAt(object, "servi", path);
     if (!IsWholeIn(servos, 1, kMaxServoCount)) {
@@ -171,8 +185,8 @@ Model ReadModel(const Json& root) {
         Refuse("", "non è un modello di coppia: il testo JSON non è un oggetto { }");
     CheckVersion(root);
     Model model;
-    model.name = TextAt(root, "nome", "");
-    model.notes = TextAt(root, "note", "");
+    model.name = BoundedTextAt(root, "nome", "", kMaxNameCharacters);
+    model.notes = BoundedTextAt(root, "note", "", kMaxNotesCharacters);
     const Json& surfaces = Member(root, "superfici", "");
     if (!surfaces.is_array())
         Refuse("superfici", "deve essere una lista [ ]");
@@ -233,7 +247,61 @@ Json SurfaceJson(const Surface& surface) {
     return object;
 }
 
-// Why nothing regular could be opened at the path.
+// The surface's name at `index` when it can be shown: a text within its bound.
+std::optional<std::string> ShownSurfaceName(const Json* root, std::size_t index) {
+    if (root == nullptr || !root->is_object() || !root->contains("superfici"))
+        return std::nullopt;
+    const Json& surfaces = (*root)["superfici"];
+    if (!surfaces.is_array() || index >= surfaces.size() || !surfaces[index].is_object() ||
+        !surfaces[index].contains("nome") || !surfaces[index]["nome"].is_string()) {
+        return std::nullopt;
+    }
+    const std::string name = surfaces[index]["nome"].get<std::string>();
+    if (name.empty() || TextFault(name, kMaxNameCharacters))
+        return std::nullopt;
+    return name;
+}
+
+// A key path in words: "superfici[2].ingressi.Vel" is "superficie 3 («Flap»), campo Vel", with
+// the surface's name when the file gives one that can be shown.
+std::string PlaceInWords(std::string_view keyPath, const Json* root) {
+    std::string words;
+    constexpr std::string_view kSurfaces = "superfici[";
+    const std::size_t close = keyPath.find(']');
+    const std::string_view digits =
+        keyPath.starts_with(kSurfaces) && close != std::string_view::npos
+            ? keyPath.substr(kSurfaces.size(), close - kSurfaces.size())
+            : std::string_view();
+    if (!digits.empty() && digits.size() < 10 &&
+        digits.find_first_not_of("0123456789") == std::string_view::npos) {
+        const std::size_t index = std::stoul(std::string(digits));
+        keyPath.remove_prefix(std::min(close + 2, keyPath.size()));
+        words = "superficie " + std::to_string(index + 1);
+        if (const std::optional<std::string> name = ShownSurfaceName(root, index);
+            name && keyPath != "nome") {
+            words += " («" + *name + "»)";
+        }
+    }
+    std::string_view field = keyPath;
+    while (!field.empty()) {
+        const std::size_t dot = field.find('.');
+        if (dot == std::string_view::npos) {
+            words.append(words.empty() ? "" : ", ").append("campo ").append(field);
+            break;
+        }
+        // "ingressi" goes without saying: every input is a field of its own.
+        if (field.substr(0, dot) != "ingressi")
+            words.append(words.empty() ? "" : ", ").append(field.substr(0, dot));
+        field.remove_prefix(dot + 1);
+    }
+    return words;
+}
+
+ModelFileFault Placed(ModelFileFault fault, const Json* root) {
+    if (fault.place.empty() && !fault.keyPath.empty())
+        fault.place = PlaceInWords(fault.keyPath, root);
+    return fault;
+}
 
 }  // namespace
 
@@ -252,37 +320,44 @@ std::string EncodeModel(const Model& model) {
 }
 
 std::variant<Model, ModelFileFault> DecodeModel(std::string_view bytes) {
+    std::variant<Json, ModelFileFault> parsed = ParseModelJson(bytes);
+    if (const ModelFileFault* fault = std::get_if<ModelFileFault>(&parsed))
+        return Placed(*fault, nullptr);
+    const Json& root = std::get<Json>(parsed);
     try {
-        std::variant<Json, ModelFileFault> parsed = ParseModelJson(bytes);
-        if (const ModelFileFault* fault = std::get_if<ModelFileFault>(&parsed))
-            return *fault;
-        return ReadModel(std::get<Json>(parsed));
+        return ReadModel(root);
     } catch (const Refusal& refusal) {
-        return refusal.fault;
+        return Placed(refusal.fault, &root);
     }
 }
 
 std::variant<Model, ModelFileFault> ReadModelFile(const std::string& path) {
+    if (path.empty())
+        return ModelFileFault{"", "il percorso del file è vuoto", ""};
     const BoundedRead read = ReadRegularFile(path, kModelFileReadLimit);
     if (!read.opened)
-        return ModelFileFault{"", read.problem.empty() ? "il file non esiste" : read.problem};
+        return ModelFileFault{"", read.problem.empty() ? "il file non esiste" : read.problem, ""};
     if (!read.complete) {
         if (read.bytes.size() >= kModelFileReadLimit)
-            return ModelFileFault{"", "il file supera i 16 MiB che un modello può occupare"};
-        return ModelFileFault{"", read.problem};
+            return ModelFileFault{"", "il file supera i 16 MiB che un modello può occupare", ""};
+        return ModelFileFault{"", read.problem, ""};
     }
     return DecodeModel(read.bytes);
 }
 
 SaveResult WriteModelFile(const std::string& path, const Model& model) {
-    return ReplaceFile(path, EncodeModel(model));
+    return ReplaceFileInItsFolder(path, EncodeModel(model));
 }
 
 std::string ModelRefusalText(std::string_view path, const ModelFileFault& fault) {
-    std::string text = "Il modello " + std::string(path) + " non può essere aperto: ";
+    std::string text =
+        "Il modello " + (path.empty() ? "" : std::string(path) + " ") + "non può essere aperto: ";
     if (!fault.place.empty())
         text += fault.place + ": ";
-    return text + fault.reason + ".";
+    text += fault.reason;
+    if (!fault.keyPath.empty())
+        text += " (" + fault.keyPath + ")";
+    return text + ".";
 }
 
 }  // namespace coppia

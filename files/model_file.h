@@ -31,7 +31,8 @@ std::variant<Model, ModelFileFault> DecodeModel(std::string_view bytes);
 // Reads at most kModelFileReadLimit bytes of the regular file at `path`.
 std::variant<Model, ModelFileFault> ReadModelFile(const std::string& path);
 
-// Replaces the file whole, or leaves it as it was (ReplaceFile).
+// Replaces the file whole, or leaves it as it was (ReplaceFile); never makes its folder again
+// when it was removed (ReplaceFileInItsFolder).
 SaveResult WriteModelFile(const std::string& path, const Model& model);
 
 // What the user is told when a file is refused: its path, the place and the reason.

@@ -2,7 +2,10 @@
 #include "files/model_json.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace coppia {
 
@@ -15,34 +18,72 @@ using Json = ModelJson;
 constexpr int kMaxNesting = 64;
 
 ModelFileFault Fault(std::string place, std::string reason) {
-    return ModelFileFault{std::move(place), std::move(reason)};
+    return ModelFileFault{std::move(place), std::move(reason), {}};
 }
 
-// Builds the document as nlohmann's own parser does, and remembers where and why it stopped.
+// A text in UTF-16 starts with its byte order mark, or, when it has none, shows a NUL beside
+// every character of the ASCII range, which is all JSON's own text.
+bool LooksLikeUtf16(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+        return true;
+    const std::size_t pairs = std::min<std::size_t>(bytes.size(), 64) / 2;
+    if (pairs == 0)
+        return false;
+    bool evenNul = true;
+    bool oddNul = true;
+    for (std::size_t i = 0; i < pairs; ++i) {
+        evenNul = evenNul && bytes[2 * i] == '\0';
+        oddNul = oddNul && bytes[2 * i + 1] == '\0';
+    }
+    return evenNul != oddNul;
+}
+
+// Builds the document as nlohmann's own parser does, and remembers where and why it stopped. It
+// follows the key path of every value, so that a key given twice (of which the parser would
+// keep the last without a word) and a number too small for a double (which it would read as 0)
+// are refused with their place.
 class BoundedDomBuilder {
   public:
     using Dom = nlohmann::detail::json_sax_dom_parser<Json>;
 
     explicit BoundedDomBuilder(Json& root) : dom_(root, false) {}
 
-    bool null() { return dom_.null(); }
-    bool boolean(bool value) { return dom_.boolean(value); }
-    bool number_integer(Json::number_integer_t value) { return dom_.number_integer(value); }
-    bool number_unsigned(Json::number_unsigned_t value) { return dom_.number_unsigned(value); }
+    bool null() { return Value() && dom_.null(); }
+    bool boolean(bool value) { return Value() && dom_.boolean(value); }
+    bool number_integer(Json::number_integer_t value) {
+        return Value() && dom_.number_integer(value);
+    }
+    bool number_unsigned(Json::number_unsigned_t value) {
+        return Value() && dom_.number_unsigned(value);
+    }
     bool number_float(Json::number_float_t value, const Json::string_t& text) {
+        if (!Value())
+            return false;
+        // "1e-400" is no 0, but a double reads it as one.
+        const std::string_view digits = std::string_view(text).substr(0, text.find_first_of("eE"));
+        if (value == 0 && digits.find_first_of("123456789") != std::string_view::npos)
+            return Stop(Path(frames_.size()), "numero troppo piccolo: sarebbe letto come 0");
         return dom_.number_float(value, text);
     }
-    bool string(Json::string_t& value) { return dom_.string(value); }
-    bool binary(Json::binary_t& value) { return dom_.binary(value); }
-    bool start_object(std::size_t size) { return Enter() && dom_.start_object(size); }
-    bool key(Json::string_t& value) { return dom_.key(value); }
+    bool string(Json::string_t& value) { return Value() && dom_.string(value); }
+    bool binary(Json::binary_t& value) { return Value() && dom_.binary(value); }
+    bool start_object(std::size_t size) {
+        return Value() && Enter(false) && dom_.start_object(size);
+    }
+    bool key(Json::string_t& value) {
+        Frame& object = frames_.back();
+        if (!object.keys.insert(value).second)
+            return Stop(Join(Path(frames_.size() - 1), value), "chiave ripetuta");
+        object.key = value;
+        return dom_.key(value);
+    }
     bool end_object() {
-        --depth_;
+        frames_.pop_back();
         return dom_.end_object();
     }
-    bool start_array(std::size_t size) { return Enter() && dom_.start_array(size); }
+    bool start_array(std::size_t size) { return Value() && Enter(true) && dom_.start_array(size); }
     bool end_array() {
-        --depth_;
+        frames_.pop_back();
         return dom_.end_array();
     }
     template <class Exception>
@@ -55,21 +96,62 @@ class BoundedDomBuilder {
     }
 
     bool TooDeep() const { return tooDeep_; }
+    // The key path and reason of a value refused while the text was valid JSON.
+    const std::optional<ModelFileFault>& Refused() const { return refused_; }
     std::size_t Position() const { return position_; }
     const std::string& Token() const { return token_; }
     int ErrorId() const { return errorId_; }
     const std::string& ErrorText() const { return errorText_; }
 
   private:
-    bool Enter() {
-        if (++depth_ > kMaxNesting)
+    struct Frame {
+        bool array = false;
+        std::size_t index = 0;  // of an array's value being read, plus one
+        std::string key;        // of an object's value being read
+        std::set<std::string> keys;
+    };
+
+    static std::string Join(std::string path, std::string_view key) {
+        return path.empty() ? std::string(key) : path.append(".").append(key);
+    }
+
+    // The key path of the value being read in the first `count` levels.
+    std::string Path(std::size_t count) const {
+        std::string path;
+        for (std::size_t i = 0; i < count; ++i) {
+            const Frame& frame = frames_[i];
+            if (frame.array)
+                path += "[" + std::to_string(frame.index - 1) + "]";
+            else
+                path = Join(std::move(path), frame.key);
+        }
+        return path;
+    }
+
+    // A value starts: in an array, the next one. Always true, to chain with the builder's calls.
+    bool Value() {
+        if (!frames_.empty() && frames_.back().array)
+            ++frames_.back().index;
+        return true;
+    }
+
+    bool Enter(bool array) {
+        if (frames_.size() + 1 > kMaxNesting)
             tooDeep_ = true;
+        else
+            frames_.push_back(Frame{array, 0, {}, {}});
         return !tooDeep_;
     }
 
+    bool Stop(std::string path, std::string reason) {
+        refused_ = ModelFileFault{"", std::move(reason), std::move(path)};
+        return false;
+    }
+
     Dom dom_;
-    int depth_ = 0;
+    std::vector<Frame> frames_;
     bool tooDeep_ = false;
+    std::optional<ModelFileFault> refused_;
     std::size_t position_ = 0;
     std::string token_;
     int errorId_ = 0;
@@ -133,12 +215,17 @@ std::size_t StartOfBrokenCharacter(std::string_view bytes, std::size_t at) {
 }  // namespace
 
 std::variant<ModelJson, ModelFileFault> ParseModelJson(std::string_view bytes) {
-    if (bytes.empty())
-        return Fault("", "il file è vuoto");
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return Fault("",
+                     bytes.empty() ? "il file è vuoto" : "il file è vuoto: solo spazi e a capo");
+    if (LooksLikeUtf16(bytes))
+        return Fault("", "il file è codificato in UTF-16, non in UTF-8");
     Json root;
     BoundedDomBuilder builder(root);
     if (Json::sax_parse(bytes.begin(), bytes.end(), &builder))
         return root;
+    if (builder.Refused())
+        return *builder.Refused();
     if (builder.TooDeep()) {
         return Fault(LineAndColumn(bytes, TooDeepAt(bytes)),
                      "troppi livelli annidati (al massimo " + std::to_string(kMaxNesting) + ")");

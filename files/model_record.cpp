@@ -1,13 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/model_record.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/deflection.h"
 
 namespace coppia {
 
+std::size_t CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string CutToCharacters(std::string_view text, std::size_t most) {
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && ++characters > most)
+            return std::string(text.substr(0, at));
+    }
+    return std::string(text);
+}
+
+std::optional<std::string> TextFault(std::string_view text, std::size_t most) {
+    if (text.find('\0') != std::string_view::npos)
+        return "contiene un carattere NUL (\\u0000)";
+    if (CharacterCount(text) > most)
+        return "più di " + std::to_string(most) + " caratteri";
+    return std::nullopt;
+}
+
 std::optional<SurfaceFault> CheckSurface(const Surface& surface) {
+    if (std::optional<std::string> fault = TextFault(surface.name, kMaxNameCharacters))
+        return SurfaceFault{"nome", std::move(*fault)};
+    if (std::optional<std::string> fault = TextFault(surface.servo.name, kMaxNameCharacters))
+        return SurfaceFault{"servo.nome", std::move(*fault)};
     const SurfaceInputs& in = surface.inputs;
     const std::array<std::pair<std::string_view, double>, 9> numbers = {{
         {"CordaAla", in.CordaAla},
@@ -32,8 +60,8 @@ std::optional<SurfaceFault> CheckSurface(const Surface& surface) {
         return SurfaceFault{
             "servi", "deve essere un numero intero da 1 a " + std::to_string(kMaxServoCount)};
     }
-    if (!IsValidRating(surface.servo.rating))
-        return SurfaceFault{"servo.coppia", "deve essere un numero maggiore di 0"};
+    if (!IsModelRating(surface.servo.rating))
+        return SurfaceFault{"servo.coppia", "deve essere " + std::string(kRatingRange)};
     return std::nullopt;
 }
 

@@ -79,6 +79,29 @@ inline constexpr std::string_view NameOf(SurfaceKind kind) {
     return kSurfaceKindNames[static_cast<std::size_t>(kind)];
 }
 
+// A servo's rating as a model keeps it: a plain number a servo can have, in Kg*cm or in N*cm
+// alike. A rating of 1e-320 is no servo's, and would be shown in digits no one can read.
+inline constexpr double kLeastRating = 0.01;
+inline constexpr double kMostRating = 10000;
+inline constexpr std::string_view kRatingRange = "un numero da 0.01 a 10000";
+inline bool IsModelRating(double rating) {
+    return rating >= kLeastRating && rating <= kMostRating;
+}
+
+// Names (of the model, of a surface, of a servo) and notes are bounded, so that no file can
+// make the window take more memory than a model ever needs. Counted in characters (UTF-8 code
+// points), not bytes.
+inline constexpr std::size_t kMaxNameCharacters = 200;
+inline constexpr std::size_t kMaxNotesCharacters = 10000;
+
+// The characters of a UTF-8 text: its bytes that start one.
+std::size_t CharacterCount(std::string_view text);
+// The text cut after its first `most` characters.
+std::string CutToCharacters(std::string_view text, std::size_t most);
+// Why a name or notes cannot be kept: longer than `most` characters ("più di 200 caratteri"),
+// or holding a NUL, which would end it for every program written in C; nothing when it can.
+std::optional<std::string> TextFault(std::string_view text, std::size_t most);
+
 // Why a surface cannot be kept in a model file: the key at fault, relative to the surface's
 // object ("servi", "ingressi.Ang", "servo.coppia"), and the reason in words.
 struct SurfaceFault {
@@ -86,7 +109,8 @@ struct SurfaceFault {
     std::string reason;
 };
 
-// Every number finite; from 1 to kMaxServoCount servos; a rating above 0; and, when the angle
+// Its name and its servo's within kMaxNameCharacters and without a NUL; every number finite;
+// from 1 to kMaxServoCount servos; a rating a servo can have (IsModelRating); and, when the angle
 // is given, an angle within the limits the main window takes typed (-60 to 60), so that the
 // surface loads into it unchanged. A travel with no angle on its chord is no fault: the
 // calculation refuses it as the main window does.

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/recent_files.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 
 #include "files/config_folder.h"
 #include "files/safe_file.h"
@@ -13,8 +18,11 @@ namespace {
 // Eight paths of the longest length the system allows, and some.
 constexpr std::size_t kReadLimit = 64 * 1024;
 
+// One absolute path: no line break, which would make it two lines, and no NUL, which ends a
+// path for the system before its end.
 bool IsListable(std::string_view path) {
-    return !path.empty() && path.front() == '/' && path.find('\n') == std::string_view::npos;
+    return !path.empty() && path.front() == '/' &&
+           path.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
 }
 
 }  // namespace
@@ -29,6 +37,21 @@ std::vector<std::string> WithRecentFile(std::vector<std::string> recent, const s
     return recent;
 }
 
+std::vector<std::string> MergedRecentFiles(const std::string& path,
+                                           const std::vector<std::string>& stored,
+                                           const std::vector<std::string>& known) {
+    std::vector<std::string> merged;
+    for (const std::vector<std::string>* list : {&stored, &known}) {
+        for (const std::string& entry : *list) {
+            if (IsListable(entry) && std::find(merged.begin(), merged.end(), entry) == merged.end())
+                merged.push_back(entry);
+        }
+    }
+    if (merged.size() > kMaxRecentFiles)
+        merged.resize(kMaxRecentFiles);
+    return WithRecentFile(std::move(merged), path);
+}
+
 std::string EncodeRecentFiles(const std::vector<std::string>& recent) {
     std::string bytes;
     for (const std::string& path : recent) bytes += path + "\n";
@@ -39,12 +62,23 @@ std::vector<std::string> DecodeRecentFiles(std::string_view bytes) {
     std::vector<std::string> recent;
     while (!bytes.empty() && recent.size() < kMaxRecentFiles) {
         const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-        const std::string line(bytes.substr(0, end));
+        std::string line(bytes.substr(0, end));
+        // A list edited on another system ends its lines with CR LF.
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         bytes.remove_prefix(std::min(end + 1, bytes.size()));
         if (IsListable(line) && std::find(recent.begin(), recent.end(), line) == recent.end())
             recent.push_back(line);
     }
     return recent;
+}
+
+RecentUpdate RecentFilesStore::Add(const std::string& path, const std::vector<std::string>& known) {
+    const std::vector<std::string> stored = Read();
+    RecentUpdate update{MergedRecentFiles(path, stored, known), SaveResult{true, {}, false}};
+    if (update.recent != stored)
+        update.result = Write(update.recent);
+    return update;
 }
 
 std::optional<std::string> RecentFilesPath() {
@@ -61,6 +95,40 @@ std::vector<std::string> RecentFilesFile::Read() {
 
 SaveResult RecentFilesFile::Write(const std::vector<std::string>& recent) {
     return ReplaceConfigFile(path_, EncodeRecentFiles(recent));
+}
+
+namespace {
+
+// An exclusive lock on the list's folder for as long as it lives, which creates no file; none
+// when the folder is not there yet. Another instance holds it only while it reads and
+// replaces the list.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::string& file) {
+        const std::size_t slash = file.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+        fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
+}  // namespace
+
+RecentUpdate RecentFilesFile::Add(const std::string& path, const std::vector<std::string>& known) {
+    if (!path_)
+        return RecentFilesStore::Add(path, known);
+    const FolderLock lock(*path_);
+    return RecentFilesStore::Add(path, known);
 }
 
 std::string RecentFilesFile::Location() const {

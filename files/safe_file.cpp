@@ -28,7 +28,7 @@ constexpr std::string_view kAlphanumerics =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 SaveResult Failed(std::string reason) {
-    return SaveResult{false, std::move(reason)};
+    return SaveResult{false, std::move(reason), false};
 }
 
 std::string FolderOf(const std::string& path) {
@@ -296,11 +296,24 @@ SaveResult ReplaceFile(const std::string& path, const std::string& bytes) {
     return ReplaceFile(path, bytes, system);
 }
 
-SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCalls& calls) {
+SaveResult ReplaceFileInItsFolder(const std::string& path, const std::string& bytes) {
+    SaveCalls system;
+    return ReplaceFile(path, bytes, system, MissingFolders::Refuse);
+}
+
+SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCalls& calls,
+                       MissingFolders missing) {
     std::string reason;
-    const std::optional<Target> target = TargetOf(path, true, reason);
-    if (!target)
-        return Failed(reason);
+    const std::optional<Target> target = TargetOf(path, missing == MissingFolders::Make, reason);
+    if (!target) {
+        SaveResult failed = Failed(reason);
+        struct stat folderStat {};
+        failed.folderGone = missing == MissingFolders::Refuse &&
+                            stat(FolderOf(path).c_str(), &folderStat) != 0 && errno == ENOENT;
+        if (failed.folderGone)
+            failed.reason = "la cartella " + FolderOf(path) + " non esiste più";
+        return failed;
+    }
 
     // Private until it has the old file's mode; a new file gets the user's usual one.
     std::string temporary;
@@ -337,7 +350,7 @@ SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCa
     if (const int error = SyncFolder(calls, FolderOf(target->path)); error != 0)
         return Failed(ReasonOf(error));
     RemoveLeftovers(target->path);
-    return SaveResult{true, {}};
+    return SaveResult{true, {}, false};
 }
 
 std::string ReplaceRefusal(const std::string& path) {

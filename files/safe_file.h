@@ -41,6 +41,11 @@ std::string_view WholeLines(const BoundedRead& read);
 // failed.
 SaveResult ReplaceFile(const std::string& path, const std::string& bytes);
 
+// As ReplaceFile, but a folder that is missing is not made: a file the user chose lies in a
+// folder they chose, and one removed since is gone on purpose. The save fails with the folder
+// named ("la cartella /home/pilota/modelli non esiste più") and folderGone set.
+SaveResult ReplaceFileInItsFolder(const std::string& path, const std::string& bytes);
+
 // Why ReplaceFile would refuse the path, found without opening or creating anything there, so
 // that it cannot block: empty when the path is a regular file the user may write, a link to
 // one, or a new file in a folder that exists and can be written. For writers that have work to
@@ -64,6 +69,8 @@ class SaveCalls {
     virtual int Rename(const char* from, const char* to);
 };
 
-SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCalls& calls);
+enum class MissingFolders { Make, Refuse };
+SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCalls& calls,
+                       MissingFolders missing = MissingFolders::Make);
 
 }  // namespace coppia

@@ -87,7 +87,7 @@ bool ModelDocument::MoveSurfaceDown(std::size_t index) {
 }
 
 bool ModelDocument::SetName(std::string name) {
-    if (name == model_.name)
+    if (name == model_.name || TextFault(name, kMaxNameCharacters))
         return false;
     Do(Step{.kind = StepKind::Name,
             .name = kModelName,
@@ -97,7 +97,7 @@ bool ModelDocument::SetName(std::string name) {
 }
 
 bool ModelDocument::SetNotes(std::string notes) {
-    if (notes == model_.notes)
+    if (notes == model_.notes || TextFault(notes, kMaxNotesCharacters))
         return false;
     Do(Step{.kind = StepKind::Notes,
             .name = kNotesName,

@@ -2,10 +2,10 @@
 #include "models/model/model_session.h"
 
 #include <filesystem>
-#include <system_error>
 #include <variant>
 
 #include "files/model_file.h"
+#include "files/opened_path.h"
 
 namespace coppia {
 
@@ -15,13 +15,6 @@ Model NewModel() {
     Model model;
     model.name = kNewModelName;
     return model;
-}
-
-// The recent list keeps absolute paths, so that it means the same from any folder.
-std::string AbsolutePath(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
 }
 
 std::string FileNameOf(const std::string& path) {
@@ -68,7 +61,18 @@ bool ModelSession::Save() {
     saveProblem_.clear();
     if (!path_)
         return SaveAs();
-    return SaveTo(*path_);
+    if (SaveTo(*path_))
+        return true;
+    // The file's folder was removed since it was opened: rather than make it again, which the
+    // user did not ask for, Salva con nome lets them choose another.
+    if (!saveFolderGone_)
+        return false;
+    const std::string problem = saveProblem_;
+    if (SaveAs())
+        return true;
+    if (saveProblem_.empty())
+        saveProblem_ = problem;
+    return false;
 }
 
 bool ModelSession::SaveAs() {
@@ -89,7 +93,9 @@ bool ModelSession::OpenFile(const std::string& path) {
         return false;
     }
     document_ = ModelDocument(std::move(std::get<Model>(read)));
-    path_ = AbsolutePath(path);
+    // The file the system opened, as the system resolved its links and "..", so that Salva
+    // replaces that very file and the recent list names it from any folder.
+    path_ = ResolvedPath(path);
     Remember(*path_);
     return true;
 }
@@ -111,6 +117,7 @@ bool ModelSession::MayDropDocument() {
 
 bool ModelSession::SaveTo(const std::string& path) {
     const SaveResult result = WriteModelFile(path, document_.Content());
+    saveFolderGone_ = result.folderGone;
     if (!result.saved) {
         saveProblem_ = messages::SaveFailedText(path, result.reason);
         dialogs_.ShowMessage(saveProblem_, messages::kSaveFailedTitle);
@@ -118,17 +125,16 @@ bool ModelSession::SaveTo(const std::string& path) {
     }
     saveProblem_.clear();
     document_.MarkSaved();
-    path_ = AbsolutePath(path);
+    path_ = ResolvedPath(path);
     Remember(*path_);
     return true;
 }
 
 void ModelSession::Remember(const std::string& path) {
-    const std::vector<std::string> recent = WithRecentFile(recent_, path);
-    if (recent == recent_)
-        return;
-    recent_ = recent;
-    const SaveResult result = recentStore_.Write(recent_);
+    // Another instance may have changed the list since this one read it: the store merges.
+    RecentUpdate update = recentStore_.Add(path, recent_);
+    recent_ = std::move(update.recent);
+    const SaveResult& result = update.result;
     // The list is a convenience: its first failure in a run is told, later ones are not.
     if (!result.saved && !recentFailureTold_) {
         recentFailureTold_ = true;

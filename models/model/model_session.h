@@ -87,6 +87,7 @@ class ModelSession {
     std::vector<std::string> recent_;
     bool recentFailureTold_ = false;
     std::string saveProblem_;
+    bool saveFolderGone_ = false;  // the last save failed for its folder was removed
 };
 
 // What a new model is called.

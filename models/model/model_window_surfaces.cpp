@@ -32,8 +32,11 @@ std::string NewSurfaceName(const Model& model) {
 void ModelWindow::Modello_Aggiungi_Click() {
     Surface base;
     base.name = NewSurfaceName(Document().Content());
-    base.servo.rating = settings_.rating;  // the servo the analysis checks the fields with
-    base.servo.unit = settings_.unit;
+    // The servo the analysis checks the fields with, when a model can keep its rating.
+    if (IsModelRating(settings_.rating)) {
+        base.servo.rating = settings_.rating;
+        base.servo.unit = settings_.unit;
+    }
     std::variant<Surface, std::string> taken = SurfaceFromMainWindow(main_, std::move(base));
     if (const std::string* reason = std::get_if<std::string>(&taken)) {
         return Refuse("Superficie non aggiunta: " + *reason);
@@ -95,7 +98,7 @@ void ModelWindow::Modello_Rinomina_Click() {
         return Refuse("Nessuna superficie da rinominare: selezionane una");
     const std::optional<std::string> name =
         dialogs_.AskText("Nuovo nome di " + Quoted(CurrentLabel()), current->name);
-    if (name && Document().RenameSurface(*current_, *name))
+    if (name && Document().RenameSurface(*current_, CutToCharacters(*name, kMaxNameCharacters)))
         return Edited(current_);
     Refresh();
 }
@@ -157,7 +160,7 @@ void ModelWindow::Modello_Tabella_Select(std::vector<std::size_t> selected,
 }
 
 void ModelWindow::Modello_NomeSuperficie_Change(std::string_view name) {
-    if (current_ && Document().RenameSurface(*current_, std::string(name)))
+    if (current_ && Document().RenameSurface(*current_, CutToCharacters(name, kMaxNameCharacters)))
         return Edited(current_);
     Refresh();
 }
@@ -178,16 +181,17 @@ void ModelWindow::Modello_NumeroServi_Change(int count) {
 }
 
 void ModelWindow::Modello_NomeServo_Change(std::string_view name) {
-    EditServo([name](ServoRecord& servo) { servo.name = name; });
+    EditServo(
+        [name](ServoRecord& servo) { servo.name = CutToCharacters(name, kMaxNameCharacters); });
 }
 
 void ModelWindow::Modello_CoppiaServo_Change(std::string_view text) {
     if (Current() == nullptr)
         return Refresh();
     const std::optional<double> rating = ReadWholeNumber(text);
-    if (!rating || !IsValidRating(*rating)) {
+    if (!rating || !IsModelRating(*rating)) {
         ratingTyped_ = std::string(text);
-        detailsProblem_ = "Coppia dichiarata non valida: serve un numero oltre 0";
+        detailsProblem_ = "Coppia dichiarata non valida: serve " + std::string(kRatingRange);
         return Refresh();
     }
     ratingTyped_.reset();
@@ -211,13 +215,15 @@ void ModelWindow::EditServo(const std::function<void(ServoRecord&)>& change) {
 }
 
 void ModelWindow::Modello_NomeModello_Change(std::string_view name) {
-    if (Document().SetName(std::string(name)))
+    // A name or notes beyond their bound are cut there, as a field with a maximum length cuts
+    // what is pasted into it: a file could not keep them whole.
+    if (Document().SetName(CutToCharacters(name, kMaxNameCharacters)))
         return Edited(std::nullopt);
     Refresh();
 }
 
 void ModelWindow::Modello_Note_Change(std::string_view notes) {
-    if (Document().SetNotes(std::string(notes)))
+    if (Document().SetNotes(CutToCharacters(notes, kMaxNotesCharacters)))
         return Edited(std::nullopt);
     Refresh();
 }

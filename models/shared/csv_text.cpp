@@ -30,7 +30,9 @@ std::string Field(const std::string& text, char separator) {
 std::string CsvText(const std::vector<std::vector<std::string>>& lines, CsvFormat format) {
     const bool italian = format == CsvFormat::Italian;
     const char separator = italian ? ';' : ',';
-    std::string csv = italian ? "\xEF\xBB\xBF" : "";
+    // Both start with a byte order mark: without it a spreadsheet opened by double-click takes
+    // the file in the system's old code page, and "Unità", "N·cm" and "°" come out garbled.
+    std::string csv = "\xEF\xBB\xBF";
     for (const std::vector<std::string>& line : lines) {
         for (std::size_t i = 0; i < line.size(); ++i) {
             if (i > 0)

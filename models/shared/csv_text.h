@@ -8,11 +8,11 @@
 namespace coppia {
 
 // How a table is written for a spreadsheet. An Italian spreadsheet splits a line at ";" and
-// reads "0,52" as a number, and takes a file for UTF-8 only when it starts with a byte order
-// mark; elsewhere "," and "." are the rule.
+// reads "0,52" as a number; elsewhere "," and "." are the rule. Every spreadsheet takes a file
+// for UTF-8 only when it starts with a byte order mark.
 enum class CsvFormat {
     Italian,        // UTF-8 with BOM, ";" between fields, "," as the decimal point
-    International,  // UTF-8, "," between fields, "." as the decimal point
+    International,  // UTF-8 with BOM, "," between fields, "." as the decimal point
 };
 
 // The lines of a table as CSV, each ended by CR LF. Numbers are written by the format whatever

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -153,6 +156,98 @@ TEST(RecentFilesTest, KeepsTheLastEightAbsolutePathsNewestFirstEachOnce) {
 
     // A damaged list gives the paths it can.
     EXPECT_EQ(DecodeRecentFiles("/a\nrelativo\n\n/a\n/b"), (std::vector<std::string>{"/a", "/b"}));
+}
+
+struct RecentBytesRow {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> paths;
+};
+
+void PrintTo(const RecentBytesRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class RecentBytesTest : public testing::TestWithParam<RecentBytesRow> {};
+
+TEST_P(RecentBytesTest, ReadsOneAbsolutePathALineEachOnce) {
+    EXPECT_EQ(DecodeRecentFiles(GetParam().bytes), GetParam().paths);
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(Lists, RecentBytesTest,
+                         testing::Values(
+                             RecentBytesRow{
+                                 "CrLf", "/a.coppia\r\n/b.coppia\r\n", {"/a.coppia", "/b.coppia"}},
+                             RecentBytesRow{"CrLfAndLfTheSame", "/a\r\n/a\n/b\r\n", {"/a", "/b"}},
+                             RecentBytesRow{"CrInside", "/a\rb\n/c\n", {"/c"}},
+                             RecentBytesRow{"Nul", "/a\0b\n/c\n"s, {"/c"}},
+                             RecentBytesRow{"NoLastLineEnd", "/a\n/b", {"/a", "/b"}},
+                             RecentBytesRow{"NineOfThem",
+                                            "/1\n/2\n/3\n/4\n/5\n/6\n/7\n/8\n/9\n",
+                                            {"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8"}}));
+
+TEST(RecentFilesTest, ListsNoPathWithANul) {
+    EXPECT_EQ(WithRecentFile({"/a"}, "/b\0c"s), std::vector<std::string>{"/a"});
+    EXPECT_EQ(MergedRecentFiles("/n", {"/s\0x"s, "/s"}, {"/k"}),
+              (std::vector<std::string>{"/n", "/s", "/k"}));
+}
+
+// Two processes share the list's file: each opening reads it again before writing it.
+TEST(RecentFilesTest, TwoProcessesKeepEachOthersEntries) {
+    char folderTemplate[] = "/tmp/coppia-recenti-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const std::string path = (fs::path(folderTemplate) / kRecentFilesFileName).string();
+    RecentFilesFile file(path);
+    // The first instance's list: what it read at start, then a.
+    std::vector<std::string> first = file.Add("/a", file.Read()).recent;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RecentFilesFile theirs(path);
+        _exit(theirs.Add("/b", theirs.Read()).result.saved ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    first = file.Add("/c", first).recent;
+    EXPECT_EQ(first, (std::vector<std::string>{"/c", "/b", "/a"}));
+    EXPECT_EQ(file.Read(), first);
+    fs::remove_all(folderTemplate);
+}
+
+// Many at the same moment, released together: the lock lets none write over another's entry.
+TEST(RecentFilesTest, ProcessesAddingAtOnceLoseNoEntry) {
+    char folderTemplate[] = "/tmp/coppia-recenti-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const std::string path = (fs::path(folderTemplate) / kRecentFilesFileName).string();
+    int gate[2];
+    ASSERT_EQ(pipe(gate), 0);
+    std::vector<pid_t> children;
+    for (int i = 0; i < 6; ++i) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(gate[1]);
+            char go = 0;
+            (void)!read(gate[0], &go, 1);  // until the parent closes its end
+            RecentFilesFile theirs(path);
+            _exit(theirs.Add("/m" + std::to_string(i), theirs.Read()).result.saved ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    close(gate[0]);
+    close(gate[1]);
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::vector<std::string> listed = RecentFilesFile(path).Read();
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (std::vector<std::string>{"/m0", "/m1", "/m2", "/m3", "/m4", "/m5"}));
+    fs::remove_all(folderTemplate);
 }
 
 }  // namespace

@@ -10,9 +10,12 @@
 #include <cerrno>
 #include <cstdint>
 #include <ctime>
+#include <variant>
 
 #include "files/analysis_settings.h"
 #include "files/last_inputs_file.h"
+#include "files/model_file.h"
+#include "files/recent_files.h"
 #include "tests/files/scratch_folder.h"
 
 namespace coppia {
@@ -139,12 +142,16 @@ enum class Kind { File, Folder, Link };
 struct SweepRow {
     const char* name;
     Kind kind;
-    bool old;  // untouched for longer than any save takes
+    std::chrono::seconds age;  // untouched for this long
     bool removed;
 };
 
+// Older than any save takes, and a few seconds: a save that may still be running.
+constexpr std::chrono::seconds kOld = kLeftoverAge + std::chrono::minutes(1);
+constexpr std::chrono::seconds kSecondsOld{5};
+
 void PrintTo(const SweepRow& row, std::ostream* out) {
-    *out << row.name << (row.old ? " (old)" : " (fresh)");
+    *out << row.name << " (" << row.age.count() << " s)";
 }
 
 class SweepTest : public testing::TestWithParam<SweepRow> {};
@@ -159,10 +166,8 @@ TEST_P(SweepTest, RemovesOnlyOldLeftoversOfThisFilesTemporaryForm) {
         fs::create_directory(path);
     if (row.kind == Kind::Link)
         fs::create_symlink("elsewhere", path);
-    if (row.old) {
-        const std::time_t old =
-            std::time(nullptr) -
-            std::chrono::seconds(kLeftoverAge + std::chrono::minutes(1)).count();
+    if (row.age.count() > 0) {
+        const std::time_t old = std::time(nullptr) - row.age.count();
         const timespec times[2] = {{old, 0}, {old, 0}};
         ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
     }
@@ -172,22 +177,25 @@ TEST_P(SweepTest, RemovesOnlyOldLeftoversOfThisFilesTemporaryForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     NamesBesideTheFile, SweepTest,
-    testing::Values(SweepRow{"Mervanti.ini.backup", Kind::File, true, false},
-                    SweepRow{"Mervanti.ini.orig01", Kind::File, true, false},
-                    SweepRow{"Mervanti.ini.Ab3dE9", Kind::File, true, false},
-                    SweepRow{".Mervanto.ini.coppia-Ab3dE9", Kind::File, true, false},
-                    SweepRow{".Mervanti.ini.coppia-Ab3dE9", Kind::File, true, true},
-                    SweepRow{".Mervanti.ini.coppia-Zz9Yx8", Kind::File, false, false},
-                    SweepRow{".Mervanti.ini.coppia-Ab3dE", Kind::File, true, false},
-                    SweepRow{".Mervanti.ini.coppia-Ab-dE9", Kind::File, true, false},
-                    SweepRow{".Mervanti.ini.coppia-Ab3dE9x", Kind::File, true, false},
-                    SweepRow{".Mervanti.ini.coppia-F0lder", Kind::Folder, true, false},
-                    SweepRow{".Mervanti.ini.coppia-L1nk00", Kind::Link, true, false}),
+    testing::Values(SweepRow{"Mervanti.ini.backup", Kind::File, kOld, false},
+                    SweepRow{"Mervanti.ini.orig01", Kind::File, kOld, false},
+                    SweepRow{"Mervanti.ini.Ab3dE9", Kind::File, kOld, false},
+                    SweepRow{".Mervanto.ini.coppia-Ab3dE9", Kind::File, kOld, false},
+                    SweepRow{".Mervanti.ini.coppia-Ab3dE9", Kind::File, kOld, true},
+                    SweepRow{".Mervanti.ini.coppia-Zz9Yx8", Kind::File, {}, false},
+                    SweepRow{".Mervanti.ini.coppia-Zz9Yx7", Kind::File, kSecondsOld, false},
+                    SweepRow{".Mervanti.ini.coppia-Zz9Yx6", Kind::File,
+                             kLeftoverAge - std::chrono::minutes(1), false},
+                    SweepRow{".Mervanti.ini.coppia-Ab3dE", Kind::File, kOld, false},
+                    SweepRow{".Mervanti.ini.coppia-Ab-dE9", Kind::File, kOld, false},
+                    SweepRow{".Mervanti.ini.coppia-Ab3dE9x", Kind::File, kOld, false},
+                    SweepRow{".Mervanti.ini.coppia-F0lder", Kind::Folder, kOld, false},
+                    SweepRow{".Mervanti.ini.coppia-L1nk00", Kind::Link, kOld, false}),
     [](const testing::TestParamInfo<SweepRow>& info) {
         std::string name = info.param.name;
         std::replace_if(
             name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-        return name + (info.param.old ? "_old" : "_fresh");
+        return name + "_" + std::to_string(info.param.age.count()) + "s";
     });
 
 TEST(ReplaceFileTest, AFileWithTheLongestNameAFolderTakesIsSaved) {
@@ -219,8 +227,12 @@ TEST_P(UnreadableTest, GivesNoValueAndTellsWhyTheSettingsAreNotRead) {
     std::vector<int> keptOpen;
     const fs::path lastInputs = folder.Path() / "Mervanti.ini";
     const fs::path settings = folder.Path() / "coppia-analisi.ini";
+    const fs::path model = folder.Path() / "modello.coppia";
+    const fs::path recent = folder.Path() / "coppia-recenti.txt";
     if (!GetParam().make(lastInputs, kNewBytes, keptOpen) ||
-        !GetParam().make(settings, "CoppiaServo=4.5\nFattoreSicurezza=3\n", keptOpen)) {
+        !GetParam().make(settings, "CoppiaServo=4.5\nFattoreSicurezza=3\n", keptOpen) ||
+        !GetParam().make(model, EncodeModel(Model{}), keptOpen) ||
+        !GetParam().make(recent, "/home/pilota/modello.coppia\n", keptOpen)) {
         GTEST_SKIP() << "only root makes device nodes";
     }
     {
@@ -229,6 +241,10 @@ TEST_P(UnreadableTest, GivesNoValueAndTellsWhyTheSettingsAreNotRead) {
         AnalysisSettingsFile file(settings.string());
         EXPECT_EQ(file.Read(), AnalysisSettings{});
         EXPECT_EQ(file.ReadProblem(), GetParam().problem);
+        const std::variant<Model, ModelFileFault> read = ReadModelFile(model.string());
+        ASSERT_TRUE(std::holds_alternative<ModelFileFault>(read));
+        EXPECT_EQ(std::get<ModelFileFault>(read).reason, GetParam().problem);
+        EXPECT_TRUE(RecentFilesFile(recent.string()).Read().empty());
     }
     for (const int fd : keptOpen) close(fd);
 }
@@ -244,26 +260,41 @@ bool MakeFullFifo(const fs::path& path, const std::string& valid, std::vector<in
     return true;
 }
 
+// The same, a symbolic link away.
+template <bool (*Make)(const fs::path&, const std::string&, std::vector<int>&)>
+bool Linked(const fs::path& path, const std::string& valid, std::vector<int>& keptOpen) {
+    const fs::path target = path.string() + ".dove";
+    std::error_code error;
+    fs::create_symlink(target.filename(), path, error);
+    return !error && Make(target, valid, keptOpen);
+}
+
+bool MakeDataDevice(const fs::path& path, const std::string&, std::vector<int>&) {
+    return MakeDeviceNode(path, 5);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Paths, UnreadableTest,
-    testing::Values(UnreadableRow{"FifoKeptFull", MakeFullFifo, "non è un file normale"},
-                    UnreadableRow{"DeviceYieldingData",
-                                  [](const fs::path& path, const std::string&, std::vector<int>&) {
-                                      return MakeDeviceNode(path, 5);
-                                  },
-                                  "non è un file normale"},
-                    UnreadableRow{"Folder",
-                                  [](const fs::path& path, const std::string&, std::vector<int>&) {
-                                      return fs::create_directory(path);
-                                  },
-                                  "è una cartella"},
-                    UnreadableRow{
-                        "FileTheUserMayNotRead",
-                        [](const fs::path& path, const std::string& valid, std::vector<int>&) {
-                            Put(path, valid);
-                            return AsUnprivilegedUser::Give(path) && chmod(path.c_str(), 0200) == 0;
-                        },
-                        "permesso negato"}),
+    testing::Values(
+        UnreadableRow{"FifoKeptFull", MakeFullFifo, "non è un file normale"},
+        UnreadableRow{"LinkToAFifoKeptFull", Linked<MakeFullFifo>, "non è un file normale"},
+        UnreadableRow{"LinkToADevice", Linked<MakeDataDevice>, "non è un file normale"},
+        UnreadableRow{"DeviceYieldingData",
+                      [](const fs::path& path, const std::string&, std::vector<int>&) {
+                          return MakeDeviceNode(path, 5);
+                      },
+                      "non è un file normale"},
+        UnreadableRow{"Folder",
+                      [](const fs::path& path, const std::string&, std::vector<int>&) {
+                          return fs::create_directory(path);
+                      },
+                      "è una cartella"},
+        UnreadableRow{"FileTheUserMayNotRead",
+                      [](const fs::path& path, const std::string& valid, std::vector<int>&) {
+                          Put(path, valid);
+                          return AsUnprivilegedUser::Give(path) && chmod(path.c_str(), 0200) == 0;
+                      },
+                      "permesso negato"}),
     [](const testing::TestParamInfo<UnreadableRow>& info) { return std::string(info.param.name); });
 
 }  // namespace

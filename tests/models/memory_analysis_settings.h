@@ -16,9 +16,9 @@ class MemoryAnalysisSettings : public AnalysisSettingsStore {
     SaveResult Write(const AnalysisSettings& settings) override {
         ++writes;
         if (failure)
-            return SaveResult{false, *failure};
+            return SaveResult{false, *failure, false};
         bytes = EncodeAnalysisSettings(settings);
-        return SaveResult{true, {}};
+        return SaveResult{true, {}, false};
     }
     std::string Location() const override { return "/home/pilota/.config/coppia-analisi.ini"; }
 

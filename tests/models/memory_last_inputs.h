@@ -23,9 +23,9 @@ class MemoryLastInputs : public LastInputsStore {
     SaveResult Write(const LastInputsNumbers& numbers) override {
         ++writes;
         if (failure)
-            return SaveResult{false, *failure};
+            return SaveResult{false, *failure, false};
         bytes = EncodeLastInputs(numbers);
-        return SaveResult{true, {}};
+        return SaveResult{true, {}, false};
     }
     std::string Location() const override { return "/home/pilota/.config/Mervanti.ini"; }
 

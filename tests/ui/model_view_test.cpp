@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -74,6 +76,12 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     EXPECT_TRUE(opened);
     EXPECT_EQ(window->windowTitle(), "Sport 160[*] – Modello");
     EXPECT_FALSE(window->isWindowModified());
+    // Each recent model shows its folder, which tells apart two of one name.
+    auto* recent = window->findChild<QMenu*>("MenuRecenti");
+    ASSERT_NE(recent, nullptr);
+    ASSERT_FALSE(recent->actions().isEmpty());
+    const QString folder = QFileInfo(QStringLiteral(COPPIA_SOURCE_DIR "/docs")).canonicalFilePath();
+    EXPECT_EQ(recent->actions().constFirst()->text(), "&1 esempio.coppia – " + folder);
 
     // A surface from the main window, by the button: the table has it, selected, and the title
     // its mark.

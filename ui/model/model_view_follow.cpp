@@ -132,8 +132,12 @@ void ModelView::FollowRecentFiles(const std::vector<std::string>& recent) {
     recentMenu_->clear();
     for (std::size_t i = 0; i < recent.size(); ++i) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(recent[i]));
-        QAction* item = recentMenu_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        // The folder tells apart two models of one name; "&" doubled is no mnemonic.
+        const QFileInfo file(path);
+        QAction* item = recentMenu_->addAction(QStringLiteral("&%1 %2 – %3")
+                                                   .arg(i + 1)
+                                                   .arg(file.fileName().replace('&', "&&"))
+                                                   .arg(file.path().replace('&', "&&")));
         item->setToolTip(path);
         item->setStatusTip(path);
         connect(item, &QAction::triggered, this, [this, i] {

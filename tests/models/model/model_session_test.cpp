@@ -2,82 +2,26 @@
 #include "models/model/model_session.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
+#include <sys/stat.h>
 
-#include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
+#include <variant>
 
 #include "files/model_file.h"
-#include "tests/models/model/scripted_dialogs.h"
+#include "tests/models/model/session_fixture.h"
 
 namespace coppia {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Two surfaces, so that a fault's place tells which.
-const std::string kValid =
-    R"({"formato": "coppia-modello", "versione": 1, "nome": "Prova", "note": "",
- "superfici": [
-  {"nome": "A", "tipo": "alettone", "servi": 1, "deflessione": "angolo",
-   "ingressi": {"CordaAla": 300, "CordaAlett": 60, "LungAlett": 500, "BrAlett": 18,
-                "BrServ": 12, "Vel": 60, "CarAla": 50, "Ang": 20, "Corsa": 20.8},
-   "servo": {"nome": "", "coppia": 3, "unita": "Kg*cm"}},
-  {"nome": "B", "tipo": "flap", "servi": 2, "deflessione": "corsa",
-   "ingressi": {"CordaAla": 300, "CordaAlett": 70, "LungAlett": 400, "BrAlett": 18,
-                "BrServ": 12, "Vel": 50, "CarAla": 50, "Ang": 29.9, "Corsa": 36},
-   "servo": {"nome": "", "coppia": 30, "unita": "N*cm"}}]}
-)";
-
-std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::vector<fs::path> Listing(const fs::path& folder) {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-// A session in a temporary folder, with the valid model open and edited.
-class ModelSessionTest : public testing::Test {
-  protected:
-    ModelSessionTest() : session(dialogs, recent) {
-        char folderTemplate[] = "/tmp/coppia-modello-XXXXXX";
-        folder = mkdtemp(folderTemplate);
-        validPath = (folder / "prova.coppia").string();
-        WriteBytes(validPath, kValid);
-    }
-    ~ModelSessionTest() override { fs::remove_all(folder); }
-
-    void OpenValidAndEdit() {
-        ASSERT_TRUE(session.OpenFile(validPath));
-        ASSERT_TRUE(session.Document().RenameSurface(0, "A modificato"));
-    }
-
-    fs::path folder;
-    std::string validPath;
-    ScriptedDialogs dialogs;
-    MemoryRecentFiles recent;
-    ModelSession session;
-};
-
 struct DamagedRow {
     const char* name;
-    const char* from;  // the text of the valid file to replace; empty: the whole file
-    const char* to;    // nullptr: no file at all
-    const char* place;
-    const char* reason;         // a part of the reason
-    std::size_t resizedTo = 0;  // cut to this size, or blanks after the JSON up to it
+    const char* from;               // the text of the valid file to replace; empty: the whole file
+    std::optional<std::string> to;  // none: no file at all
+    const char* place;              // in words
+    const char* reason;             // a part of the reason
+    const char* keyPath;            // after the reason, for those who write the file by tool
+    std::size_t resizedTo = 0;      // cut to this size, or blanks after the JSON up to it
 };
 
 void PrintTo(const DamagedRow& row, std::ostream* out) {
@@ -92,12 +36,12 @@ TEST_P(DamagedModelTest, IsRefusedWithItsPlaceNamedNeitherLoadedNorWritten) {
     const Model before = session.Document().Content();
     const std::vector<std::string> recentBefore = session.RecentFiles();
     const fs::path damaged = folder / "rotto.coppia";
-    std::string bytes = row.to ? row.to : "";
+    std::string bytes = row.to.value_or("");
     if (row.to && *row.from) {
         bytes = kValid;
         const std::size_t at = bytes.find(row.from);
         ASSERT_NE(at, std::string::npos) << row.from;
-        bytes.replace(at, std::strlen(row.from), row.to);
+        bytes.replace(at, std::strlen(row.from), *row.to);
     }
     if (row.resizedTo)
         bytes.resize(row.resizedTo, ' ');
@@ -113,6 +57,8 @@ TEST_P(DamagedModelTest, IsRefusedWithItsPlaceNamedNeitherLoadedNorWritten) {
                               " non può essere aperto: " + row.place + (*row.place ? ": " : "");
     EXPECT_EQ(text.substr(0, start.size()), start) << text;
     EXPECT_NE(text.find(row.reason), std::string::npos) << text;
+    const std::string end = *row.keyPath ? " (" + std::string(row.keyPath) + ")." : ".";
+    EXPECT_TRUE(text.ends_with(end)) << text;
     EXPECT_EQ(title, "Errore Apertura Modello");
     EXPECT_EQ(session.Document().Content(), before);
     EXPECT_TRUE(session.Document().Modified());
@@ -127,53 +73,108 @@ TEST_P(DamagedModelTest, IsRefusedWithItsPlaceNamedNeitherLoadedNorWritten) {
 INSTANTIATE_TEST_SUITE_P(
     Files, DamagedModelTest,
     testing::Values(
-        DamagedRow{"Missing", "", nullptr, "", "il file non esiste"},
-        DamagedRow{"Empty", "", "", "", "il file è vuoto"},
-        DamagedRow{"NotJson", "", "nome=Prova\n", "riga 1, colonna 2", "non è testo JSON"},
-        DamagedRow{"Cut", "", kValid.c_str(), "riga 9, colonna 39", "tagliato", 577},
-        DamagedRow{"TextAfterTheModel", "]}\n", "]}\n}\n", "riga 11, colonna 1",
-                   "non è testo JSON"},
+        DamagedRow{"Missing", "", std::nullopt, "", "il file non esiste", ""},
+        DamagedRow{"Empty", "", "", "", "il file è vuoto", ""},
+        DamagedRow{"Blanks", "", " \r\n\t\n  ", "", "il file è vuoto: solo spazi e a capo", ""},
+        DamagedRow{"Utf16LittleEndianWithMark", "", std::string("\xFF\xFE{\0\"\0", 6), "",
+                   "il file è codificato in UTF-16, non in UTF-8", ""},
+        DamagedRow{"Utf16WithoutMark", "", std::string("{\0\n\0 \0 \0\"\0f\0", 12), "",
+                   "il file è codificato in UTF-16, non in UTF-8", ""},
+        DamagedRow{"Utf16BigEndianWithoutMark", "", std::string("\0{\0\n\0 \0 \0\"", 10), "",
+                   "il file è codificato in UTF-16, non in UTF-8", ""},
+        DamagedRow{"Utf16BigEndianWithMark", "", "\xFE\xFF", "",
+                   "il file è codificato in UTF-16, non in UTF-8", ""},
+        DamagedRow{"NotJson", "", "nome=Prova\n", "riga 1, colonna 2", "non è testo JSON", ""},
+        DamagedRow{"Cut", "", kValid, "riga 9, colonna 39", "tagliato", "", 577},
+        DamagedRow{"TextAfterTheModel", "]}\n", "]}\n}\n", "riga 11, colonna 1", "non è testo JSON",
+                   ""},
         DamagedRow{"NotUtf8", "\"nome\": \"B\"", "\"nome\": \"\xe8\"", "riga 7, colonna 13",
-                   "UTF-8"},
+                   "UTF-8", ""},
         DamagedRow{"NumberBeyondADouble", "\"Vel\": 60", "\"Vel\": 1e999", "riga 5, colonna 38",
-                   "numero troppo grande"},
+                   "numero troppo grande", ""},
+        DamagedRow{"NumberThatUnderflows", "\"Vel\": 50", "\"Vel\": 1e-400",
+                   "superficie 2, campo Vel", "numero troppo piccolo", "superfici[1].ingressi.Vel"},
+        DamagedRow{"NegativeNumberThatUnderflows", "\"CarAla\": 50, \"Ang\": 20",
+                   "\"CarAla\": -0.00001e-330, \"Ang\": 20", "superficie 1, campo CarAla",
+                   "numero troppo piccolo", "superfici[0].ingressi.CarAla"},
         DamagedRow{
             "NestedTooDeep", "\"note\": \"\"",
             "\"note\": \"\", \"x\": [[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-            "[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]",
-            "riga 1, colonna 143", "annidati"},
-        DamagedRow{"NotAnObject", "", "[]", "", "non è un oggetto"},
-        DamagedRow{"OtherFormat", "coppia-modello", "coppia-analisi", "formato",
-                   "non è un modello"},
-        DamagedRow{"NewerVersion", "\"versione\": 1", "\"versione\": 2", "versione",
-                   "versione 2, più recente della 1"},
-        DamagedRow{"VersionZero", "\"versione\": 1", "\"versione\": 0", "versione", "intero da 1"},
-        DamagedRow{"MissingKey", "\"note\": \"\",", "", "note", "chiave mancante"},
-        DamagedRow{"NameNotText", "\"nome\": \"Prova\"", "\"nome\": 5", "nome", "testo"},
+            "[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]",
+            "riga 1, colonna 143", "annidati", ""},
+        DamagedRow{"NotAnObject", "", "[]", "", "non è un oggetto", ""},
+        DamagedRow{"OtherFormat", "coppia-modello", "coppia-analisi", "campo formato",
+                   "non è un modello", "formato"},
+        DamagedRow{"NewerVersion", "\"versione\": 1", "\"versione\": 2", "campo versione",
+                   "versione 2, più recente della 1", "versione"},
+        DamagedRow{"FarNewerVersion", "\"versione\": 1", "\"versione\": 1e308", "campo versione",
+                   "il file è di una versione più recente della 1", "versione"},
+        DamagedRow{"NewerVersionNotWhole", "\"versione\": 1", "\"versione\": 1.5", "campo versione",
+                   "versione 1.5, più recente della 1", "versione"},
+        DamagedRow{"VersionZero", "\"versione\": 1", "\"versione\": 0", "campo versione",
+                   "intero da 1", "versione"},
+        DamagedRow{"VersionTwice", "\"versione\": 1", "\"versione\": 2, \"versione\": 1",
+                   "campo versione", "chiave ripetuta", "versione"},
+        DamagedRow{"InputTwice", "\"Vel\": 50", "\"Vel\": 55, \"Vel\": 70",
+                   "superficie 2, campo Vel", "chiave ripetuta", "superfici[1].ingressi.Vel"},
+        DamagedRow{"UnknownKeyTwiceDeep", "\"note\": \"\"",
+                   "\"note\": \"\", \"x\": [{}, {\"a\": {\"b\": 1, \"b\": 2}}]", "x[1], a, campo b",
+                   "chiave ripetuta", "x[1].a.b"},
+        DamagedRow{"MissingKey", "\"note\": \"\",", "", "campo note", "chiave mancante", "note"},
+        DamagedRow{"NameNotText", "\"nome\": \"Prova\"", "\"nome\": 5", "campo nome", "testo",
+                   "nome"},
+        DamagedRow{"ModelNameOf201", "\"nome\": \"Prova\"",
+                   "\"nome\": \"" + std::string(201, 'a') + "\"", "campo nome",
+                   "più di 200 caratteri", "nome"},
+        DamagedRow{"NotesOf10001", "\"note\": \"\"",
+                   "\"note\": \"" + std::string(10001, 'n') + "\"", "campo note",
+                   "più di 10000 caratteri", "note"},
+        DamagedRow{"SurfaceNameOf100000", "\"nome\": \"A\"",
+                   "\"nome\": \"" + std::string(100000, 'a') + "\"", "superficie 1, campo nome",
+                   "più di 200 caratteri", "superfici[0].nome"},
+        DamagedRow{"ServoNameOf201", "\"nome\": \"\", \"coppia\": 30",
+                   "\"nome\": \"" + std::string(201, 'x') + "\", \"coppia\": 30",
+                   "superficie 2 («B»), servo, campo nome", "più di 200 caratteri",
+                   "superfici[1].servo.nome"},
+        DamagedRow{"NulInAName", "\"nome\": \"B\"", "\"nome\": \"B\\u0000C\"",
+                   "superficie 2, campo nome", "NUL", "superfici[1].nome"},
+        DamagedRow{"NulInTheModelName", "\"nome\": \"Prova\"", "\"nome\": \"\\u0000\"",
+                   "campo nome", "NUL", "nome"},
         DamagedRow{"SurfacesNotAList", "\"superfici\": [", "\"superfici\": \"\", \"x\": [",
-                   "superfici", "lista"},
-        DamagedRow{"SurfaceNotAnObject", "\"superfici\": [", "\"superfici\": [1, ", "superfici[0]",
-                   "oggetto"},
-        DamagedRow{"NumberAsText", "\"Vel\": 50", "\"Vel\": \"50\"", "superfici[1].ingressi.Vel",
-                   "deve essere un numero"},
+                   "campo superfici", "lista", "superfici"},
+        DamagedRow{"SurfaceNotAnObject", "\"superfici\": [", "\"superfici\": [1, ", "superficie 1",
+                   "oggetto", "superfici[0]"},
+        DamagedRow{"NumberAsText", "\"Vel\": 50", "\"Vel\": \"50\"",
+                   "superficie 2 («B»), campo Vel", "deve essere un numero",
+                   "superfici[1].ingressi.Vel"},
         DamagedRow{"MissingInput", "\"CarAla\": 50, \"Ang\": 29.9", "\"Ang\": 29.9",
-                   "superfici[1].ingressi.CarAla", "chiave mancante"},
-        DamagedRow{"UnknownKind", "\"flap\"", "\"canard\"", "superfici[1].tipo", "\"timone\""},
-        DamagedRow{"UnknownDeflection", "\"corsa\"", "\"gradi\"", "superfici[1].deflessione",
-                   "\"angolo\", \"corsa\""},
-        DamagedRow{"NoServos", "\"servi\": 2", "\"servi\": 0", "superfici[1].servi", "da 1 a 16"},
-        DamagedRow{"NegativeServos", "\"servi\": 2", "\"servi\": -2", "superfici[1].servi",
-                   "da 1 a 16"},
-        DamagedRow{"HalfAServo", "\"servi\": 2", "\"servi\": 1.5", "superfici[1].servi",
-                   "da 1 a 16"},
-        DamagedRow{"ZeroRating", "\"coppia\": 30", "\"coppia\": 0", "superfici[1].servo.coppia",
-                   "maggiore di 0"},
-        DamagedRow{"UnknownUnit", "\"N*cm\"", "\"oz*in\"", "superfici[1].servo.unita",
-                   "\"Kg*cm\", \"N*cm\""},
+                   "superficie 2 («B»), campo CarAla", "chiave mancante",
+                   "superfici[1].ingressi.CarAla"},
+        DamagedRow{"UnknownKind", "\"flap\"", "\"canard\"", "superficie 2 («B»), campo tipo",
+                   "\"timone\"", "superfici[1].tipo"},
+        DamagedRow{"UnknownDeflection", "\"corsa\"", "\"gradi\"",
+                   "superficie 2 («B»), campo deflessione", "\"angolo\", \"corsa\"",
+                   "superfici[1].deflessione"},
+        DamagedRow{"NoServos", "\"servi\": 2", "\"servi\": 0", "superficie 2 («B»), campo servi",
+                   "da 1 a 16", "superfici[1].servi"},
+        DamagedRow{"NegativeServos", "\"servi\": 2", "\"servi\": -2",
+                   "superficie 2 («B»), campo servi", "da 1 a 16", "superfici[1].servi"},
+        DamagedRow{"HalfAServo", "\"servi\": 2", "\"servi\": 1.5",
+                   "superficie 2 («B»), campo servi", "da 1 a 16", "superfici[1].servi"},
+        DamagedRow{"ZeroRating", "\"coppia\": 30", "\"coppia\": 0",
+                   "superficie 2 («B»), servo, campo coppia", "da 0.01 a 10000",
+                   "superfici[1].servo.coppia"},
+        DamagedRow{"TinyRating", "\"coppia\": 30", "\"coppia\": 1e-320",
+                   "superficie 2 («B»), servo, campo coppia", "da 0.01 a 10000",
+                   "superfici[1].servo.coppia"},
+        DamagedRow{"HugeRating", "\"coppia\": 30", "\"coppia\": 10000.01",
+                   "superficie 2 («B»), servo, campo coppia", "da 0.01 a 10000",
+                   "superfici[1].servo.coppia"},
+        DamagedRow{"UnknownUnit", "\"N*cm\"", "\"oz*in\"", "superficie 2 («B»), servo, campo unita",
+                   "\"Kg*cm\", \"N*cm\"", "superfici[1].servo.unita"},
         DamagedRow{"AngleBeyondTheLimit", "\"Ang\": 20", "\"Ang\": 60.5",
-                   "superfici[0].ingressi.Ang", "fra -60 e 60"},
-        DamagedRow{"BeyondTheReadLimit", "", kValid.c_str(), "", "16 MiB",
-                   kModelFileReadLimit + 1}));
+                   "superficie 1 («A»), campo Ang", "fra -60 e 60", "superfici[0].ingressi.Ang"},
+        DamagedRow{"BeyondTheReadLimit", "", kValid, "", "16 MiB", "", kModelFileReadLimit + 1}));
 
 enum class Action { Nuovo, Apri, Chiudi };
 

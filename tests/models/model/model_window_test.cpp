@@ -12,38 +12,10 @@
 #include "engine/number_text.h"
 #include "models/model/surface_calculation.h"
 #include "tests/models/memory_analysis_settings.h"
-#include "tests/models/model/scripted_dialogs.h"
-#include "tests/models/window_fixture.h"
+#include "tests/models/model/model_window_fixture.h"
 
 namespace coppia {
 namespace {
-
-const std::string kExample = COPPIA_SOURCE_DIR "/docs/esempio.coppia";
-
-const std::string& Cell(const ModelTableRow& row, ModelColumn column) {
-    return row.cells[static_cast<std::size_t>(column)];
-}
-
-// The main window's model, and the model window reading it, with dialogs that answer as told,
-// the recent files and the analysis's settings in memory.
-class ModelWindowTest : public WindowFixture {
-  protected:
-    ModelWindowTest() : model(window, dialogs, recent, settings) {
-        Load();  // nothing remembered: the main window's initial texts
-        model.Modello_Form_Load();
-    }
-    void OpenExample() { ASSERT_TRUE(model.Modello_ApriFile(kExample)); }
-    const ModelDisplay& Shown() const { return model.Display(); }
-    const Model& Content() const { return model.Session().Document().Content(); }
-    void Select(std::vector<std::size_t> rows) {
-        model.Modello_Tabella_Select(rows, rows.empty() ? std::nullopt : std::optional(rows[0]));
-    }
-
-    ScriptedDialogs dialogs;
-    MemoryRecentFiles recent;
-    MemoryAnalysisSettings settings;
-    ModelWindow model;
-};
 
 TEST_F(ModelWindowTest, EachRowsTorqueIsTheMainWindowsCoppiaAfterCaricaAndTheSurfaceComesBack) {
     OpenExample();
@@ -217,7 +189,8 @@ TEST_F(ModelWindowTest, EveryActionIsUndoneAndRedoneWithTheSurfaceItTouchedSelec
 
     // What cannot be kept is said, and changes nothing.
     model.Modello_CoppiaServo_Change("0");
-    EXPECT_EQ(Shown().details.problem, "Coppia dichiarata non valida: serve un numero oltre 0");
+    EXPECT_EQ(Shown().details.problem,
+              "Coppia dichiarata non valida: serve un numero da 0.01 a 10000");
     EXPECT_EQ(Shown().details.rating, "0");
     EXPECT_EQ(Content(), states.back());
 

@@ -48,7 +48,7 @@ class MemoryRecentFiles : public RecentFilesStore {
     std::vector<std::string> Read() override { return list; }
     SaveResult Write(const std::vector<std::string>& recent) override {
         list = recent;
-        return SaveResult{true, {}};
+        return SaveResult{true, {}, false};
     }
     std::string Location() const override { return "/home/pilota/.config/coppia-recenti.txt"; }
 

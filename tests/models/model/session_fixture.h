@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "models/model/model_session.h"
+#include "tests/models/model/scripted_dialogs.h"
+
+namespace coppia {
+
+namespace fs = std::filesystem;
+
+// Two surfaces, so that a fault's place tells which.
+inline const std::string kValid =
+    R"({"formato": "coppia-modello", "versione": 1, "nome": "Prova", "note": "",
+ "superfici": [
+  {"nome": "A", "tipo": "alettone", "servi": 1, "deflessione": "angolo",
+   "ingressi": {"CordaAla": 300, "CordaAlett": 60, "LungAlett": 500, "BrAlett": 18,
+                "BrServ": 12, "Vel": 60, "CarAla": 50, "Ang": 20, "Corsa": 20.8},
+   "servo": {"nome": "", "coppia": 3, "unita": "Kg*cm"}},
+  {"nome": "B", "tipo": "flap", "servi": 2, "deflessione": "corsa",
+   "ingressi": {"CordaAla": 300, "CordaAlett": 70, "LungAlett": 400, "BrAlett": 18,
+                "BrServ": 12, "Vel": 50, "CarAla": 50, "Ang": 29.9, "Corsa": 36},
+   "servo": {"nome": "", "coppia": 30, "unita": "N*cm"}}]}
+)";
+
+inline std::string FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::vector<fs::path> Listing(const fs::path& folder) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// A session in a temporary folder, with the valid model open and edited.
+class ModelSessionTest : public testing::Test {
+  protected:
+    ModelSessionTest() : session(dialogs, recent) {
+        char folderTemplate[] = "/tmp/coppia-modello-XXXXXX";
+        folder = mkdtemp(folderTemplate);
+        validPath = (folder / "prova.coppia").string();
+        WriteBytes(validPath, kValid);
+    }
+    ~ModelSessionTest() override { fs::remove_all(folder); }
+
+    void OpenValidAndEdit() {
+        ASSERT_TRUE(session.OpenFile(validPath));
+        ASSERT_TRUE(session.Document().RenameSurface(0, "A modificato"));
+    }
+
+    fs::path folder;
+    std::string validPath;
+    ScriptedDialogs dialogs;
+    MemoryRecentFiles recent;
+    ModelSession session;
+};
+
+}  // namespace coppia
