@@ -47,6 +47,8 @@ int main(int argc, char* argv[]) {
                                     programFolder + QStringLiteral("/" COPPIA_MODEL_PLUGIN));
     QObject::connect(&view, &coppia::MainWindowView::ModelRequested, &modelWindow,
                      &coppia::WindowOpener::Open);
+    analysis.KeepClearOf(&modelWindow);
+    modelWindow.KeepClearOf(&analysis);
     const coppia::ClosesWithMainWindow closing(&view, {&analysis, &modelWindow});
     view.LoadAndShow();
     // --analisi opens the analysis beside the main window, the two centred as a pair; --modello

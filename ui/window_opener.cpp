@@ -106,7 +106,18 @@ void WindowOpener::Place(bool pair) {
         mainView_->move(pairPlaced.main.left, pairPlaced.main.top);
         placed = pairPlaced.beside;
     } else {
-        placed = PlaceBeside(available, FromQt(mainFrame), kind_.largest, kGap, kind_.narrowest);
+        // Clear of the other added windows open now, and of the main window, moved over if
+        // it must be.
+        std::vector<ScreenRect> others;
+        for (const WindowOpener* neighbour : neighbours_) {
+            if (neighbour->Window() != nullptr && neighbour->Window()->isVisible())
+                others.push_back(FromQt(neighbour->Window()->frameGeometry()));
+        }
+        const PairPlacement among =
+            PlaceAmong(available, FromQt(mainFrame), others, kind_.largest, kGap, kind_.narrowest);
+        if (among.main.left != mainFrame.left())
+            mainView_->move(among.main.left, among.main.top);
+        placed = among.beside;
     }
     window_->resize(placed.width - frameWidth, placed.height - frameHeight);
     window_->move(placed.left, placed.top);

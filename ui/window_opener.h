@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "models/shared/window_placement.h"
 
@@ -32,6 +33,9 @@ class WindowOpener : public QObject {
     WindowOpener(MainWindow& main, QWidget* mainView, QString pluginPath, Kind kind,
                  QObject* parent = nullptr);
     ~WindowOpener() override;
+
+    // Another added window that this one keeps clear of when it first opens.
+    void KeepClearOf(const WindowOpener* neighbour) { neighbours_.push_back(neighbour); }
 
     // The window, once it has been opened; null before.
     QWidget* Window() const { return window_; }
@@ -64,6 +68,7 @@ class WindowOpener : public QObject {
     QString pluginPath_;
     Kind kind_;
     QPointer<QWidget> window_;
+    std::vector<const WindowOpener*> neighbours_;
 };
 
 // The analysis window ("Analisi della Coppia").

@@ -5,6 +5,9 @@
 #include <array>
 #include <cstdlib>
 #include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace coppia {
 
@@ -95,6 +98,101 @@ PairPlacement PlaceSideBySide(ScreenRect screen, ScreenSize main, ScreenSize bes
         Clamp(screen.top + (screen.height - height) / 2, height, screen.top, screen.bottom());
     return {ScreenRect{left, top, main.width, main.height},
             ScreenRect{left + main.width + between, top, fitted.width, fitted.height}};
+}
+
+namespace {
+
+// How good a place is, better first: least over the main window, then over the others, then the
+// widest, then the nearest to where it is wanted.
+struct PlaceScore {
+    long long overMain = 0;
+    long long overOthers = 0;
+    int narrowing = 0;
+    int distance = 0;
+    auto operator<=>(const PlaceScore&) const = default;
+};
+
+// The main window moved across as little as it must to leave a side `room` wide, where the
+// screen has that room at all; where it has already, or has not, as it is.
+ScreenRect MakeRoom(ScreenRect screen, ScreenRect main, int room) {
+    const int leftRoom = main.left - screen.left;
+    const int rightRoom = screen.right() - main.right();
+    if (leftRoom >= room || rightRoom >= room || screen.width - main.width < room)
+        return main;
+    const int toLeft = room - rightRoom;  // moving left frees the right side
+    const int toRight = room - leftRoom;
+    main.left += toLeft <= toRight ? -toLeft : toRight;
+    return main;
+}
+
+}  // namespace
+
+namespace {
+
+// The best place beside `main` as it stands, with its score.
+std::pair<PairPlacement, PlaceScore> BestAmong(ScreenRect screen, ScreenRect main,
+                                               const std::vector<ScreenRect>& others,
+                                               ScreenSize fitted, int gap, int minimumWidth) {
+    std::vector<ScreenRect> obstacles{main};
+    obstacles.insert(obstacles.end(), others.begin(), others.end());
+    // The edges a place may start or end at: the screen's and each window's, a gap apart.
+    std::vector<int> lefts{screen.left};
+    std::vector<int> rights{screen.right()};
+    std::vector<int> tops{main.top, screen.top, screen.bottom() - fitted.height};
+    for (const ScreenRect& obstacle : obstacles) {
+        lefts.push_back(obstacle.right() + gap);
+        rights.push_back(obstacle.left - gap);
+        tops.push_back(obstacle.bottom() + gap);
+        tops.push_back(obstacle.top - gap - fitted.height);
+    }
+    const int wantedLeft = main.right() + gap;
+    PairPlacement best{main, {}};
+    std::optional<PlaceScore> bestScore;
+    const auto consider = [&](int x, int y, int width) {
+        const ScreenRect place{Clamp(x, width, screen.left, screen.right()),
+                               Clamp(y, fitted.height, screen.top, screen.bottom()), width,
+                               fitted.height};
+        PlaceScore score;
+        score.overMain = OverlapArea(place, main);
+        for (const ScreenRect& other : others) score.overOthers += OverlapArea(place, other);
+        score.narrowing = fitted.width - width;
+        score.distance = std::abs(place.left - wantedLeft) + std::abs(place.top - main.top);
+        if (!bestScore || score < *bestScore) {
+            bestScore = score;
+            best.beside = place;
+        }
+    };
+    for (const int y : tops) {
+        for (const int left : lefts) {
+            for (const int right : rights) {
+                // The whole width from either edge, or narrowed to the room between them.
+                const int room = std::min(fitted.width, right - left);
+                consider(left, y, fitted.width);
+                consider(right - fitted.width, y, fitted.width);
+                // Or as narrow as it may be, over the others the least.
+                for (const int width : {room, std::min(fitted.width, minimumWidth)}) {
+                    if (right - left >= width && width >= minimumWidth) {
+                        consider(left, y, width);
+                        consider(right - width, y, width);
+                    }
+                }
+            }
+        }
+    }
+    return {best, *bestScore};
+}
+
+}  // namespace
+
+PairPlacement PlaceAmong(ScreenRect screen, ScreenRect main, const std::vector<ScreenRect>& others,
+                         ScreenSize size, int gap, int minimumWidth) {
+    const ScreenSize fitted = FitWithin(size, {screen.width, screen.height});
+    const auto [where, score] = BestAmong(screen, main, others, fitted, gap, minimumWidth);
+    if (score.overMain == 0)
+        return where;
+    // The main window moves over only where that uncovers it.
+    const ScreenRect moved = MakeRoom(screen, main, std::min(fitted.width, minimumWidth) + gap);
+    return BestAmong(screen, moved, others, fitted, gap, minimumWidth).first;
 }
 
 }  // namespace coppia

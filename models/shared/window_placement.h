@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
 namespace coppia {
 
 // A rectangle of the screen in pixels; `right()` and `bottom()` lie just outside it.
@@ -42,5 +44,14 @@ struct PairPlacement {
 };
 PairPlacement PlaceSideBySide(ScreenRect screen, ScreenSize main, ScreenSize beside, int gap,
                               int minimumWidth);
+
+// Where a window opened beside the main window goes when `others` (the added windows open
+// already) are on screen too. It never covers the main window where the screen leaves
+// `minimumWidth` beside it: the main window moves across as little as it must, when its sides
+// leave too little. Of the places that cover the main window least, it takes those that cover
+// the others least, then the widest, then the nearest to the main window's right side: where
+// all fit, none overlaps. Always wholly on screen.
+PairPlacement PlaceAmong(ScreenRect screen, ScreenRect main, const std::vector<ScreenRect>& others,
+                         ScreenSize size, int gap, int minimumWidth);
 
 }  // namespace coppia

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <ostream>
 
 namespace coppia {
@@ -128,6 +130,83 @@ INSTANTIATE_TEST_SUITE_P(
                   {22, 5, 639, 374},
                   kAnalysis,
                   {0, 0, 683, 384}}));
+
+struct AmongRow {
+    const char* name;
+    ScreenRect screen;
+    ScreenRect main;
+    std::vector<ScreenRect> others;
+    ScreenSize size;
+    ScreenRect placed;
+    ScreenRect mainAfter;
+};
+
+void PrintTo(const AmongRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class PlaceAmongTest : public testing::TestWithParam<AmongRow> {};
+
+TEST_P(PlaceAmongTest, NeverOverTheMainWindowWhereTheScreenHasRoomAndLeastOverTheOthers) {
+    const AmongRow& row = GetParam();
+    const PairPlacement placed = PlaceAmong(row.screen, row.main, row.others, row.size, 12, 600);
+    EXPECT_EQ(placed.beside, row.placed);
+    EXPECT_EQ(placed.main, row.mainAfter);
+}
+
+constexpr ScreenSize kModel{1100, 900};
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, PlaceAmongTest,
+    testing::Values(
+        // Exactly the room there is, the gap kept.
+        AmongRow{"FitsExactlyBeside",
+                 {0, 0, 1366, 768},
+                 {0, 0, 650, 420},
+                 {},
+                 {704, 700},
+                 {662, 0, 704, 700},
+                 {0, 0, 650, 420}},
+        AmongRow{"GapKeptOnTheLeft",
+                 {0, 0, 1366, 768},
+                 {700, 0, 650, 420},
+                 {},
+                 {600, 700},
+                 {88, 0, 600, 700},
+                 {700, 0, 650, 420}},
+        // Centred on a laptop, neither side leaves 600: the main window moves over, as little as
+        // it must, and the model window stands 600 wide beside it.
+        AmongRow{"MainWindowMakesRoom",
+                 {0, 0, 1366, 768},
+                 {358, 100, 650, 420},
+                 {},
+                 kModel,
+                 {766, 0, 600, 768},
+                 {104, 100, 650, 420}},
+        // A short window goes below the main window: nothing need move.
+        AmongRow{"BelowWithoutMoving",
+                 {0, 0, 1366, 768},
+                 {363, 0, 639, 374},
+                 {},
+                 {700, 300},
+                 {666, 386, 700, 300},
+                 {363, 0, 639, 374}},
+        // The analysis on the right: the model window takes the left, clear of both.
+        AmongRow{"ClearOfTheAnalysis",
+                 {0, 0, 1920, 1080},
+                 {635, 300, 650, 420},
+                 {{1297, 300, 623, 700}},
+                 kModel,
+                 {0, 180, 623, 900},
+                 {635, 300, 650, 420}},
+        // No room for three: never over the main window, and the least over the analysis.
+        AmongRow{"LeastOverTheAnalysis",
+                 {0, 0, 1366, 768},
+                 {0, 0, 650, 420},
+                 {{662, 0, 704, 700}},
+                 kModel,
+                 {662, 0, 600, 768},
+                 {0, 0, 650, 420}}));
 
 }  // namespace
 }  // namespace coppia
