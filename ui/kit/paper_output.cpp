@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "files/safe_file.h"
 #include "ui/common/path_bytes.h"
@@ -82,9 +83,12 @@ QString PrintToFile(const QString& path, const QString& title, const PaintPages&
 }
 
 std::optional<PrintedFile> PrintWithDialog(QWidget* parent, const QString& title,
-                                           const PaintPages& paint) {
+                                           const PaintPages& paint, const QString& proposedFile) {
     QPrinter printer(QPrinter::HighResolution);
     SetUpForTheSheet(printer, title);
+    // Without a printer the sheet goes to a file: proposed where the exports go, not home.
+    if (QPrinterInfo::defaultPrinter().isNull())
+        printer.setOutputFileName(proposedFile);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Stampa"));
     if (dialog.exec() != QDialog::Accepted)

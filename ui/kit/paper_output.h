@@ -31,7 +31,8 @@ struct PrintedFile {
     QString path;
     QString reason;
 };
+// `proposedFile` is where the dialog proposes to print to a file when there is no printer.
 std::optional<PrintedFile> PrintWithDialog(QWidget* parent, const QString& title,
-                                           const PaintPages& paint);
+                                           const PaintPages& paint, const QString& proposedFile);
 
 }  // namespace coppia

@@ -40,7 +40,7 @@ void WindowExports::ChooseAndWritePdf() {
 
 void WindowExports::Print() {
     if (const std::optional<PrintedFile> printed =
-            PrintWithDialog(window_.widget, window_.title(), window_.sheet)) {
+            PrintWithDialog(window_.widget, window_.title(), window_.sheet, ProposedPath("pdf"))) {
         Told("PDF", printed->path, printed->reason);
     }
 }
