@@ -144,7 +144,9 @@ void CheckVersion(const Json& root) {
 ServoRecord ReadServo(const Json& object, const std::string& path) {
     ServoRecord servo;
     servo.name = BoundedTextAt(object, "nome", path, kMaxNameCharacters);
-    servo.rating = NumberAt(object, "coppia", path);
+    // null: the builder has not given the rating yet.
+    if (!Member(object, "coppia", path).is_null())
+        servo.rating = NumberAt(object, "coppia", path);
     constexpr std::array<std::string_view, 2> kUnits = {kKgfCmName, kNewtonCmName};
     servo.unit =
         WordAt(object, "unita", path, kUnits) == 0 ? RatingUnit::KgfCm : RatingUnit::NewtonCm;
@@ -239,7 +241,7 @@ Json SurfaceJson(const Surface& surface) {
     object["ingressi"] = std::move(inputs);
     Json servo = Json::object();
     servo["nome"] = surface.servo.name;
-    servo["coppia"] = NumberJson(surface.servo.rating);
+    servo["coppia"] = surface.servo.rating ? NumberJson(*surface.servo.rating) : Json(nullptr);
     servo["unita"] = surface.servo.unit == RatingUnit::KgfCm ? kKgfCmName : kNewtonCmName;
     AppendOtherKeys(servo, surface.servo.otherKeys);
     object["servo"] = std::move(servo);

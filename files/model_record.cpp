@@ -60,7 +60,7 @@ std::optional<SurfaceFault> CheckSurface(const Surface& surface) {
         return SurfaceFault{
             "servi", "deve essere un numero intero da 1 a " + std::to_string(kMaxServoCount)};
     }
-    if (!IsModelRating(surface.servo.rating))
+    if (surface.servo.rating && !IsModelRating(*surface.servo.rating))
         return SurfaceFault{"servo.coppia", "deve essere " + std::string(kRatingRange)};
     return std::nullopt;
 }

@@ -36,8 +36,10 @@ struct SurfaceInputs {
 
 // The servo chosen for a surface.
 struct ServoRecord {
-    std::string name;   // free, may be empty
-    double rating = 3;  // rated torque, in `unit`; above 0
+    std::string name;  // free, may be empty
+    // The rated torque, in `unit`, above 0; none until the builder gives it, and then the
+    // surface has no verdict.
+    std::optional<double> rating;
     RatingUnit unit = RatingUnit::KgfCm;
     // The keys of the file's "servo" object that this program does not know, as the text of a
     // JSON object (empty when there are none), so that a save writes them back.

@@ -71,6 +71,8 @@ struct AnalysisDisplay {
     std::string linkage;   // what the rotation means for this servo
     Tone linkageTone = Tone::Neutral;
 
+    // Whose servo is judged, when a model lent it: "Servo di «Flap sinistro»".
+    std::string servoOwner;
     // The verdict on the whole installation, the torque's margin and what the servo holds.
     std::string verdict;
     std::string verdictReason;

@@ -34,7 +34,7 @@ Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown)
         linkage += shown.rotation + "° di rotazione del servo. ";
     facts.push_back(linkage + shown.linkage);
 
-    summary.servo = "Servo";
+    summary.servo = shown.servoOwner.empty() ? "Servo" : shown.servoOwner;
     if (question.rating) {
         summary.servo +=
             " da " + number(*question.rating) + " " + std::string(RatingUnitName(question.unit));
@@ -48,8 +48,13 @@ Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown)
     }
     summary.verdict.push_back(shown.verdict);
     summary.verdict.push_back(shown.verdictReason);
-    summary.verdict.push_back("Margine " + shown.margin + ", coppia minima da usare " +
-                              shown.minimumRating + " " + shown.ratingUnit);
+    if (!shown.margin.empty()) {
+        summary.verdict.push_back("Margine " + shown.margin + ", coppia minima da usare " +
+                                  shown.minimumRating + " " + shown.ratingUnit);
+    } else if (!shown.minimumRating.empty()) {
+        summary.verdict.push_back("Coppia minima da usare " + shown.minimumRating + " " +
+                                  shown.ratingUnit);
+    }
     for (const CaptionedFigure& limit : shown.limits) {
         summary.verdict.push_back(limit.caption + ": " + limit.value);
     }

@@ -14,28 +14,19 @@
 
 namespace coppia {
 
-namespace {
-
-// What a limit of the servo says, in a figure or in words.
-std::string HoldingText(const HoldingLimit& limit, std::string_view unit, std::string_view all) {
-    switch (limit.reach) {
-        case HoldingLimit::Reach::UpTo:
-            return FormatNumber(limit.value, "#0.0") + std::string(unit);
-        case HoldingLimit::Reach::Throughout:
-            return std::string(all) + FormatPlainNumber(limit.value) + std::string(unit);
-        case HoldingLimit::Reach::Nowhere:
-            return "nessuna";
-        case HoldingLimit::Reach::Unknown:
-            break;
-    }
-    return "—";
+AnalysisWindow::AnalysisWindow(const MainWindowState& main, ServoLoan& loan,
+                               AnalysisSettingsStore& settings, TextClipboard& clipboard)
+    : main_(main),
+      loan_(loan),
+      store_(settings),
+      clipboard_(clipboard),
+      constants_(InitTorqueConstants()) {
+    loanObserver_ = loan_.AddObserver([this] { Loan_Change(); });
 }
 
-}  // namespace
-
-AnalysisWindow::AnalysisWindow(const MainWindowState& main, AnalysisSettingsStore& settings,
-                               TextClipboard& clipboard)
-    : main_(main), store_(settings), clipboard_(clipboard), constants_(InitTorqueConstants()) {}
+AnalysisWindow::~AnalysisWindow() {
+    loan_.RemoveObserver(loanObserver_);
+}
 
 void AnalysisWindow::Analisi_Form_Load() {
     settings_ = store_.Read();
@@ -47,14 +38,10 @@ void AnalysisWindow::Analisi_Form_Load() {
     saveProblem_ = fileKept_ ? "Impostazioni non lette da " + store_.Location() + ": " +
                                    readProblem + "!! In uso quelle predefinite; il file resta com'è"
                              : "";
-    texts_ = {FormatPlainNumber(settings_.rating), FormatPlainNumber(settings_.safetyFactor),
+    texts_ = {RatingText(), FormatPlainNumber(settings_.safetyFactor),
               FormatPlainNumber(settings_.servoThrow), SpeedFactorsText(settings_.speedFactors)};
     valid_ = {true, true, true, true};
     Refresh();
-}
-
-void AnalysisWindow::Analisi_CoppiaServo_Change(std::string_view text) {
-    Edit(AnalysisField::CoppiaServo, text, settings_.rating, IsValidRating);
 }
 
 void AnalysisWindow::Analisi_FattoreSicurezza_Change(std::string_view text) {
@@ -77,13 +64,6 @@ void AnalysisWindow::Analisi_AltreVelocita_Change(std::string_view text) {
         settings_.speedFactors = *factors;
         Save();
     }
-    InputChanged();
-}
-
-void AnalysisWindow::Analisi_UnitaCoppia_Change(RatingUnit unit) {
-    // The number stays as typed: the unit says what it was typed in.
-    settings_.unit = unit;
-    Save();
     InputChanged();
 }
 
@@ -288,55 +268,6 @@ void AnalysisWindow::FillLinkage(const FieldCalculation& calculation) {
     }
 }
 
-void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
-    display_.ratingUnit = RatingUnitName(settings_.unit);
-    std::string problem;
-    if (!valid_[static_cast<std::size_t>(AnalysisField::CoppiaServo)])
-        problem = "Coppia del servo non valida: serve un numero oltre 0";
-    else if (!valid_[static_cast<std::size_t>(AnalysisField::FattoreSicurezza)])
-        problem = "Fattore di sicurezza non valido: serve un numero da 1 in su";
-    else if (!valid_[static_cast<std::size_t>(AnalysisField::Escursione)])
-        problem = "Escursione del servo non valida: serve un numero oltre 0 e fino a 180";
-    display_.settingsProblem = problem.empty() ? saveProblem_ : problem;
-    if (!problem.empty() || calculation.refusal)
-        return;
-
-    // Both torques in the unit the rating is typed in.
-    const TorqueInputs& in = calculation.inputs;
-    const InstallationVerdict verdict = JudgeInstallation(
-        {TorqueInUnit(calculation.result.ServoTorque, settings_.unit), settings_.rating,
-         settings_.safetyFactor, in.BrAlett, in.BrServ, in.Ang, settings_.servoThrow});
-    display_.verdict = verdict.words;
-    display_.verdictReason = verdict.reason;
-    display_.verdictTone = verdict.tone;
-    display_.margin = verdict.margin;
-    display_.minimumRating = verdict.minimumRating;
-    FillLimits(calculation, *RatingKgfCm());
-}
-
-void AnalysisWindow::FillLimits(const FieldCalculation& calculation, double ratingKgfCm) {
-    const TorqueInputs& in = calculation.inputs;
-    const double factor = settings_.safetyFactor;
-    // The figure at the rated torque, then the one with the factor unless it says the same.
-    const auto both = [factor](const std::string& rated, const std::string& withFactor) {
-        if (factor == 1)
-            return rated;
-        if (rated == withFactor)
-            return rated + ", anche con il fattore di sicurezza";
-        return rated + " (" + withFactor + " con il fattore di sicurezza)";
-    };
-    const auto deflection = [&](double rating) {
-        return HoldingText(LargestDeflectionHeld(in, rating, constants_), "°", "tutta, fino a ");
-    };
-    const auto speed = [&](double rating) {
-        return HoldingText(HighestSpeedHeld(in, rating, constants_), " Km/h", "oltre ");
-    };
-    display_.limits.push_back({"Deflessione massima a " + FormatPlainNumber(in.Vel) + " Km/h",
-                               both(deflection(ratingKgfCm), deflection(ratingKgfCm / factor))});
-    display_.limits.push_back({"Velocità massima a " + FormatPlainNumber(in.Ang) + "°",
-                               both(speed(ratingKgfCm), speed(ratingKgfCm / factor))});
-}
-
 void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
     std::vector<double> factors = settings_.speedFactors;
     if (!valid_[static_cast<std::size_t>(AnalysisField::AltreVelocita)]) {
@@ -352,12 +283,6 @@ void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
     display_.plot = std::move(sweep.plot);
 }
 
-std::optional<double> AnalysisWindow::RatingKgfCm() const {
-    if (!valid_[static_cast<std::size_t>(AnalysisField::CoppiaServo)])
-        return std::nullopt;
-    return RatingInKgfCm(settings_.rating, settings_.unit);
-}
-
 std::string AnalysisWindow::CsvText(CsvFormat format) const {
     return SweepCsv(display_.sweepHeadings, display_.sweepRows, format);
 }
@@ -367,9 +292,9 @@ Summary AnalysisWindow::Summarised() const {
     question.inputs = calculation_.inputs;
     if (calculation_.deflectionKnown)
         question.travel = ReadNumber(main_.Text(Control::Corsa));
-    question.unit = settings_.unit;
+    question.unit = Unit();
     if (valid_[static_cast<std::size_t>(AnalysisField::CoppiaServo)])
-        question.rating = settings_.rating;
+        question.rating = loan_.Current() ? loan_.Current()->rating : settings_.rating;
     if (valid_[static_cast<std::size_t>(AnalysisField::FattoreSicurezza)])
         question.safetyFactor = settings_.safetyFactor;
     return Summarise(question, display_);

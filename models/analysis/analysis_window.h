@@ -17,7 +17,9 @@
 #include "models/analysis/text_clipboard.h"
 #include "models/main/field_calculation.h"
 #include "models/main/main_window_state.h"
+#include "models/shared/absurd_inputs.h"
 #include "models/shared/csv_text.h"
+#include "models/shared/servo_loan.h"
 
 namespace coppia {
 
@@ -28,8 +30,11 @@ class AnalysisWindow {
   public:
     using Observer = std::function<void()>;
 
-    AnalysisWindow(const MainWindowState& main, AnalysisSettingsStore& settings,
+    // `loan` is the servo a model lends with a surface it loads into the main window, judged
+    // in place of the window's own while it is lent.
+    AnalysisWindow(const MainWindowState& main, ServoLoan& loan, AnalysisSettingsStore& settings,
                    TextClipboard& clipboard);
+    ~AnalysisWindow();
     AnalysisWindow(const AnalysisWindow&) = delete;
     AnalysisWindow& operator=(const AnalysisWindow&) = delete;
 
@@ -40,7 +45,7 @@ class AnalysisWindow {
     const std::string& Text(AnalysisField field) const {
         return texts_[static_cast<std::size_t>(field)];
     }
-    RatingUnit Unit() const { return settings_.unit; }
+    RatingUnit Unit() const;
     // What the window shows in lines, as the summary and the printed sheet give it.
     Summary Summarised() const;
     // The plain-text summary that Copia puts on the clipboard.
@@ -65,6 +70,8 @@ class AnalysisWindow {
                               std::string_view reason);
     // Any text or flag of the main window changed.
     void Main_Change();
+    // A model lent the servo of a surface it loaded, or changed it, or the loan ended.
+    void Loan_Change();
 
   private:
     // Every change of an input makes what was said of the last copy or export old.
@@ -78,11 +85,17 @@ class AnalysisWindow {
     void FillSweep(const FieldCalculation& calculation);
     // Takes the field's text, and its value when it lies within `valid`; saves what changed.
     void Edit(AnalysisField field, std::string_view text, double& value, bool (*valid)(double));
-    // The rated torque in Kg*cm, when it can be used.
+    // The rated torque in Kg*cm of all the servos that move the surface, when it can be used.
     std::optional<double> RatingKgfCm() const;
+    // The rating of the servo judged, as the field shows it.
+    std::string RatingText() const;
+    std::optional<GivenTravel> TravelGiven(const FieldCalculation& calculation) const;
     void Save();
 
     const MainWindowState& main_;
+    ServoLoan& loan_;
+    int loanObserver_ = 0;
+    bool lendingBack_ = false;  // the rating typed here goes to the loan: no echo
     AnalysisSettingsStore& store_;
     TextClipboard& clipboard_;
     TorqueConstants constants_;

@@ -8,6 +8,7 @@
 #include "files/last_inputs_store.h"
 #include "models/main/main_window_state.h"
 #include "models/shared/messages.h"
+#include "models/shared/servo_loan.h"
 
 namespace coppia {
 
@@ -25,6 +26,9 @@ class MainWindow {
         return state_.AddObserver(std::move(observer));
     }
     void RemoveObserver(int id) { state_.RemoveObserver(id); }
+    // The servo of the surface a model loaded into the fields, which the added windows share;
+    // nothing of the main window's own state or file.
+    ServoLoan& Loan() { return loan_; }
 
     // What the user does. An edit is one keystroke, or one paste, that leaves `text` in the box;
     // it is refused (false) by a disabled box and raises nothing when the text stays the same.
@@ -76,6 +80,7 @@ class MainWindow {
     TorqueConstants constants_;
     TorqueResult lastResult_;
     bool saveFailureTold_ = false;
+    ServoLoan loan_;
 };
 
 }  // namespace coppia

@@ -44,8 +44,10 @@ PlotCurve SurfaceCurve(const Surface& surface, std::string name, const TorqueCon
 std::vector<InputLine> SurfaceInputLines(const Surface& surface) {
     const SurfaceInputs& in = surface.inputs;
     const bool byTravel = surface.deflection == DeflectionInput::Travel;
-    const std::string rating = FormatPlainNumber(surface.servo.rating) + " " +
-                               std::string(RatingUnitName(surface.servo.unit));
+    const std::string rating = surface.servo.rating
+                                   ? FormatPlainNumber(*surface.servo.rating) + " " +
+                                         std::string(RatingUnitName(surface.servo.unit))
+                                   : "da indicare";
     return {
         {"Tipo", std::string(KindText(surface.kind))},
         {"Servi", std::to_string(surface.servoCount)},
@@ -93,9 +95,11 @@ Comparison Compare(const Model& model, std::vector<std::size_t> indices,
             row.differs = row.differs || (column > 0 && lines[r].value != row.values.front());
             row.values.push_back(lines[r].value);
         }
-        const double rating = RatingInKgfCm(surface.servo.rating, surface.servo.unit);
-        comparison.plot.ratings.push_back(
-            {"Servo di " + name + ": " + TorqueText(rating) + " Kg*cm", rating, column});
+        if (surface.servo.rating) {
+            const double rating = RatingInKgfCm(*surface.servo.rating, surface.servo.unit);
+            comparison.plot.ratings.push_back(
+                {"Servo di " + name + ": " + TorqueText(rating) + " Kg*cm", rating, column});
+        }
         comparison.plot.curves.push_back(SurfaceCurve(surface, std::move(name), constants, bounds));
     }
     ScalePlot(comparison.plot, bounds);

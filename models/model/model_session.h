@@ -16,6 +16,15 @@ namespace coppia {
 // The answers to "Salvare le modifiche a <nome>?".
 enum class SaveChoice { Salva, NonSalvare, Annulla };
 
+// What the builder gives a surface added from the main window's fields: its name, its kind and
+// its servo, whose rating may be left for later.
+struct NewSurface {
+    std::string name;
+    SurfaceKind kind = SurfaceKind::Alettone;
+    int servoCount = 1;
+    ServoRecord servo;
+};
+
 // What the model window asks of its user; the view answers with real dialogs, the tests with
 // answers of their own.
 class ModelDialogs : public MessageSink {
@@ -29,6 +38,8 @@ class ModelDialogs : public MessageSink {
     // A line of text, `current` to start with; empty when the user gives up.
     virtual std::optional<std::string> AskText(std::string_view question,
                                                std::string_view current) = 0;
+    // The new surface's name, kind and servo, from `proposal`; empty when the user gives up.
+    virtual std::optional<NewSurface> AskNewSurface(const NewSurface& proposal) = 0;
 };
 
 namespace messages {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "engine/number_text.h"
-#include "models/main/field_calculation.h"
 #include "models/model/surface_calculation.h"
+#include "models/shared/absurd_inputs.h"
 #include "models/shared/installation_verdict.h"
 #include "models/shared/refusal_text.h"
 
@@ -63,19 +63,76 @@ std::string SurfaceLabel(const Surface& surface, std::size_t index) {
 }
 
 std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSettings& settings) {
-    return {"Superficie",
-            "Tipo",
-            "Servi",
-            "Servo",
-            "Coppia dichiarata",
-            "Unità",
-            "Coppia per servo (Kg*cm)",
-            "Coppia per servo (N·cm)",
-            "Margine",
-            "Verdetto",
-            "Rotazione del servo (°, escursione " + FormatPlainNumber(settings.servoThrow) + ")",
-            "Coppia minima da usare"};
+    std::array<std::string, kModelColumnCount> headings;
+    const auto heading = [&headings](ModelColumn column) -> std::string& {
+        return headings[static_cast<std::size_t>(column)];
+    };
+    heading(ModelColumn::Superficie) = "Superficie";
+    heading(ModelColumn::Verdetto) = "Verdetto";
+    heading(ModelColumn::Margine) = "Margine";
+    heading(ModelColumn::CoppiaMinima) = "Coppia minima da usare";
+    heading(ModelColumn::CoppiaKgcm) = "Coppia per servo (Kg*cm)";
+    heading(ModelColumn::CoppiaNcm) = "Coppia per servo (N·cm)";
+    heading(ModelColumn::Rotazione) =
+        "Rotazione del servo (°, escursione " + FormatPlainNumber(settings.servoThrow) + ")";
+    heading(ModelColumn::Tipo) = "Tipo";
+    heading(ModelColumn::Servi) = "Servi";
+    heading(ModelColumn::Servo) = "Servo";
+    heading(ModelColumn::CoppiaDichiarata) = "Coppia dichiarata";
+    heading(ModelColumn::Unita) = "Unità";
+    return headings;
 }
+
+namespace {
+
+// The verdict of a surface that can be judged, with its servo's rating or without one.
+void Judge(ModelTableRow& row, const Surface& surface, const SurfaceCalculation& calculation,
+           const AnalysisSettings& settings) {
+    const TorqueInputs& in = calculation.inputs;
+    const double needed = TorqueInUnit(calculation.torquePerServo, surface.servo.unit);
+    const InstallationVerdict verdict =
+        JudgeInstallation({needed, surface.servo.rating.value_or(0), settings.safetyFactor,
+                           in.BrAlett, in.BrServ, in.Ang, settings.servoThrow});
+    Cell(row, ModelColumn::CoppiaMinima) = verdict.minimumRating;
+    if (verdict.linkage.outcome == LinkageOutcome::Unreachable) {
+        Cell(row, ModelColumn::Rotazione) = "irraggiungibile";
+    } else {
+        Cell(row, ModelColumn::Rotazione) = FormatNumber(verdict.linkage.rotation, "#0.0");
+    }
+    row.rotationTone = verdict.linkageFits ? Tone::Neutral : Tone::Bad;
+    if (!surface.servo.rating && verdict.linkageFits) {
+        // Without a rating there is nothing to judge the torque by: the least one to buy is
+        // what the builder needs.
+        row.concern = Concern::RatingMissing;
+        row.headline = "Servo da indicare";
+        row.verdictTone = Tone::Warning;
+        row.verdictReason = "Indicare la coppia del servo: almeno " + verdict.minimumRating + " " +
+                            std::string(RatingUnitName(surface.servo.unit));
+        Cell(row, ModelColumn::Verdetto) = row.headline;
+        return;
+    }
+    row.headline = verdict.words;
+    row.verdictTone = verdict.tone;
+    row.verdictReason = verdict.reason;
+    Cell(row, ModelColumn::Verdetto) = verdict.words;
+    if (!surface.servo.rating) {
+        row.concern = Concern::Failing;
+        return;
+    }
+    Cell(row, ModelColumn::Margine) = verdict.margin;
+    row.torqueCheck = verdict.torque;
+    row.concern = verdict.tone == Tone::Good      ? Concern::Sufficient
+                  : verdict.tone == Tone::Warning ? Concern::AtTheLimit
+                                                  : Concern::Failing;
+}
+
+std::optional<GivenTravel> TravelOf(const Surface& surface, const SurfaceCalculation& calculation) {
+    if (surface.deflection != DeflectionInput::Travel)
+        return std::nullopt;
+    return GivenTravel{surface.inputs.Corsa, calculation.inputs.Ang};
+}
+
+}  // namespace
 
 ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& settings,
                          const TorqueConstants& constants) {
@@ -84,35 +141,27 @@ ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& setting
     Cell(row, ModelColumn::Tipo) = KindText(surface.kind);
     Cell(row, ModelColumn::Servi) = std::to_string(surface.servoCount);
     Cell(row, ModelColumn::Servo) = surface.servo.name;
-    Cell(row, ModelColumn::CoppiaDichiarata) = FormatPlainNumber(surface.servo.rating);
+    if (surface.servo.rating)
+        Cell(row, ModelColumn::CoppiaDichiarata) = FormatPlainNumber(*surface.servo.rating);
     Cell(row, ModelColumn::Unita) = RatingUnitName(surface.servo.unit);
 
     const SurfaceCalculation calculation = CalculateSurface(surface, constants);
+    row.verdictTone = Tone::Bad;
     if (calculation.refusal) {
         row.refusal = RefusalText(*calculation.refusal, calculation.result);
-        row.verdictTone = Tone::Bad;
+        row.headline = "Non calcolabile";
+        return row;
+    }
+    if (const std::optional<std::string> absurd =
+            AbsurdInput(calculation.inputs, TravelOf(surface, calculation))) {
+        row.refusal = "Nessun verdetto: " + *absurd;
+        row.headline = *absurd;
         return row;
     }
     const TorqueInUnits perServo = ConvertTorque(calculation.torquePerServo);
     Cell(row, ModelColumn::CoppiaKgcm) = FormatFigure(perServo.kgfCm, 2);
     Cell(row, ModelColumn::CoppiaNcm) = FormatFigure(perServo.newtonCm, 2);
-
-    const TorqueInputs& in = calculation.inputs;
-    const InstallationVerdict verdict = JudgeInstallation(
-        {TorqueInUnit(calculation.torquePerServo, surface.servo.unit), surface.servo.rating,
-         settings.safetyFactor, in.BrAlett, in.BrServ, in.Ang, settings.servoThrow});
-    Cell(row, ModelColumn::Margine) = verdict.margin;
-    Cell(row, ModelColumn::Verdetto) = verdict.words;
-    Cell(row, ModelColumn::CoppiaMinima) = verdict.minimumRating;
-    row.verdictTone = verdict.tone;
-    row.verdictReason = verdict.reason;
-    row.torqueCheck = verdict.torque;
-    if (verdict.linkage.outcome == LinkageOutcome::Unreachable) {
-        Cell(row, ModelColumn::Rotazione) = "irraggiungibile";
-    } else {
-        Cell(row, ModelColumn::Rotazione) = FormatNumber(verdict.linkage.rotation, "#0.0");
-    }
-    row.rotationTone = verdict.linkageFits ? Tone::Neutral : Tone::Bad;
+    Judge(row, surface, calculation, settings);
     return row;
 }
 
@@ -126,12 +175,20 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
     std::size_t refused = 0;
     const ModelTableRow* weakest = nullptr;
     std::size_t weakestIndex = 0;
+    std::optional<std::size_t> worst;
+    std::size_t alsoWorst = 0;
     for (std::size_t i = 0; i < rows.size() && i < model.surfaces.size(); ++i) {
         servos += static_cast<std::size_t>(model.surfaces[i].servoCount);
-        if (!rows[i].torqueCheck) {
+        if (!rows[i].refusal.empty())
             ++refused;
-        } else if (weakest == nullptr ||
-                   rows[i].torqueCheck->margin < weakest->torqueCheck->margin) {
+        if (!worst || rows[i].concern > rows[*worst].concern) {
+            worst = i;
+            alsoWorst = 0;
+        } else if (rows[i].concern == rows[*worst].concern) {
+            ++alsoWorst;
+        }
+        if (rows[i].torqueCheck &&
+            (weakest == nullptr || rows[i].torqueCheck->margin < weakest->torqueCheck->margin)) {
             weakest = &rows[i];
             weakestIndex = i;
         }
@@ -140,17 +197,31 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
                     Counted(model.surfaces.size(), "superficie", "superfici");
     if (refused > 0) {
         totals.servos +=
-            "; " + Counted(refused, "superficie non calcolabile", "superfici non calcolabili");
+            "; " + Counted(refused, "superficie senza verdetto", "superfici senza verdetto");
     }
+    if (!worst)
+        return totals;
+    const ModelTableRow& worstRow = rows[*worst];
+    if (worstRow.concern == Concern::Sufficient && alsoWorst > 0) {
+        totals.verdict = worstRow.headline + " per tutte le " +
+                         Counted(alsoWorst + 1, "superficie", "superfici");
+    } else {
+        totals.verdict = worstRow.headline + ": " + SurfaceLabel(model.surfaces[*worst], *worst);
+        if (alsoWorst > 0)
+            totals.verdict += " (e " + Counted(alsoWorst, "altra", "altre") + ")";
+    }
+    totals.verdictTone = worstRow.verdictTone;
     if (weakest == nullptr) {
-        totals.weakest = "Margine più basso: nessuno, nessuna superficie è calcolabile";
+        totals.weakest = "Margine più basso: nessuno, nessuna superficie ha un margine";
         totals.weakestTone = Tone::Bad;
         return totals;
     }
     totals.weakest =
         "Margine più basso: " + weakest->cells[static_cast<std::size_t>(ModelColumn::Margine)] +
         ", " + SurfaceLabel(model.surfaces[weakestIndex], weakestIndex);
-    totals.weakestTone = ToneOf(weakest->torqueCheck->verdict);
+    // Never green on its own: the verdict above says whether the model passes.
+    const Tone torqueTone = ToneOf(weakest->torqueCheck->verdict);
+    totals.weakestTone = torqueTone == Tone::Good ? Tone::Neutral : torqueTone;
     return totals;
 }
 

@@ -20,28 +20,41 @@ namespace coppia {
 // The model window's table: a row per surface, computed as CALCOLA computes it and judged as the
 // analysis window judges it, with the safety factor and the servo's throw of its settings.
 
+// The deciding columns first, so that a narrow window still shows which surface fails.
 enum class ModelColumn {
     Superficie,
+    Verdetto,
+    Margine,
+    CoppiaMinima,
+    CoppiaKgcm,
+    CoppiaNcm,
+    Rotazione,
     Tipo,
     Servi,
     Servo,
     CoppiaDichiarata,
     Unita,
-    CoppiaKgcm,
-    CoppiaNcm,
-    Margine,
-    Verdetto,
-    Rotazione,
-    CoppiaMinima,
 };
 inline constexpr std::size_t kModelColumnCount = 12;
-// The columns from here on are computed: a refused surface says why in their place.
-inline constexpr std::size_t kFirstComputedColumn =
-    static_cast<std::size_t>(ModelColumn::CoppiaKgcm);
+// The computed columns, from the verdict to the rotation: a surface without a verdict says why
+// in their place.
+inline constexpr std::size_t kFirstComputedColumn = static_cast<std::size_t>(ModelColumn::Verdetto);
+inline constexpr std::size_t kComputedColumnCount = 6;
+inline constexpr bool IsComputedColumn(std::size_t column) {
+    return column >= kFirstComputedColumn && column < kFirstComputedColumn + kComputedColumnCount;
+}
+
+// How much a surface's verdict asks of the builder, least first: the model's summary leads with
+// the worst.
+enum class Concern { Sufficient, AtTheLimit, RatingMissing, Failing };
 
 struct ModelTableRow {
     std::array<std::string, kModelColumnCount> cells;  // the computed ones empty when refused
-    std::string refusal;  // why the surface cannot be computed; empty when it can
+    std::string refusal;  // why the surface has no verdict (refused or absurd); else empty
+    Concern concern = Concern::Failing;
+    // What the summary says of the surface: the verdict's words, "Servo da indicare", the
+    // absurd input ("LungAlett negativa") or "Non calcolabile".
+    std::string headline;
     Tone verdictTone = Tone::Neutral;
     std::string verdictReason;
     Tone rotationTone = Tone::Neutral;  // Bad when the arms cannot reach or the servo turns too far
@@ -54,9 +67,11 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
 ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& settings,
                          const TorqueConstants& constants);
 
-// What the window writes below the table.
+// What the window writes below the table: the worst verdict first, then the weakest margin.
 struct ModelTotals {
     std::string servos;   // "Servi del modello: 6, su 6 superfici"
+    std::string verdict;  // "Rinvio Insufficiente: Flap 40"
+    Tone verdictTone = Tone::Neutral;
     std::string weakest;  // "Margine più basso: 1.23, Timone"
     Tone weakestTone = Tone::Neutral;
 };

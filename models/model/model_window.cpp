@@ -18,6 +18,11 @@ ModelWindow::ModelWindow(MainWindow& main, ModelDialogs& dialogs, RecentFilesSto
       session_(dialogs, recent),
       constants_(InitTorqueConstants()) {}
 
+ModelWindow::~ModelWindow() {
+    // The model that lent the servo goes: the analysis judges its own again.
+    loadTarget_.Loan().End();
+}
+
 std::string ModelWindow::CsvText(CsvFormat format) const {
     return ModelCsv(display_.headings, display_.rows, format);
 }
@@ -157,6 +162,7 @@ void ModelWindow::Edited(std::optional<std::size_t> index, std::string status) {
 }
 
 void ModelWindow::Replaced() {
+    loadTarget_.Loan().End();
     ratingTyped_.reset();
     detailsProblem_.clear();
     ComputeRows();
@@ -215,7 +221,8 @@ void ModelWindow::FillDetails() {
     details.kind = surface->kind;
     details.servoCount = surface->servoCount;
     details.servoName = surface->servo.name;
-    details.rating = ratingTyped_.value_or(FormatPlainNumber(surface->servo.rating));
+    details.rating = ratingTyped_.value_or(
+        surface->servo.rating ? FormatPlainNumber(*surface->servo.rating) : std::string());
     details.unit = surface->servo.unit;
     details.kindNote = KindNote(surface->kind);
     if (surface->servoCount > 1) {

@@ -30,6 +30,7 @@ class ModelWindow {
 
     ModelWindow(MainWindow& main, ModelDialogs& dialogs, RecentFilesStore& recent,
                 AnalysisSettingsStore& analysisSettings);
+    ~ModelWindow();
     ModelWindow(const ModelWindow&) = delete;
     ModelWindow& operator=(const ModelWindow&) = delete;
 
@@ -104,6 +105,11 @@ class ModelWindow {
     // After the document was replaced: the first surface selected.
     void Replaced();
     void Select(std::optional<std::size_t> index);
+    // Gives the current surface `name`: never an empty one; a name another surface has is kept,
+    // with a warning.
+    void Rename(const std::string& name);
+    // The current surface's servo, to the analysis, as the servo of the surface in the fields.
+    void LendServo();
     // The current surface's servo, changed: a step of the history when it changes something.
     void EditServo(const std::function<void(ServoRecord&)>& change);
     void Tell(std::string status, Tone tone);

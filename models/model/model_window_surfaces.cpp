@@ -27,20 +27,42 @@ std::string NewSurfaceName(const Model& model) {
     }
 }
 
+// Why a surface the builder describes cannot be added; empty when it can.
+std::optional<std::string> NewSurfaceProblem(const NewSurface& given) {
+    if (given.name.find_first_not_of(" \t") == std::string::npos)
+        return "serve un nome";
+    if (given.servoCount < 1 || given.servoCount > kMaxServoCount)
+        return "numero di servi da 1 a " + std::to_string(kMaxServoCount);
+    if (given.servo.rating && !IsModelRating(*given.servo.rating))
+        return "coppia dichiarata non valida: serve " + std::string(kRatingRange);
+    return std::nullopt;
+}
+
 }  // namespace
 
 void ModelWindow::Modello_Aggiungi_Click() {
-    Surface base;
-    base.name = NewSurfaceName(Document().Content());
-    // The servo the analysis checks the fields with, when a model can keep its rating.
-    if (IsModelRating(settings_.rating)) {
-        base.servo.rating = settings_.rating;
-        base.servo.unit = settings_.unit;
-    }
-    std::variant<Surface, std::string> taken = SurfaceFromMainWindow(main_, std::move(base));
+    // Refused before the builder is asked anything, when the fields cannot make a surface.
+    std::variant<Surface, std::string> taken = SurfaceFromMainWindow(main_, Surface{});
     if (const std::string* reason = std::get_if<std::string>(&taken)) {
         return Refuse("Superficie non aggiunta: " + *reason);
     }
+    // Nothing is made up: the kind and the servo are the builder's, the rating may come later.
+    NewSurface proposal;
+    proposal.name = NewSurfaceName(Document().Content());
+    if (const Surface* current = Current()) {
+        proposal.kind = current->kind;
+        proposal.servo.unit = current->servo.unit;
+    }
+    const std::optional<NewSurface> given = dialogs_.AskNewSurface(proposal);
+    if (!given)
+        return Refresh();
+    if (const std::optional<std::string> problem = NewSurfaceProblem(*given))
+        return Refuse("Superficie non aggiunta: " + *problem);
+    Surface& surface = std::get<Surface>(taken);
+    surface.name = given->name;
+    surface.kind = given->kind;
+    surface.servoCount = given->servoCount;
+    surface.servo = given->servo;
     const std::string name = std::get<Surface>(taken).name;
     Edited(Document().AddSurface(std::move(std::get<Surface>(taken))),
            Quoted(name) + " aggiunta dalla finestra principale");
@@ -54,6 +76,16 @@ void ModelWindow::Modello_Aggiorna_Click() {
     std::variant<Surface, std::string> taken = SurfaceFromMainWindow(main_, *current);
     if (const std::string* reason = std::get_if<std::string>(&taken)) {
         return Refuse(name + " non aggiornata: " + *reason);
+    }
+    // The servo the analysis judged, as it left it, when it is this surface's.
+    const std::optional<LoanedServo>& loaned = loadTarget_.Loan().Current();
+    if (loaned && loaned->surface == CurrentLabel()) {
+        if (loaned->rating && !IsModelRating(*loaned->rating)) {
+            return Refuse(name + " non aggiornata: la coppia del servo nell'analisi deve essere " +
+                          std::string(kRatingRange));
+        }
+        std::get<Surface>(taken).servo.rating = loaned->rating;
+        std::get<Surface>(taken).servo.unit = loaned->unit;
     }
     if (std::get<Surface>(taken) == *current) {
         Tell(name + " è già come i campi della finestra principale", Tone::Neutral);
@@ -70,6 +102,8 @@ void ModelWindow::Modello_Carica_Click() {
     // A copy: the main window's messages wait for the user while the load goes on.
     const Surface surface = *current;
     const std::string name = Quoted(CurrentLabel());
+    // Lent first, so that the analysis judges this surface's servo as the fields arrive.
+    LendServo();
     if (!LoadIntoMainWindow(surface, loadTarget_)) {
         return Refuse(name +
                       " caricata nella finestra principale, ma CALCOLA non si è potuto premere");
@@ -98,9 +132,27 @@ void ModelWindow::Modello_Rinomina_Click() {
         return Refuse("Nessuna superficie da rinominare: selezionane una");
     const std::optional<std::string> name =
         dialogs_.AskText("Nuovo nome di " + Quoted(CurrentLabel()), current->name);
-    if (name && Document().RenameSurface(*current_, CutToCharacters(*name, kMaxNameCharacters)))
-        return Edited(current_);
+    if (name)
+        return Rename(*name);
     Refresh();
+}
+
+void ModelWindow::Rename(const std::string& name) {
+    if (name.find_first_not_of(" \t") == std::string::npos) {
+        detailsProblem_ = "Nome della superficie vuoto: la superficie tiene il suo";
+        return Refuse(detailsProblem_);
+    }
+    const Model& model = Document().Content();
+    const bool duplicate = std::any_of(
+        model.surfaces.begin(), model.surfaces.end(),
+        [&](const Surface& surface) { return &surface != Current() && surface.name == name; });
+    if (!Document().RenameSurface(*current_, CutToCharacters(name, kMaxNameCharacters)))
+        return Refresh();
+    Edited(current_);
+    if (duplicate) {
+        Tell("Attenzione: un'altra superficie si chiama già " + Quoted(name), Tone::Warning);
+        Refresh();
+    }
 }
 
 void ModelWindow::Modello_Rimuovi_Click() {
@@ -160,9 +212,9 @@ void ModelWindow::Modello_Tabella_Select(std::vector<std::size_t> selected,
 }
 
 void ModelWindow::Modello_NomeSuperficie_Change(std::string_view name) {
-    if (current_ && Document().RenameSurface(*current_, CutToCharacters(name, kMaxNameCharacters)))
-        return Edited(current_);
-    Refresh();
+    if (Current() == nullptr)
+        return Refresh();
+    Rename(std::string(name));
 }
 
 void ModelWindow::Modello_TipoSuperficie_Change(SurfaceKind kind) {
@@ -174,8 +226,13 @@ void ModelWindow::Modello_TipoSuperficie_Change(SurfaceKind kind) {
 void ModelWindow::Modello_NumeroServi_Change(int count) {
     if (Current() == nullptr || count == Current()->servoCount)
         return Refresh();
-    if (Document().SetServoCount(*current_, count))
+    if (Document().SetServoCount(*current_, count)) {
+        if (const std::optional<LoanedServo>& loaned = loadTarget_.Loan().Current();
+            loaned && loaned->surface == CurrentLabel()) {
+            LendServo();
+        }
         return Edited(current_);
+    }
     detailsProblem_ = "Numero di servi non valido: da 1 a " + std::to_string(kMaxServoCount);
     Refresh();
 }
@@ -188,6 +245,12 @@ void ModelWindow::Modello_NomeServo_Change(std::string_view name) {
 void ModelWindow::Modello_CoppiaServo_Change(std::string_view text) {
     if (Current() == nullptr)
         return Refresh();
+    if (text.find_first_not_of(' ') == std::string_view::npos) {
+        // Cleared: the rating is to be given, and the surface has no verdict until it is.
+        ratingTyped_.reset();
+        detailsProblem_.clear();
+        return EditServo([](ServoRecord& servo) { servo.rating.reset(); });
+    }
     const std::optional<double> rating = ReadWholeNumber(text);
     if (!rating || !IsModelRating(*rating)) {
         ratingTyped_ = std::string(text);
@@ -209,9 +272,19 @@ void ModelWindow::EditServo(const std::function<void(ServoRecord&)>& change) {
         return Refresh();
     ServoRecord servo = Current()->servo;
     change(servo);
-    if (Document().SetServo(*current_, std::move(servo)))
-        return Edited(current_);
-    Refresh();
+    if (!Document().SetServo(*current_, std::move(servo)))
+        return Refresh();
+    if (const std::optional<LoanedServo>& loaned = loadTarget_.Loan().Current();
+        loaned && loaned->surface == CurrentLabel()) {
+        LendServo();
+    }
+    Edited(current_);
+}
+
+void ModelWindow::LendServo() {
+    const Surface& surface = *Current();
+    loadTarget_.Loan().Lend({CurrentLabel(), surface.servo.name, surface.servo.rating,
+                             surface.servo.unit, surface.servoCount});
 }
 
 void ModelWindow::Modello_NomeModello_Change(std::string_view name) {

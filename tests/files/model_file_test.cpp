@@ -27,7 +27,7 @@ std::vector<std::uint64_t> Bits(const Model& model) {
     for (const Surface& surface : model.surfaces) {
         const SurfaceInputs& in = surface.inputs;
         for (const double value : {in.CordaAla, in.CordaAlett, in.LungAlett, in.BrAlett, in.BrServ,
-                                   in.Vel, in.CarAla, in.Ang, in.Corsa, surface.servo.rating}) {
+                                   in.Vel, in.CarAla, in.Ang, in.Corsa, surface.servo.rating.value_or(-1)}) {
             bits.push_back(std::bit_cast<std::uint64_t>(value));
         }
     }

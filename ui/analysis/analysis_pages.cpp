@@ -90,15 +90,18 @@ QWidget* AnalysisView::BuildServoInputs() {
     factorNote->setObjectName(QStringLiteral("NotaFattore"));
     factorNote->setWordWrap(true);
     settingsProblem_ = Note("ProblemaImpostazioni", this);
+    // Whose servo is judged, when a model lent it with the surface it loaded.
+    servoOwner_ = Note("ServoDi", this);
 
-    grid->addWidget(Caption(QStringLiteral("Co&ppia del servo"), rating), 0, 0);
-    grid->addWidget(ratingRow, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("&Fattore di sicurezza"), factor), 1, 0);
-    grid->addWidget(factor, 1, 1);
-    grid->addWidget(factorNote, 2, 0, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("&Escursione del servo per lato"), servoThrow), 3, 0);
-    grid->addWidget(WithUnit(servoThrow, Unit(QStringLiteral("°"))), 3, 1);
-    grid->addWidget(settingsProblem_, 4, 0, 1, 2);
+    grid->addWidget(servoOwner_, 0, 0, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("Co&ppia del servo"), rating), 1, 0);
+    grid->addWidget(ratingRow, 1, 1);
+    grid->addWidget(Caption(QStringLiteral("&Fattore di sicurezza"), factor), 2, 0);
+    grid->addWidget(factor, 2, 1);
+    grid->addWidget(factorNote, 3, 0, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("&Escursione del servo per lato"), servoThrow), 4, 0);
+    grid->addWidget(WithUnit(servoThrow, Unit(QStringLiteral("°"))), 4, 1);
+    grid->addWidget(settingsProblem_, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;
 }

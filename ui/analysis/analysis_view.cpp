@@ -166,6 +166,7 @@ void AnalysisView::Follow() {
     unit_->setCurrentIndex(model_.Unit() == RatingUnit::NewtonCm ? 1 : 0);
     ShowText(rotation_, shown.rotation);
     ShowNote(linkage_, shown.linkage, shown.linkageTone);
+    ShowNote(servoOwner_, shown.servoOwner, Tone::Neutral);
     ShowNote(verdict_, shown.verdict, shown.verdictTone);
     ShowNote(verdictReason_, shown.verdictReason, shown.verdictTone);
     ShowText(margin_, shown.margin);

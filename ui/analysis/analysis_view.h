@@ -74,6 +74,7 @@ class AnalysisView : public QWidget {
     QComboBox* unit_ = nullptr;
     QLineEdit* rotation_ = nullptr;
     QLabel* linkage_ = nullptr;
+    QLabel* servoOwner_ = nullptr;
     QLabel* verdict_ = nullptr;
     QLabel* verdictReason_ = nullptr;
     QLineEdit* margin_ = nullptr;

@@ -43,7 +43,7 @@ class AnalysisWindowWithModel : public AnalysisView {
 QWidget* AnalysisWindowPlugin::CreateAnalysisWindow(MainWindow& main) {
     auto settings = std::make_unique<AnalysisSettingsFile>(AnalysisSettingsPath());
     auto clipboard = std::make_unique<QtClipboard>();
-    auto model = std::make_unique<AnalysisWindow>(main.State(), *settings, *clipboard);
+    auto model = std::make_unique<AnalysisWindow>(main.State(), main.Loan(), *settings, *clipboard);
     return new AnalysisWindowWithModel(main, std::move(settings), std::move(clipboard),
                                        std::move(model));
 }

@@ -13,6 +13,7 @@
 #include "models/model/model_display.h"
 #include "ui/common/path_bytes.h"
 #include "ui/common/qt_text.h"
+#include "ui/model/new_surface_dialog.h"
 
 namespace coppia {
 
@@ -80,6 +81,10 @@ std::optional<std::string> QtModelDialogs::AskText(std::string_view question,
     if (!accepted)
         return std::nullopt;
     return text.toStdString();
+}
+
+std::optional<NewSurface> QtModelDialogs::AskNewSurface(const NewSurface& proposal) {
+    return AskNewSurfaceDialog(parent_, proposal);
 }
 
 void QtModelDialogs::ShowMessage(std::string_view text, std::string_view title) {

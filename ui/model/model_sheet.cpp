@@ -23,7 +23,8 @@ struct PaperTable {
     struct Row {
         std::vector<QString> cells;
         std::vector<Tone> tones;  // per cell; none: all neutral
-        // From this column on, one text across the rest: why the surface is refused.
+        // From this column, one text across kComputedColumnCount of them: why the surface has no
+        // verdict.
         std::optional<std::size_t> spanFrom;
     };
     std::vector<QString> headings;
@@ -58,9 +59,11 @@ void PaintTable(SheetPainter& sheet, const PaperTable& table) {
             sheet.NewPage();
             header();
         }
-        const std::size_t end = row.spanFrom ? *row.spanFrom + 1 : row.cells.size();
-        for (std::size_t c = 0; c < end && c < row.cells.size(); ++c) {
-            const double right = row.spanFrom && c == *row.spanFrom ? sheet.Width() : lefts[c + 1];
+        for (std::size_t c = 0; c < row.cells.size(); ++c) {
+            if (row.spanFrom && c > *row.spanFrom && c < *row.spanFrom + kComputedColumnCount)
+                continue;
+            const double right =
+                row.spanFrom && c == *row.spanFrom ? lefts[c + kComputedColumnCount] : lefts[c + 1];
             const QRectF box(lefts[c] + pad, sheet.Y(), right - lefts[c] - 2 * pad, rowHeight);
             const Tone tone = c < row.tones.size() ? row.tones[c] : Tone::Neutral;
             painter.setPen(ToneColour(tone));
@@ -78,7 +81,8 @@ void PaintTable(SheetPainter& sheet, const PaperTable& table) {
 PaperTable SurfacesTable(const ModelDisplay& shown) {
     PaperTable table;
     for (const std::string& heading : shown.headings) table.headings.push_back(ToQString(heading));
-    table.widths = {2.2, 1.2, 0.7, 1.6, 1.1, 0.9, 1.1, 1.1, 1.0, 2.3, 1.4, 1.1};
+    // In the order of ModelColumn: the deciding columns first.
+    table.widths = {2.2, 2.3, 1.0, 1.1, 1.1, 1.1, 1.4, 1.2, 0.7, 1.6, 1.1, 0.9};
     for (std::size_t c = 0; c < kModelColumnCount; ++c) {
         const auto column = static_cast<ModelColumn>(c);
         table.figures.push_back(column != ModelColumn::Superficie && column != ModelColumn::Tipo &&
@@ -124,7 +128,9 @@ PaperTable InputsTable(const Model& model) {
                 table.headings.push_back(ShortLabel(line.label));
                 const bool text = line.label == "Tipo" || line.label == "Servo" ||
                                   line.label == "Deflessione data come";
-                table.widths.push_back(line.label == "Servo" ? 1.6 : text ? 1.1 : 0.9);
+                // A rating carries its unit: "4.5 Kg*cm" whole.
+                const bool rating = line.label == "Coppia dichiarata";
+                table.widths.push_back(line.label == "Servo" ? 1.6 : text || rating ? 1.3 : 0.9);
                 table.figures.push_back(!text);
             }
         }
@@ -149,13 +155,19 @@ void PaintModelSheet(QPagedPaintDevice& device, const ModelWindow& model, const 
     SheetPainter sheet(device);
     const ModelDisplay& shown = model.Display();
     const Model& content = model.Session().Document().Content();
-    sheet.Header(ToQString(model.Session().DisplayName()) + QStringLiteral(" – Modello"), when);
+    sheet.Header(ToQString(model.Session().DisplayName()), when);
     sheet.Font(9);
     if (!content.notes.empty()) {
         sheet.Paragraph(ToQString(content.notes));
         sheet.Skip(2);
     }
     sheet.Line(ToQString(shown.totals.servos));
+    // The worst verdict leads, in its colour, before the weakest margin.
+    sheet.Font(9, true);
+    sheet.Painter().setPen(ToneColour(shown.totals.verdictTone));
+    if (!shown.totals.verdict.empty())
+        sheet.Line(ToQString(shown.totals.verdict));
+    sheet.Font(9);
     sheet.Painter().setPen(ToneColour(shown.totals.weakestTone));
     if (!shown.totals.weakest.empty())
         sheet.Line(ToQString(shown.totals.weakest));

@@ -31,7 +31,7 @@ ModelView::ModelView(ModelWindow& model, QWidget* parent)
       model_(model),
       decimalKeys_(new DecimalKeyFilter(this)),
       exports_(
-          {this, [&model] { return ToQString(model.Display().title).remove("[*]"); },
+          {this, [&model] { return ToQString(model.Session().DisplayName()); },
            [&model](CsvFormat format) { return model.CsvText(format); },
            [&model](QPagedPaintDevice& device) {
                PaintModelSheet(device, model, QDateTime::currentDateTime());

@@ -132,6 +132,7 @@ class ModelView : public QWidget {
 
     SurfaceTable* table_ = nullptr;
     QLabel* servos_ = nullptr;
+    QLabel* verdict_ = nullptr;
     QLabel* weakest_ = nullptr;
     QLabel* judging_ = nullptr;
     QLabel* settingsProblem_ = nullptr;

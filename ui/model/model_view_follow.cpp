@@ -41,6 +41,7 @@ void ModelView::Follow() {
     setWindowModified(shown.modified);
     table_->Show(shown);
     servos_->setText(ToQString(shown.totals.servos));
+    ShowNote(verdict_, shown.totals.verdict, shown.totals.verdictTone);
     ShowNote(weakest_, shown.totals.weakest, shown.totals.weakestTone);
     judging_->setText(ToQString(shown.judgingSettings));
     ShowNote(settingsProblem_, shown.settingsProblem, Tone::Bad);

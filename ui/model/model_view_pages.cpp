@@ -39,13 +39,16 @@ QWidget* ModelView::BuildTotals() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     servos_ = Note("Servi", this);
-    weakest_ = Note("MargineMinimo", this);
-    QFont bold = weakest_->font();
+    // The model's worst verdict leads, in bold and in its colour, whatever the table scrolls to.
+    verdict_ = Note("VerdettoModello", this);
+    QFont bold = verdict_->font();
     bold.setBold(true);
-    weakest_->setFont(bold);
+    verdict_->setFont(bold);
+    weakest_ = Note("MargineMinimo", this);
     judging_ = Note("Impostazioni", this);
     settingsProblem_ = Note("ProblemaImpostazioni", this);
-    for (QLabel* label : {servos_, weakest_, judging_, settingsProblem_}) layout->addWidget(label);
+    for (QLabel* label : {verdict_, servos_, weakest_, judging_, settingsProblem_})
+        layout->addWidget(label);
     return box;
 }
 

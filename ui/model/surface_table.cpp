@@ -13,7 +13,7 @@ namespace {
 
 bool IsFigure(std::size_t column) {
     const auto kind = static_cast<ModelColumn>(column);
-    return column >= kFirstComputedColumn
+    return IsComputedColumn(column)
                ? kind != ModelColumn::Verdetto
                : kind == ModelColumn::Servi || kind == ModelColumn::CoppiaDichiarata;
 }
@@ -40,7 +40,7 @@ QVariant SurfaceTableModel::data(const QModelIndex& index, int role) const {
         return {};
     const ModelTableRow& row = rows_[static_cast<std::size_t>(index.row())];
     const auto column = static_cast<std::size_t>(index.column());
-    const bool refusal = !row.refusal.empty() && column >= kFirstComputedColumn;
+    const bool refusal = !row.refusal.empty() && IsComputedColumn(column);
     switch (role) {
         case Qt::DisplayRole:
             if (refusal)
@@ -128,7 +128,7 @@ void SurfaceTable::Show(const ModelDisplay& shown) {
         for (std::size_t r = 0; r < shown.rows.size(); ++r) {
             if (!shown.rows[r].refusal.empty()) {
                 setSpan(static_cast<int>(r), static_cast<int>(kFirstComputedColumn), 1,
-                        static_cast<int>(kModelColumnCount - kFirstComputedColumn));
+                        static_cast<int>(kComputedColumnCount));
             }
         }
     }

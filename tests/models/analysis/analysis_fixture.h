@@ -21,7 +21,7 @@ class StringClipboard : public TextClipboard {
 // The main window loaded with its initial texts, and the analysis following it.
 class AnalysisWindowTest : public WindowFixture {
   protected:
-    AnalysisWindowTest() : analysis(window.State(), settings, clipboard) {
+    AnalysisWindowTest() : analysis(window.State(), window.Loan(), settings, clipboard) {
         window.AddObserver([this](Control) { analysis.Main_Change(); });
         Load();
         analysis.Analisi_Form_Load();

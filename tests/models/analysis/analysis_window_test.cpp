@@ -155,6 +155,32 @@ INSTANTIATE_TEST_SUITE_P(
                     ServoCheckRow{"1e300", RatingUnit::KgfCm, "2", "oltre 1000", "1.04 Kg*cm",
                                   "Servo Sufficiente", Tone::Good}));
 
+struct AbsurdRow {
+    Control field;
+    const char* text;
+    const char* verdict;
+};
+
+class AnalysisAbsurdTest : public AnalysisWindowTest,
+                           public testing::WithParamInterface<AbsurdRow> {};
+
+// What the main window computes but makes no sense is named, with no margin and no green.
+TEST_P(AnalysisAbsurdTest, AbsurdInputsGetNoMarginAndNoGreenVerdict) {
+    Enter(GetParam().field, GetParam().text);
+    EXPECT_EQ(Shown().verdict, GetParam().verdict);
+    EXPECT_EQ(Shown().verdictTone, Tone::Bad);
+    EXPECT_EQ(Shown().margin, "");
+    EXPECT_EQ(Shown().minimumRating, "");
+    EXPECT_TRUE(Shown().limits.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, AnalysisAbsurdTest,
+    testing::Values(AbsurdRow{Control::LungAlett, "-500", "LungAlett negativa"},
+                    AbsurdRow{Control::BrServ, "0", "BrServ nullo"},
+                    // The travel of 86 mm on a 60 mm chord turns the surface by 91.2°.
+                    AbsurdRow{Control::Corsa, "86", "Corsa oltre la corda (86 mm su 60 mm)"}));
+
 TEST_F(AnalysisWindowTest, TheLinkageWarnsBeyondTheThrowAndWhenTheArmsCannotReach) {
     analysis.Analisi_Escursione_Change("30");
     EXPECT_EQ(Shown().rotation, "30.9");
@@ -250,7 +276,7 @@ TEST_F(AnalysisWindowTest, RemembersTheServoCheckAndTheThrowWhenTheyChange) {
               "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSicurezza=1.5\nEscursione=60\n"
               "AltreVelocita=0.8 1.2 1.5\n");
 
-    AnalysisWindow reopened(window.State(), settings, clipboard);
+    AnalysisWindow reopened(window.State(), window.Loan(), settings, clipboard);
     reopened.Analisi_Form_Load();
     EXPECT_EQ(reopened.Text(AnalysisField::CoppiaServo), "4.5");
     EXPECT_EQ(reopened.Text(AnalysisField::FattoreSicurezza), "1.5");
@@ -285,7 +311,7 @@ TEST_F(AnalysisWindowTest, AFailedSaveSaysWhereAndWhy) {
 
 TEST_F(AnalysisWindowTest, SettingsThatCannotBeReadAreToldAndNeverWrittenOver) {
     settings.readProblem = "permesso negato";
-    AnalysisWindow reopened(window.State(), settings, clipboard);
+    AnalysisWindow reopened(window.State(), window.Loan(), settings, clipboard);
     reopened.Analisi_Form_Load();
     const std::string told =
         "Impostazioni non lette da /home/pilota/.config/coppia-analisi.ini: permesso negato!! In "

@@ -112,31 +112,75 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedRatingRow{"0.01", true}, TypedRatingRow{"10000", true},
                     TypedRatingRow{"10000.5", false}, TypedRatingRow{"1e300", false}));
 
-struct AnalysisRatingRow {
-    const char* kept;  // CoppiaServo in the analysis's settings
-    double rating;     // of the surface Aggiungi adds
-    RatingUnit unit;
+struct NewSurfaceRow {
+    const char* name;
+    std::optional<NewSurface> given;  // none: the builder gives up
+    // What is added: its kind, servos and rating; or the refusal.
+    std::optional<SurfaceKind> kind;
+    int servos = 1;
+    std::optional<double> rating;
+    std::string verdict;  // of its row
+    Tone tone = Tone::Neutral;
+    std::string status;
 };
 
-class AnalysisRatingTest : public ModelWindowTest,
-                           public testing::WithParamInterface<AnalysisRatingRow> {};
+void PrintTo(const NewSurfaceRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
-// The analysis takes any rating above 0; a surface added takes it only when a model can keep
-// it, and the usual servo otherwise, rather than being refused.
-TEST_P(AnalysisRatingTest, AggiungiAddsASurfaceWithARatingAModelKeeps) {
-    settings.bytes = "CoppiaServo=" + std::string(GetParam().kept) + "\nUnitaCoppia=N*cm\n";
+NewSurface Given(std::string name, SurfaceKind kind, int servos, std::optional<double> rating) {
+    NewSurface given;
+    given.name = std::move(name);
+    given.kind = kind;
+    given.servoCount = servos;
+    given.servo.rating = rating;
+    return given;
+}
+
+class NewSurfaceTest : public ModelWindowTest, public testing::WithParamInterface<NewSurfaceRow> {};
+
+// Nothing is made up: whatever rating the analysis keeps, a surface added has the kind and the
+// servo the builder gives, and until its rating is given it has no verdict and is never green.
+TEST_P(NewSurfaceTest, AggiungiTakesTheKindAndServoTheBuilderGives) {
+    settings.bytes = "CoppiaServo=45\nUnitaCoppia=N*cm\n";
     model.Modello_Form_Load();
+    dialogs.newSurface = GetParam().given;
     model.Modello_Aggiungi_Click();
+    ASSERT_EQ(dialogs.proposals.size(), 1u);
+    EXPECT_EQ(dialogs.proposals[0].name, "Superficie 1");
+    EXPECT_EQ(dialogs.proposals[0].servo.rating, std::nullopt);
+    if (!GetParam().kind) {
+        EXPECT_TRUE(Content().surfaces.empty());
+        EXPECT_EQ(Shown().status, GetParam().status);
+        return;
+    }
     ASSERT_EQ(Content().surfaces.size(), 1u) << Shown().status;
-    EXPECT_EQ(Content().surfaces[0].servo.rating, GetParam().rating);
-    EXPECT_EQ(Content().surfaces[0].servo.unit, GetParam().unit);
+    const Surface& added = Content().surfaces[0];
+    EXPECT_EQ(added.kind, *GetParam().kind);
+    EXPECT_EQ(added.servoCount, GetParam().servos);
+    EXPECT_EQ(added.servo.rating, GetParam().rating);
+    const ModelTableRow& row = Shown().rows[0];
+    EXPECT_EQ(row.cells[static_cast<std::size_t>(ModelColumn::Verdetto)], GetParam().verdict);
+    EXPECT_EQ(row.verdictTone, GetParam().tone);
+    EXPECT_EQ(Shown().totals.verdict, GetParam().verdict + ": " + added.name);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Settings, AnalysisRatingTest,
-    testing::Values(AnalysisRatingRow{"45", 45, RatingUnit::NewtonCm},
-                    AnalysisRatingRow{"1e300", ServoRecord{}.rating, RatingUnit::KgfCm},
-                    AnalysisRatingRow{"0.001", ServoRecord{}.rating, RatingUnit::KgfCm}));
+    Answers, NewSurfaceTest,
+    testing::Values(
+        NewSurfaceRow{"FlapWithoutRating",
+                      Given("Flap sinistro", SurfaceKind::Flap, 1, std::nullopt), SurfaceKind::Flap,
+                      1, std::nullopt, "Servo da indicare", Tone::Warning, ""},
+        NewSurfaceRow{"TwoServosRated", Given("", SurfaceKind::Elevatore, 2, 3),
+                      SurfaceKind::Elevatore, 2, 3, "Servo Sufficiente", Tone::Good, ""},
+        NewSurfaceRow{"GivenUp", std::nullopt, std::nullopt, 1, std::nullopt, "", Tone::Neutral,
+                      ""},
+        NewSurfaceRow{"BlankName", Given(" ", SurfaceKind::Timone, 1, 3), std::nullopt, 1,
+                      std::nullopt, "", Tone::Neutral, "Superficie non aggiunta: serve un nome"},
+        NewSurfaceRow{"RatingOutOfBounds", Given("T", SurfaceKind::Timone, 1, 1e-320), std::nullopt,
+                      1, std::nullopt, "", Tone::Neutral,
+                      "Superficie non aggiunta: coppia dichiarata non valida: serve un numero "
+                      "da 0.01 a 10000"}));
 
 }  // namespace
 }  // namespace coppia

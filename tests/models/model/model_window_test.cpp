@@ -59,80 +59,6 @@ TEST_F(ModelWindowTest, EachRowsTorqueIsTheMainWindowsCoppiaAfterCaricaAndTheSur
     EXPECT_EQ(Shown().statusTone, Tone::Bad);
 }
 
-struct RowCase {
-    const char* name;
-    std::function<void(Surface&)> change;
-    // Servi, then Coppia per servo in Kg*cm and N·cm, Margine, Verdetto, Rotazione, Coppia minima;
-    // or the refusal.
-    std::vector<std::string> cells;
-    Tone verdictTone;
-    Tone rotationTone = Tone::Neutral;
-};
-
-void PrintTo(const RowCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class ModelRowTest : public testing::TestWithParam<RowCase> {};
-
-TEST_P(ModelRowTest, ComputesAsCalcolaAndJudgesAsTheAnalysis) {
-    Surface surface;  // the main window's initial inputs, a 3 Kg*cm servo
-    GetParam().change(surface);
-    const ModelTableRow row = SurfaceRow(surface, AnalysisSettings{}, InitTorqueConstants());
-    std::vector<std::string> cells;
-    if (row.refusal.empty()) {
-        cells = {Cell(row, ModelColumn::Servi),       Cell(row, ModelColumn::CoppiaKgcm),
-                 Cell(row, ModelColumn::CoppiaNcm),   Cell(row, ModelColumn::Margine),
-                 Cell(row, ModelColumn::Verdetto),    Cell(row, ModelColumn::Rotazione),
-                 Cell(row, ModelColumn::CoppiaMinima)};
-    } else {
-        cells = {row.refusal};
-        EXPECT_EQ(Cell(row, ModelColumn::Margine), "");
-    }
-    EXPECT_EQ(cells, GetParam().cells);
-    EXPECT_EQ(row.verdictTone, GetParam().verdictTone);
-    EXPECT_EQ(row.rotationTone, GetParam().rotationTone);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Surfaces, ModelRowTest,
-    testing::Values(
-        RowCase{"OneServo",
-                [](Surface&) {},
-                {"1", "0.52", "5.09", "5.77", "Servo Sufficiente", "30.9", "1.04"},
-                Tone::Good},
-        // Two servos share the torque: each needs half, with twice the margin.
-        RowCase{"TwoServosShareIt",
-                [](Surface& s) { s.servoCount = 2; },
-                {"2", "0.26", "2.55", "11.55", "Servo Sufficiente", "30.9", "0.52"},
-                Tone::Good},
-        // The margin and the least rating in the unit the rating is in.
-        RowCase{"RatingInNewtonCm",
-                [](Surface& s) {
-                    s.servo = {"", 4, RatingUnit::NewtonCm, ""};
-                },
-                {"1", "0.52", "5.09", "0.78", "Servo Insufficiente!!", "30.9", "10.19"},
-                Tone::Bad},
-        RowCase{"BeyondTheThrow",
-                [](Surface& s) { s.inputs.BrServ = 8; },
-                {"1", "0.35", "3.39", "8.66", "Rinvio Insufficiente", "50.3", "0.70"},
-                Tone::Bad,
-                Tone::Bad},
-        RowCase{"ArmsCannotReach",
-                [](Surface& s) { s.inputs.BrServ = 5; },
-                {"1", "0.22", "2.12", "13.86", "Rinvio Insufficiente", "irraggiungibile", "0.44"},
-                Tone::Bad,
-                Tone::Bad},
-        RowCase{"ZeroSpeed",
-                [](Surface& s) { s.inputs.Vel = 0; },
-                {"Calcolo impossibile: Velocità Nulla!!"},
-                Tone::Bad},
-        RowCase{"ChordRatio",
-                [](Surface& s) { s.inputs.CordaAlett = 5; },
-                {"Calcolo impossibile: Corda Alett./Corda Alare Fuori Gamma!! Rapporto 0.017, "
-                 "ammesso 0.025–0.8"},
-                Tone::Bad}));
-
 TEST_F(ModelWindowTest, EveryActionIsUndoneAndRedoneWithTheSurfaceItTouchedSelected) {
     OpenExample();
     const Model opened = Content();
@@ -255,6 +181,24 @@ TEST_F(ModelWindowTest, ComparesTheSelectedSurfacesSideBySideAndOnOnePlot) {
     model.Modello_NumeroServi_Change(2);
     Select({0, 2});
     EXPECT_DOUBLE_EQ(Shown().comparison.plot.curves[1].points[60].second, before / 2);
+}
+
+TEST_F(ModelWindowTest, ASurfaceIsNeverRenamedToNothingAndADuplicateNameIsWarned) {
+    OpenExample();
+    Select({1});
+    for (const char* blank : {"", "  "}) {
+        dialogs.text = blank;
+        model.Modello_Rinomina_Click();
+        EXPECT_EQ(Content().surfaces[1].name, "Alettone destro");
+        EXPECT_EQ(Shown().statusTone, Tone::Bad);
+        model.Modello_NomeSuperficie_Change(blank);
+        EXPECT_EQ(Content().surfaces[1].name, "Alettone destro");
+    }
+    EXPECT_FALSE(Shown().modified);
+    model.Modello_NomeSuperficie_Change("Alettone sinistro");
+    EXPECT_EQ(Content().surfaces[1].name, "Alettone sinistro") << "kept, as the builder asked";
+    EXPECT_EQ(Shown().status, "Attenzione: un'altra superficie si chiama già «Alettone sinistro»");
+    EXPECT_EQ(Shown().statusTone, Tone::Warning);
 }
 
 std::string ExpectedFile(const char* name) {

@@ -28,6 +28,15 @@ class ScriptedDialogs : public ModelDialogs {
         textQuestions.emplace_back(std::string(question) + " [" + std::string(current) + "]");
         return text;
     }
+    std::optional<NewSurface> AskNewSurface(const NewSurface& proposal) override {
+        proposals.push_back(proposal);
+        if (!newSurface)
+            return std::nullopt;
+        NewSurface given = *newSurface;
+        if (given.name.empty())
+            given.name = proposal.name;
+        return given;
+    }
     void ShowMessage(std::string_view text, std::string_view title) override {
         messages.ShowMessage(text, title);
     }
@@ -39,6 +48,9 @@ class ScriptedDialogs : public ModelDialogs {
     std::optional<std::string> text;
     std::vector<std::string> suggestions;
     std::vector<std::string> textQuestions;
+    // The answer to a new surface: the proposal's name where this one has none; none gives up.
+    std::optional<NewSurface> newSurface = NewSurface{};
+    std::vector<NewSurface> proposals;
     RecordingMessages messages;
 };
 

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "models/shared/servo_loan.h"
+
+#include <vector>
+
+namespace coppia {
+
+void ServoLoan::Lend(LoanedServo servo) {
+    servo_ = std::move(servo);
+    Changed();
+}
+
+void ServoLoan::SetRating(std::optional<double> rating, RatingUnit unit) {
+    if (!servo_ || (servo_->rating == rating && servo_->unit == unit))
+        return;
+    servo_->rating = rating;
+    servo_->unit = unit;
+    Changed();
+}
+
+void ServoLoan::End() {
+    if (!servo_)
+        return;
+    servo_.reset();
+    Changed();
+}
+
+int ServoLoan::AddObserver(Observer observer) {
+    observers_.emplace(nextId_, std::move(observer));
+    return nextId_++;
+}
+
+void ServoLoan::RemoveObserver(int id) {
+    observers_.erase(id);
+}
+
+void ServoLoan::Changed() {
+    // An observer may leave while it is told.
+    std::vector<Observer> told;
+    for (const auto& [id, observer] : observers_) told.push_back(observer);
+    for (const Observer& observer : told) observer();
+}
+
+}  // namespace coppia

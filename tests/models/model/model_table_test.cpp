@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "models/model/model_table.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace coppia {
+namespace {
+
+const std::string& Cell(const ModelTableRow& row, ModelColumn column) {
+    return row.cells[static_cast<std::size_t>(column)];
+}
+
+struct RowCase {
+    const char* name;
+    std::function<void(Surface&)> change;
+    // Servi, then Coppia per servo in Kg*cm and N·cm, Margine, Verdetto, Rotazione, Coppia minima;
+    // or the refusal.
+    std::vector<std::string> cells;
+    Tone verdictTone;
+    Tone rotationTone = Tone::Neutral;
+};
+
+void PrintTo(const RowCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ModelRowTest : public testing::TestWithParam<RowCase> {};
+
+TEST_P(ModelRowTest, ComputesAsCalcolaAndJudgesAsTheAnalysis) {
+    Surface surface;  // the main window's initial inputs, a 3 Kg*cm servo
+    surface.servo.rating = 3;
+    GetParam().change(surface);
+    const ModelTableRow row = SurfaceRow(surface, AnalysisSettings{}, InitTorqueConstants());
+    std::vector<std::string> cells;
+    if (row.refusal.empty()) {
+        cells = {Cell(row, ModelColumn::Servi),       Cell(row, ModelColumn::CoppiaKgcm),
+                 Cell(row, ModelColumn::CoppiaNcm),   Cell(row, ModelColumn::Margine),
+                 Cell(row, ModelColumn::Verdetto),    Cell(row, ModelColumn::Rotazione),
+                 Cell(row, ModelColumn::CoppiaMinima)};
+    } else {
+        cells = {row.refusal};
+        EXPECT_EQ(Cell(row, ModelColumn::Margine), "");
+        EXPECT_EQ(Cell(row, ModelColumn::Verdetto), "");
+    }
+    EXPECT_EQ(cells, GetParam().cells);
+    EXPECT_EQ(row.verdictTone, GetParam().verdictTone);
+    EXPECT_EQ(row.rotationTone, GetParam().rotationTone);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Surfaces, ModelRowTest,
+    testing::Values(
+        RowCase{"OneServo",
+                [](Surface&) {},
+                {"1", "0.52", "5.09", "5.77", "Servo Sufficiente", "30.9", "1.04"},
+                Tone::Good},
+        // Two servos share the torque: each needs half, with twice the margin.
+        RowCase{"TwoServosShareIt",
+                [](Surface& s) { s.servoCount = 2; },
+                {"2", "0.26", "2.55", "11.55", "Servo Sufficiente", "30.9", "0.52"},
+                Tone::Good},
+        // The margin and the least rating in the unit the rating is in.
+        RowCase{"RatingInNewtonCm",
+                [](Surface& s) {
+                    s.servo = {"", 4, RatingUnit::NewtonCm, ""};
+                },
+                {"1", "0.52", "5.09", "0.78", "Servo Insufficiente!!", "30.9", "10.19"},
+                Tone::Bad},
+        RowCase{"BeyondTheThrow",
+                [](Surface& s) { s.inputs.BrServ = 8; },
+                {"1", "0.35", "3.39", "8.66", "Rinvio Insufficiente", "50.3", "0.70"},
+                Tone::Bad,
+                Tone::Bad},
+        RowCase{"ArmsCannotReach",
+                [](Surface& s) { s.inputs.BrServ = 5; },
+                {"1", "0.22", "2.12", "13.86", "Rinvio Insufficiente", "irraggiungibile", "0.44"},
+                Tone::Bad,
+                Tone::Bad},
+        // Without a rating there is nothing to judge the torque by, but the least one to buy.
+        RowCase{"RatingToBeGiven",
+                [](Surface& s) { s.servo.rating.reset(); },
+                {"1", "0.52", "5.09", "", "Servo da indicare", "30.9", "1.04"},
+                Tone::Warning},
+        // A linkage that fails fails with no rating too.
+        RowCase{"RatingToBeGivenArmsCannotReach",
+                [](Surface& s) {
+                    s.servo.rating.reset();
+                    s.inputs.BrServ = 5;
+                },
+                {"1", "0.22", "2.12", "", "Rinvio Insufficiente", "irraggiungibile", "0.44"},
+                Tone::Bad,
+                Tone::Bad},
+        // What CALCOLA computes but makes no sense gets no margin and no verdict.
+        RowCase{"NegativeLength",
+                [](Surface& s) { s.inputs.LungAlett = -500; },
+                {"Nessun verdetto: LungAlett negativa"},
+                Tone::Bad},
+        RowCase{"ZeroServoArm",
+                [](Surface& s) { s.inputs.BrServ = 0; },
+                {"Nessun verdetto: BrServ nullo"},
+                Tone::Bad},
+        RowCase{"TravelBeyondTheChord",
+                [](Surface& s) {
+                    s.deflection = DeflectionInput::Travel;
+                    s.inputs.Corsa = 86;
+                },
+                {"Nessun verdetto: Corsa oltre la corda (86 mm su 60 mm)"},
+                Tone::Bad},
+        RowCase{"ZeroSpeed",
+                [](Surface& s) { s.inputs.Vel = 0; },
+                {"Calcolo impossibile: Velocità Nulla!!"},
+                Tone::Bad},
+        RowCase{"ChordRatio",
+                [](Surface& s) { s.inputs.CordaAlett = 5; },
+                {"Calcolo impossibile: Corda Alett./Corda Alare Fuori Gamma!! Rapporto 0.017, "
+                 "ammesso 0.025–0.8"},
+                Tone::Bad}));
+
+struct TotalsCase {
+    const char* name;
+    // Each surface's change to the main window's initial inputs with a 3 Kg*cm servo.
+    std::vector<std::function<void(Surface&)>> surfaces;
+    std::string verdict;
+    Tone verdictTone;
+    std::string weakest;
+    Tone weakestTone;
+};
+
+void PrintTo(const TotalsCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class TotalsTest : public testing::TestWithParam<TotalsCase> {};
+
+// The summary leads with the worst verdict, naming its surface, whatever margin is lowest: a
+// green margin never stands for a model with a failing surface.
+TEST_P(TotalsTest, LeadWithTheWorstVerdictThenTheWeakestMargin) {
+    Model model;
+    std::vector<ModelTableRow> rows;
+    for (std::size_t i = 0; i < GetParam().surfaces.size(); ++i) {
+        Surface surface;
+        surface.name = "S" + std::to_string(i + 1);
+        surface.servo.rating = 3;
+        GetParam().surfaces[i](surface);
+        rows.push_back(SurfaceRow(surface, AnalysisSettings{}, InitTorqueConstants()));
+        model.surfaces.push_back(std::move(surface));
+    }
+    const ModelTotals totals = Totals(model, rows);
+    EXPECT_EQ(totals.verdict, GetParam().verdict);
+    EXPECT_EQ(totals.verdictTone, GetParam().verdictTone);
+    EXPECT_EQ(totals.weakest, GetParam().weakest);
+    EXPECT_EQ(totals.weakestTone, GetParam().weakestTone);
+}
+
+const auto kAsIs = [](Surface&) {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, TotalsTest,
+    testing::Values(
+        TotalsCase{"AllSufficient",
+                   {kAsIs, [](Surface& s) { s.servo.rating = 2; }},
+                   "Servo Sufficiente per tutte le 2 superfici",
+                   Tone::Good,
+                   "Margine più basso: 3.85, S2",
+                   Tone::Neutral},
+        // The flap of 40° whose arms turn the servo beyond its throw has the best margin.
+        TotalsCase{"LinkageFailsWithTheBestMargin",
+                   {[](Surface& s) { s.servo.rating = 2; },
+                    [](Surface& s) {
+                        s.inputs.Ang = 40;
+                        s.inputs.BrAlett = 16;
+                        s.inputs.BrServ = 14;
+                        s.servo.rating = 9;
+                    }},
+                   "Rinvio Insufficiente: S2",
+                   Tone::Bad,
+                   "Margine più basso: 3.85, S1",
+                   Tone::Neutral},
+        TotalsCase{"RatingToBeGivenBeforeAtTheLimit",
+                   {[](Surface& s) { s.servo.rating = 0.8; },
+                    [](Surface& s) { s.servo.rating.reset(); }, kAsIs},
+                   "Servo da indicare: S2",
+                   Tone::Warning,
+                   "Margine più basso: 1.54, S1",
+                   Tone::Warning},
+        TotalsCase{"TwoFailingTheFirstNamed",
+                   {kAsIs, [](Surface& s) { s.inputs.LungAlett = -500; },
+                    [](Surface& s) { s.servo.rating = 0.5; }},
+                   "LungAlett negativa: S2 (e 1 altra)",
+                   Tone::Bad,
+                   "Margine più basso: 0.96, S3",
+                   Tone::Bad},
+        TotalsCase{"NothingComputed",
+                   {[](Surface& s) { s.inputs.Vel = 0; }},
+                   "Non calcolabile: S1",
+                   Tone::Bad,
+                   "Margine più basso: nessuno, nessuna superficie ha un margine",
+                   Tone::Bad}));
+
+}  // namespace
+}  // namespace coppia

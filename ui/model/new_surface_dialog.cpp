@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/model/new_surface_dialog.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "engine/number_text.h"
+#include "models/model/model_table.h"
+#include "ui/common/decimal_key_filter.h"
+#include "ui/common/qt_text.h"
+
+namespace coppia {
+
+namespace {
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name, const char* accessible) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(QString::fromUtf8(accessible));
+    return widget;
+}
+
+// The rating as typed: none when empty, a number above 0 otherwise; not usable else.
+std::optional<std::optional<double>> TypedRating(const QString& text) {
+    if (text.trimmed().isEmpty())
+        return std::optional<double>();
+    const std::optional<double> rating = ReadWholeNumber(text.toStdString());
+    if (!rating || !IsModelRating(*rating))
+        return std::nullopt;
+    return rating;
+}
+
+}  // namespace
+
+std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface& proposal) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("NuovaSuperficie"));
+    dialog.setWindowTitle(QStringLiteral("Aggiungi superficie – Modello"));
+    auto* name = Named(new QLineEdit(ToQString(proposal.name)), "NomeNuovaSuperficie",
+                       "Nome della nuova superficie");
+    auto* kind = Named(new QComboBox, "TipoNuovaSuperficie", "Tipo della nuova superficie");
+    for (std::size_t k = 0; k < kSurfaceKindNames.size(); ++k)
+        kind->addItem(ToQString(KindText(static_cast<SurfaceKind>(k))));
+    kind->setCurrentIndex(static_cast<int>(proposal.kind));
+    auto* count = Named(new QSpinBox, "ServiNuovaSuperficie", "Numero di servi");
+    count->setRange(1, kMaxServoCount);
+    count->setValue(proposal.servoCount);
+    auto* servo =
+        Named(new QLineEdit(ToQString(proposal.servo.name)), "NomeServoNuovo", "Nome del servo");
+    auto* rating = Named(new QLineEdit, "CoppiaServoNuovo", "Coppia dichiarata del servo");
+    rating->setPlaceholderText(QStringLiteral("da indicare"));
+    rating->installEventFilter(new DecimalKeyFilter(rating));
+    auto* unit = Named(new QComboBox, "UnitaServoNuovo", "Unità della coppia");
+    unit->addItems({QStringLiteral("Kg*cm"), QStringLiteral("N·cm")});
+    unit->setCurrentIndex(proposal.servo.unit == RatingUnit::NewtonCm ? 1 : 0);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setText(QStringLiteral("Aggiungi"));
+    Named(ok, "AggiungiNuovaSuperficie", "Aggiungi la superficie");
+    Named(buttons->button(QDialogButtonBox::Cancel), "AnnullaNuovaSuperficie", "Annulla")
+        ->setText(QStringLiteral("Annulla"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    const auto check = [&] {
+        ok->setEnabled(!name->text().trimmed().isEmpty() && TypedRating(rating->text()));
+    };
+    QObject::connect(name, &QLineEdit::textChanged, &dialog, check);
+    QObject::connect(rating, &QLineEdit::textChanged, &dialog, check);
+
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("&Nome"), name);
+    form->addRow(QStringLiteral("&Tipo"), kind);
+    form->addRow(QStringLiteral("&Servi"), count);
+    form->addRow(QStringLiteral("Nome del s&ervo"), servo);
+    form->addRow(QStringLiteral("&Coppia dichiarata"), rating);
+    form->addRow(QStringLiteral("&Unità"), unit);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    NewSurface given;
+    given.name = CutToCharacters(name->text().toStdString(), kMaxNameCharacters);
+    given.kind = static_cast<SurfaceKind>(kind->currentIndex());
+    given.servoCount = count->value();
+    given.servo.name = CutToCharacters(servo->text().toStdString(), kMaxNameCharacters);
+    given.servo.rating = TypedRating(rating->text()).value_or(std::nullopt);
+    given.servo.unit = unit->currentIndex() == 1 ? RatingUnit::NewtonCm : RatingUnit::KgfCm;
+    return given;
+}
+
+}  // namespace coppia
