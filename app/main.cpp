@@ -52,13 +52,14 @@ int main(int argc, char* argv[]) {
     const coppia::ClosesWithMainWindow closing(&view, {&analysis, &modelWindow});
     view.LoadAndShow();
     // --analisi opens the analysis beside the main window, the two centred as a pair; --modello
-    // or a model file the model window likewise, or where it covers the least of the main window
-    // when the analysis stands beside it already.
+    // or a model file the model window likewise, or, with the analysis, on the room the pair
+    // leaves it on the right, clear of both where the screen has room for all three.
     const bool withAnalysis = commandLine.IsSet(QStringLiteral("analisi"));
-    if (withAnalysis)
-        analysis.OpenSideBySide();
     const std::optional<std::string> file = coppia::ModelFileBytes(argc, argv);
-    if (file || commandLine.IsSet(QStringLiteral("modello"))) {
+    const bool withModel = file || commandLine.IsSet(QStringLiteral("modello"));
+    if (withAnalysis)
+        analysis.OpenSideBySideLeavingRoomFor(withModel ? &modelWindow : nullptr);
+    if (withModel) {
         const bool shown = withAnalysis ? modelWindow.Open() : modelWindow.OpenSideBySide();
         if (shown && file)
             modelWindow.OpenFile(*file);

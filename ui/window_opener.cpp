@@ -49,9 +49,13 @@ bool WindowOpener::Open() {
 }
 
 bool WindowOpener::OpenSideBySide() {
+    return OpenSideBySideLeavingRoomFor(nullptr);
+}
+
+bool WindowOpener::OpenSideBySideLeavingRoomFor(const WindowOpener* next) {
     if (!Create())
         return false;
-    Place(true);
+    Place(true, next != nullptr ? next->kind_.narrowest + kGap : 0);
     Show();
     return true;
 }
@@ -86,7 +90,7 @@ void WindowOpener::TellNotLoaded(QString reason) {
                          kind_.title.toStdString());
 }
 
-void WindowOpener::Place(bool pair) {
+void WindowOpener::Place(bool pair, int keepRight) {
     const QScreen* screen = mainView_->screen();
     if (screen == nullptr) {
         window_->resize(kind_.largest.width, kind_.largest.height);
@@ -100,8 +104,12 @@ void WindowOpener::Place(bool pair) {
     const int frameHeight = mainFrame.height() - mainClient.height();
     ScreenRect placed;
     if (pair) {
+        // Room on the right for a third window, where the screen has it for all three.
+        ScreenRect pairArea = available;
+        if (available.width - keepRight >= mainFrame.width() + kGap + kind_.narrowest)
+            pairArea.width -= keepRight;
         const PairPlacement pairPlaced =
-            PlaceSideBySide(available, {mainFrame.width(), mainFrame.height()}, kind_.largest, kGap,
+            PlaceSideBySide(pairArea, {mainFrame.width(), mainFrame.height()}, kind_.largest, kGap,
                             kind_.narrowest);
         mainView_->move(pairPlaced.main.left, pairPlaced.main.top);
         placed = pairPlaced.beside;

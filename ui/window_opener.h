@@ -50,6 +50,9 @@ class WindowOpener : public QObject {
     // At start: the two windows side by side, the pair centred on the screen; the main window
     // moves to make room.
     bool OpenSideBySide();
+    // The same, the pair leaving room on the right for `next` where the screen has room for all
+    // three.
+    bool OpenSideBySideLeavingRoomFor(const WindowOpener* next);
 
   protected:
     // The window from the plugin's instance; null when the instance is not this kind's plugin.
@@ -60,7 +63,7 @@ class WindowOpener : public QObject {
     bool Create();
     void TellNotLoaded(QString reason);
     // Sizes the new window for the screen and places it, and the main window too when `pair`.
-    void Place(bool pair);
+    void Place(bool pair, int keepRight = 0);
     void Show();
 
     MainWindow& main_;

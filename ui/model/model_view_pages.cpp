@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -19,7 +20,13 @@ namespace coppia {
 
 QWidget* ModelView::BuildTableWithTotals() {
     table_ = new SurfaceTable(this);
-    table_->setMinimumHeight(fontMetrics().height() * 6);
+    // Six rows in view whatever the scale, as many as a whole aircraft's surfaces as a rule,
+    // under headings of two lines and above the sideways scroll bar.
+    constexpr int kRowsAlwaysShown = 6;
+    table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * kRowsAlwaysShown +
+                             fontMetrics().height() * 2 + fontMetrics().height() +
+                             table_->horizontalScrollBar()->sizeHint().height() +
+                             2 * table_->frameWidth());
     connect(table_, &SurfaceTable::Selected, this,
             [this](std::vector<std::size_t> rows, std::optional<std::size_t> current) {
                 Commit();
