@@ -110,6 +110,8 @@ class ModelWindow {
     void Rename(const std::string& name);
     // The current surface's servo, to the analysis, as the servo of the surface in the fields.
     void LendServo();
+    // Again, after the servo changed, when the current surface's is the one lent.
+    void LendServoAgainIfLent();
     // The current surface's servo, changed: a step of the history when it changes something.
     void EditServo(const std::function<void(ServoRecord&)>& change);
     void Tell(std::string status, Tone tone);

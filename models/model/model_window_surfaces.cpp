@@ -227,10 +227,7 @@ void ModelWindow::Modello_NumeroServi_Change(int count) {
     if (Current() == nullptr || count == Current()->servoCount)
         return Refresh();
     if (Document().SetServoCount(*current_, count)) {
-        if (const std::optional<LoanedServo>& loaned = loadTarget_.Loan().Current();
-            loaned && loaned->surface == CurrentLabel()) {
-            LendServo();
-        }
+        LendServoAgainIfLent();
         return Edited(current_);
     }
     detailsProblem_ = "Numero di servi non valido: da 1 a " + std::to_string(kMaxServoCount);
@@ -274,11 +271,15 @@ void ModelWindow::EditServo(const std::function<void(ServoRecord&)>& change) {
     change(servo);
     if (!Document().SetServo(*current_, std::move(servo)))
         return Refresh();
-    if (const std::optional<LoanedServo>& loaned = loadTarget_.Loan().Current();
-        loaned && loaned->surface == CurrentLabel()) {
-        LendServo();
-    }
+    LendServoAgainIfLent();
     Edited(current_);
+}
+
+void ModelWindow::LendServoAgainIfLent() {
+    // The analysis judges the servo as the surface now has it.
+    const std::optional<LoanedServo>& loaned = loadTarget_.Loan().Current();
+    if (loaned && loaned->surface == CurrentLabel())
+        LendServo();
 }
 
 void ModelWindow::LendServo() {

@@ -54,6 +54,13 @@ TEST_F(OneAnswerTest, ASurfaceWithTwoServosIsJudgedPerServoInBothWindows) {
     EXPECT_EQ(Judged().servoOwner, "Servo di «Flap sinistro», uno dei 2 che si dividono la coppia");
     EXPECT_EQ(Judged().margin, Cell(row, ModelColumn::Margine));
     EXPECT_EQ(Judged().minimumRating, Cell(row, ModelColumn::CoppiaMinima));
+
+    // Changed in the model while it is lent, the servo is judged as it now is.
+    model.Modello_NumeroServi_Change(3);
+    model.Modello_CoppiaServo_Change("12");
+    EXPECT_EQ(Judged().servoOwner, "Servo di «Flap sinistro», uno dei 3 che si dividono la coppia");
+    EXPECT_EQ(analysis.Text(AnalysisField::CoppiaServo), "12");
+    EXPECT_EQ(Judged().margin, Cell(Shown().rows[2], ModelColumn::Margine));
 }
 
 TEST_F(OneAnswerTest, AggiornaTakesTheServoTheAnalysisJudgedBackToItsSurface) {
