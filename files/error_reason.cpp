@@ -13,8 +13,10 @@ std::string ReasonOf(int error) {
             return "permesso negato";
         case ENOSPC:
             return "disco pieno";
+#ifdef EDQUOT
         case EDQUOT:
             return "spazio disco esaurito per l'utente";
+#endif
         case EFBIG:
             return "file troppo grande";
         case EROFS:
@@ -48,8 +50,10 @@ std::string ReasonOf(int error) {
             return "dispositivo inesistente";
         case EAGAIN:
             return "risorsa momentaneamente non disponibile";
+#ifdef ESTALE
         case ESTALE:
             return "file remoto non più valido";
+#endif
         case ENOTCONN:
         case EHOSTUNREACH:
         case ETIMEDOUT:
@@ -59,8 +63,12 @@ std::string ReasonOf(int error) {
         default:
             break;
     }
+#ifdef __GLIBC__
     // The error's symbolic name, which reads the same in every language ("EPROTO").
     const char* name = strerrorname_np(error);
+#else
+    const char* name = nullptr;  // MinGW's C library names no error
+#endif
     return std::string("errore di sistema ") + (name != nullptr ? name : std::to_string(error));
 }
 
