@@ -6,6 +6,20 @@
 
 namespace coppia {
 
+namespace {
+
+// The error's symbolic name, which reads the same in every language ("EPROTO"); its number
+// where the C library names none (MinGW's).
+std::string SymbolicName(int error) {
+#ifdef __GLIBC__
+    if (const char* name = strerrorname_np(error))
+        return name;
+#endif
+    return std::to_string(error);
+}
+
+}  // namespace
+
 std::string ReasonOf(int error) {
     switch (error) {
         case EACCES:
@@ -63,13 +77,7 @@ std::string ReasonOf(int error) {
         default:
             break;
     }
-#ifdef __GLIBC__
-    // The error's symbolic name, which reads the same in every language ("EPROTO").
-    const char* name = strerrorname_np(error);
-#else
-    const char* name = nullptr;  // MinGW's C library names no error
-#endif
-    return std::string("errore di sistema ") + (name != nullptr ? name : std::to_string(error));
+    return "errore di sistema " + SymbolicName(error);
 }
 
 }  // namespace coppia

@@ -42,6 +42,14 @@ std::string Utf8Path(std::wstring_view wide) {
     return narrow;
 }
 
+unsigned long Attributes(const std::string& path) {
+    return GetFileAttributesW(WidePath(path).c_str());
+}
+
+bool IsNotFound(unsigned long error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 std::string FolderOfPath(const std::string& path) {
     const std::size_t separator = LastSeparator(path);
     if (separator == std::string::npos)

@@ -12,6 +12,12 @@ namespace coppia {
 std::wstring WidePath(std::string_view utf8);
 std::string Utf8Path(std::wstring_view wide);
 
+// GetFileAttributesW of the path: INVALID_FILE_ATTRIBUTES, with GetLastError() saying why,
+// when there is nothing there or it cannot be seen.
+unsigned long Attributes(const std::string& path);
+// Whether GetLastError()'s code says there is nothing at a path (the file, or a folder on the way).
+bool IsNotFound(unsigned long error);
+
 // Either separator: Windows takes "/" as well as "\".
 std::string FolderOfPath(const std::string& path);
 std::string NameOfPath(const std::string& path);
