@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "engine/rounded_power.h"
+
 namespace coppia {
 
 TorqueConstants InitTorqueConstants() {
@@ -22,15 +24,15 @@ namespace {
 double AngleFactorOf(double ratio, const TorqueConstants& constants) {
     double sum = 0;
     for (int power = 0; power < static_cast<int>(constants.AngleCoefficients.size()); ++power) {
-        sum = sum + constants.AngleCoefficients[power] * std::pow(ratio, power);
+        sum = sum + constants.AngleCoefficients[power] * RoundedPower(ratio, power);
     }
     return sum;
 }
 
 double HingeCoefficientOf(double ratio) {
-    const double p1 = 1.2605 * std::pow(ratio, 2) + (9.07983 - 10.9647 * ratio);
-    const double p2 = p1 - 0.86455 * std::pow(ratio, 3);
-    const double p3 = 1.29658 * std::pow(ratio, 4) + p2;
+    const double p1 = 1.2605 * RoundedPower(ratio, 2) + (9.07983 - 10.9647 * ratio);
+    const double p2 = p1 - 0.86455 * RoundedPower(ratio, 3);
+    const double p3 = 1.29658 * RoundedPower(ratio, 4) + p2;
     return p3 * 1E-10;
 }
 
@@ -63,8 +65,9 @@ TorqueResult CalculateTorque(const TorqueInputs& inputs, const TorqueConstants& 
     result.AngleFactor = AngleFactorOf(result.ChordRatio, constants);
     result.EffectiveAngle = inputs.Ang + result.AngleFactor * result.LiftCoefficient;
     result.HingeCoefficient = HingeCoefficientOf(result.ChordRatio);
-    result.HingeTorque = result.SpeedSquared * inputs.LungAlett * std::pow(inputs.CordaAlett, 2) *
-                         result.EffectiveAngle * result.HingeCoefficient;
+    result.HingeTorque = result.SpeedSquared * inputs.LungAlett *
+                         RoundedPower(inputs.CordaAlett, 2) * result.EffectiveAngle *
+                         result.HingeCoefficient;
     if (inputs.BrAlett == 0) {
         result.Outcome = TorqueOutcome::ZeroHornArm;
         return result;

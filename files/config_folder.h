@@ -9,7 +9,8 @@
 
 namespace coppia {
 
-// The folder that keeps the program's files: $XDG_CONFIG_HOME when it is an absolute path
+// The folder that keeps the program's files. On Windows %APPDATA%\coppia (the roaming
+// application data, as the system names it). Elsewhere $XDG_CONFIG_HOME when it is an absolute path
 // (a relative one is ignored, as the XDG rules say), otherwise $HOME/.config. Empty when
 // neither names a folder, so that nothing lands at the root of the file system.
 // Paths are the system's bytes, never decoded: a folder whose name is not UTF-8 is still

@@ -6,6 +6,20 @@
 
 namespace coppia {
 
+namespace {
+
+// The error's symbolic name, which reads the same in every language ("EPROTO"); its number
+// where the C library names none (MinGW's).
+std::string SymbolicName(int error) {
+#ifdef __GLIBC__
+    if (const char* name = strerrorname_np(error))
+        return name;
+#endif
+    return std::to_string(error);
+}
+
+}  // namespace
+
 std::string ReasonOf(int error) {
     switch (error) {
         case EACCES:
@@ -13,8 +27,10 @@ std::string ReasonOf(int error) {
             return "permesso negato";
         case ENOSPC:
             return "disco pieno";
+#ifdef EDQUOT
         case EDQUOT:
             return "spazio disco esaurito per l'utente";
+#endif
         case EFBIG:
             return "file troppo grande";
         case EROFS:
@@ -48,8 +64,10 @@ std::string ReasonOf(int error) {
             return "dispositivo inesistente";
         case EAGAIN:
             return "risorsa momentaneamente non disponibile";
+#ifdef ESTALE
         case ESTALE:
             return "file remoto non più valido";
+#endif
         case ENOTCONN:
         case EHOSTUNREACH:
         case ETIMEDOUT:
@@ -59,9 +77,7 @@ std::string ReasonOf(int error) {
         default:
             break;
     }
-    // The error's symbolic name, which reads the same in every language ("EPROTO").
-    const char* name = strerrorname_np(error);
-    return std::string("errore di sistema ") + (name != nullptr ? name : std::to_string(error));
+    return "errore di sistema " + SymbolicName(error);
 }
 
 }  // namespace coppia

@@ -2,6 +2,7 @@
 #include "files/last_inputs_file.h"
 
 #include "files/config_folder.h"
+#include "files/platform.h"
 #include "files/safe_file.h"
 
 namespace coppia {
@@ -10,10 +11,17 @@ std::optional<std::string> LastInputsPath() {
     return ConfigFilePath(kLastInputsFileName);
 }
 
+LastInputsFile::LastInputsFile(std::optional<std::string> path)
+    : LastInputsFile(std::move(path), OlderLastInputsPath()) {}
+
 std::vector<std::string> LastInputsFile::ReadValues() {
     if (!path_)
         return {};
-    const BoundedRead read = ReadRegularFile(*path_, kLastInputsReadLimit);
+    BoundedRead read = ReadRegularFile(*path_, kLastInputsReadLimit);
+    // Only a file that is not there at all gives way to the older one: one that cannot be read
+    // is still the program's.
+    if (!read.opened && read.problem.empty() && olderPath_)
+        read = ReadRegularFile(*olderPath_, kLastInputsReadLimit);
     if (!read.opened)
         return {};
     return DecodeLastInputs(read.bytes, read.complete);

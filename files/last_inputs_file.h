@@ -21,7 +21,12 @@ inline constexpr std::size_t kLastInputsReadLimit = 64 * 1024;
 // The file on disk. Its path is bytes, as the system names files.
 class LastInputsFile : public LastInputsStore {
   public:
-    explicit LastInputsFile(std::optional<std::string> path) : path_(std::move(path)) {}
+    // On Windows, while the file is not there yet, the one an older program kept at
+    // C:\Mervanti.ini (OlderLastInputsPath) is read in its place, once: the first save writes
+    // the file, and nothing is ever written to C:\.
+    explicit LastInputsFile(std::optional<std::string> path);
+    LastInputsFile(std::optional<std::string> path, std::optional<std::string> olderPath)
+        : path_(std::move(path)), olderPath_(std::move(olderPath)) {}
 
     // Reads only a regular file, and only up to kLastInputsReadLimit, so that a FIFO, a device
     // or a huge file at the path neither blocks the start nor fills the memory.
@@ -32,6 +37,7 @@ class LastInputsFile : public LastInputsStore {
 
   private:
     std::optional<std::string> path_;
+    std::optional<std::string> olderPath_;
 };
 
 }  // namespace coppia

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/recent_files.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "files/config_folder.h"
+#include "files/platform.h"
 #include "files/safe_file.h"
 
 namespace coppia {
@@ -21,7 +17,7 @@ constexpr std::size_t kReadLimit = 64 * 1024;
 // One absolute path: no line break, which would make it two lines, and no NUL, which ends a
 // path for the system before its end.
 bool IsListable(std::string_view path) {
-    return !path.empty() && path.front() == '/' &&
+    return IsAbsolutePath(path) &&
            path.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
 }
 
@@ -96,33 +92,6 @@ std::vector<std::string> RecentFilesFile::Read() {
 SaveResult RecentFilesFile::Write(const std::vector<std::string>& recent) {
     return ReplaceConfigFile(path_, EncodeRecentFiles(recent));
 }
-
-namespace {
-
-// An exclusive lock on the list's folder for as long as it lives, which creates no file; none
-// when the folder is not there yet. Another instance holds it only while it reads and
-// replaces the list.
-class FolderLock {
-  public:
-    explicit FolderLock(const std::string& file) {
-        const std::size_t slash = file.rfind('/');
-        const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
-        fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~FolderLock() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-  private:
-    int fd_ = -1;
-};
-
-}  // namespace
 
 RecentUpdate RecentFilesFile::Add(const std::string& path, const std::vector<std::string>& known) {
     if (!path_)

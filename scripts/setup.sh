@@ -14,6 +14,11 @@ coppia_packages=(cmake g++ make dpkg-dev qt6-base-dev qt6-svg-dev libgl-dev loca
 # pdftotext, which reads the exported sheet back; clang with its sanitizer and libFuzzer runtimes.
 coppia_test_packages=(libgtest-dev desktop-file-utils appstream shared-mime-info file lintian
                       poppler-utils clang libclang-rt-14-dev)
+# What only scripts/windows-tests needs: MinGW-w64's C++ compiler (the posix flavour, whose
+# std::thread the tests use) for the Windows build, and Wine to run its test programs. The
+# GoogleTest sources come with libgtest-dev, nlohmann-json with coppia_packages.
+coppia_windows_packages=(g++-mingw-w64-x86-64-posix wine64 wine libgtest-dev cmake make
+                         nlohmann-json3-dev)
 
 coppia_missing_packages() {
     local package

@@ -199,9 +199,14 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatFigureTest,
 
 // Qt sets the user's locale at start; none of the number texts may follow it.
 TEST(NumberTextLocaleTest, ItalianLocaleChangesNothing) {
+#if defined(_WIN32)
+    constexpr const char* kItalian = "Italian_Italy.1252";  // Windows' name for it_IT
+#else
+    constexpr const char* kItalian = "it_IT.UTF-8";
+#endif
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr) {
-        GTEST_SKIP() << "it_IT.UTF-8 is not installed";
+    if (std::setlocale(LC_ALL, kItalian) == nullptr) {
+        GTEST_SKIP() << kItalian << " is not installed";
     }
     EXPECT_EQ(*ReadNumber("12.5"), 12.5);
     EXPECT_EQ(*ReadNumber("1,5"), 1);

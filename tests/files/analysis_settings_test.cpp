@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include "tests/files/scratch_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -74,8 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 class AnalysisSettingsFileTest : public testing::Test {
   protected:
     AnalysisSettingsFileTest() {
-        std::string pattern = (fs::temp_directory_path() / "coppia-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
+        folder = FreshFolder();
         path = folder / "coppia-analisi.ini";
     }
     ~AnalysisSettingsFileTest() override { fs::remove_all(folder); }
@@ -137,6 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<BoundRow>& info) { return std::string(info.param.name); });
 
 TEST(AnalysisSettingsPathTest, LiesBesideTheLastInputsFile) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "XDG_CONFIG_HOME means nothing on Windows (WindowsConfigFolderTest)";
+#else
     const char* old = getenv("XDG_CONFIG_HOME");
     const std::string saved = old ? old : "";
     setenv("XDG_CONFIG_HOME", "/home/pilota/.config", 1);
@@ -148,6 +152,7 @@ TEST(AnalysisSettingsPathTest, LiesBesideTheLastInputsFile) {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
+#endif
 }
 
 }  // namespace

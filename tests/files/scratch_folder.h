@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#if !defined(_WIN32)
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -19,13 +22,34 @@ namespace coppia {
 
 namespace fs = std::filesystem;
 
+// A new folder of the test's own in the system's temporary folder: "coppia-Ab3dE9".
+inline fs::path FreshFolder() {
+#if defined(_WIN32)
+    // No mkdtemp: a random name, made only where no folder has it.
+    std::mt19937 random{std::random_device{}()};
+    for (;;) {
+        const fs::path folder =
+            fs::temp_directory_path() / ("coppia-" + std::to_string(random() % 1000000000));
+        if (fs::create_directory(folder))
+            return folder;
+    }
+#else
+    std::string pattern = (fs::temp_directory_path() / "coppia-XXXXXX").string();
+    return mkdtemp(pattern.data());
+#endif
+}
+
+// A path as the program keeps it, in UTF-8 whatever the system's code page (which
+// fs::path::string() gives on Windows).
+inline std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // A fresh folder of the test's own, removed with everything in it at the end.
 class ScratchFolder {
   public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "coppia-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
+    ScratchFolder() : path_(FreshFolder()) {}
     ~ScratchFolder() {
         // A folder a test made read-only would keep what it holds.
         for (const auto& entry : fs::recursive_directory_iterator(path_)) {
@@ -38,13 +62,13 @@ class ScratchFolder {
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const fs::path& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    std::string operator/(const std::string& name) const { return Utf8(path_ / name); }
 
     // The names in the folder itself, sorted.
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(path_))
-            names.push_back(entry.path().filename().string());
+            names.push_back(Utf8(entry.path().filename()));
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -62,6 +86,7 @@ inline void Put(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+#if !defined(_WIN32)
 // A character device node of the test's own, with the numbers of the system's null (minor 3) or
 // zero (minor 5) device: whatever a fault does to it happens in the test's folder, never to the
 // machine's /dev. Only root makes one; false elsewhere.
@@ -116,5 +141,7 @@ class FileSizeLimit {
     rlimit old_{};
     sighandler_t oldHandler_ = SIG_DFL;
 };
+
+#endif  // !defined(_WIN32)
 
 }  // namespace coppia

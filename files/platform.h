@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace coppia {
+
+// What the files' code needs of the system beyond the safe replace, once per system:
+// platform_posix.cpp and platform_windows.cpp, one of which files/CMakeLists.txt builds. Paths
+// are std::string everywhere: the system's bytes on POSIX, UTF-8 on Windows.
+
+// A path that names the same file from any current folder: "/..." on POSIX; "C:\...", "C:/..."
+// or "\\server\share\..." on Windows.
+bool IsAbsolutePath(std::string_view path);
+
+// What stands between a folder and a name in the paths the program makes.
+char PathSeparator();
+
+// The last-inputs file an older program kept elsewhere, read while the program's own is not
+// there yet; empty where there never was one.
+std::optional<std::string> OlderLastInputsPath();
+
+// An exclusive lock, among the program's instances, on the folder of `file`, for as long as it
+// lives; it creates no file. None when the folder cannot be locked.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::string& file);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    std::intptr_t handle_ = -1;  // a descriptor on POSIX, a mutex's handle on Windows
+};
+
+}  // namespace coppia

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/windows_path.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace coppia {
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
+std::size_t LastSeparator(const std::string& path) {
+    return path.find_last_of("/\\");
+}
+
+}  // namespace
+
+std::wstring WidePath(std::string_view utf8) {
+    if (utf8.empty())
+        return {};
+    const int size = static_cast<int>(utf8.size());
+    const int wideSize = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), wideSize);
+    return wide;
+}
+
+std::string Utf8Path(std::wstring_view wide) {
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int narrowSize =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(narrowSize), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, narrow.data(), narrowSize, nullptr, nullptr);
+    return narrow;
+}
+
+unsigned long Attributes(const std::string& path) {
+    return GetFileAttributesW(WidePath(path).c_str());
+}
+
+bool IsNotFound(unsigned long error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+std::string FolderOfPath(const std::string& path) {
+    const std::size_t separator = LastSeparator(path);
+    if (separator == std::string::npos)
+        return ".";
+    // "C:\x" lies in "C:\", "\x" in "\".
+    if (separator == 0 || (separator == 2 && path[1] == ':'))
+        return path.substr(0, separator + 1);
+    return path.substr(0, separator);
+}
+
+std::string NameOfPath(const std::string& path) {
+    const std::size_t separator = LastSeparator(path);
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+std::string JoinPath(const std::string& folder, std::string_view name) {
+    if (IsSeparator(folder.back()))
+        return folder + std::string(name);
+    return folder + '\\' + std::string(name);
+}
+
+bool IsDevicePath(const std::string& path) {
+    if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) &&
+        (path[2] == '.' || path[2] == '?') && IsSeparator(path[3]))
+        return true;
+    // The system reads "con.txt" and "CON " as CON: the part before the first dot, without
+    // the spaces after it.
+    std::string base = NameOfPath(path);
+    base = base.substr(0, base.find('.'));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    std::transform(base.begin(), base.end(), base.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    constexpr std::array<std::string_view, 6> kDevices = {"CON", "PRN",    "AUX",
+                                                          "NUL", "CONIN$", "CONOUT$"};
+    if (std::find(kDevices.begin(), kDevices.end(), base) != kDevices.end())
+        return true;
+    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) &&
+           base[3] >= '1' && base[3] <= '9';
+}
+
+}  // namespace coppia

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace coppia {
+
+// Paths on Windows, for the Windows side of files/ only. The program keeps paths as UTF-8
+// std::string; the system's wide calls take UTF-16.
+
+std::wstring WidePath(std::string_view utf8);
+std::string Utf8Path(std::wstring_view wide);
+
+// GetFileAttributesW of the path: INVALID_FILE_ATTRIBUTES, with GetLastError() saying why,
+// when there is nothing there or it cannot be seen.
+unsigned long Attributes(const std::string& path);
+// Whether GetLastError()'s code says there is nothing at a path (the file, or a folder on the way).
+bool IsNotFound(unsigned long error);
+
+// Either separator: Windows takes "/" as well as "\".
+std::string FolderOfPath(const std::string& path);
+std::string NameOfPath(const std::string& path);
+std::string JoinPath(const std::string& folder, std::string_view name);
+
+// A name the system takes for a device in every folder ("CON", "nul.txt", "COM1", "LPT3.csv",
+// "AUX", "PRN"), or a path into the device namespace ("\\.\PhysicalDrive0", "\\?\..."): no
+// file, and opening one may block or reach a device.
+bool IsDevicePath(const std::string& path);
+
+}  // namespace coppia
