@@ -104,7 +104,7 @@ std::vector<std::string> DifferingRows(const Comparison& comparison) {
 
 struct DifferRow {
     const char* name;
-    std::function<void(Surface&)> change;  // to the last of three equal surfaces
+    std::function<void(Surface&)> change;  // to the middle one of three equal surfaces
     std::vector<std::string> differing;
 };
 
@@ -117,7 +117,7 @@ class ComparisonDiffersTest : public testing::TestWithParam<DifferRow> {};
 // A row differs when any surface's value is not the first one's, whichever column it is in.
 TEST_P(ComparisonDiffersTest, MarksTheRowsWhoseValuesAreNotAllTheSame) {
     Model model = ModelOf(3);
-    GetParam().change(model.surfaces[2]);
+    GetParam().change(model.surfaces[1]);
     const Comparison comparison = Compare(model, {0, 1, 2}, InitTorqueConstants());
     EXPECT_EQ(DifferingRows(comparison), GetParam().differing);
     for (const SideBySideRow& row : comparison.rows) EXPECT_EQ(row.values.size(), 3u) << row.label;
