@@ -193,11 +193,12 @@ TEST_P(HoldingLimitTest, TheLimitsAgreeWithTheSweep) {
     EXPECT_EQ(speed.reach, row.speedReach);
     EXPECT_DOUBLE_EQ(speed.value, row.speed);
     if (speed.reach == HoldingLimit::Reach::UpTo) {
-        const std::vector<SweepCurve> around =
-            SweepTorque(in, {speed.value, speed.value + 0.1}, constants);
-        const auto at = static_cast<std::size_t>(row.ang);
-        EXPECT_TRUE(holds(around[0].points[at]));
-        EXPECT_FALSE(holds(around[1].points[at]));
+        // At the inputs' own deflection, downward ones included.
+        TorqueInputs at = in;
+        at.Vel = speed.value;
+        EXPECT_TRUE(holds(CalculateTorque(at, constants)));
+        at.Vel += 0.1;
+        EXPECT_FALSE(holds(CalculateTorque(at, constants)));
     }
 }
 
@@ -216,7 +217,15 @@ INSTANTIATE_TEST_SUITE_P(
         // The lift's own torque, the same at any speed, is already beyond it.
         HoldingRow{"Nowhere", 60, 20, 50, 12, 0.01, Reach::Nowhere, 0, Reach::Nowhere, 1.5},
         // A lift against the deflection: it holds from about 3° on, and up to 45.5°.
-        HoldingRow{"NotAtNeutral", 60, 30, -600, 12, 0.5, Reach::UpTo, 45.5, Reach::UpTo, 73.9}));
+        HoldingRow{"NotAtNeutral", 60, 30, -600, 12, 0.5, Reach::UpTo, 45.5, Reach::UpTo, 73.9},
+        // Down 30°, the lift takes some of the deflection back: the same servo holds a faster
+        // model than up 30°; the largest deflection is still the sweep's, from 0° up.
+        HoldingRow{"SixKgCmDownward", 120, -30, 50, 20, 6, Reach::UpTo, 37.6, Reach::UpTo, 136.2},
+        HoldingRow{"DownwardWithAFactorOfTwo", 120, -30, 50, 20, 3, Reach::UpTo, 18.5, Reach::UpTo,
+                   96.9},
+        // The lift that held the surface up adds to a downward deflection: held at no speed.
+        HoldingRow{"DownwardWithTheLift", 60, -20, -600, 12, 0.5, Reach::UpTo, 45.5, Reach::Nowhere,
+                   1.5}));
 
 }  // namespace
 }  // namespace coppia

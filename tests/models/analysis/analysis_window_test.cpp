@@ -56,6 +56,47 @@ TEST_F(AnalysisWindowTest, FollowsTheFieldsLiveAndSaysWhetherTheMainResultsAreCu
     EXPECT_EQ(Shown().stall, "Cp oltre 1.2: possibile condizione di stallo!!");
 }
 
+const std::string kStale =
+    "Risultati della finestra principale da ricalcolare (CALCOLA): qui i valori seguono già i "
+    "campi";
+
+// One paste tells its text while CALCOLA is still disabled; only the flags that follow say the
+// results are stale, and a figure no longer CALCOLA's must not pass for one typed by hand.
+TEST_F(AnalysisWindowTest, TurnsStaleWithTheFlagsThatFollowAnEdit) {
+    window.UserClick(Control::Calc);
+    ASSERT_EQ(Shown().freshness, "Risultati della finestra principale aggiornati");
+    for (const Control field : {Control::Vel, Control::LungAlett, Control::Ang}) {
+        if (field == Control::Ang)
+            window.UserClick(Control::UP);
+        Enter(field, "45");
+        EXPECT_EQ(Shown().freshness, kStale) << EntryOf(field).name;
+        EXPECT_EQ(Shown().freshnessTone, Tone::Warning);
+        window.UserClick(Control::Calc);
+        EXPECT_EQ(Shown().freshness, "Risultati della finestra principale aggiornati");
+    }
+}
+
+// The analysis follows every flag of the main window, not only its texts.
+TEST(AnalysisFreshnessTest, FollowsTheResultFlagsAlone) {
+    MainWindowState main;
+    ServoLoan loan;
+    MemoryAnalysisSettings settings;
+    StringClipboard clipboard;
+    AnalysisWindow analysis(main, loan, settings, clipboard);
+    main.AddObserver([&analysis](Control) { analysis.Main_Change(); });
+    analysis.Analisi_Form_Load();
+    // The initial inputs as CALCOLA writes their results.
+    main.SetText(Control::Coppia, "00.52");
+    main.SetText(Control::Cp_Out, "0.29");
+    main.SetEnabled(Control::Calc, false);
+    EXPECT_EQ(analysis.Display().freshness, "Risultati della finestra principale aggiornati");
+    main.SetEnabled(Control::Calc, true);
+    EXPECT_EQ(analysis.Display().freshness, "");  // neither current nor stale
+    main.SetEnabled(Control::Coppia, false);
+    main.SetEnabled(Control::Cp_Out, false);
+    EXPECT_EQ(analysis.Display().freshness, kStale);
+}
+
 struct RefusalRow {
     Control field;
     const char* text;

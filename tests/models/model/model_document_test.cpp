@@ -142,5 +142,74 @@ TEST(ModelDocumentTest, RefusesAnEditThatChangesNothingOrThatAFileCouldNotKeep) 
     EXPECT_EQ(document.UndoName(), "Aggiorna superficie");
 }
 
+struct SavedRow {
+    const char* name;
+    // After a surface was added and the model saved.
+    std::function<void(ModelDocument&)> steps;
+    bool modified;
+};
+
+void PrintTo(const SavedRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ModifiedTest : public testing::TestWithParam<SavedRow> {};
+
+// Modified holds exactly while the history stands elsewhere than where the model was saved, and
+// for good once the saved point is dropped by a new edit after an undo.
+TEST_P(ModifiedTest, KnowsWhetherTheModelIsAsSaved) {
+    ModelDocument document;
+    ASSERT_TRUE(document.AddSurface(Named("A")));
+    document.MarkSaved();
+    ASSERT_FALSE(document.Modified());
+    GetParam().steps(document);
+    EXPECT_EQ(document.Modified(), GetParam().modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Histories, ModifiedTest,
+    testing::Values(SavedRow{"Edited", [](ModelDocument& d) { d.RenameSurface(0, "B"); }, true},
+                    SavedRow{"EditedThenUndone",
+                             [](ModelDocument& d) {
+                                 d.RenameSurface(0, "B");
+                                 d.Undo();
+                             },
+                             false},
+                    SavedRow{"EditedUndoneRedone",
+                             [](ModelDocument& d) {
+                                 d.RenameSurface(0, "B");
+                                 d.Undo();
+                                 d.Redo();
+                             },
+                             true},
+                    SavedRow{"Undone", [](ModelDocument& d) { d.Undo(); }, true},
+                    SavedRow{"UndoneThenRedone",
+                             [](ModelDocument& d) {
+                                 d.Undo();
+                                 d.Redo();
+                             },
+                             false},
+                    // As many steps as when it was saved, but not those: modified.
+                    SavedRow{"UndoneThenANewEdit",
+                             [](ModelDocument& d) {
+                                 d.Undo();
+                                 d.AddSurface(Named("B"));
+                             },
+                             true},
+                    SavedRow{"UndoneThenANewEditUndone",
+                             [](ModelDocument& d) {
+                                 d.Undo();
+                                 d.AddSurface(Named("B"));
+                                 d.Undo();
+                             },
+                             true},
+                    SavedRow{"SavedAfterAnUndoThenRedone",
+                             [](ModelDocument& d) {
+                                 d.Undo();
+                                 d.MarkSaved();
+                                 d.Redo();
+                             },
+                             true}));
+
 }  // namespace
 }  // namespace coppia

@@ -88,6 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedRow{"Cut", "", kValid, "riga 9, colonna 39", "tagliato", "", 577},
         DamagedRow{"TextAfterTheModel", "]}\n", "]}\n}\n", "riga 11, colonna 1", "non è testo JSON",
                    ""},
+        // The column counts the accented letter as the one character an editor shows.
+        DamagedRow{"NotJsonAfterAnAccentedLetter", "\"nome\": \"Prova\",", "\"nome\": \"Però\";",
+                   "riga 1, colonna 60", "non è testo JSON", ""},
         DamagedRow{"NotUtf8", "\"nome\": \"B\"", "\"nome\": \"\xe8\"", "riga 7, colonna 13",
                    "UTF-8", ""},
         DamagedRow{"NumberBeyondADouble", "\"Vel\": 60", "\"Vel\": 1e999", "riga 5, colonna 38",

@@ -201,5 +201,46 @@ INSTANTIATE_TEST_SUITE_P(
                    "Margine più basso: nessuno, nessuna superficie ha un margine",
                    Tone::Bad}));
 
+// A surface without a verdict says why where the verdict stands, in every export: the columns
+// after it stay empty, and its own inputs follow as for any surface.
+TEST(ModelCsvTest, ARefusedSurfaceSaysWhyInTheVerdictColumn) {
+    std::vector<ModelTableRow> rows;
+    const std::vector<std::function<void(Surface&)>> changes = {
+        [](Surface& s) { s.name = "Buona"; },
+        [](Surface& s) {
+            s.name = "Lunga";
+            s.inputs.LungAlett = -500;
+        },
+        [](Surface& s) {
+            s.name = "Stretta";
+            s.inputs.CordaAlett = 5;
+            s.servo = {"HS-65", 30, RatingUnit::NewtonCm, ""};
+        }};
+    for (const auto& change : changes) {
+        Surface surface;
+        surface.servo.rating = 3;
+        change(surface);
+        rows.push_back(SurfaceRow(surface, AnalysisSettings{}, InitTorqueConstants()));
+    }
+    const auto headings = ModelTableHeadings(AnalysisSettings{});
+    const auto lines = [&](CsvFormat format) {
+        const std::string csv = ModelCsv(headings, rows, format);
+        std::vector<std::string> split;
+        for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos;
+             at = end + 2) {
+            split.push_back(csv.substr(at, end - at));
+        }
+        return split;
+    };
+    const std::vector<std::string> italian = lines(CsvFormat::Italian);
+    ASSERT_EQ(italian.size(), 4u);
+    EXPECT_EQ(italian[1], "Buona;Servo Sufficiente;5,77;1,04;0,52;5,09;30,9;Alettone;1;;3;Kg*cm");
+    EXPECT_EQ(italian[2], "Lunga;Nessun verdetto: LungAlett negativa;;;;;;Alettone;1;;3;Kg*cm");
+    const std::vector<std::string> international = lines(CsvFormat::International);
+    EXPECT_EQ(international[3],
+              "Stretta,\"Calcolo impossibile: Corda Alett./Corda Alare Fuori Gamma!! Rapporto "
+              "0.017, ammesso 0.025–0.8\",,,,,,Alettone,1,HS-65,30,N·cm");
+}
+
 }  // namespace
 }  // namespace coppia
