@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 
 namespace coppia {
 
@@ -88,6 +89,31 @@ bool IsDevicePath(const std::string& path) {
         return true;
     return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) &&
            base[3] >= '1' && base[3] <= '9';
+}
+
+// The path a symbolic link or junction leads to; empty when it leads nowhere.
+std::optional<std::string> FinalPath(const std::string& path) {
+    HANDLE file = CreateFileW(WidePath(path).c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::wstring resolved(MAX_PATH, L'\0');
+    DWORD size = GetFinalPathNameByHandleW(file, resolved.data(), MAX_PATH, 0);
+    if (size >= MAX_PATH) {
+        resolved.resize(size);
+        size = GetFinalPathNameByHandleW(file, resolved.data(), size, 0);
+    }
+    CloseHandle(file);
+    if (size == 0)
+        return std::nullopt;
+    resolved.resize(size);
+    // "\\?\C:\x" is "C:\x"; "\\?\UNC\server\x" is "\\server\x".
+    if (resolved.starts_with(LR"(\\?\UNC\)"))
+        resolved.replace(0, 8, LR"(\\)");
+    else if (resolved.starts_with(LR"(\\?\)"))
+        resolved.erase(0, 4);
+    return Utf8Path(resolved);
 }
 
 }  // namespace coppia

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ std::string Utf8Path(std::wstring_view wide);
 unsigned long Attributes(const std::string& path);
 // Whether GetLastError()'s code says there is nothing at a path (the file, or a folder on the way).
 bool IsNotFound(unsigned long error);
+
+// The path a symbolic link or junction leads to, without the "\\?\" prefix; empty when it
+// leads nowhere.
+std::optional<std::string> FinalPath(const std::string& path);
 
 // Either separator: Windows takes "/" as well as "\".
 std::string FolderOfPath(const std::string& path);
