@@ -19,6 +19,10 @@ coppia_test_packages=(libgtest-dev desktop-file-utils appstream shared-mime-info
 # GoogleTest sources come with libgtest-dev, nlohmann-json with coppia_packages.
 coppia_windows_packages=(g++-mingw-w64-x86-64-posix wine64 wine libgtest-dev cmake make
                          nlohmann-json3-dev)
+# What scripts/windows-qt needs besides: dpkg-source to unpack Debian's qt6-base source, Ninja,
+# the generator Qt's CMake build is made for, and Debian's Qt 6 itself, whose moc, rcc and uic
+# run during the cross-build.
+coppia_windows_qt_packages=(dpkg-dev ninja-build patch xz-utils qt6-base-dev qt6-base-dev-tools)
 
 coppia_missing_packages() {
     local package

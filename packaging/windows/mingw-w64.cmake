@@ -18,9 +18,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The programs carry the compiler's runtime (libstdc++, libgcc, winpthread) inside them, so
-# that they run wherever they are copied, under Wine as on Windows, without the MinGW DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
 # Tests built for Windows run under Wine (Debian's wine starts a 64-bit program in wine64).
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
