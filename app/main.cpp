@@ -4,8 +4,8 @@
 #include <csignal>
 
 #include "app/command_line.h"
-#include "app/standard_streams.h"
 #include "files/last_inputs_file.h"
+#include "files/platform.h"
 #include "models/main/main_window.h"
 #include "ui/closes_with_main_window.h"
 #include "ui/common/qt_message_sink.h"
@@ -13,10 +13,28 @@
 #include "ui/qt_italian.h"
 #include "ui/window_opener.h"
 
+namespace {
+
+// Where paths are text (Windows), the name as Qt read it from the wide command line, whatever
+// the code page; elsewhere the system's own bytes.
+std::optional<std::string> ModelFilePath(const coppia::CommandLine& commandLine, int argc,
+                                         char* argv[]) {
+    if (!coppia::PathsAreText())
+        return coppia::ModelFileBytes(argc, argv);
+    if (const auto file = commandLine.ModelFile())
+        return file->toStdString();
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     // A file-size limit then fails the write with EFBIG, which is told as a full disk is,
     // instead of killing the program with the user's edits.
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    coppia::UseStartingConsole();
     // Output the user asked for is written first, to where it was asked: a closed output there
     // is an error, and said so.
     if (const auto answer = coppia::CommandLine(coppia::Arguments(argc, argv)).Answer())
@@ -55,7 +73,7 @@ int main(int argc, char* argv[]) {
     // or a model file the model window likewise, or, with the analysis, on the room the pair
     // leaves it on the right, clear of both where the screen has room for all three.
     const bool withAnalysis = commandLine.IsSet(QStringLiteral("analisi"));
-    const std::optional<std::string> file = coppia::ModelFileBytes(argc, argv);
+    const std::optional<std::string> file = ModelFilePath(commandLine, argc, argv);
     const bool withModel = file || commandLine.IsSet(QStringLiteral("modello"));
     if (withAnalysis)
         analysis.OpenSideBySideLeavingRoomFor(withModel ? &modelWindow : nullptr);

@@ -19,6 +19,20 @@ bool IsAbsolutePath(std::string_view path);
 // What stands between a folder and a name in the paths the program makes.
 char PathSeparator();
 
+// Whether paths are text, UTF-8 that the Windows side turns into UTF-16, rather than the POSIX
+// system's bytes of no known encoding: a path may then be made from text, a command line's say.
+bool PathsAreText();
+
+// Opens the null device in place of any of standard input, output and error that the program
+// was started without. Otherwise, on POSIX, the next file the program opens, a save's temporary
+// file say, would take that number, and a warning written to standard error would land in it.
+void KeepStandardStreamsOpen();
+
+// A windowed Windows program starts with no console. Started from one, with its output not sent
+// elsewhere, it prints its answers (--help, --version) there; from Explorer there is none, and
+// nothing changes. Nothing to do on POSIX.
+void UseStartingConsole();
+
 // The last-inputs file an older program kept elsewhere, read while the program's own is not
 // there yet; empty where there never was one.
 std::optional<std::string> OlderLastInputsPath();

@@ -30,6 +30,23 @@ char PathSeparator() {
     return '/';
 }
 
+bool PathsAreText() {
+    return false;
+}
+
+void KeepStandardStreamsOpen() {
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // open() takes the lowest free number: the stream that is missing.
+        const int opened = open("/dev/null", O_RDWR);
+        if (opened >= 0 && opened != stream)
+            close(opened);
+    }
+}
+
+void UseStartingConsole() {}
+
 std::optional<std::string> OlderLastInputsPath() {
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <cctype>
+#include <cstdio>
 #include <functional>
 
 #include "files/config_folder.h"
@@ -23,6 +24,37 @@ bool IsAbsolutePath(std::string_view path) {
 
 char PathSeparator() {
     return '\\';
+}
+
+bool PathsAreText() {
+    return true;
+}
+
+// The files' code writes through handles, never through descriptor numbers a missing stream
+// could lend to a file.
+void KeepStandardStreamsOpen() {}
+
+namespace {
+
+bool HasStream(DWORD stream) {
+    const HANDLE handle = GetStdHandle(stream);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+void UseStartingConsole() {
+    // Output sent to a file or a pipe arrives as the handles the program was given.
+    const bool hasOutput = HasStream(STD_OUTPUT_HANDLE);
+    const bool hasError = HasStream(STD_ERROR_HANDLE);
+    if ((hasOutput && hasError) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    // The texts are UTF-8, as the program's code page is.
+    SetConsoleOutputCP(CP_UTF8);
+    if (!hasOutput)
+        std::freopen("CONOUT$", "w", stdout);
+    if (!hasError)
+        std::freopen("CONOUT$", "w", stderr);
 }
 
 // The file the program this one replaces kept at the root of the system's drive. It is only

@@ -71,3 +71,28 @@ coppia_build() {
     cmake -S "$coppia_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null &&
         cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# Builds the Windows edition into the folder given as $1, with Qt for Windows built first, once
+# per machine (scripts/windows-qt); prints nothing but the build's errors. Sets coppia_windows_qt
+# to that Qt's folder.
+coppia_windows_build() {
+    local build_dir=$1
+    coppia_windows_qt=$("$coppia_root/scripts/windows-qt" | tail -n 1)
+    cmake -S "$coppia_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$coppia_root/packaging/windows/mingw-w64-qt.cmake" \
+        -DCOPPIA_WINDOWS_QT="$coppia_windows_qt" -DBUILD_TESTING=ON >/dev/null &&
+        cmake --build "$build_dir" --parallel "$(nproc)"
+}
+
+# The folders Wine looks for DLLs in, besides the program's own: Qt's and the compiler's
+# runtime (libstdc++, libgcc, winpthread), as Windows paths separated by ";".
+coppia_windows_dll_path() {
+    local folder path=""
+    for folder in "$coppia_windows_qt/bin" \
+        "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")" \
+        "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"; do
+        folder=$(realpath "$folder")
+        path+="${path:+;}Z:${folder//\//\\}"
+    done
+    echo "$path"
+}

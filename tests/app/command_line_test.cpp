@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -14,7 +16,7 @@
 #include <QTemporaryFile>
 #include <ostream>
 
-#include "app/standard_streams.h"
+#include "files/platform.h"
 
 namespace coppia {
 namespace {
@@ -61,6 +63,11 @@ TEST_P(StartTest, PrintsAndEndsWithItsExitStatusBeforeAnyWindow) {
     QProcess program;
     program.setProcessEnvironment(WithoutDisplay());
     QTemporaryFile noRoom;
+#ifdef _WIN32
+    // Qt starts a Windows child with no hook to close its output or limit its file size.
+    if (row.to != Output::Pipe)
+        GTEST_SKIP() << "a closed or full standard output cannot be given to a Windows child";
+#else
     if (row.to == Output::Closed)
         program.setChildProcessModifier([] { close(STDOUT_FILENO); });
     if (row.to == Output::NoRoom) {
@@ -72,6 +79,7 @@ TEST_P(StartTest, PrintsAndEndsWithItsExitStatusBeforeAnyWindow) {
             setrlimit(RLIMIT_FSIZE, &none);
         });
     }
+#endif
     program.start(QStringLiteral(COPPIA_PROGRAM), row.arguments);
     ASSERT_TRUE(program.waitForFinished(60000)) << "still running: it opened a window";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -142,6 +150,9 @@ TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
 // In a child, so that the test's own streams stay as they are: the missing ones come back on
 // /dev/null, and a file opened next does not take their place.
 TEST(StandardStreamsTest, MissingStreamsAreOpenedOnTheNullDevice) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX descriptor numbers only: the Windows side writes files through handles";
+#else
     const pid_t child = fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
@@ -159,6 +170,7 @@ TEST(StandardStreamsTest, MissingStreamsAreOpenedOnTheNullDevice) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+#endif
 }
 
 }  // namespace

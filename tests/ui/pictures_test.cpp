@@ -248,6 +248,33 @@ TEST(WindowIconTest, IsAn8BitIconWithAFullPaletteAndNoTransparentPixel) {
               icon.convertToFormat(QImage::Format_RGB32));
 }
 
+// The Windows program's icon holds every size as its PNG, in the order of the sizes: Explorer,
+// the task bar and the Start menu each take the one drawn for their size, never a scaled one.
+TEST(WindowIconTest, WindowsIconHoldsEverySizeAsDrawnForIt) {
+    const QByteArray ico = Bytes(COPPIA_PICTURES_DIR "/WindowIcon-windows.ico");
+    ASSERT_GE(ico.size(), 6 + 16 * 8);
+    EXPECT_EQ(U16(ico, 2), 1u);
+    ASSERT_EQ(U16(ico, 4), 8u);
+    quint32 expectedOffset = 6 + 16 * 8;
+    const int sizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+    for (int entry = 0; entry < 8; ++entry) {
+        const int at = 6 + 16 * entry;
+        const int size = sizes[entry];
+        EXPECT_EQ(static_cast<quint8>(ico[at]), size % 256) << size;
+        EXPECT_EQ(U16(ico, at + 6), 32u) << size;
+        const quint32 length = U32(ico, at + 8);
+        EXPECT_EQ(U32(ico, at + 12), expectedOffset) << size;
+        const QImage png =
+            QImage::fromData(ico.mid(static_cast<int>(expectedOffset), length), "PNG");
+        EXPECT_EQ(png.convertToFormat(QImage::Format_ARGB32),
+                  QImage(QString(COPPIA_PICTURES_DIR "/WindowIcon-%1.png").arg(size))
+                      .convertToFormat(QImage::Format_ARGB32))
+            << size;
+        expectedOffset += length;
+    }
+    EXPECT_EQ(expectedOffset, static_cast<quint32>(ico.size()));
+}
+
 // Every size of the icon is drawn for that size: each part where the design puts it, and up to
 // 32 pixels nothing but the icon's own colours, so that no edge is blurred.
 struct IconSizeRow {

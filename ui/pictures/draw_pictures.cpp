@@ -6,6 +6,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
+#include "ui/pictures/icon_family.h"
 #include "ui/pictures/icon_painting.h"
 #include "ui/pictures/picture_painting.h"
 
@@ -46,6 +47,10 @@ int main(int argc, char* argv[]) {
     for (int size : kIconSizes)
         ok &= Save(DrawIcon(size), folder, QString("WindowIcon-%1.png").arg(size));
     ok &= SaveScalableIcon(folder, "WindowIcon.svg");
+    std::vector<QImage> family;
+    for (int size : kIconSizes) family.push_back(DrawIcon(size));
+    ok &= Report(WriteIconFamily(family, folder + "/WindowIcon-windows.ico"),
+                 folder + "/WindowIcon-windows.ico");
     ok &= Save(DrawToggle(true), folder, "UpPicture.bmp");
     ok &= Save(DrawToggle(true, 2), folder, "UpPicture@2x.bmp");
     ok &= Save(DrawToggle(false), folder, "DownPicture.bmp");
