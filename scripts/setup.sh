@@ -17,8 +17,10 @@ coppia_test_packages=(libgtest-dev desktop-file-utils appstream shared-mime-info
 # What only scripts/windows-tests needs: MinGW-w64's C++ compiler (the posix flavour, whose
 # std::thread the tests use) for the Windows build, and Wine to run its test programs. The
 # GoogleTest sources come with libgtest-dev, nlohmann-json with coppia_packages.
+# NSIS's makensis builds the installer (Debian's has the 64-bit stubs, so wine64 runs it and
+# scripts/windows-installer-test needs no 32-bit Wine).
 coppia_windows_packages=(g++-mingw-w64-x86-64-posix wine64 wine libgtest-dev cmake make
-                         nlohmann-json3-dev)
+                         nlohmann-json3-dev nsis)
 # What scripts/windows-qt needs besides: dpkg-source to unpack Debian's qt6-base source, Ninja,
 # the generator Qt's CMake build is made for, and Debian's Qt 6 itself, whose moc, rcc and uic
 # run during the cross-build.
