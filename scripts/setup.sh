@@ -18,9 +18,11 @@ coppia_test_packages=(libgtest-dev desktop-file-utils appstream shared-mime-info
 # std::thread the tests use) for the Windows build, and Wine to run its test programs. The
 # GoogleTest sources come with libgtest-dev, nlohmann-json with coppia_packages.
 # NSIS's makensis builds the installer (Debian's has the 64-bit stubs, so wine64 runs it and
-# scripts/windows-installer-test needs no 32-bit Wine).
+# scripts/windows-installer-test needs no 32-bit Wine). Xvfb and xdotool let
+# scripts/windows-installed-probe start the installed program on a virtual screen and click
+# CALCOLA as a user does; Qt's Italian translations go into the program folder.
 coppia_windows_packages=(g++-mingw-w64-x86-64-posix wine64 wine libgtest-dev cmake make
-                         nlohmann-json3-dev nsis)
+                         nlohmann-json3-dev nsis xvfb xauth xdotool qt6-translations-l10n)
 # What scripts/windows-qt needs besides: dpkg-source to unpack Debian's qt6-base source, Ninja,
 # the generator Qt's CMake build is made for, and Debian's Qt 6 itself, whose moc, rcc and uic
 # run during the cross-build.
