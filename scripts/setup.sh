@@ -84,7 +84,8 @@ coppia_windows_build() {
     coppia_windows_qt=$("$coppia_root/scripts/windows-qt" | tail -n 1)
     cmake -S "$coppia_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$coppia_root/packaging/windows/mingw-w64-qt.cmake" \
-        -DCOPPIA_WINDOWS_QT="$coppia_windows_qt" -DBUILD_TESTING=ON >/dev/null &&
+        -DCOPPIA_WINDOWS_QT="$coppia_windows_qt" -DCOPPIA_QT_FREE_ONLY=OFF -DBUILD_TESTING=ON \
+        >/dev/null &&
         cmake --build "$build_dir" --parallel "$(nproc)"
 }
 

@@ -51,7 +51,12 @@ QProcessEnvironment WithoutDisplay() {
 // Keeps the program's own lines, dropping what Qt says about its surroundings ("QStandardPaths:
 // XDG_RUNTIME_DIR not valid", ...).
 QString ProgramLines(const QByteArray& stream) {
-    QStringList lines = QString::fromLocal8Bit(stream).split('\n');
+    QString text = QString::fromLocal8Bit(stream);
+#ifdef _WIN32
+    // A Windows program's text streams end their lines with CR LF.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+    QStringList lines = text.split('\n');
     lines.removeIf([](const QString& line) { return line.startsWith("QStandardPaths:"); });
     return lines.join('\n');
 }

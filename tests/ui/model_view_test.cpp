@@ -137,21 +137,21 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     ASSERT_TRUE(exported);
     if (qEnvironmentVariableIsSet("COPPIA_KEEP_PDF"))
         std::filesystem::copy_file(pdf, qEnvironmentVariable("COPPIA_KEEP_PDF").toStdString());
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), "-"});
-    ASSERT_TRUE(pdftotext.waitForFinished(20000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (int row = 0; row < table->model()->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < table->model()->columnCount(); ++column) {
-            cells << QRegularExpression::escape(
-                table->model()->index(row, column).data().toString());
+    const std::optional<QString> pdfText = PdfText(pdf);
+    if (pdfText) {
+        const QString& text = *pdfText;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->model()->columnCount(); ++column) {
+                cells << QRegularExpression::escape(
+                    table->model()->index(row, column).data().toString());
+            }
+            EXPECT_TRUE(
+                QRegularExpression(cells.join(QStringLiteral("\\s+"))).match(text).hasMatch())
+                << cells.join(' ').toStdString();
         }
-        EXPECT_TRUE(QRegularExpression(cells.join(QStringLiteral("\\s+"))).match(text).hasMatch())
-            << cells.join(' ').toStdString();
+        EXPECT_TRUE(text.contains("Margine più basso: 2.87, Alettone sinistro"));
     }
-    EXPECT_TRUE(text.contains("Margine più basso: 2.87, Alettone sinistro"));
 
     // Closing with unsaved changes asks; Annulla keeps the window, Non salvare closes it.
     Answer("Annulla");
@@ -171,6 +171,8 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     QTest::keyClick(table, Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.shown.empty());
+    if (!pdfText)
+        GTEST_SKIP() << kNoPdfText;
 }
 
 }  // namespace

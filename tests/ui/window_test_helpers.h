@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <stdlib.h>
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QStringList>
 #include <QTabBar>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
+#include "files/config_folder.h"
 #include "tests/files/scratch_folder.h"
 
 namespace coppia {
@@ -23,16 +24,51 @@ inline const std::string kInitialFile =
     "50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n20.0\r\n60.0\r\n";
 
 // A configuration folder of its own, holding the last-inputs file, set up before the model.
+// Windows names the folder itself (%APPDATA%\coppia): what is there is put aside meanwhile.
 struct ConfigFolderForTest {
     ConfigFolderForTest() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "coppia-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
+#ifdef _WIN32
+        const std::string utf8 = ConfigFolder().value();
+        folder = fs::path(std::u8string(utf8.begin(), utf8.end()));
+        aside = folder;
+        aside += ".before-test";
+        if (fs::exists(folder))
+            fs::rename(folder, aside);
+        fs::create_directories(folder);
+#else
+        folder = FreshFolder();
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.string()));
+#endif
         std::ofstream(folder / "Mervanti.ini", std::ios::binary) << kInitialFile;
     }
-    ~ConfigFolderForTest() { std::filesystem::remove_all(folder); }
-    std::filesystem::path folder;
+    ~ConfigFolderForTest() {
+        fs::remove_all(folder);
+        if (!aside.empty() && fs::exists(aside))
+            fs::rename(aside, folder);
+    }
+    fs::path folder;
+    fs::path aside;
 };
+
+// The text of a PDF the window wrote, as pdftotext lays it out; empty on Windows, where that
+// Linux program cannot be started: there only the file's form is checked, and the test ends
+// skipped with kNoPdfText once its other checks are done.
+inline std::optional<QString> PdfText(const fs::path& pdf) {
+    const std::string bytes = Contents(pdf);
+    EXPECT_TRUE(bytes.starts_with("%PDF-") && bytes.find("%%EOF") != std::string::npos);
+#ifdef _WIN32
+    return std::nullopt;
+#else
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(20000));
+    EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+#endif
+}
+inline constexpr const char* kNoPdfText =
+    "pdftotext, which reads the PDF's text back, is a Linux program; the Linux run checks it";
 
 // What Alt and a letter reach: a caption's field, a button, a page or a menu of the menu bar.
 inline QStringList Mnemonics(QWidget* window) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -12,11 +11,10 @@
 #include <vector>
 
 #include "models/model/model_session.h"
+#include "tests/files/scratch_folder.h"
 #include "tests/models/model/scripted_dialogs.h"
 
 namespace coppia {
-
-namespace fs = std::filesystem;
 
 // Two surfaces, so that a fault's place tells which.
 inline const std::string kValid =
@@ -41,6 +39,20 @@ inline void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// A link to a folder; false where the system lets the test make none.
+inline bool LinkFolder(const fs::path& target, const fs::path& link) {
+    std::error_code error;
+    fs::create_directory_symlink(target, link, error);
+    return !error;
+}
+inline constexpr const char* kNoLinks =
+    "Windows gives few users the right to make symbolic links (Wine none)";
+
+// An absolute path that no test makes, as the system spells one: "/vecchi/v1", "C:\vecchi\v1".
+inline std::string OldPath(const std::string& name) {
+    return Utf8(fs::temp_directory_path().root_path() / "vecchi" / name);
+}
+
 inline std::vector<fs::path> Listing(const fs::path& folder) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
@@ -52,9 +64,8 @@ inline std::vector<fs::path> Listing(const fs::path& folder) {
 class ModelSessionTest : public testing::Test {
   protected:
     ModelSessionTest() : session(dialogs, recent) {
-        char folderTemplate[] = "/tmp/coppia-modello-XXXXXX";
-        folder = mkdtemp(folderTemplate);
-        validPath = (folder / "prova.coppia").string();
+        folder = FreshFolder();
+        validPath = Utf8(folder / "prova.coppia");
         WriteBytes(validPath, kValid);
     }
     ~ModelSessionTest() override { fs::remove_all(folder); }
