@@ -40,6 +40,8 @@ int main(int argc, char* argv[]) {
     if (const auto answer = coppia::CommandLine(coppia::Arguments(argc, argv)).Answer())
         return coppia::Finish(*answer);
     coppia::KeepStandardStreamsOpen();
+    if (coppia::RunsUnderWine() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
     QApplication app(argc, argv);  // takes Qt's own options out of argv
     const coppia::CommandLine commandLine(QApplication::arguments());
     if (const auto refusal = commandLine.Refusal())

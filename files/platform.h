@@ -33,6 +33,11 @@ void KeepStandardStreamsOpen();
 // nothing changes. Nothing to do on POSIX.
 void UseStartingConsole();
 
+// Whether the program runs under Wine rather than on Windows itself (never on POSIX): there Qt's
+// native font engine leaves the text of input fields unpainted, so the program asks for Qt's
+// FreeType engine, which Wine draws whole.
+bool RunsUnderWine();
+
 // The last-inputs file an older program kept elsewhere, read while the program's own is not
 // there yet; empty where there never was one.
 std::optional<std::string> OlderLastInputsPath();

@@ -47,6 +47,10 @@ void KeepStandardStreamsOpen() {
 
 void UseStartingConsole() {}
 
+bool RunsUnderWine() {
+    return false;
+}
+
 std::optional<std::string> OlderLastInputsPath() {
     return std::nullopt;
 }

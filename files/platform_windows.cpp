@@ -57,6 +57,12 @@ void UseStartingConsole() {
         std::freopen("CONOUT$", "w", stderr);
 }
 
+bool RunsUnderWine() {
+    // Wine's own ntdll says its version; Windows' has no such function.
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 // The file the program this one replaces kept at the root of the system's drive. It is only
 // ever read: nothing is written to C:\.
 std::optional<std::string> OlderLastInputsPath() {
