@@ -121,7 +121,7 @@ class BoundedDomBuilder {
         for (std::size_t i = 0; i < count; ++i) {
             const Frame& frame = frames_[i];
             if (frame.array)
-                path += "[" + std::to_string(frame.index - 1) + "]";
+                path.append("[").append(std::to_string(frame.index - 1)).append("]");
             else
                 path = Join(std::move(path), frame.key);
         }
