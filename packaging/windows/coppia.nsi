@@ -63,6 +63,11 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "GPL-3.0-or-later"
 !macroend
 
 Section "Coppia"
+  ; Over an earlier version, its own uninstaller first takes away what it installed, so that no
+  ; file the new version no longer has is left behind; _?= makes it run in place and wait.
+  IfFileExists "$INSTDIR\${UNINSTALLER}" 0 no_earlier_version
+    ExecWait '"$INSTDIR\${UNINSTALLER}" /S _?=$INSTDIR'
+  no_earlier_version:
   !insertmacro COPPIA_INSTALL_FILES
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
