@@ -7,6 +7,18 @@
 
 namespace coppia {
 
+namespace {
+
+// Liberation Sans on Linux; on Windows, which has none, Arial, whose metrics it shares.
+QFont SheetFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+}  // namespace
+
 SheetPainter::SheetPainter(QPagedPaintDevice& device)
     : device_(device),
       painter_(&device),
@@ -15,8 +27,7 @@ SheetPainter::SheetPainter(QPagedPaintDevice& device)
       height_(device.height()) {}
 
 void SheetPainter::Font(double points, bool bold) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = SheetFont();
     font.setPointSizeF(points);
     font.setBold(bold);
     painter_.setFont(font);
@@ -68,8 +79,7 @@ void SheetPainter::Plot(const PlotData& plot, double heightMm) {
     // plot as the window's, its lines and letters in proportion.
     const double scale = pixelsPerMm_ * 25.4 / 96;
     const QRectF target(0, y_, width_, Mm(heightMm));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = SheetFont();
     font.setPixelSize(11);
     painter_.save();
     painter_.translate(target.topLeft());
