@@ -142,7 +142,8 @@ TEST_F(LastInputsFileTest, AFileOfExactlyTheBoundIsReadToItsEnd) {
     const std::string path = PathOf("Mervanti.ini");
     const std::string seven = "50.0\r\n300.0\r\n60.0\r\n12.0\r\n18.0\r\n500.0\r\n20.0\r\n";
     // The last value runs to the end of the file, without a line end.
-    const std::string last = "6" + std::string(kLastInputsReadLimit - seven.size() - 1, '0');
+    std::string last = "6";
+    last.append(kLastInputsReadLimit - seven.size() - 1, '0');
     Put(path, seven + last);
     Values values = LastInputsFile(path).ReadValues();
     ASSERT_EQ(values.size(), 8u);

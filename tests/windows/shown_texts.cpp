@@ -271,7 +271,7 @@ class MessageRecord : public MessageSink {
         for (std::size_t at = shown.find(path_); at != std::string::npos; at = shown.find(path_)) {
             shown.replace(at, path_.size(), kLastInputsFileName);
         }
-        line += "|" + Escaped(shown) + "~" + Escaped(title);
+        line.append("|").append(Escaped(shown)).append("~").append(Escaped(title));
     }
 
     std::string line;

@@ -86,7 +86,7 @@ Model ModelOf(std::size_t count) {
     Model model;
     for (std::size_t i = 0; i < count; ++i) {
         Surface surface;
-        surface.name = "S" + std::to_string(i + 1);
+        surface.name = std::string("S").append(std::to_string(i + 1));
         surface.servo.rating = 3;
         model.surfaces.push_back(surface);
     }
