@@ -6,7 +6,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
-#include "ui/pictures/icon_family.h"
+#include "ui/pictures/icon_files.h"
 #include "ui/pictures/icon_painting.h"
 #include "ui/pictures/picture_painting.h"
 

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pictures/icon_painting.h"
 
-#include <QFile>
 #include <QPainterPath>
 #include <QVector>
-#include <QtEndian>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -254,66 +252,6 @@ void PaintScalableIcon(QPainter& painter, double size) {
     painter.scale(size / 32, size / 32);
     PaintSmoothAeroplane(painter, size >= 96);
     painter.restore();
-}
-
-bool WriteIcon(const QImage& indexed, const QString& path) {
-    if (indexed.format() != QImage::Format_Indexed8 || indexed.width() != indexed.height() ||
-        indexed.width() > 255) {
-        return false;
-    }
-    const int size = indexed.width();
-    const int maskStride = ((size + 31) / 32) * 4;
-    const int pixelBytes = size * size;
-    const int imageBytes = 40 + 256 * 4 + pixelBytes + maskStride * size;
-
-    QByteArray bytes;
-    const auto put16 = [&](int value) {
-        const quint16 le = qToLittleEndian(static_cast<quint16>(value));
-        bytes.append(reinterpret_cast<const char*>(&le), 2);
-    };
-    const auto put32 = [&](qint64 value) {
-        const quint32 le = qToLittleEndian(static_cast<quint32>(value));
-        bytes.append(reinterpret_cast<const char*>(&le), 4);
-    };
-    // Directory: one image.
-    put16(0);
-    put16(1);
-    put16(1);
-    bytes.append(static_cast<char>(size));
-    bytes.append(static_cast<char>(size));
-    bytes.append(static_cast<char>(0));  // 256 colours
-    bytes.append(static_cast<char>(0));
-    put16(1);
-    put16(8);
-    put32(imageBytes);
-    put32(6 + 16);
-    // The image: a bitmap header of twice the height (colour rows, then the mask rows).
-    put32(40);
-    put32(size);
-    put32(size * 2);
-    put16(1);
-    put16(8);
-    put32(0);
-    put32(pixelBytes + maskStride * size);
-    put32(0);
-    put32(0);
-    put32(256);
-    put32(0);
-    QVector<QRgb> colours = indexed.colorTable();
-    colours.resize(256, qRgb(0, 0, 0));
-    for (QRgb colour : colours) {
-        bytes.append(static_cast<char>(qBlue(colour)));
-        bytes.append(static_cast<char>(qGreen(colour)));
-        bytes.append(static_cast<char>(qRed(colour)));
-        bytes.append(static_cast<char>(0));
-    }
-    for (int y = size - 1; y >= 0; --y) {
-        bytes.append(reinterpret_cast<const char*>(indexed.constScanLine(y)), size);
-    }
-    bytes.append(QByteArray(maskStride * size, '\0'));  // every pixel opaque
-
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 }  // namespace coppia::pictures

@@ -23,7 +23,4 @@ QImage DrawIcon(int size = 32);
 // painted from it too.
 void PaintScalableIcon(QPainter& painter, double size);
 
-// Writes an 8-bit, 256-colour icon file with no transparent pixel.
-bool WriteIcon(const QImage& indexed, const QString& path);
-
 }  // namespace coppia::pictures
