@@ -89,15 +89,35 @@ coppia_windows_build() {
         cmake --build "$build_dir" --parallel "$(nproc)"
 }
 
-# The folders Wine looks for DLLs in, besides the program's own: Qt's and the compiler's
-# runtime (libstdc++, libgcc, winpthread), as Windows paths separated by ";".
+# The folders holding the DLLs a Windows program of this build loads beside Windows' own: Qt's,
+# once coppia_windows_qt is set, and the compiler's runtime (libstdc++, libgcc, winpthread).
+coppia_windows_runtime_folders() {
+    [ -n "${coppia_windows_qt:-}" ] && echo "$coppia_windows_qt/bin"
+    local dll
+    for dll in libstdc++-6.dll libwinpthread-1.dll; do
+        realpath "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")"
+    done
+}
+
+# The same folders for Wine's WINEPATH: Windows paths separated by ";".
 coppia_windows_dll_path() {
     local folder path=""
-    for folder in "$coppia_windows_qt/bin" \
-        "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")" \
-        "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"; do
-        folder=$(realpath "$folder")
+    while read -r folder; do
         path+="${path:+;}Z:${folder//\//\\}"
-    done
+    done < <(coppia_windows_runtime_folders)
     echo "$path"
+}
+
+# A Wine of the script's own in a new folder, for programs that must see nothing of the user's
+# ~/.wine nor of an earlier run's (a C:\Mervanti.ini, an %APPDATA%\coppia): exports WINEPREFIX
+# and, quiet, WINEDEBUG. coppia_end_wine stops it and removes the folder.
+coppia_new_wine() {
+    export WINEDEBUG=-all WINEPREFIX
+    WINEPREFIX=$(mktemp -d /tmp/coppia-wine-XXXXXX)
+    wineboot --init >/dev/null 2>&1 || true
+}
+
+coppia_end_wine() {
+    wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
 }
