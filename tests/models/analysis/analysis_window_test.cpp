@@ -219,6 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, AnalysisAbsurdTest,
     testing::Values(AbsurdRow{Control::LungAlett, "-500", "LungAlett negativa"},
                     AbsurdRow{Control::BrServ, "0", "BrServ nullo"},
+                    AbsurdRow{Control::Vel, "-90", "Vel negativa"},
+                    AbsurdRow{Control::CarAla, "-60", "CarAla negativo"},
                     // The travel of 86 mm on a 60 mm chord turns the surface by 91.2°.
                     AbsurdRow{Control::Corsa, "86", "Corsa oltre la corda (86 mm su 60 mm)"}));
 
