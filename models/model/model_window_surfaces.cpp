@@ -92,6 +92,8 @@ void ModelWindow::Modello_Aggiorna_Click() {
         return Refresh();
     }
     Document().UpdateSurface(*current_, std::move(std::get<Surface>(taken)));
+    // The analysis's rating is now the surface's.
+    LendServoAgainIfLent();
     Edited(current_, name + " aggiornata dalla finestra principale");
 }
 
@@ -282,10 +284,32 @@ void ModelWindow::LendServoAgainIfLent() {
         LendServo();
 }
 
+std::optional<std::size_t> ModelWindow::LentIndex() const {
+    const std::optional<LoanedServo>& loaned = loadTarget_.Loan().Current();
+    for (std::size_t i = 0; loaned && i < Document().SurfaceCount(); ++i) {
+        if (SurfaceLabel(Document().SurfaceAt(i), i) == loaned->surface)
+            return i;
+    }
+    return std::nullopt;
+}
+
+void ModelWindow::FollowLoan() {
+    // A surface still called as lent is the one lent, moved or not.
+    if (!loadTarget_.Loan().Current() || LentIndex())
+        return;
+    // Gone by its name with as many surfaces as before: renamed in its place.
+    if (lentBefore_ && Document().SurfaceCount() == surfacesBefore_) {
+        return loadTarget_.Loan().Follow(
+            SurfaceLabel(Document().SurfaceAt(*lentBefore_), *lentBefore_));
+    }
+    loadTarget_.Loan().End();
+}
+
 void ModelWindow::LendServo() {
     const Surface& surface = *Current();
     loadTarget_.Loan().Lend({CurrentLabel(), surface.servo.name, surface.servo.rating,
-                             surface.servo.unit, surface.servoCount});
+                             surface.servo.unit, surface.servoCount, surface.servo.rating,
+                             surface.servo.unit});
 }
 
 void ModelWindow::Modello_NomeModello_Change(std::string_view name) {

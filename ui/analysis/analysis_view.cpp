@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateTime>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -151,6 +152,7 @@ void AnalysisView::Follow() {
     const std::array<const std::string*, 4> torque = {&shown.torqueKgfCm, &shown.torqueNewtonCm,
                                                       &shown.torqueNewtonM, &shown.torqueOzfIn};
     for (std::size_t i = 0; i < torque_.size(); ++i) ShowText(torque_[i], *torque[i]);
+    torqueGroup_->setTitle(ToQString(shown.torqueHeading));
     for (std::size_t i = 0; i < kAnalysisStepCount; ++i) {
         ShowText(steps_[i], shown.steps[i].value);
         if (stepUnits_[i] != nullptr) {
@@ -167,6 +169,7 @@ void AnalysisView::Follow() {
     ShowText(rotation_, shown.rotation);
     ShowNote(linkage_, shown.linkage, shown.linkageTone);
     ShowNote(servoOwner_, shown.servoOwner, Tone::Neutral);
+    ShowNote(loanDrift_, shown.loanDrift, Tone::Warning);
     ShowNote(verdict_, shown.verdict, shown.verdictTone);
     ShowNote(verdictReason_, shown.verdictReason, shown.verdictTone);
     ShowText(margin_, shown.margin);
