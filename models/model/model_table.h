@@ -67,10 +67,14 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
 ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& settings,
                          const TorqueConstants& constants);
 
-// What the window writes below the table: the worst verdict first, then the weakest margin.
+// What the window writes below the table: every verdict that asks something of the builder,
+// the worst first, then the weakest margin.
 struct ModelTotals {
-    std::string servos;   // "Servi del modello: 6, su 6 superfici"
-    std::string verdict;  // "Rinvio Insufficiente: Flap 40"
+    std::string servos;  // "Servi del modello: 6, su 6 superfici"
+    // Each with its surface or its count, those without a verdict apart: "Rinvio Insufficiente:
+    // Timone · Servo Insufficiente!!: 3 superfici · Senza verdetto: Flap 40"; or "Servo
+    // Sufficiente per tutte le 6 superfici".
+    std::string verdict;
     Tone verdictTone = Tone::Neutral;
     std::string weakest;  // "Margine più basso: 1.23, Timone"
     Tone weakestTone = Tone::Neutral;
