@@ -339,7 +339,8 @@ void Windows::CheckTheLoadedSurface(const coppia::Model& model) {
     FUZZ_CHECK(judged.verdictTone == row.verdictTone, "the verdict's tone is the row's");
     FUZZ_CHECK(judged.margin == cell(coppia::ModelColumn::Margine),
                "the analysis's margin is the loaded surface's row's");
-    FUZZ_CHECK(judged.minimumRating == cell(coppia::ModelColumn::CoppiaMinima),
+    FUZZ_CHECK(judged.minimumRating + " " + judged.ratingUnit ==
+                   cell(coppia::ModelColumn::CoppiaMinima),
                "the analysis's least rating is the loaded surface's row's");
 }
 

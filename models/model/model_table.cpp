@@ -33,6 +33,11 @@ Tone ToneOf(Verdict verdict) {
     return Tone::Bad;
 }
 
+// A figure of the servo's, in the unit of its label.
+std::string WithUnit(const std::string& figure, RatingUnit unit) {
+    return figure + " " + std::string(RatingUnitName(unit));
+}
+
 std::string Counted(std::size_t count, std::string_view one, std::string_view many) {
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
@@ -80,7 +85,6 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
     heading(ModelColumn::Servi) = "Servi";
     heading(ModelColumn::Servo) = "Servo";
     heading(ModelColumn::CoppiaDichiarata) = "Coppia dichiarata";
-    heading(ModelColumn::Unita) = "Unità";
     return headings;
 }
 
@@ -94,7 +98,7 @@ void Judge(ModelTableRow& row, const Surface& surface, const SurfaceCalculation&
     const InstallationVerdict verdict =
         JudgeInstallation({needed, surface.servo.rating.value_or(0), settings.safetyFactor,
                            in.BrAlett, in.BrServ, in.Ang, settings.servoThrow});
-    Cell(row, ModelColumn::CoppiaMinima) = verdict.minimumRating;
+    Cell(row, ModelColumn::CoppiaMinima) = WithUnit(verdict.minimumRating, surface.servo.unit);
     if (verdict.linkage.outcome == LinkageOutcome::Unreachable) {
         Cell(row, ModelColumn::Rotazione) = "irraggiungibile";
     } else {
@@ -142,9 +146,10 @@ ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& setting
     Cell(row, ModelColumn::Tipo) = KindText(surface.kind);
     Cell(row, ModelColumn::Servi) = std::to_string(surface.servoCount);
     Cell(row, ModelColumn::Servo) = surface.servo.name;
-    if (surface.servo.rating)
-        Cell(row, ModelColumn::CoppiaDichiarata) = FormatPlainNumber(*surface.servo.rating);
-    Cell(row, ModelColumn::Unita) = RatingUnitName(surface.servo.unit);
+    if (surface.servo.rating) {
+        Cell(row, ModelColumn::CoppiaDichiarata) =
+            WithUnit(FormatPlainNumber(*surface.servo.rating), surface.servo.unit);
+    }
 
     const SurfaceCalculation calculation = CalculateSurface(surface, constants);
     row.verdictTone = Tone::Bad;

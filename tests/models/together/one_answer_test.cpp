@@ -41,9 +41,9 @@ TEST_F(OneAnswerTest, AfterCaricaTheAnalysisJudgesTheSurfacesServoAsItsRowDoes) 
         EXPECT_EQ(Judged().verdict, Cell(row, ModelColumn::Verdetto));
         EXPECT_EQ(Judged().verdictTone, row.verdictTone);
         EXPECT_EQ(Judged().margin, Cell(row, ModelColumn::Margine));
-        EXPECT_EQ(Judged().minimumRating, Cell(row, ModelColumn::CoppiaMinima));
-        EXPECT_EQ(Judged().ratingUnit, Cell(row, ModelColumn::Unita));
-        EXPECT_EQ(analysis.Text(AnalysisField::CoppiaServo),
+        EXPECT_EQ(Judged().minimumRating + " " + Judged().ratingUnit,
+                  Cell(row, ModelColumn::CoppiaMinima));
+        EXPECT_EQ(analysis.Text(AnalysisField::CoppiaServo) + " " + Judged().ratingUnit,
                   Cell(row, ModelColumn::CoppiaDichiarata));
     }
     EXPECT_EQ(settings.writes, 0) << "a surface's servo is not the analysis's own";
@@ -56,7 +56,7 @@ TEST_F(OneAnswerTest, ASurfaceWithTwoServosIsJudgedPerServoInBothWindows) {
     const ModelTableRow& row = Shown().rows[2];
     EXPECT_EQ(Judged().servoOwner, "Servo di «Flap sinistro», uno dei 2 che si dividono la coppia");
     EXPECT_EQ(Judged().margin, Cell(row, ModelColumn::Margine));
-    EXPECT_EQ(Judged().minimumRating, Cell(row, ModelColumn::CoppiaMinima));
+    EXPECT_EQ(Judged().minimumRating + " N·cm", Cell(row, ModelColumn::CoppiaMinima));
 
     // Changed in the model while it is lent, the servo is judged as it now is.
     model.Modello_NumeroServi_Change(3);
@@ -134,7 +134,7 @@ TEST_F(OneAnswerTest, AggiornaTakesTheServoTheAnalysisJudgedBackToItsSurface) {
     model.Modello_Aggiorna_Click();
     EXPECT_EQ(Content().surfaces[2].servo.rating, std::nullopt);
     EXPECT_EQ(Cell(Shown().rows[2], ModelColumn::Verdetto), "Servo da indicare");
-    EXPECT_EQ(Judged().minimumRating, Cell(Shown().rows[2], ModelColumn::CoppiaMinima));
+    EXPECT_EQ(Judged().minimumRating + " Kg*cm", Cell(Shown().rows[2], ModelColumn::CoppiaMinima));
 
     // Another surface's Aggiorna leaves the lent servo where it is.
     Select({0});
