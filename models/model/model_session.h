@@ -63,8 +63,10 @@ class ModelSession {
     const std::optional<std::string>& Path() const { return path_; }
     // The model's name, or the file's when the model has none, or "Senza nome".
     std::string DisplayName() const;
-    // The window's title, with the mark Qt shows while there are unsaved changes.
-    std::string WindowTitle() const { return DisplayName() + "[*] – Modello"; }
+    // The window's title, with the mark Qt shows while there are unsaved changes: the file's name
+    // with the model's beside it, as desktop programs name a document, or the model's alone
+    // before there is a file.
+    std::string WindowTitle() const;
     // What the last save that failed was told with; empty when the last save went through, or
     // was given up before anything was written.
     const std::string& SaveProblem() const { return saveProblem_; }

@@ -77,7 +77,7 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
         window, "OpenFile", Q_RETURN_ARG(bool, opened),
         Q_ARG(QByteArray, QByteArray(COPPIA_SOURCE_DIR "/docs/esempio.coppia"))));
     EXPECT_TRUE(opened);
-    EXPECT_EQ(window->windowTitle(), "Sport 160[*] – Modello");
+    EXPECT_EQ(window->windowTitle(), "esempio.coppia[*] (Sport 160) – Modello");
     EXPECT_FALSE(window->isWindowModified());
     // Each recent model shows its folder, which tells apart two of one name.
     auto* recent = window->findChild<QMenu*>("MenuRecenti");
@@ -156,7 +156,7 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     // Closing with unsaved changes asks; Annulla keeps the window, Non salvare closes it.
     Answer("Annulla");
     QTest::keyClick(table, Qt::Key_Escape);
-    EXPECT_EQ(question, "Salvare le modifiche a Sport 160?");
+    EXPECT_EQ(question, "Salvare le modifiche a esempio.coppia?");
     answers.sort();
     EXPECT_EQ(answers, (QStringList{"&Non salvare", "&Salva", "Annulla"}));
     EXPECT_TRUE(window->isVisible());

@@ -62,7 +62,7 @@ TEST_F(ModelWindowTest, EachRowsTorqueIsTheMainWindowsCoppiaAfterCaricaAndTheSur
 TEST_F(ModelWindowTest, EveryActionIsUndoneAndRedoneWithTheSurfaceItTouchedSelected) {
     OpenExample();
     const Model opened = Content();
-    EXPECT_EQ(Shown().title, "Sport 160[*] – Modello");
+    EXPECT_EQ(Shown().title, "esempio.coppia[*] (Sport 160) – Modello");
     EXPECT_FALSE(Shown().modified);
     EXPECT_EQ(Shown().selected, std::vector<std::size_t>{0});
     dialogs.text = "Alettone con squadretta da 22";
