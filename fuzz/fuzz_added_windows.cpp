@@ -90,7 +90,8 @@ class AnsweredDialogs : public coppia::ModelDialogs {
     std::optional<std::string> AskText(std::string_view, std::string_view) override {
         return std::nullopt;
     }
-    std::optional<coppia::NewSurface> AskNewSurface(const coppia::NewSurface& proposal) override {
+    std::optional<coppia::NewSurface> AskNewSurface(const coppia::NewSurface& proposal,
+                                                    const coppia::NewSurfaceAdvisor&) override {
         if (answer % 5 == 0)
             return std::nullopt;
         coppia::NewSurface given = proposal;
@@ -339,9 +340,9 @@ void Windows::CheckTheLoadedSurface(const coppia::Model& model) {
     FUZZ_CHECK(judged.verdictTone == row.verdictTone, "the verdict's tone is the row's");
     FUZZ_CHECK(judged.margin == cell(coppia::ModelColumn::Margine),
                "the analysis's margin is the loaded surface's row's");
-    FUZZ_CHECK(judged.minimumRating + " " + judged.ratingUnit ==
-                   cell(coppia::ModelColumn::CoppiaMinima),
-               "the analysis's least rating is the loaded surface's row's");
+    FUZZ_CHECK(
+        judged.minimumRating + " " + judged.ratingUnit == cell(coppia::ModelColumn::CoppiaMinima),
+        "the analysis's least rating is the loaded surface's row's");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -94,8 +95,18 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->objectName(), "NuovaSuperficie");
         dialog->findChild<QComboBox*>("TipoNuovaSuperficie")->setCurrentIndex(1);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("AggiungiNuovaSuperficie"),
-                          Qt::LeftButton);
+        // A rating it cannot take greys Aggiungi, and says why.
+        auto* rating = dialog->findChild<QLineEdit*>("CoppiaServoNuovo");
+        auto* advice = dialog->findChild<QLabel*>("AvvisoNuovaSuperficie");
+        auto* add = dialog->findChild<QPushButton*>("AggiungiNuovaSuperficie");
+        ASSERT_NE(advice, nullptr);
+        rating->setText(QStringLiteral("-2"));
+        EXPECT_FALSE(add->isEnabled());
+        EXPECT_FALSE(advice->isHidden());
+        EXPECT_EQ(advice->text(), "Coppia dichiarata non valida: serve un numero da 0.01 a 10000");
+        rating->clear();
+        EXPECT_TRUE(advice->isHidden());
+        QTest::mouseClick(add, Qt::LeftButton);
     });
     QTest::mouseClick(window->findChild<QPushButton*>("Aggiungi"), Qt::LeftButton);
     EXPECT_EQ(window->findChild<QLabel*>("VerdettoModello")->text(),

@@ -5,14 +5,17 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "engine/number_text.h"
 #include "models/model/model_table.h"
+#include "models/model/surface_advice.h"
 #include "ui/common/decimal_key_filter.h"
 #include "ui/common/qt_text.h"
+#include "ui/kit/window_widgets.h"
 
 namespace coppia {
 
@@ -25,19 +28,10 @@ Widget* Named(Widget* widget, const char* name, const char* accessible) {
     return widget;
 }
 
-// The rating as typed: none when empty, a number above 0 otherwise; not usable else.
-std::optional<std::optional<double>> TypedRating(const QString& text) {
-    if (text.trimmed().isEmpty())
-        return std::optional<double>();
-    const std::optional<double> rating = ReadWholeNumber(text.toStdString());
-    if (!rating || !IsModelRating(*rating))
-        return std::nullopt;
-    return rating;
-}
-
 }  // namespace
 
-std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface& proposal) {
+std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface& proposal,
+                                              const NewSurfaceAdvisor& advise) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("NuovaSuperficie"));
     dialog.setWindowTitle(QStringLiteral("Aggiungi superficie – Modello"));
@@ -67,8 +61,16 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
         ->setText(QStringLiteral("Annulla"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // Why Aggiungi is greyed, or what it would do to a name another surface has.
+    QLabel* advice = Note("AvvisoNuovaSuperficie", &dialog);
     const auto check = [&] {
-        ok->setEnabled(!name->text().trimmed().isEmpty() && TypedRating(rating->text()));
+        const NewSurfaceAdvice said =
+            advise(name->text().toStdString(), rating->text().toStdString());
+        ok->setEnabled(said.acceptable);
+        if (!said.problem.empty())
+            ShowNote(advice, said.problem, Tone::Bad);
+        else
+            ShowNote(advice, said.warning, Tone::Warning);
     };
     QObject::connect(name, &QLineEdit::textChanged, &dialog, check);
     QObject::connect(rating, &QLineEdit::textChanged, &dialog, check);
@@ -80,7 +82,9 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     form->addRow(QStringLiteral("Nome del s&ervo"), servo);
     form->addRow(QStringLiteral("&Coppia dichiarata"), rating);
     form->addRow(QStringLiteral("&Unità"), unit);
+    form->addRow(advice);
     form->addRow(buttons);
+    check();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     NewSurface given;
@@ -88,7 +92,7 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     given.kind = static_cast<SurfaceKind>(kind->currentIndex());
     given.servoCount = count->value();
     given.servo.name = CutToCharacters(servo->text().toStdString(), kMaxNameCharacters);
-    given.servo.rating = TypedRating(rating->text()).value_or(std::nullopt);
+    given.servo.rating = TypedRating(rating->text().toStdString()).value_or(std::nullopt);
     given.servo.unit = unit->currentIndex() == 1 ? RatingUnit::NewtonCm : RatingUnit::KgfCm;
     return given;
 }
