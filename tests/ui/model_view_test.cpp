@@ -14,9 +14,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
 
 #include "files/last_inputs_file.h"
 #include "models/main/main_window.h"
@@ -24,6 +28,7 @@
 #include "tests/ui/window_test_helpers.h"
 #include "ui/closes_with_main_window.h"
 #include "ui/main/main_window_view.h"
+#include "ui/qt_italian.h"
 #include "ui/window_opener.h"
 
 namespace coppia {
@@ -184,6 +189,57 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     EXPECT_TRUE(messages.shown.empty());
     if (!pdfText)
         GTEST_SKIP() << kNoPdfText;
+}
+
+// The names of three keys in another language, as a translation installed later gives them.
+class OtherKeyNames : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArrayView(context) != "QShortcut")
+            return {};
+        const QByteArrayView key(source);
+        return key == "Del"  ? QStringLiteral("Entf")
+               : key == "Up" ? QStringLiteral("Hoch")
+                             : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+void DeliverLanguageChange() {
+    // The application's event, then the one it posts to each window.
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+// The buttons name their keys as the menus do, in the translation Qt has when it is shown, and
+// the page tabs' scroll buttons speak Italian.
+TEST_F(ModelViewTest, TheButtonsNameTheirKeysAsTheMenusDo) {
+    QApplication::setActiveWindow(&view);
+    QTest::keyClick(view.Widget(Control::Vel), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* window = opener.Window();
+    ASSERT_NE(window, nullptr);
+    const auto tip = [window](const char* name) {
+        return window->findChild<QPushButton*>(name)->toolTip().toStdString();
+    };
+    ASSERT_TRUE(InstallQtItalian(*QCoreApplication::instance()));
+    DeliverLanguageChange();
+    EXPECT_EQ(tip("Rimuovi"), "Rimuovi la superficie selezionata (Canc)");
+    EXPECT_EQ(tip("SpostaSu"), "Sposta su la superficie selezionata (Alt+Su)");
+    EXPECT_EQ(tip("SpostaGiu"), "Sposta giù la superficie selezionata (Alt+Giù)");
+    OtherKeyNames other;
+    QCoreApplication::installTranslator(&other);
+    DeliverLanguageChange();
+    EXPECT_EQ(tip("Rimuovi"), "Rimuovi la superficie selezionata (Entf)");
+    EXPECT_EQ(tip("SpostaSu"), "Sposta su la superficie selezionata (Alt+Hoch)");
+    QCoreApplication::removeTranslator(&other);
+    DeliverLanguageChange();
+    EXPECT_EQ(tip("Rimuovi"), "Rimuovi la superficie selezionata (Canc)");
+
+    QStringList scrolls;
+    for (auto* tabs : window->findChildren<QTabWidget*>()) {
+        for (auto* scroll : tabs->tabBar()->findChildren<QToolButton*>())
+            scrolls << scroll->accessibleName();
+    }
+    EXPECT_EQ(scrolls, (QStringList{"Scorri le schede indietro", "Scorri le schede avanti"}));
 }
 
 }  // namespace

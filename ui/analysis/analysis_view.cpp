@@ -19,6 +19,7 @@
 #include "ui/analysis/sweep_table.h"
 #include "ui/common/decimal_key_filter.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/tab_scroll_names.h"
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
 
@@ -84,6 +85,7 @@ void AnalysisView::BuildPages() {
     for (QToolButton* scroll : pages_->tabBar()->findChildren<QToolButton*>()) {
         scroll->setFocusPolicy(Qt::NoFocus);
     }
+    NameTabScrollButtons(pages_->tabBar());
 }
 
 // The buttons along the bottom, in their order of Tab.
