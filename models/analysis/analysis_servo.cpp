@@ -89,25 +89,29 @@ std::optional<GivenTravel> AnalysisWindow::TravelGiven(const FieldCalculation& c
     return GivenTravel{*travel, calculation.inputs.Ang};
 }
 
+void AnalysisWindow::FillServoOwner() {
+    const std::optional<LoanedServo>& loaned = loan_.Current();
+    if (!loaned)
+        return;
+    display_.servoOwner = "Servo di «" + loaned->surface + "»";
+    if (loaned->count > 1) {
+        display_.servoOwner +=
+            ", uno dei " + std::to_string(loaned->count) + " che si dividono la coppia";
+    }
+    if (loaned->DiffersFromSurface()) {
+        const std::string kept = loaned->surfaceRating
+                                     ? FormatPlainNumber(*loaned->surfaceRating) + " " +
+                                           std::string(RatingUnitName(loaned->surfaceUnit))
+                                     : "da indicare";
+        display_.loanDrift = "Coppia diversa da quella di «" + loaned->surface + "» nel modello (" +
+                             kept + "): per tenerla, Aggiorna nella finestra del modello";
+    }
+}
+
 void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
     const std::optional<LoanedServo>& loaned = loan_.Current();
     display_.ratingUnit = RatingUnitName(Unit());
-    if (loaned) {
-        display_.servoOwner = "Servo di «" + loaned->surface + "»";
-        if (loaned->count > 1) {
-            display_.servoOwner +=
-                ", uno dei " + std::to_string(loaned->count) + " che si dividono la coppia";
-        }
-        if (loaned->DiffersFromSurface()) {
-            const std::string kept = loaned->surfaceRating
-                                         ? FormatPlainNumber(*loaned->surfaceRating) + " " +
-                                               std::string(RatingUnitName(loaned->surfaceUnit))
-                                         : "da indicare";
-            display_.loanDrift = "Coppia diversa da quella di «" + loaned->surface +
-                                 "» nel modello (" + kept +
-                                 "): per tenerla, Aggiorna nella finestra del modello";
-        }
-    }
+    FillServoOwner();
     std::string problem;
     if (!valid_[static_cast<std::size_t>(AnalysisField::CoppiaServo)])
         problem = "Coppia del servo non valida: serve un numero oltre 0";

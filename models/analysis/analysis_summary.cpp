@@ -55,8 +55,9 @@ Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown)
 
     summary.servo = shown.servoOwner.empty() ? "Servo" : shown.servoOwner;
     if (question.rating) {
-        summary.servo +=
-            " da " + number(*question.rating) + " " + std::string(RatingUnitName(question.unit));
+        // Set apart from "uno dei 2 che si dividono la coppia", whose torque it is not.
+        summary.servo += (shown.share.empty() ? " da " : ", da ") + number(*question.rating) + " " +
+                         std::string(RatingUnitName(question.unit));
     }
     if (question.safetyFactor)
         summary.servo += ", fattore di sicurezza " + number(*question.safetyFactor);

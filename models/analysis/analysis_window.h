@@ -80,6 +80,8 @@ class AnalysisWindow {
     void FillFreshness(const FieldCalculation& calculation);
     void FillTorque(const FieldCalculation& calculation);
     void FillLinkage(const FieldCalculation& calculation);
+    // Whose servo is judged, when a model lent it, and whether it is still as the model has it.
+    void FillServoOwner();
     void FillServoCheck(const FieldCalculation& calculation);
     void FillLimits(const FieldCalculation& calculation, double ratingKgfCm);
     void FillSweep(const FieldCalculation& calculation);

@@ -28,6 +28,19 @@ Widget* Named(Widget* widget, const char* name, const char* accessible) {
     return widget;
 }
 
+// Aggiungi and Annulla, named in Italian.
+QDialogButtonBox* Buttons(QDialog& dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    Named(buttons->button(QDialogButtonBox::Ok), "AggiungiNuovaSuperficie",
+          "Aggiungi la superficie")
+        ->setText(QStringLiteral("Aggiungi"));
+    Named(buttons->button(QDialogButtonBox::Cancel), "AnnullaNuovaSuperficie", "Annulla")
+        ->setText(QStringLiteral("Annulla"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
 }  // namespace
 
 std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface& proposal,
@@ -53,14 +66,8 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     unit->addItems({QStringLiteral("Kg*cm"), QStringLiteral("N·cm")});
     unit->setCurrentIndex(proposal.servo.unit == RatingUnit::NewtonCm ? 1 : 0);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QDialogButtonBox* buttons = Buttons(dialog);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("Aggiungi"));
-    Named(ok, "AggiungiNuovaSuperficie", "Aggiungi la superficie");
-    Named(buttons->button(QDialogButtonBox::Cancel), "AnnullaNuovaSuperficie", "Annulla")
-        ->setText(QStringLiteral("Annulla"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     // Why Aggiungi is greyed, or what it would do to a name another surface has.
     QLabel* advice = Note("AvvisoNuovaSuperficie", &dialog);
     const auto check = [&] {
