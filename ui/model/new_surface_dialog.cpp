@@ -70,6 +70,8 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     // Why Aggiungi is greyed, or what it would do to a name another surface has.
     QLabel* advice = Note("AvvisoNuovaSuperficie", &dialog);
+    // Wide enough for why a rating is refused on one line; a long name's warning wraps.
+    advice->setMinimumWidth(advice->fontMetrics().horizontalAdvance(ToQString(RatingProblem())));
     const auto check = [&] {
         const NewSurfaceAdvice said =
             advise(name->text().toStdString(), rating->text().toStdString());
@@ -78,6 +80,8 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
             ShowNote(advice, said.problem, Tone::Bad);
         else
             ShowNote(advice, said.warning, Tone::Warning);
+        // Taller or shorter with the note's lines.
+        dialog.adjustSize();
     };
     QObject::connect(name, &QLineEdit::textChanged, &dialog, check);
     QObject::connect(rating, &QLineEdit::textChanged, &dialog, check);
