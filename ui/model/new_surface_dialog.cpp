@@ -41,6 +41,30 @@ QDialogButtonBox* Buttons(QDialog& dialog) {
     return buttons;
 }
 
+// Below the fields, why Aggiungi is greyed, or what it would do to a name another surface has,
+// as `advise` says of what is typed.
+QLabel* Advice(QDialog& dialog, QLineEdit* name, QLineEdit* rating, QPushButton* add,
+               const NewSurfaceAdvisor& advise) {
+    QLabel* advice = Note("AvvisoNuovaSuperficie", &dialog);
+    // Wide enough for why a rating is refused on one line; a long name's warning wraps.
+    advice->setMinimumWidth(advice->fontMetrics().horizontalAdvance(ToQString(RatingProblem())));
+    const auto check = [&dialog, name, rating, add, advice, &advise] {
+        const NewSurfaceAdvice said =
+            advise(name->text().toStdString(), rating->text().toStdString());
+        add->setEnabled(said.acceptable);
+        if (!said.problem.empty())
+            ShowNote(advice, said.problem, Tone::Bad);
+        else
+            ShowNote(advice, said.warning, Tone::Warning);
+        // Taller or shorter with the note's lines.
+        dialog.adjustSize();
+    };
+    QObject::connect(name, &QLineEdit::textChanged, &dialog, check);
+    QObject::connect(rating, &QLineEdit::textChanged, &dialog, check);
+    check();
+    return advice;
+}
+
 }  // namespace
 
 std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface& proposal,
@@ -67,24 +91,7 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     unit->setCurrentIndex(proposal.servo.unit == RatingUnit::NewtonCm ? 1 : 0);
 
     QDialogButtonBox* buttons = Buttons(dialog);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    // Why Aggiungi is greyed, or what it would do to a name another surface has.
-    QLabel* advice = Note("AvvisoNuovaSuperficie", &dialog);
-    // Wide enough for why a rating is refused on one line; a long name's warning wraps.
-    advice->setMinimumWidth(advice->fontMetrics().horizontalAdvance(ToQString(RatingProblem())));
-    const auto check = [&] {
-        const NewSurfaceAdvice said =
-            advise(name->text().toStdString(), rating->text().toStdString());
-        ok->setEnabled(said.acceptable);
-        if (!said.problem.empty())
-            ShowNote(advice, said.problem, Tone::Bad);
-        else
-            ShowNote(advice, said.warning, Tone::Warning);
-        // Taller or shorter with the note's lines.
-        dialog.adjustSize();
-    };
-    QObject::connect(name, &QLineEdit::textChanged, &dialog, check);
-    QObject::connect(rating, &QLineEdit::textChanged, &dialog, check);
+    QLabel* advice = Advice(dialog, name, rating, buttons->button(QDialogButtonBox::Ok), advise);
 
     auto* form = new QFormLayout(&dialog);
     form->addRow(QStringLiteral("&Nome"), name);
@@ -95,7 +102,6 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     form->addRow(QStringLiteral("&Unità"), unit);
     form->addRow(advice);
     form->addRow(buttons);
-    check();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     NewSurface given;
