@@ -67,12 +67,20 @@ std::optional<std::string> ModelFileBytes(int argc, char* argv[]) {
 }
 
 CommandLine::CommandLine(const QStringList& arguments) {
-    parser_.setApplicationDescription(QStringLiteral(
-        "Computes the torque in Kg*cm a servo needs to move a model aircraft's aileron, and the\n"
-        "lift coefficient at which the wing flies, in a window with Italian captions. The model\n"
-        "window keeps every control surface of a model aircraft, with its servo, in one FILE.\n"
-        "Qt's own options (-platform, -style, -reverse, -qwindowgeometry, ...) work as in every\n"
-        "Qt program. See coppia(1)."));
+    // Only the Linux package has a manual page to point to.
+#ifdef _WIN32
+    const QString manual;
+#else
+    const QString manual = QStringLiteral(" See coppia(1).");
+#endif
+    parser_.setApplicationDescription(
+        QStringLiteral(
+            "Computes the torque in Kg*cm a servo needs to move a model aircraft's aileron, and "
+            "the\nlift coefficient at which the wing flies, in a window with Italian captions. The "
+            "model\nwindow keeps every control surface of a model aircraft, with its servo, in one "
+            "FILE.\nQt's own options (-platform, -style, -reverse, -qwindowgeometry, ...) work as "
+            "in every\nQt program.") +
+        manual);
     // Qt's options are single-dash words ("-style"), not clusters of letters.
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(ProgramOptions());

@@ -124,7 +124,9 @@ class QuietDialogs : public ModelDialogs {
     std::optional<std::string> AskText(std::string_view, std::string_view) override {
         return std::nullopt;
     }
-    std::optional<NewSurface> AskNewSurface(const NewSurface&) override { return std::nullopt; }
+    std::optional<NewSurface> AskNewSurface(const NewSurface&, const NewSurfaceAdvisor&) override {
+        return std::nullopt;
+    }
     void ShowMessage(std::string_view text, std::string_view) override { shown = text; }
     std::string shown;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/servo_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -47,26 +48,25 @@ double AsShown(double value, std::string_view pattern) {
     return ReadNumber(FormatNumber(value, pattern)).value_or(value);
 }
 
-// The largest value from `start` to `end` at which `holds`, found on a grid of `steps` steps,
-// narrowed by bisection and rounded down at a tenth so that its figure holds too. Needs `holds`
-// true on one interval.
-HoldingLimit LargestHeld(double start, double end, int steps,
+// The largest value of `grid` (ascending) at which `holds`, narrowed by bisection towards the
+// next value and rounded down at a tenth so that its figure holds too. Needs `holds` true on
+// one interval.
+HoldingLimit LargestHeld(const std::vector<double>& grid,
                          const std::function<bool(double)>& holds) {
-    if (holds(end))
-        return {HoldingLimit::Reach::Throughout, end};
-    const double step = (end - start) / steps;
-    int last = steps - 1;
-    while (last >= 0 && !holds(start + last * step)) --last;
-    if (last < 0)
-        return {HoldingLimit::Reach::Nowhere, start};
-    double low = start + last * step;
-    double high = low + step;
+    if (holds(grid.back()))
+        return {HoldingLimit::Reach::Throughout, grid.back()};
+    std::size_t next = grid.size() - 1;
+    while (next > 0 && !holds(grid[next - 1])) --next;
+    if (next == 0)
+        return {HoldingLimit::Reach::Nowhere, grid.front()};
+    double low = grid[next - 1];
+    double high = grid[next];
     for (int i = 0; i < 60 && high - low > 1e-9; ++i) {
         const double middle = (low + high) / 2;
         (holds(middle) ? low : high) = middle;
     }
     double value = AsShown(std::floor(low * 10) / 10, "#0.0");
-    while (value > start && !holds(value)) value = AsShown(value - 0.1, "#0.0");
+    while (value > grid.front() && !holds(value)) value = AsShown(value - 0.1, "#0.0");
     return {HoldingLimit::Reach::UpTo, value};
 }
 
@@ -93,17 +93,21 @@ double MinimumRatingShown(double neededTorque, double safetyFactor) {
 
 namespace {
 
-// Whether the servo holds with one input changed; `refused` is set once any calculation of the
-// search is refused, so that no limit is given from a curve with holes.
+// Whether the servo holds with one input set to `side` times a magnitude; `refused` is set once
+// any calculation of the search is refused, so that no limit is given from a curve with holes.
 class HoldsWith {
   public:
-    HoldsWith(const TorqueInputs& inputs, double TorqueInputs::*varied, double ratedKgfCm,
-              const TorqueConstants& constants)
-        : inputs_(inputs), varied_(varied), rated_(ratedKgfCm), constants_(constants) {}
+    HoldsWith(const TorqueInputs& inputs, double TorqueInputs::*varied, double side,
+              double ratedKgfCm, const TorqueConstants& constants)
+        : inputs_(inputs),
+          varied_(varied),
+          side_(side),
+          rated_(ratedKgfCm),
+          constants_(constants) {}
 
-    bool operator()(double value) {
+    bool operator()(double magnitude) {
         TorqueInputs at = inputs_;
-        at.*varied_ = value;
+        at.*varied_ = side_ * magnitude;
         const TorqueResult result = CalculateTorque(at, constants_);
         refused = refused || result.Outcome != TorqueOutcome::Complete;
         return result.Outcome == TorqueOutcome::Complete && std::fabs(result.ServoTorque) <= rated_;
@@ -114,31 +118,54 @@ class HoldsWith {
   private:
     const TorqueInputs& inputs_;
     double TorqueInputs::*varied_;
+    double side_;
     double rated_;
     const TorqueConstants& constants_;
 };
+
+// From the slowest speed searched up to `end`, closer together where speeds are low, so that a
+// limit far below the model's speed is found as finely as one near it; the model's own speed
+// is one of them, so that a limit is found wherever the servo holds it.
+std::vector<double> SpeedGrid(double speed) {
+    constexpr int kSteps = 400;
+    const double end = speed * kSpeedSearchFactor;
+    const double start = std::min(kSlowestSpeedSearched, speed);
+    std::vector<double> grid;
+    grid.reserve(kSteps + 2);
+    for (int i = 0; i <= kSteps; ++i)
+        grid.push_back(start * std::pow(end / start, double(i) / kSteps));
+    grid.front() = start;
+    grid.back() = end;
+    grid.insert(std::upper_bound(grid.begin(), grid.end(), speed), speed);
+    grid.erase(std::unique(grid.begin(), grid.end()), grid.end());
+    return grid;
+}
 
 }  // namespace
 
 HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
                                    const TorqueConstants& constants) {
-    HoldsWith holds(inputs, &TorqueInputs::Ang, ratedKgfCm, constants);
+    // Up and down differ when the surface carries lift: the side it is deflected to.
+    const double side = inputs.Ang < 0 ? -1 : 1;
+    HoldsWith holds(inputs, &TorqueInputs::Ang, side, ratedKgfCm, constants);
+    std::vector<double> grid;
+    for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) grid.push_back(angle);
     // |torque| is the magnitude of a line in the angle: where it holds is one interval.
-    const HoldingLimit limit = LargestHeld(kSweepFirstAngle, kSweepLastAngle,
-                                           kSweepLastAngle - kSweepFirstAngle, std::ref(holds));
-    return holds.refused ? HoldingLimit{} : limit;
+    HoldingLimit limit = LargestHeld(grid, std::ref(holds));
+    if (holds.refused)
+        return {};
+    limit.value *= side;
+    return limit;
 }
 
 HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
                               const TorqueConstants& constants) {
-    HoldsWith holds(inputs, &TorqueInputs::Vel, ratedKgfCm, constants);
-    // |torque| is the magnitude of a line in the squared speed: again one interval.
-    const double end = std::fabs(inputs.Vel) * kSpeedSearchFactor;
-    if (!(end > 0 && std::isfinite(end)))
+    const double speed = std::fabs(inputs.Vel);
+    if (!(speed > 0 && std::isfinite(speed * kSpeedSearchFactor)))
         return {};
-    // Speed 0 has no lift coefficient: the grid starts one step above it.
-    constexpr int kSteps = 400;
-    const HoldingLimit limit = LargestHeld(end / kSteps, end, kSteps - 1, std::ref(holds));
+    HoldsWith holds(inputs, &TorqueInputs::Vel, 1, ratedKgfCm, constants);
+    // |torque| is the magnitude of a line in the squared speed: again one interval.
+    const HoldingLimit limit = LargestHeld(SpeedGrid(speed), std::ref(holds));
     return holds.refused ? HoldingLimit{} : limit;
 }
 

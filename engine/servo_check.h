@@ -60,12 +60,15 @@ struct HoldingLimit {
 };
 
 // The largest deflection from 0° to the sweep's last angle at which the torque's magnitude is
-// within `ratedKgfCm`, at the inputs' speed.
+// within `ratedKgfCm`, at the inputs' speed, on the side the inputs deflect to: a downward
+// (negative) deflection gives a negative figure.
 HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
                                    const TorqueConstants& constants);
 // The highest speed up to kSpeedSearchFactor times the inputs' speed at which the torque's
-// magnitude at the inputs' deflection is within `ratedKgfCm`.
+// magnitude at the inputs' deflection is within `ratedKgfCm`, searched from the slowest speed up
+// whatever the inputs' speed is.
 inline constexpr double kSpeedSearchFactor = 10;
+inline constexpr double kSlowestSpeedSearched = 1;  // Km/h, or the inputs' speed when slower
 HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
                               const TorqueConstants& constants);
 

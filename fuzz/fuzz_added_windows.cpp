@@ -90,7 +90,8 @@ class AnsweredDialogs : public coppia::ModelDialogs {
     std::optional<std::string> AskText(std::string_view, std::string_view) override {
         return std::nullopt;
     }
-    std::optional<coppia::NewSurface> AskNewSurface(const coppia::NewSurface& proposal) override {
+    std::optional<coppia::NewSurface> AskNewSurface(const coppia::NewSurface& proposal,
+                                                    const coppia::NewSurfaceAdvisor&) override {
         if (answer % 5 == 0)
             return std::nullopt;
         coppia::NewSurface given = proposal;
@@ -291,15 +292,11 @@ void Windows::Check() {
 
     const std::string& verdict = shown.totals.verdict;
     FUZZ_CHECK(model.surfaces.empty() || !verdict.empty(), "a model with surfaces has a verdict");
-    if (!verdict.empty() && verdict.find(" per tutte le ") == std::string::npos) {
-        const std::size_t colon = verdict.find(": ");
-        FUZZ_CHECK(colon != std::string::npos, "the verdict names its surface");
-        std::string named = verdict.substr(colon + 2);
-        named = named.substr(0, named.find(" (e "));
-        bool exists = false;
-        for (std::size_t i = 0; i < model.surfaces.size(); ++i)
-            exists = exists || coppia::SurfaceLabel(model.surfaces[i], i) == named;
-        FUZZ_CHECK(exists, "the verdict names a surface of the model");
+    // Every failing verdict is named, and so are the surfaces without one.
+    for (const coppia::ModelTableRow& row : shown.rows) {
+        const std::string told = row.refusal.empty() ? row.headline + ": " : "Senza verdetto: ";
+        if (!row.refusal.empty() || row.concern == coppia::Concern::Failing)
+            FUZZ_CHECK(verdict.find(told) != std::string::npos, "the verdict hides no fault");
     }
     CheckTheLoadedSurface(model);
 }
@@ -343,8 +340,9 @@ void Windows::CheckTheLoadedSurface(const coppia::Model& model) {
     FUZZ_CHECK(judged.verdictTone == row.verdictTone, "the verdict's tone is the row's");
     FUZZ_CHECK(judged.margin == cell(coppia::ModelColumn::Margine),
                "the analysis's margin is the loaded surface's row's");
-    FUZZ_CHECK(judged.minimumRating == cell(coppia::ModelColumn::CoppiaMinima),
-               "the analysis's least rating is the loaded surface's row's");
+    FUZZ_CHECK(
+        judged.minimumRating + " " + judged.ratingUnit == cell(coppia::ModelColumn::CoppiaMinima),
+        "the analysis's least rating is the loaded surface's row's");
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ inline constexpr std::size_t kAnalysisFieldCount = 4;
 struct AnalysisStep {
     std::string_view name;
     std::string value;  // empty while the calculation is refused
-    std::string_view unit;
+    std::string unit;
 };
 inline constexpr std::size_t kAnalysisStepCount = 9;
 inline constexpr std::array<std::string_view, kAnalysisStepCount> kAnalysisStepNames = {
@@ -59,6 +59,10 @@ struct AnalysisDisplay {
     Tone freshnessTone = Tone::Neutral;
     std::string refusal;  // why nothing can be computed, in place of the numbers; else empty
 
+    // While a surface moved by several servos is lent, every torque is one servo's:
+    // "per servo: 1 dei 2"; else empty.
+    std::string share;
+    std::string torqueHeading;  // "Coppia al servo", with the share when there is one
     std::string torqueKgfCm;
     std::string torqueNewtonCm;
     std::string torqueNewtonM;
@@ -73,6 +77,8 @@ struct AnalysisDisplay {
 
     // Whose servo is judged, when a model lent it: "Servo di «Flap sinistro»".
     std::string servoOwner;
+    // That the rating judged is no longer the surface's, and how to keep it; else empty.
+    std::string loanDrift;
     // The verdict on the whole installation, the torque's margin and what the servo holds.
     std::string verdict;
     std::string verdictReason;

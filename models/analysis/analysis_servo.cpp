@@ -89,16 +89,29 @@ std::optional<GivenTravel> AnalysisWindow::TravelGiven(const FieldCalculation& c
     return GivenTravel{*travel, calculation.inputs.Ang};
 }
 
+void AnalysisWindow::FillServoOwner() {
+    const std::optional<LoanedServo>& loaned = loan_.Current();
+    if (!loaned)
+        return;
+    display_.servoOwner = "Servo di «" + loaned->surface + "»";
+    if (loaned->count > 1) {
+        display_.servoOwner +=
+            ", uno dei " + std::to_string(loaned->count) + " che si dividono la coppia";
+    }
+    if (loaned->DiffersFromSurface()) {
+        const std::string kept = loaned->surfaceRating
+                                     ? FormatPlainNumber(*loaned->surfaceRating) + " " +
+                                           std::string(RatingUnitName(loaned->surfaceUnit))
+                                     : "da indicare";
+        display_.loanDrift = "Coppia diversa da quella di «" + loaned->surface + "» nel modello (" +
+                             kept + "): per tenerla, Aggiorna nella finestra del modello";
+    }
+}
+
 void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
     const std::optional<LoanedServo>& loaned = loan_.Current();
     display_.ratingUnit = RatingUnitName(Unit());
-    if (loaned) {
-        display_.servoOwner = "Servo di «" + loaned->surface + "»";
-        if (loaned->count > 1) {
-            display_.servoOwner +=
-                ", uno dei " + std::to_string(loaned->count) + " che si dividono la coppia";
-        }
-    }
+    FillServoOwner();
     std::string problem;
     if (!valid_[static_cast<std::size_t>(AnalysisField::CoppiaServo)])
         problem = "Coppia del servo non valida: serve un numero oltre 0";
@@ -121,9 +134,8 @@ void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
 
     // Both torques in the unit the rating is typed in, for each of the servos that share it.
     const TorqueInputs& in = calculation.inputs;
-    const int count = loaned ? loaned->count : 1;
     const std::optional<double> rating = loaned ? loaned->rating : settings_.rating;
-    const double needed = TorqueInUnit(calculation.result.ServoTorque / count, Unit());
+    const double needed = TorqueInUnit(calculation.result.ServoTorque / Share(), Unit());
     const InstallationVerdict verdict =
         JudgeInstallation({needed, rating.value_or(0), settings_.safetyFactor, in.BrAlett,
                            in.BrServ, in.Ang, settings_.servoThrow});
@@ -147,6 +159,8 @@ void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
 void AnalysisWindow::FillLimits(const FieldCalculation& calculation, double ratingKgfCm) {
     const TorqueInputs& in = calculation.inputs;
     const double factor = settings_.safetyFactor;
+    // Each servo holds its share of the surface's torque: together, the share times its rating.
+    const double together = ratingKgfCm * Share();
     // The figure at the rated torque, then the one with the factor unless it says the same.
     const auto both = [factor](const std::string& rated, const std::string& withFactor) {
         if (factor == 1)
@@ -162,9 +176,9 @@ void AnalysisWindow::FillLimits(const FieldCalculation& calculation, double rati
         return HoldingText(HighestSpeedHeld(in, rating, constants_), " Km/h", "oltre ");
     };
     display_.limits.push_back({"Deflessione massima a " + FormatPlainNumber(in.Vel) + " Km/h",
-                               both(deflection(ratingKgfCm), deflection(ratingKgfCm / factor))});
+                               both(deflection(together), deflection(together / factor))});
     display_.limits.push_back({"Velocità massima a " + FormatPlainNumber(in.Ang) + "°",
-                               both(speed(ratingKgfCm), speed(ratingKgfCm / factor))});
+                               both(speed(together), speed(together / factor))});
 }
 
 std::optional<double> AnalysisWindow::RatingKgfCm() const {
@@ -173,10 +187,14 @@ std::optional<double> AnalysisWindow::RatingKgfCm() const {
     const std::optional<LoanedServo>& loaned = loan_.Current();
     if (!loaned)
         return RatingInKgfCm(settings_.rating, settings_.unit);
-    // What the servos hold together, against the torque of the whole surface.
     if (!loaned->rating)
         return std::nullopt;
-    return RatingInKgfCm(*loaned->rating, loaned->unit) * loaned->count;
+    return RatingInKgfCm(*loaned->rating, loaned->unit);
+}
+
+int AnalysisWindow::Share() const {
+    const std::optional<LoanedServo>& loaned = loan_.Current();
+    return loaned && loaned->count > 1 ? loaned->count : 1;
 }
 
 }  // namespace coppia

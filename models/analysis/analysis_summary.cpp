@@ -5,6 +5,25 @@
 
 namespace coppia {
 
+namespace {
+
+// The verdict's words, its reason, the margin and what the servo holds.
+void SummariseVerdict(const AnalysisDisplay& shown, std::vector<std::string>& lines) {
+    lines.push_back(shown.verdict);
+    lines.push_back(shown.verdictReason);
+    if (!shown.margin.empty()) {
+        lines.push_back("Margine " + shown.margin + ", coppia minima da usare " +
+                        shown.minimumRating + " " + shown.ratingUnit);
+    } else if (!shown.minimumRating.empty()) {
+        lines.push_back("Coppia minima da usare " + shown.minimumRating + " " + shown.ratingUnit);
+    }
+    for (const CaptionedFigure& limit : shown.limits) {
+        lines.push_back(limit.caption + ": " + limit.value);
+    }
+}
+
+}  // namespace
+
 Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown) {
     const auto number = [](double value) { return FormatPlainNumber(value); };
     const TorqueInputs& in = question.inputs;
@@ -23,7 +42,7 @@ Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown)
     if (!shown.refusal.empty()) {
         facts.push_back(shown.refusal);
     } else {
-        facts.push_back("Coppia al servo: " + shown.torqueKgfCm +
+        facts.push_back(shown.torqueHeading + ": " + shown.torqueKgfCm +
                         " Kg*cm = " + shown.torqueNewtonCm + " N·cm = " + shown.torqueNewtonM +
                         " N·m = " + shown.torqueOzfIn + " oz·in");
         facts.push_back("Coefficiente di portanza (Cp): " + shown.steps[2].value + ". " +
@@ -36,28 +55,20 @@ Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown)
 
     summary.servo = shown.servoOwner.empty() ? "Servo" : shown.servoOwner;
     if (question.rating) {
-        summary.servo +=
-            " da " + number(*question.rating) + " " + std::string(RatingUnitName(question.unit));
+        // Set apart from "uno dei 2 che si dividono la coppia", whose torque it is not.
+        summary.servo += (shown.share.empty() ? " da " : ", da ") + number(*question.rating) + " " +
+                         std::string(RatingUnitName(question.unit));
     }
     if (question.safetyFactor)
         summary.servo += ", fattore di sicurezza " + number(*question.safetyFactor);
     if (shown.verdict.empty()) {
         if (!shown.settingsProblem.empty())
             summary.verdict.push_back(shown.settingsProblem);
-        return summary;
+    } else {
+        SummariseVerdict(shown, summary.verdict);
     }
-    summary.verdict.push_back(shown.verdict);
-    summary.verdict.push_back(shown.verdictReason);
-    if (!shown.margin.empty()) {
-        summary.verdict.push_back("Margine " + shown.margin + ", coppia minima da usare " +
-                                  shown.minimumRating + " " + shown.ratingUnit);
-    } else if (!shown.minimumRating.empty()) {
-        summary.verdict.push_back("Coppia minima da usare " + shown.minimumRating + " " +
-                                  shown.ratingUnit);
-    }
-    for (const CaptionedFigure& limit : shown.limits) {
-        summary.verdict.push_back(limit.caption + ": " + limit.value);
-    }
+    if (!shown.loanDrift.empty())
+        summary.verdict.push_back(shown.loanDrift);
     return summary;
 }
 

@@ -17,11 +17,11 @@ std::string SpeedText(double speed) {
     return FormatPlainNumber(std::round(speed * 10) / 10);
 }
 
-// A table cell: the torque as a figure, or why there is none.
-std::string TorqueCell(const TorqueResult& point) {
+// A table cell: one servo's torque as a figure, or why there is none.
+std::string TorqueCell(const TorqueResult& point, int share) {
     switch (point.Outcome) {
         case TorqueOutcome::Complete:
-            return TorqueText(point.ServoTorque);
+            return TorqueText(point.ServoTorque / share);
         case TorqueOutcome::RatioOutOfRange:
             return "rapporto corde fuori gamma";
         case TorqueOutcome::ZeroSpeed:
@@ -45,16 +45,17 @@ std::string RowMark(bool peak, bool current) {
 
 PlotData Plot(const FieldCalculation& calculation, const std::vector<SweepCurve>& curves,
               const std::vector<double>& factors, const std::vector<std::string>& names,
-              std::optional<double> ratingKgfCm) {
+              const SweepServo& servo) {
     PlotData plot;
     if (CurrentAngle(calculation))
         plot.deflection = std::fabs(calculation.inputs.Ang);
     PlotBounds bounds;
     for (std::size_t i = 0; calculation.sweepInputsRead && i < curves.size(); ++i) {
-        PlotCurve curve = CurveToPlot(curves[i], names[i], 1, bounds);
+        PlotCurve curve = CurveToPlot(curves[i], names[i], servo.share, bounds);
         curve.modelSpeed = factors[i] == 1;
         if (const std::optional<int> peak = curves[i].peakAngle) {
-            const double torque = curves[i].points[static_cast<std::size_t>(*peak)].ServoTorque;
+            const double torque =
+                curves[i].points[static_cast<std::size_t>(*peak)].ServoTorque / servo.share;
             if (std::fabs(torque) <= kLargestPlotted) {
                 curve.mark = std::make_pair(double(*peak), torque);
                 curve.markLabel = TorqueText(torque);
@@ -62,8 +63,12 @@ PlotData Plot(const FieldCalculation& calculation, const std::vector<SweepCurve>
         }
         plot.curves.push_back(std::move(curve));
     }
-    if (ratingKgfCm)
-        plot.ratings.push_back({"Servo: " + TorqueText(*ratingKgfCm) + " Kg*cm", ratingKgfCm, {}});
+    if (servo.ratingKgfCm) {
+        const std::string whose =
+            servo.share > 1 ? "Servo, 1 dei " + std::to_string(servo.share) : "Servo";
+        plot.ratings.push_back(
+            {whose + ": " + TorqueText(*servo.ratingKgfCm) + " Kg*cm", servo.ratingKgfCm, {}});
+    }
     ScalePlot(plot, bounds);
     return plot;
 }
@@ -80,7 +85,7 @@ std::optional<int> CurrentAngle(const FieldCalculation& calculation) {
 }
 
 SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> factors,
-                          std::optional<double> ratingKgfCm, const TorqueConstants& constants) {
+                          const SweepServo& servo, const TorqueConstants& constants) {
     SweepDisplay sweep;
     // The model's speed among the others, slowest first.
     factors.push_back(1);
@@ -92,6 +97,8 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
     std::vector<double> speeds;
     std::vector<std::string> names;  // "60 Km/h, modello"
     sweep.headings = {"Angolo (°)", "Corsa (mm)"};
+    const std::string unit =
+        servo.shareText.empty() ? " (Kg*cm)" : " (Kg*cm, " + servo.shareText + ")";
     for (const double factor : factors) {
         speeds.push_back(in.Vel * factor);
         std::string name = SpeedText(in.Vel * factor) + " Km/h";
@@ -100,7 +107,7 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
         } else if (factor == diveFactor) {
             name += ", picchiata";
         }
-        sweep.headings.push_back("Coppia a " + name + " (Kg*cm)");
+        sweep.headings.push_back("Coppia a " + name + unit);
         names.push_back(std::move(name));
     }
     sweep.headings.push_back("Nota");
@@ -118,14 +125,14 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
                                                                   : "—");
         for (const SweepCurve& curve : curves) {
             const TorqueResult& point = curve.points[static_cast<std::size_t>(angle)];
-            row.cells.push_back(calculation.sweepInputsRead ? TorqueCell(point)
+            row.cells.push_back(calculation.sweepInputsRead ? TorqueCell(point, servo.share)
                                                             : "numero fuori limite");
         }
         row.peak = calculation.sweepInputsRead && curves[modelCurve].peakAngle == angle;
         row.current = current == angle;
         row.cells.push_back(RowMark(row.peak, row.current));
     }
-    sweep.plot = Plot(calculation, curves, factors, names, ratingKgfCm);
+    sweep.plot = Plot(calculation, curves, factors, names, servo);
     return sweep;
 }
 

@@ -20,11 +20,17 @@ struct SweepDisplay {
     PlotData plot;
 };
 
+// The servo a sweep is drawn for: one of `share` that divide the torque among them.
+struct SweepServo {
+    std::optional<double> ratingKgfCm;  // the servo's line on the plot, when it can be used
+    int share = 1;
+    std::string shareText;  // "per servo: 1 dei 2", empty for one servo
+};
+
 // The sweep of the fields' inputs at the model's speed and at each of `speedFactors` times it,
-// slowest first; `ratingKgfCm` is the servo's line on the plot, when it can be used. The
-// headings and each row end with the row's mark.
+// slowest first, each torque one servo's. The headings and each row end with the row's mark.
 SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> speedFactors,
-                          std::optional<double> ratingKgfCm, const TorqueConstants& constants);
+                          const SweepServo& servo, const TorqueConstants& constants);
 
 // The whole degree of the deflection the main window shows, when it is known and swept.
 std::optional<int> CurrentAngle(const FieldCalculation& calculation);

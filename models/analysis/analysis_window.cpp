@@ -195,7 +195,14 @@ void AnalysisWindow::FillFreshness(const FieldCalculation& calculation) {
 
 void AnalysisWindow::FillTorque(const FieldCalculation& calculation) {
     for (std::size_t i = 0; i < kAnalysisStepCount; ++i) {
-        display_.steps[i] = AnalysisStep{kAnalysisStepNames[i], {}, kAnalysisStepUnits[i]};
+        display_.steps[i] =
+            AnalysisStep{kAnalysisStepNames[i], {}, std::string(kAnalysisStepUnits[i])};
+    }
+    display_.torqueHeading = "Coppia al servo";
+    if (Share() > 1) {
+        display_.share = "per servo: 1 dei " + std::to_string(Share());
+        display_.torqueHeading += " (" + display_.share + ")";
+        display_.steps.back().unit += ", " + display_.share;
     }
     const TorqueResult& r = calculation.result;
     if (calculation.refusal) {
@@ -209,7 +216,8 @@ void AnalysisWindow::FillTorque(const FieldCalculation& calculation) {
         return;
     }
     const TorqueInputs& in = calculation.inputs;
-    const TorqueInUnits units = ConvertTorque(r.ServoTorque);
+    const double perServo = r.ServoTorque / Share();
+    const TorqueInUnits units = ConvertTorque(perServo);
     display_.torqueKgfCm = FormatFigure(units.kgfCm, 2);
     display_.torqueNewtonCm = FormatFigure(units.newtonCm, 2);
     display_.torqueNewtonM = FormatFigure(units.newtonM, 4);
@@ -224,7 +232,7 @@ void AnalysisWindow::FillTorque(const FieldCalculation& calculation) {
         FormatPowerOfTen(r.HingeCoefficient),
         FormatFigure(r.HingeTorque, 2),
         FormatFigure(in.BrServ / in.BrAlett, 3),
-        TorqueText(r.ServoTorque),
+        TorqueText(perServo),
     };
     for (std::size_t i = 0; i < kAnalysisStepCount; ++i) display_.steps[i].value = values[i];
     if (r.StallRisk) {
@@ -277,7 +285,8 @@ void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
         // The curves of speeds no longer asked for would pass for the ones typed.
         factors.clear();
     }
-    SweepDisplay sweep = DisplaySweep(calculation, factors, RatingKgfCm(), constants_);
+    SweepDisplay sweep =
+        DisplaySweep(calculation, factors, {RatingKgfCm(), Share(), display_.share}, constants_);
     display_.sweepHeadings = std::move(sweep.headings);
     display_.sweepRows = std::move(sweep.rows);
     display_.plot = std::move(sweep.plot);

@@ -80,13 +80,17 @@ class AnalysisWindow {
     void FillFreshness(const FieldCalculation& calculation);
     void FillTorque(const FieldCalculation& calculation);
     void FillLinkage(const FieldCalculation& calculation);
+    // Whose servo is judged, when a model lent it, and whether it is still as the model has it.
+    void FillServoOwner();
     void FillServoCheck(const FieldCalculation& calculation);
     void FillLimits(const FieldCalculation& calculation, double ratingKgfCm);
     void FillSweep(const FieldCalculation& calculation);
     // Takes the field's text, and its value when it lies within `valid`; saves what changed.
     void Edit(AnalysisField field, std::string_view text, double& value, bool (*valid)(double));
-    // The rated torque in Kg*cm of all the servos that move the surface, when it can be used.
+    // The rated torque in Kg*cm of one servo, when it can be used.
     std::optional<double> RatingKgfCm() const;
+    // The servos that share the surface's torque: those of a lent surface, else 1.
+    int Share() const;
     // The rating of the servo judged, as the field shows it.
     std::string RatingText() const;
     std::optional<GivenTravel> TravelGiven(const FieldCalculation& calculation) const;

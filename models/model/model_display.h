@@ -35,7 +35,7 @@ struct SurfaceDetails {
 
 // Everything the model window shows, as texts and their tones.
 struct ModelDisplay {
-    std::string title;  // "Sport 160[*] – Modello"
+    std::string title;  // "sport.coppia[*] (Sport 160) – Modello"
     bool modified = false;
 
     std::array<std::string, kModelColumnCount> headings;

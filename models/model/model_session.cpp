@@ -34,6 +34,14 @@ std::string ModelSession::DisplayName() const {
     return "Senza nome";
 }
 
+std::string ModelSession::WindowTitle() const {
+    if (!path_)
+        return DisplayName() + "[*] – Modello";
+    const std::string& name = document_.Content().name;
+    const bool apart = !name.empty() && name != std::filesystem::path(*path_).stem().string();
+    return FileNameOf(*path_) + "[*]" + (apart ? " (" + name + ")" : "") + " – Modello";
+}
+
 bool ModelSession::New() {
     if (!MayDropDocument())
         return false;
@@ -104,7 +112,9 @@ bool ModelSession::MayDropDocument() {
     saveProblem_.clear();
     if (!document_.Modified())
         return true;
-    switch (dialogs_.AskToSave(messages::SaveChangesQuestion(DisplayName()))) {
+    // Named as the title names it: by its file, when it has one.
+    switch (dialogs_.AskToSave(
+        messages::SaveChangesQuestion(path_ ? FileNameOf(*path_) : DisplayName()))) {
         case SaveChoice::Salva:
             return Save();
         case SaveChoice::NonSalvare:

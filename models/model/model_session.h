@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,16 @@ struct NewSurface {
     ServoRecord servo;
 };
 
+// What the new surface's dialog says under its fields as the builder types: why what is typed
+// cannot be used, or that another surface has the name; and whether the surface may be added.
+struct NewSurfaceAdvice {
+    std::string problem;
+    std::string warning;
+    bool acceptable = false;
+};
+using NewSurfaceAdvisor =
+    std::function<NewSurfaceAdvice(std::string_view name, std::string_view rating)>;
+
 // What the model window asks of its user; the view answers with real dialogs, the tests with
 // answers of their own.
 class ModelDialogs : public MessageSink {
@@ -38,8 +49,10 @@ class ModelDialogs : public MessageSink {
     // A line of text, `current` to start with; empty when the user gives up.
     virtual std::optional<std::string> AskText(std::string_view question,
                                                std::string_view current) = 0;
-    // The new surface's name, kind and servo, from `proposal`; empty when the user gives up.
-    virtual std::optional<NewSurface> AskNewSurface(const NewSurface& proposal) = 0;
+    // The new surface's name, kind and servo, from `proposal`, saying as they are typed what
+    // `advise` says of them; empty when the user gives up.
+    virtual std::optional<NewSurface> AskNewSurface(const NewSurface& proposal,
+                                                    const NewSurfaceAdvisor& advise) = 0;
 };
 
 namespace messages {
@@ -63,8 +76,10 @@ class ModelSession {
     const std::optional<std::string>& Path() const { return path_; }
     // The model's name, or the file's when the model has none, or "Senza nome".
     std::string DisplayName() const;
-    // The window's title, with the mark Qt shows while there are unsaved changes.
-    std::string WindowTitle() const { return DisplayName() + "[*] – Modello"; }
+    // The window's title, with the mark Qt shows while there are unsaved changes: the file's name
+    // with the model's beside it, as desktop programs name a document, or the model's alone
+    // before there is a file.
+    std::string WindowTitle() const;
     // What the last save that failed was told with; empty when the last save went through, or
     // was given up before anything was written.
     const std::string& SaveProblem() const { return saveProblem_; }

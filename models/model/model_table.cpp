@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/model/model_table.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/number_text.h"
@@ -30,6 +31,11 @@ Tone ToneOf(Verdict verdict) {
             break;
     }
     return Tone::Bad;
+}
+
+// A figure of the servo's, in the unit of its label.
+std::string WithUnit(const std::string& figure, RatingUnit unit) {
+    return figure + " " + std::string(RatingUnitName(unit));
 }
 
 std::string Counted(std::size_t count, std::string_view one, std::string_view many) {
@@ -79,7 +85,6 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
     heading(ModelColumn::Servi) = "Servi";
     heading(ModelColumn::Servo) = "Servo";
     heading(ModelColumn::CoppiaDichiarata) = "Coppia dichiarata";
-    heading(ModelColumn::Unita) = "Unità";
     return headings;
 }
 
@@ -93,7 +98,7 @@ void Judge(ModelTableRow& row, const Surface& surface, const SurfaceCalculation&
     const InstallationVerdict verdict =
         JudgeInstallation({needed, surface.servo.rating.value_or(0), settings.safetyFactor,
                            in.BrAlett, in.BrServ, in.Ang, settings.servoThrow});
-    Cell(row, ModelColumn::CoppiaMinima) = verdict.minimumRating;
+    Cell(row, ModelColumn::CoppiaMinima) = WithUnit(verdict.minimumRating, surface.servo.unit);
     if (verdict.linkage.outcome == LinkageOutcome::Unreachable) {
         Cell(row, ModelColumn::Rotazione) = "irraggiungibile";
     } else {
@@ -141,9 +146,10 @@ ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& setting
     Cell(row, ModelColumn::Tipo) = KindText(surface.kind);
     Cell(row, ModelColumn::Servi) = std::to_string(surface.servoCount);
     Cell(row, ModelColumn::Servo) = surface.servo.name;
-    if (surface.servo.rating)
-        Cell(row, ModelColumn::CoppiaDichiarata) = FormatPlainNumber(*surface.servo.rating);
-    Cell(row, ModelColumn::Unita) = RatingUnitName(surface.servo.unit);
+    if (surface.servo.rating) {
+        Cell(row, ModelColumn::CoppiaDichiarata) =
+            WithUnit(FormatPlainNumber(*surface.servo.rating), surface.servo.unit);
+    }
 
     const SurfaceCalculation calculation = CalculateSurface(surface, constants);
     row.verdictTone = Tone::Bad;
@@ -165,6 +171,78 @@ ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& setting
     return row;
 }
 
+namespace {
+
+// The surfaces that share one verdict, or have none: named when one, counted when more.
+struct VerdictGroup {
+    std::string headline;  // "Senza verdetto" for the surfaces without one
+    Concern concern = Concern::Failing;
+    bool linkageFails = false;
+    Tone tone = Tone::Neutral;
+    std::vector<std::size_t> surfaces;
+};
+
+std::string GroupText(const VerdictGroup& group, const Model& model) {
+    const std::size_t only = group.surfaces.front();
+    return group.headline + ": " +
+           (group.surfaces.size() == 1 ? SurfaceLabel(model.surfaces[only], only)
+                                       : Counted(group.surfaces.size(), "superficie", "superfici"));
+}
+
+// The verdicts of the surfaces that have one, the one that asks most of the builder first, and
+// the linkage's before the servo's; the surfaces without one last, apart.
+std::vector<VerdictGroup> GroupVerdicts(const std::vector<ModelTableRow>& rows, std::size_t count) {
+    std::vector<VerdictGroup> groups;
+    VerdictGroup without{"Senza verdetto", Concern::Failing, false, Tone::Bad, {}};
+    for (std::size_t i = 0; i < rows.size() && i < count; ++i) {
+        const ModelTableRow& row = rows[i];
+        if (!row.refusal.empty()) {
+            without.surfaces.push_back(i);
+            continue;
+        }
+        auto group = std::find_if(groups.begin(), groups.end(), [&row](const VerdictGroup& g) {
+            return g.headline == row.headline;
+        });
+        if (group == groups.end()) {
+            groups.push_back(
+                {row.headline, row.concern, row.rotationTone == Tone::Bad, row.verdictTone, {}});
+            group = groups.end() - 1;
+        }
+        group->surfaces.push_back(i);
+    }
+    std::stable_sort(
+        groups.begin(), groups.end(), [](const VerdictGroup& a, const VerdictGroup& b) {
+            return a.concern != b.concern ? a.concern > b.concern : a.linkageFails > b.linkageFails;
+        });
+    // Beside what asks something of the builder, the sufficient surfaces need no naming.
+    if (groups.size() > 1 && groups.back().concern == Concern::Sufficient)
+        groups.pop_back();
+    if (!without.surfaces.empty())
+        groups.push_back(std::move(without));
+    return groups;
+}
+
+// "Rinvio Insufficiente: Timone · Servo Insufficiente!!: 3 superfici", in the worst tone of
+// them (Tone's order: a surface without a verdict makes it red).
+void SummariseVerdicts(ModelTotals& totals, const Model& model,
+                       const std::vector<ModelTableRow>& rows) {
+    const std::vector<VerdictGroup> groups = GroupVerdicts(rows, model.surfaces.size());
+    if (groups.empty())
+        return;
+    const VerdictGroup& worst = groups.front();
+    for (const VerdictGroup& group : groups)
+        totals.verdictTone = std::max(totals.verdictTone, group.tone);
+    if (groups.size() == 1 && worst.concern == Concern::Sufficient && worst.surfaces.size() > 1) {
+        totals.verdict = worst.headline + " per tutte le " +
+                         Counted(worst.surfaces.size(), "superficie", "superfici");
+        return;
+    }
+    for (const VerdictGroup& group : groups)
+        totals.verdict += (totals.verdict.empty() ? "" : " · ") + GroupText(group, model);
+}
+
+}  // namespace
+
 ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
     ModelTotals totals;
     if (model.surfaces.empty()) {
@@ -172,21 +250,10 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
         return totals;
     }
     std::size_t servos = 0;
-    std::size_t refused = 0;
     const ModelTableRow* weakest = nullptr;
     std::size_t weakestIndex = 0;
-    std::optional<std::size_t> worst;
-    std::size_t alsoWorst = 0;
     for (std::size_t i = 0; i < rows.size() && i < model.surfaces.size(); ++i) {
         servos += static_cast<std::size_t>(model.surfaces[i].servoCount);
-        if (!rows[i].refusal.empty())
-            ++refused;
-        if (!worst || rows[i].concern > rows[*worst].concern) {
-            worst = i;
-            alsoWorst = 0;
-        } else if (rows[i].concern == rows[*worst].concern) {
-            ++alsoWorst;
-        }
         if (rows[i].torqueCheck &&
             (weakest == nullptr || rows[i].torqueCheck->margin < weakest->torqueCheck->margin)) {
             weakest = &rows[i];
@@ -195,22 +262,7 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
     }
     totals.servos = "Servi del modello: " + std::to_string(servos) + ", su " +
                     Counted(model.surfaces.size(), "superficie", "superfici");
-    if (refused > 0) {
-        totals.servos +=
-            "; " + Counted(refused, "superficie senza verdetto", "superfici senza verdetto");
-    }
-    if (!worst)
-        return totals;
-    const ModelTableRow& worstRow = rows[*worst];
-    if (worstRow.concern == Concern::Sufficient && alsoWorst > 0) {
-        totals.verdict = worstRow.headline + " per tutte le " +
-                         Counted(alsoWorst + 1, "superficie", "superfici");
-    } else {
-        totals.verdict = worstRow.headline + ": " + SurfaceLabel(model.surfaces[*worst], *worst);
-        if (alsoWorst > 0)
-            totals.verdict += " (e " + Counted(alsoWorst, "altra", "altre") + ")";
-    }
-    totals.verdictTone = worstRow.verdictTone;
+    SummariseVerdicts(totals, model, rows);
     if (weakest == nullptr) {
         totals.weakest = "Margine più basso: nessuno, nessuna superficie ha un margine";
         totals.weakestTone = Tone::Bad;

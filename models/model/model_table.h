@@ -20,7 +20,11 @@ namespace coppia {
 // The model window's table: a row per surface, computed as CALCOLA computes it and judged as the
 // analysis window judges it, with the safety factor and the servo's throw of its settings.
 
-// The deciding columns first, so that a narrow window still shows which surface fails.
+// The deciding columns first, so that a narrow window still shows which surface fails. The
+// torque per servo has a column for each unit; the least rating and the servo's own are in the
+// unit of the servo's label, which each of their cells names beside the figure ("2.09 Kg*cm",
+// "13.64 N·cm"): a unit in a column of its own would be off-screen in a narrow window, and a
+// spreadsheet could add up figures of two units.
 enum class ModelColumn {
     Superficie,
     Verdetto,
@@ -33,9 +37,8 @@ enum class ModelColumn {
     Servi,
     Servo,
     CoppiaDichiarata,
-    Unita,
 };
-inline constexpr std::size_t kModelColumnCount = 12;
+inline constexpr std::size_t kModelColumnCount = 11;
 // The computed columns, from the verdict to the rotation: a surface without a verdict says why
 // in their place.
 inline constexpr std::size_t kFirstComputedColumn = static_cast<std::size_t>(ModelColumn::Verdetto);
@@ -67,10 +70,14 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
 ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& settings,
                          const TorqueConstants& constants);
 
-// What the window writes below the table: the worst verdict first, then the weakest margin.
+// What the window writes below the table: every verdict that asks something of the builder,
+// the worst first, then the weakest margin.
 struct ModelTotals {
-    std::string servos;   // "Servi del modello: 6, su 6 superfici"
-    std::string verdict;  // "Rinvio Insufficiente: Flap 40"
+    std::string servos;  // "Servi del modello: 6, su 6 superfici"
+    // Each with its surface or its count, those without a verdict apart: "Rinvio Insufficiente:
+    // Timone · Servo Insufficiente!!: 3 superfici · Senza verdetto: Flap 40"; or "Servo
+    // Sufficiente per tutte le 6 superfici".
+    std::string verdict;
     Tone verdictTone = Tone::Neutral;
     std::string weakest;  // "Margine più basso: 1.23, Timone"
     Tone weakestTone = Tone::Neutral;

@@ -149,6 +149,7 @@ std::string ModelWindow::CurrentLabel() const {
 void ModelWindow::Edited(std::optional<std::size_t> index, std::string status) {
     ratingTyped_.reset();
     detailsProblem_.clear();
+    FollowLoan();
     ComputeRows();
     if (index) {
         Select(index);
@@ -235,6 +236,8 @@ void ModelWindow::FillDetails() {
 
 void ModelWindow::Refresh() {
     const ModelDocument& document = Document();
+    lentBefore_ = LentIndex();
+    surfacesBefore_ = document.SurfaceCount();
     display_.title = session_.WindowTitle();
     display_.modified = document.Modified();
     display_.selected = selected_;

@@ -112,6 +112,10 @@ class ModelWindow {
     void LendServo();
     // Again, after the servo changed, when the current surface's is the one lent.
     void LendServoAgainIfLent();
+    // Where the surface lent to the analysis is, when a surface is lent and the model has it.
+    std::optional<std::size_t> LentIndex() const;
+    // After an edit: the loan renamed with its surface, or ended when the surface is gone.
+    void FollowLoan();
     // The current surface's servo, changed: a step of the history when it changes something.
     void EditServo(const std::function<void(ServoRecord&)>& change);
     void Tell(std::string status, Tone tone);
@@ -140,6 +144,9 @@ class ModelWindow {
     std::optional<std::string> ratingTyped_;  // a rating typed that cannot be used
     std::string detailsProblem_;
     std::string lastExportFolder_;
+    // Where the lent surface was, and how many surfaces there were, before the last edit.
+    std::optional<std::size_t> lentBefore_;
+    std::size_t surfacesBefore_ = 0;
     std::string status_;
     Tone statusTone_ = Tone::Neutral;
     ModelDisplay display_;

@@ -6,6 +6,7 @@
 
 #include "engine/number_text.h"
 #include "models/model/model_window.h"
+#include "models/model/surface_advice.h"
 #include "models/model/surface_transfer.h"
 
 namespace coppia {
@@ -53,7 +54,11 @@ void ModelWindow::Modello_Aggiungi_Click() {
         proposal.kind = current->kind;
         proposal.servo.unit = current->servo.unit;
     }
-    const std::optional<NewSurface> given = dialogs_.AskNewSurface(proposal);
+    const Model& model = Document().Content();
+    const std::optional<NewSurface> given =
+        dialogs_.AskNewSurface(proposal, [&model](std::string_view name, std::string_view rating) {
+            return AdviseNewSurface(model, name, rating);
+        });
     if (!given)
         return Refresh();
     if (const std::optional<std::string> problem = NewSurfaceProblem(*given))
@@ -92,6 +97,8 @@ void ModelWindow::Modello_Aggiorna_Click() {
         return Refresh();
     }
     Document().UpdateSurface(*current_, std::move(std::get<Surface>(taken)));
+    // The analysis's rating is now the surface's.
+    LendServoAgainIfLent();
     Edited(current_, name + " aggiornata dalla finestra principale");
 }
 
@@ -150,7 +157,7 @@ void ModelWindow::Rename(const std::string& name) {
         return Refresh();
     Edited(current_);
     if (duplicate) {
-        Tell("Attenzione: un'altra superficie si chiama già " + Quoted(name), Tone::Warning);
+        Tell(SameNameWarning(name), Tone::Warning);
         Refresh();
     }
 }
@@ -242,16 +249,11 @@ void ModelWindow::Modello_NomeServo_Change(std::string_view name) {
 void ModelWindow::Modello_CoppiaServo_Change(std::string_view text) {
     if (Current() == nullptr)
         return Refresh();
-    if (text.find_first_not_of(' ') == std::string_view::npos) {
-        // Cleared: the rating is to be given, and the surface has no verdict until it is.
-        ratingTyped_.reset();
-        detailsProblem_.clear();
-        return EditServo([](ServoRecord& servo) { servo.rating.reset(); });
-    }
-    const std::optional<double> rating = ReadWholeNumber(text);
-    if (!rating || !IsModelRating(*rating)) {
+    // Cleared, the rating is to be given, and the surface has no verdict until it is.
+    const std::optional<std::optional<double>> rating = TypedRating(text);
+    if (!rating) {
         ratingTyped_ = std::string(text);
-        detailsProblem_ = "Coppia dichiarata non valida: serve " + std::string(kRatingRange);
+        detailsProblem_ = RatingProblem();
         return Refresh();
     }
     ratingTyped_.reset();
@@ -282,10 +284,32 @@ void ModelWindow::LendServoAgainIfLent() {
         LendServo();
 }
 
+std::optional<std::size_t> ModelWindow::LentIndex() const {
+    const std::optional<LoanedServo>& loaned = loadTarget_.Loan().Current();
+    for (std::size_t i = 0; loaned && i < Document().SurfaceCount(); ++i) {
+        if (SurfaceLabel(Document().SurfaceAt(i), i) == loaned->surface)
+            return i;
+    }
+    return std::nullopt;
+}
+
+void ModelWindow::FollowLoan() {
+    // A surface still called as lent is the one lent, moved or not.
+    if (!loadTarget_.Loan().Current() || LentIndex())
+        return;
+    // Gone by its name with as many surfaces as before: renamed in its place.
+    if (lentBefore_ && Document().SurfaceCount() == surfacesBefore_) {
+        return loadTarget_.Loan().Follow(
+            SurfaceLabel(Document().SurfaceAt(*lentBefore_), *lentBefore_));
+    }
+    loadTarget_.Loan().End();
+}
+
 void ModelWindow::LendServo() {
     const Surface& surface = *Current();
     loadTarget_.Loan().Lend({CurrentLabel(), surface.servo.name, surface.servo.rating,
-                             surface.servo.unit, surface.servoCount});
+                             surface.servo.unit, surface.servoCount, surface.servo.rating,
+                             surface.servo.unit});
 }
 
 void ModelWindow::Modello_NomeModello_Change(std::string_view name) {

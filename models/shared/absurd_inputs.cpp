@@ -37,6 +37,11 @@ std::optional<std::string> AbsurdInput(const TorqueInputs& inputs,
         if (value == 0)
             return std::string(field.name) + (field.feminine ? " nulla" : " nullo");
     }
+    // A model flies forward; a negative loading is no wing's (0 is a surface that carries none).
+    if (inputs.Vel < 0)
+        return "Vel negativa";
+    if (inputs.CarAla < 0)
+        return "CarAla negativo";
     if (!travel)
         return std::nullopt;
     if (std::fabs(travel->travel) > inputs.CordaAlett) {

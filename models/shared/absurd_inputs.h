@@ -15,7 +15,7 @@ struct GivenTravel {
 };
 
 // What makes a surface's inputs absurd, although CALCOLA computes them: a chord, length or arm
-// of 0 or less, a travel longer than the surface's chord, a deflection beyond 60° reached
+// of 0 or less, a negative speed or wing loading, a travel longer than the surface's chord, a deflection beyond 60° reached
 // through the travel. The added windows give such inputs no margin and no verdict, and name the
 // first one met in the fields' order: "LungAlett negativa", "Corsa oltre la corda (70 mm su
 // 60 mm)". Empty when the inputs make sense.

@@ -18,6 +18,13 @@ void ServoLoan::SetRating(std::optional<double> rating, RatingUnit unit) {
     Changed();
 }
 
+void ServoLoan::Follow(std::string surface) {
+    if (!servo_ || servo_->surface == surface)
+        return;
+    servo_->surface = std::move(surface);
+    Changed();
+}
+
 void ServoLoan::End() {
     if (!servo_)
         return;

@@ -17,14 +17,19 @@ struct LoanedServo {
     std::optional<double> rating;  // in `unit`; none while the builder has not given it
     RatingUnit unit = RatingUnit::KgfCm;
     int count = 1;  // the servos that share the surface's torque
+    // The rating as the surface has it in the model, which the analysis may have changed since.
+    std::optional<double> surfaceRating;
+    RatingUnit surfaceUnit = RatingUnit::KgfCm;
 
     bool operator==(const LoanedServo&) const = default;
+    bool DiffersFromSurface() const { return rating != surfaceRating || unit != surfaceUnit; }
 };
 
 // The servo that goes with the surface in the main window, so that the windows judge one servo
 // and give one answer: the model window lends it on "Carica", the analysis judges it in place of
 // its own and may change its rating, and "Aggiorna" takes it back to the surface as it is then.
-// Nothing is lent until a surface is loaded; the loan ends when the model that lent it goes.
+// Nothing is lent until a surface is loaded; the loan follows its surface when it is renamed,
+// and ends when the surface or the model that lent it goes.
 class ServoLoan {
   public:
     using Observer = std::function<void()>;
@@ -32,6 +37,8 @@ class ServoLoan {
     const std::optional<LoanedServo>& Current() const { return servo_; }
     void Lend(LoanedServo servo);
     void SetRating(std::optional<double> rating, RatingUnit unit);
+    // The surface lent is now called `surface`.
+    void Follow(std::string surface);
     void End();
 
     // Told after every change; the number is what RemoveObserver takes.

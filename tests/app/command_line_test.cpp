@@ -159,6 +159,18 @@ TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
     EXPECT_FALSE(ModelFileBytes(2, withBytes));
 }
 
+// The manual page is the Linux package's: the help points to it there alone.
+TEST(CommandLineTest, TheHelpPointsToTheManualPageWhereThereIsOne) {
+    const std::optional<EarlyEnd> help = CommandLine(QStringList{"coppia", "--help"}).Answer();
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->output.contains("work as in every\nQt program."));
+#ifdef _WIN32
+    EXPECT_FALSE(help->output.contains("coppia(1)"));
+#else
+    EXPECT_TRUE(help->output.contains("Qt program. See coppia(1).\n"));
+#endif
+}
+
 // In a child, so that the test's own streams stay as they are: the missing ones come back on
 // /dev/null, and a file opened next does not take their place.
 TEST(StandardStreamsTest, MissingStreamsAreOpenedOnTheNullDevice) {

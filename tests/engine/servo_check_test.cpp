@@ -159,7 +159,7 @@ void PrintTo(const HoldingRow& row, std::ostream* out) {
 
 class HoldingLimitTest : public testing::TestWithParam<HoldingRow> {};
 
-TEST_P(HoldingLimitTest, TheLimitsAgreeWithTheSweep) {
+TEST_P(HoldingLimitTest, TheLimitsAgreeWithTheCalculation) {
     const HoldingRow& row = GetParam();
     const TorqueConstants constants = InitTorqueConstants();
     TorqueInputs in = InitialInputs();
@@ -167,26 +167,27 @@ TEST_P(HoldingLimitTest, TheLimitsAgreeWithTheSweep) {
     in.Ang = row.ang;
     in.CarAla = row.carAla;
     in.BrServ = row.brServ;
-    const auto holds = [&](const TorqueResult& point) {
-        return std::fabs(point.ServoTorque) <= row.rating;
+    const auto holdsWith = [&](double TorqueInputs::*varied, double value) {
+        TorqueInputs at = in;
+        at.*varied = value;
+        return std::fabs(CalculateTorque(at, constants).ServoTorque) <= row.rating;
     };
 
     const HoldingLimit deflection = LargestDeflectionHeld(in, row.rating, constants);
     EXPECT_EQ(deflection.reach, row.deflectionReach);
     EXPECT_DOUBLE_EQ(deflection.value, row.deflection);
-    // Every swept degree beyond the figure fails; the figure, typed, holds and a tenth more not.
-    const SweepCurve curve = SweepTorque(in, {in.Vel}, constants)[0];
+    // On the side the surface is deflected to, every whole degree beyond the figure fails; the
+    // figure, typed, holds and a tenth more not.
+    const double side = in.Ang < 0 ? -1 : 1;
     for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
-        if (angle > deflection.value) {
-            EXPECT_FALSE(holds(curve.points[static_cast<std::size_t>(angle)])) << angle;
+        if (angle > std::fabs(deflection.value)) {
+            EXPECT_FALSE(holdsWith(&TorqueInputs::Ang, side * angle)) << side * angle;
         }
     }
     if (deflection.reach == HoldingLimit::Reach::UpTo) {
-        TorqueInputs at = in;
-        at.Ang = *ReadNumber(FormatNumber(deflection.value, "#0.0"));
-        EXPECT_TRUE(holds(CalculateTorque(at, constants)));
-        at.Ang += 0.1;
-        EXPECT_FALSE(holds(CalculateTorque(at, constants)));
+        const double typed = *ReadNumber(FormatNumber(deflection.value, "#0.0"));
+        EXPECT_TRUE(holdsWith(&TorqueInputs::Ang, typed));
+        EXPECT_FALSE(holdsWith(&TorqueInputs::Ang, typed + side * 0.1));
     }
 
     const HoldingLimit speed = HighestSpeedHeld(in, row.rating, constants);
@@ -194,11 +195,8 @@ TEST_P(HoldingLimitTest, TheLimitsAgreeWithTheSweep) {
     EXPECT_DOUBLE_EQ(speed.value, row.speed);
     if (speed.reach == HoldingLimit::Reach::UpTo) {
         // At the inputs' own deflection, downward ones included.
-        TorqueInputs at = in;
-        at.Vel = speed.value;
-        EXPECT_TRUE(holds(CalculateTorque(at, constants)));
-        at.Vel += 0.1;
-        EXPECT_FALSE(holds(CalculateTorque(at, constants)));
+        EXPECT_TRUE(holdsWith(&TorqueInputs::Vel, speed.value));
+        EXPECT_FALSE(holdsWith(&TorqueInputs::Vel, speed.value + 0.1));
     }
 }
 
@@ -215,17 +213,24 @@ INSTANTIATE_TEST_SUITE_P(
         HoldingRow{"BeyondTenTimesTheSpeed", 60, 20, 50, 12, 1000, Reach::Throughout, 60,
                    Reach::Throughout, 600},
         // The lift's own torque, the same at any speed, is already beyond it.
-        HoldingRow{"Nowhere", 60, 20, 50, 12, 0.01, Reach::Nowhere, 0, Reach::Nowhere, 1.5},
+        HoldingRow{"Nowhere", 60, 20, 50, 12, 0.01, Reach::Nowhere, 0, Reach::Nowhere, 1},
         // A lift against the deflection: it holds from about 3° on, and up to 45.5°.
         HoldingRow{"NotAtNeutral", 60, 30, -600, 12, 0.5, Reach::UpTo, 45.5, Reach::UpTo, 73.9},
         // Down 30°, the lift takes some of the deflection back: the same servo holds a faster
-        // model than up 30°; the largest deflection is still the sweep's, from 0° up.
-        HoldingRow{"SixKgCmDownward", 120, -30, 50, 20, 6, Reach::UpTo, 37.6, Reach::UpTo, 136.2},
-        HoldingRow{"DownwardWithAFactorOfTwo", 120, -30, 50, 20, 3, Reach::UpTo, 18.5, Reach::UpTo,
+        // model than up 30°, and a larger deflection downward than upward.
+        HoldingRow{"SixKgCmDownward", 120, -30, 50, 20, 6, Reach::UpTo, -38.6, Reach::UpTo, 136.2},
+        HoldingRow{"DownwardWithAFactorOfTwo", 120, -30, 50, 20, 3, Reach::UpTo, -19.5, Reach::UpTo,
                    96.9},
         // The lift that held the surface up adds to a downward deflection: held at no speed.
-        HoldingRow{"DownwardWithTheLift", 60, -20, -600, 12, 0.5, Reach::UpTo, 45.5, Reach::Nowhere,
-                   1.5}));
+        HoldingRow{"DownwardWithTheLift", 60, -20, -600, 12, 0.5, Reach::Nowhere, 0, Reach::Nowhere,
+                   1},
+        // Far beyond what the servo holds, the search still starts from the slowest speeds.
+        HoldingRow{"FarAboveTheHighestSpeed", 5000, 20, 50, 12, 1.5, Reach::UpTo, 0, Reach::UpTo,
+                   105.3},
+        HoldingRow{"TheSameFromTheModelsSpeed", 60, 20, 50, 12, 1.5, Reach::Throughout, 60,
+                   Reach::UpTo, 105.3},
+        HoldingRow{"BelowOneKmH", 0.5, 20, 50, 12, 3, Reach::Throughout, 60, Reach::Throughout,
+                   5}));
 
 }  // namespace
 }  // namespace coppia

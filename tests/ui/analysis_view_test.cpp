@@ -22,6 +22,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -276,6 +277,11 @@ TEST_F(AnalysisViewTest, EveryControlHasANameAndAnAccessibleName) {
         EXPECT_FALSE(child->accessibleName().isEmpty()) << child->objectName().toStdString();
     }
     EXPECT_GE(controls, 20);
+    // And the buttons that scroll the page tabs, which the arrows make needless to reach.
+    QStringList scrolls;
+    for (auto* scroll : Find<QTabWidget>("Pagine")->tabBar()->findChildren<QToolButton*>())
+        scrolls << scroll->accessibleName();
+    EXPECT_EQ(scrolls, (QStringList{"Scorri le schede indietro", "Scorri le schede avanti"}));
 }
 
 TEST_F(AnalysisViewTest, TheTableHasARowPerDegreeAndFollowsTheInputs) {

@@ -7,15 +7,20 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
 
 #include "files/last_inputs_file.h"
 #include "models/main/main_window.h"
@@ -23,6 +28,7 @@
 #include "tests/ui/window_test_helpers.h"
 #include "ui/closes_with_main_window.h"
 #include "ui/main/main_window_view.h"
+#include "ui/qt_italian.h"
 #include "ui/window_opener.h"
 
 namespace coppia {
@@ -77,7 +83,7 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
         window, "OpenFile", Q_RETURN_ARG(bool, opened),
         Q_ARG(QByteArray, QByteArray(COPPIA_SOURCE_DIR "/docs/esempio.coppia"))));
     EXPECT_TRUE(opened);
-    EXPECT_EQ(window->windowTitle(), "Sport 160[*] – Modello");
+    EXPECT_EQ(window->windowTitle(), "esempio.coppia[*] (Sport 160) – Modello");
     EXPECT_FALSE(window->isWindowModified());
     // Each recent model shows its folder, which tells apart two of one name.
     auto* recent = window->findChild<QMenu*>("MenuRecenti");
@@ -94,8 +100,18 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->objectName(), "NuovaSuperficie");
         dialog->findChild<QComboBox*>("TipoNuovaSuperficie")->setCurrentIndex(1);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("AggiungiNuovaSuperficie"),
-                          Qt::LeftButton);
+        // A rating it cannot take greys Aggiungi, and says why.
+        auto* rating = dialog->findChild<QLineEdit*>("CoppiaServoNuovo");
+        auto* advice = dialog->findChild<QLabel*>("AvvisoNuovaSuperficie");
+        auto* add = dialog->findChild<QPushButton*>("AggiungiNuovaSuperficie");
+        ASSERT_NE(advice, nullptr);
+        rating->setText(QStringLiteral("-2"));
+        EXPECT_FALSE(add->isEnabled());
+        EXPECT_FALSE(advice->isHidden());
+        EXPECT_EQ(advice->text(), "Coppia dichiarata non valida: serve un numero da 0.01 a 10000");
+        rating->clear();
+        EXPECT_TRUE(advice->isHidden());
+        QTest::mouseClick(add, Qt::LeftButton);
     });
     QTest::mouseClick(window->findChild<QPushButton*>("Aggiungi"), Qt::LeftButton);
     EXPECT_EQ(window->findChild<QLabel*>("VerdettoModello")->text(),
@@ -156,7 +172,7 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     // Closing with unsaved changes asks; Annulla keeps the window, Non salvare closes it.
     Answer("Annulla");
     QTest::keyClick(table, Qt::Key_Escape);
-    EXPECT_EQ(question, "Salvare le modifiche a Sport 160?");
+    EXPECT_EQ(question, "Salvare le modifiche a esempio.coppia?");
     answers.sort();
     EXPECT_EQ(answers, (QStringList{"&Non salvare", "&Salva", "Annulla"}));
     EXPECT_TRUE(window->isVisible());
@@ -173,6 +189,57 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     EXPECT_TRUE(messages.shown.empty());
     if (!pdfText)
         GTEST_SKIP() << kNoPdfText;
+}
+
+// The names of three keys in another language, as a translation installed later gives them.
+class OtherKeyNames : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArrayView(context) != "QShortcut")
+            return {};
+        const QByteArrayView key(source);
+        return key == "Del"  ? QStringLiteral("Entf")
+               : key == "Up" ? QStringLiteral("Hoch")
+                             : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+void DeliverLanguageChange() {
+    // The application's event, then the one it posts to each window.
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+// The buttons name their keys as the menus do, in the translation Qt has when it is shown, and
+// the page tabs' scroll buttons speak Italian.
+TEST_F(ModelViewTest, TheButtonsNameTheirKeysAsTheMenusDo) {
+    QApplication::setActiveWindow(&view);
+    QTest::keyClick(view.Widget(Control::Vel), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* window = opener.Window();
+    ASSERT_NE(window, nullptr);
+    const auto tip = [window](const char* name) {
+        return window->findChild<QPushButton*>(name)->toolTip().toStdString();
+    };
+    ASSERT_TRUE(InstallQtItalian(*QCoreApplication::instance()));
+    DeliverLanguageChange();
+    EXPECT_EQ(tip("Rimuovi"), "Rimuovi la superficie selezionata (Canc)");
+    EXPECT_EQ(tip("SpostaSu"), "Sposta su la superficie selezionata (Alt+Su)");
+    EXPECT_EQ(tip("SpostaGiu"), "Sposta giù la superficie selezionata (Alt+Giù)");
+    OtherKeyNames other;
+    QCoreApplication::installTranslator(&other);
+    DeliverLanguageChange();
+    EXPECT_EQ(tip("Rimuovi"), "Rimuovi la superficie selezionata (Entf)");
+    EXPECT_EQ(tip("SpostaSu"), "Sposta su la superficie selezionata (Alt+Hoch)");
+    QCoreApplication::removeTranslator(&other);
+    DeliverLanguageChange();
+    EXPECT_EQ(tip("Rimuovi"), "Rimuovi la superficie selezionata (Canc)");
+
+    QStringList scrolls;
+    for (auto* tabs : window->findChildren<QTabWidget*>()) {
+        for (auto* scroll : tabs->tabBar()->findChildren<QToolButton*>())
+            scrolls << scroll->accessibleName();
+    }
+    EXPECT_EQ(scrolls, (QStringList{"Scorri le schede indietro", "Scorri le schede avanti"}));
 }
 
 }  // namespace

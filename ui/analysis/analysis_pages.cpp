@@ -92,6 +92,8 @@ QWidget* AnalysisView::BuildServoInputs() {
     settingsProblem_ = Note("ProblemaImpostazioni", this);
     // Whose servo is judged, when a model lent it with the surface it loaded.
     servoOwner_ = Note("ServoDi", this);
+    // That the rating typed here is not yet the surface's.
+    loanDrift_ = Note("CoppiaDiversa", this);
 
     grid->addWidget(servoOwner_, 0, 0, 1, 2);
     grid->addWidget(Caption(QStringLiteral("Co&ppia del servo"), rating), 1, 0);
@@ -101,7 +103,8 @@ QWidget* AnalysisView::BuildServoInputs() {
     grid->addWidget(factorNote, 3, 0, 1, 2);
     grid->addWidget(Caption(QStringLiteral("&Escursione del servo per lato"), servoThrow), 4, 0);
     grid->addWidget(WithUnit(servoThrow, Unit(QStringLiteral("°"))), 4, 1);
-    grid->addWidget(settingsProblem_, 5, 0, 1, 2);
+    grid->addWidget(loanDrift_, 5, 0, 1, 2);
+    grid->addWidget(settingsProblem_, 6, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -152,15 +155,16 @@ QWidget* AnalysisView::BuildLinkage() {
 }
 
 QWidget* AnalysisView::BuildTorque() {
-    auto* group = new QGroupBox(QStringLiteral("Coppia al servo"), this);
-    auto* grid = new QGridLayout(group);
+    torqueGroup_ = new QGroupBox(QStringLiteral("Coppia al servo"), this);
+    torqueGroup_->setObjectName(QStringLiteral("GruppoCoppia"));
+    auto* grid = new QGridLayout(torqueGroup_);
     for (std::size_t i = 0; i < torque_.size(); ++i) {
         const QString unit = QString::fromUtf8(kTorqueUnits[i]);
         torque_[i] = AddValue(kTorqueNames[i], QStringLiteral("Coppia al servo in %1").arg(unit));
         grid->addWidget(WithUnit(torque_[i], Caption(unit, torque_[i])), static_cast<int>(i) / 2,
                         static_cast<int>(i) % 2);
     }
-    return group;
+    return torqueGroup_;
 }
 
 QWidget* AnalysisView::BuildStepsPage() {

@@ -87,7 +87,14 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     const auto widthOf = [columnWidth, columns](int c) {
         return c + 1 == columns ? 2 * columnWidth : columnWidth;
     };
-    const double headerHeight = sheet.Mm(9);
+    QStringList headings;
+    qsizetype lines = 1;
+    for (const std::string& heading : shown.sweepHeadings) {
+        headings << SweepHeadingLines(heading);
+        lines = std::max(lines, headings.back().count(u'\n') + 1);
+    }
+    sheet.Font(6);
+    const double headerHeight = sheet.LineHeight() * static_cast<double>(lines) + sheet.Mm(1);
     const double rowHeight =
         std::min(sheet.Mm(4.2), (sheet.Remaining() - headerHeight) / static_cast<double>(half));
     QPainter& painter = sheet.Painter();
@@ -97,10 +104,8 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
         const double left = block * (blockWidth + gap);
         sheet.Font(6);
         for (int c = 0; c < columns; ++c) {
-            QString heading = ToQString(shown.sweepHeadings[static_cast<std::size_t>(c)]);
-            heading.replace(QStringLiteral("Coppia a "), QString());
             painter.drawText(QRectF(left + columnLeft(c), top, widthOf(c), headerHeight),
-                             Qt::AlignCenter | Qt::TextWordWrap, heading);
+                             Qt::AlignCenter, headings[c]);
         }
         painter.drawLine(QPointF(left, top + headerHeight),
                          QPointF(left + blockWidth, top + headerHeight));

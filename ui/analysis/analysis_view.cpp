@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateTime>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "ui/analysis/sweep_table.h"
 #include "ui/common/decimal_key_filter.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/tab_scroll_names.h"
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
 
@@ -83,6 +85,7 @@ void AnalysisView::BuildPages() {
     for (QToolButton* scroll : pages_->tabBar()->findChildren<QToolButton*>()) {
         scroll->setFocusPolicy(Qt::NoFocus);
     }
+    NameTabScrollButtons(pages_->tabBar());
 }
 
 // The buttons along the bottom, in their order of Tab.
@@ -151,6 +154,7 @@ void AnalysisView::Follow() {
     const std::array<const std::string*, 4> torque = {&shown.torqueKgfCm, &shown.torqueNewtonCm,
                                                       &shown.torqueNewtonM, &shown.torqueOzfIn};
     for (std::size_t i = 0; i < torque_.size(); ++i) ShowText(torque_[i], *torque[i]);
+    torqueGroup_->setTitle(ToQString(shown.torqueHeading));
     for (std::size_t i = 0; i < kAnalysisStepCount; ++i) {
         ShowText(steps_[i], shown.steps[i].value);
         if (stepUnits_[i] != nullptr) {
@@ -167,6 +171,7 @@ void AnalysisView::Follow() {
     ShowText(rotation_, shown.rotation);
     ShowNote(linkage_, shown.linkage, shown.linkageTone);
     ShowNote(servoOwner_, shown.servoOwner, Tone::Neutral);
+    ShowNote(loanDrift_, shown.loanDrift, Tone::Warning);
     ShowNote(verdict_, shown.verdict, shown.verdictTone);
     ShowNote(verdictReason_, shown.verdictReason, shown.verdictTone);
     ShowText(margin_, shown.margin);

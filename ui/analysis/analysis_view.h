@@ -9,6 +9,7 @@
 #include "ui/kit/window_exports.h"
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -75,6 +76,8 @@ class AnalysisView : public QWidget {
     QLineEdit* rotation_ = nullptr;
     QLabel* linkage_ = nullptr;
     QLabel* servoOwner_ = nullptr;
+    QLabel* loanDrift_ = nullptr;
+    QGroupBox* torqueGroup_ = nullptr;
     QLabel* verdict_ = nullptr;
     QLabel* verdictReason_ = nullptr;
     QLineEdit* margin_ = nullptr;

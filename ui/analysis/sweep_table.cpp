@@ -7,6 +7,15 @@
 
 namespace coppia {
 
+QString SweepHeadingLines(const std::string& heading) {
+    QString label = ToQString(heading);
+    label.replace(QStringLiteral("Coppia a "), QString());
+    label.replace(QStringLiteral(", "), QStringLiteral("\n"));
+    label.replace(QStringLiteral(" ("), QStringLiteral("\n("));
+    label.replace(QStringLiteral(": "), QStringLiteral(":\n"));
+    return label;
+}
+
 SweepTable::SweepTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("Tabella"));
     setAccessibleName(
@@ -24,14 +33,7 @@ SweepTable::SweepTable(QWidget* parent) : QTableWidget(parent) {
 void SweepTable::Show(const std::vector<std::string>& headings,
                       const std::vector<SweepTableRow>& rows) {
     QStringList labels;
-    // Narrow columns: the speed, its role and the unit on lines of their own.
-    for (const std::string& heading : headings) {
-        QString label = ToQString(heading);
-        label.replace(QStringLiteral("Coppia a "), QString());
-        label.replace(QStringLiteral(", "), QStringLiteral("\n"));
-        label.replace(QStringLiteral(" ("), QStringLiteral("\n("));
-        labels << label;
-    }
+    for (const std::string& heading : headings) labels << SweepHeadingLines(heading);
     setColumnCount(static_cast<int>(headings.size()));
     setRowCount(static_cast<int>(rows.size()));
     setHorizontalHeaderLabels(labels);

@@ -22,6 +22,10 @@ class SweepTable : public QTableWidget {
     std::vector<std::pair<int, int>> SelectedCells() const;
 };
 
+// A heading of the sweep for a narrow column, in the window and on paper: the speed, its role,
+// the unit and whose share it is on lines of their own.
+QString SweepHeadingLines(const std::string& heading);
+
 // The colours that mark the peak's row and the current deflection's, in the window and on paper.
 inline const QColor kPeakRowColour(255, 222, 173);
 inline const QColor kCurrentRowColour(190, 220, 255);

@@ -83,8 +83,9 @@ std::optional<std::string> QtModelDialogs::AskText(std::string_view question,
     return text.toStdString();
 }
 
-std::optional<NewSurface> QtModelDialogs::AskNewSurface(const NewSurface& proposal) {
-    return AskNewSurfaceDialog(parent_, proposal);
+std::optional<NewSurface> QtModelDialogs::AskNewSurface(const NewSurface& proposal,
+                                                        const NewSurfaceAdvisor& advise) {
+    return AskNewSurfaceDialog(parent_, proposal, advise);
 }
 
 void QtModelDialogs::ShowMessage(std::string_view text, std::string_view title) {

@@ -26,7 +26,8 @@ class QtModelDialogs : public ModelDialogs {
     std::optional<std::string> AskFileToSave(std::string_view suggestion) override;
     std::optional<std::string> AskText(std::string_view question,
                                        std::string_view current) override;
-    std::optional<NewSurface> AskNewSurface(const NewSurface& proposal) override;
+    std::optional<NewSurface> AskNewSurface(const NewSurface& proposal,
+                                            const NewSurfaceAdvisor& advise) override;
     void ShowMessage(std::string_view text, std::string_view title) override;
 
   private:

@@ -82,12 +82,11 @@ PaperTable SurfacesTable(const ModelDisplay& shown) {
     PaperTable table;
     for (const std::string& heading : shown.headings) table.headings.push_back(ToQString(heading));
     // In the order of ModelColumn: the deciding columns first.
-    table.widths = {2.2, 2.3, 1.0, 1.1, 1.1, 1.1, 1.4, 1.2, 0.7, 1.6, 1.1, 0.9};
+    table.widths = {2.2, 2.3, 1.0, 1.5, 1.1, 1.1, 1.4, 1.2, 0.7, 1.6, 1.6};
     for (std::size_t c = 0; c < kModelColumnCount; ++c) {
         const auto column = static_cast<ModelColumn>(c);
         table.figures.push_back(column != ModelColumn::Superficie && column != ModelColumn::Tipo &&
-                                column != ModelColumn::Servo && column != ModelColumn::Unita &&
-                                column != ModelColumn::Verdetto);
+                                column != ModelColumn::Servo && column != ModelColumn::Verdetto);
     }
     for (const ModelTableRow& shownRow : shown.rows) {
         PaperTable::Row row;

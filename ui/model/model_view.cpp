@@ -120,6 +120,9 @@ void ModelView::closeEvent(QCloseEvent* event) {
 bool ModelView::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         model_.Modello_Form_Activate();
+    if (event->type() == QEvent::LanguageChange) {
+        for (const auto& [button, action] : buttons_) TellShortcut(button, action);
+    }
     return QWidget::event(event);
 }
 

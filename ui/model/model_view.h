@@ -65,7 +65,8 @@ class ModelView : public QWidget {
   protected:
     // Closing with unsaved changes asks first, and stays open on Annulla.
     void closeEvent(QCloseEvent* event) override;
-    // Coming back to the window, it takes the analysis's settings as they now are.
+    // Coming back to the window, it takes the analysis's settings as they now are; once Qt's
+    // translation is installed, the buttons name their keys as the menus do.
     bool event(QEvent* event) override;
     // The notes are taken when the focus leaves them.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,6 +85,8 @@ class ModelView : public QWidget {
                        std::function<void()> run);
     // The action's button, enabled with it.
     QPushButton* AddButton(QAction* action, const QString& text, const QString& accessibleName);
+    // The button's tooltip, which a screen reader also speaks: its name and its action's keys.
+    static void TellShortcut(QPushButton* button, const QAction* action);
 
     // The table with its totals and the pages, in model_view_pages.cpp.
     QWidget* BuildTableWithTotals();

@@ -179,11 +179,17 @@ QPushButton* ModelView::AddButton(QAction* action, const QString& text,
     auto* button = new QPushButton(text, this);
     button->setObjectName(action->objectName());
     button->setAccessibleName(accessibleName);
-    const QString keys = action->shortcut().toString(QKeySequence::NativeText);
-    button->setToolTip(keys.isEmpty() ? accessibleName : accessibleName + " (" + keys + ")");
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
     buttons_.emplace_back(button, action);
+    TellShortcut(button, action);
     return button;
+}
+
+void ModelView::TellShortcut(QPushButton* button, const QAction* action) {
+    // In the words the menus use, which Qt's translation gives: "Canc", "Alt+Su".
+    const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+    const QString name = button->accessibleName();
+    button->setToolTip(keys.isEmpty() ? name : name + " (" + keys + ")");
 }
 
 }  // namespace coppia

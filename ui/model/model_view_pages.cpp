@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/common/tab_scroll_names.h"
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
 #include "ui/model/model_view.h"
@@ -68,6 +69,7 @@ QWidget* ModelView::BuildPages() {
                    QStringLiteral("S&uperficie"));
     pages_->addTab(Scrolling(BuildComparePage(), "PaginaConfronto"), QStringLiteral("Confron&to"));
     pages_->addTab(Scrolling(BuildModelPage(), "PaginaModello"), QStringLiteral("Mode&llo"));
+    NameTabScrollButtons(pages_->tabBar());
     return pages_;
 }
 

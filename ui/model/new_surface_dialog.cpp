@@ -5,14 +5,17 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "engine/number_text.h"
 #include "models/model/model_table.h"
+#include "models/model/surface_advice.h"
 #include "ui/common/decimal_key_filter.h"
 #include "ui/common/qt_text.h"
+#include "ui/kit/window_widgets.h"
 
 namespace coppia {
 
@@ -25,19 +28,47 @@ Widget* Named(Widget* widget, const char* name, const char* accessible) {
     return widget;
 }
 
-// The rating as typed: none when empty, a number above 0 otherwise; not usable else.
-std::optional<std::optional<double>> TypedRating(const QString& text) {
-    if (text.trimmed().isEmpty())
-        return std::optional<double>();
-    const std::optional<double> rating = ReadWholeNumber(text.toStdString());
-    if (!rating || !IsModelRating(*rating))
-        return std::nullopt;
-    return rating;
+// Aggiungi and Annulla, named in Italian.
+QDialogButtonBox* Buttons(QDialog& dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    Named(buttons->button(QDialogButtonBox::Ok), "AggiungiNuovaSuperficie",
+          "Aggiungi la superficie")
+        ->setText(QStringLiteral("Aggiungi"));
+    Named(buttons->button(QDialogButtonBox::Cancel), "AnnullaNuovaSuperficie", "Annulla")
+        ->setText(QStringLiteral("Annulla"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+// Below the fields, why Aggiungi is greyed, or what it would do to a name another surface has,
+// as `advise` says of what is typed.
+QLabel* Advice(QDialog& dialog, QLineEdit* name, QLineEdit* rating, QPushButton* add,
+               const NewSurfaceAdvisor& advise) {
+    QLabel* advice = Note("AvvisoNuovaSuperficie", &dialog);
+    // Wide enough for why a rating is refused on one line; a long name's warning wraps.
+    advice->setMinimumWidth(advice->fontMetrics().horizontalAdvance(ToQString(RatingProblem())));
+    const auto check = [&dialog, name, rating, add, advice, &advise] {
+        const NewSurfaceAdvice said =
+            advise(name->text().toStdString(), rating->text().toStdString());
+        add->setEnabled(said.acceptable);
+        if (!said.problem.empty())
+            ShowNote(advice, said.problem, Tone::Bad);
+        else
+            ShowNote(advice, said.warning, Tone::Warning);
+        // Taller or shorter with the note's lines.
+        dialog.adjustSize();
+    };
+    QObject::connect(name, &QLineEdit::textChanged, &dialog, check);
+    QObject::connect(rating, &QLineEdit::textChanged, &dialog, check);
+    check();
+    return advice;
 }
 
 }  // namespace
 
-std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface& proposal) {
+std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface& proposal,
+                                              const NewSurfaceAdvisor& advise) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("NuovaSuperficie"));
     dialog.setWindowTitle(QStringLiteral("Aggiungi superficie – Modello"));
@@ -59,19 +90,8 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     unit->addItems({QStringLiteral("Kg*cm"), QStringLiteral("N·cm")});
     unit->setCurrentIndex(proposal.servo.unit == RatingUnit::NewtonCm ? 1 : 0);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("Aggiungi"));
-    Named(ok, "AggiungiNuovaSuperficie", "Aggiungi la superficie");
-    Named(buttons->button(QDialogButtonBox::Cancel), "AnnullaNuovaSuperficie", "Annulla")
-        ->setText(QStringLiteral("Annulla"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    const auto check = [&] {
-        ok->setEnabled(!name->text().trimmed().isEmpty() && TypedRating(rating->text()));
-    };
-    QObject::connect(name, &QLineEdit::textChanged, &dialog, check);
-    QObject::connect(rating, &QLineEdit::textChanged, &dialog, check);
+    QDialogButtonBox* buttons = Buttons(dialog);
+    QLabel* advice = Advice(dialog, name, rating, buttons->button(QDialogButtonBox::Ok), advise);
 
     auto* form = new QFormLayout(&dialog);
     form->addRow(QStringLiteral("&Nome"), name);
@@ -80,6 +100,7 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     form->addRow(QStringLiteral("Nome del s&ervo"), servo);
     form->addRow(QStringLiteral("&Coppia dichiarata"), rating);
     form->addRow(QStringLiteral("&Unità"), unit);
+    form->addRow(advice);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -88,7 +109,7 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     given.kind = static_cast<SurfaceKind>(kind->currentIndex());
     given.servoCount = count->value();
     given.servo.name = CutToCharacters(servo->text().toStdString(), kMaxNameCharacters);
-    given.servo.rating = TypedRating(rating->text()).value_or(std::nullopt);
+    given.servo.rating = TypedRating(rating->text().toStdString()).value_or(std::nullopt);
     given.servo.unit = unit->currentIndex() == 1 ? RatingUnit::NewtonCm : RatingUnit::KgfCm;
     return given;
 }

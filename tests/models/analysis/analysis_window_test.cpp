@@ -219,6 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, AnalysisAbsurdTest,
     testing::Values(AbsurdRow{Control::LungAlett, "-500", "LungAlett negativa"},
                     AbsurdRow{Control::BrServ, "0", "BrServ nullo"},
+                    AbsurdRow{Control::Vel, "-90", "Vel negativa"},
+                    AbsurdRow{Control::CarAla, "-60", "CarAla negativo"},
                     // The travel of 86 mm on a 60 mm chord turns the surface by 91.2°.
                     AbsurdRow{Control::Corsa, "86", "Corsa oltre la corda (86 mm su 60 mm)"}));
 
@@ -417,6 +419,14 @@ TEST_F(AnalysisWindowTest, TheVerdictJudgesTheWholeInstallationAndSaysHowFarTheS
     EXPECT_EQ(Shown().limits[0].value, "37.6° (18.5° con il fattore di sicurezza)");
     EXPECT_EQ(Shown().limits[1].caption, "Velocità massima a 30°");
     EXPECT_EQ(Shown().limits[1].value, "134.4 Km/h (94.4 Km/h con il fattore di sicurezza)");
+    // Down 30°, the largest deflection is the downward one; far beyond the speed the servo
+    // holds, the highest one is still found.
+    Enter(Control::Ang, "-30");
+    EXPECT_EQ(Shown().limits[0].value, "-38.6° (-19.5° con il fattore di sicurezza)");
+    Enter(Control::Vel, "5000");
+    EXPECT_EQ(Shown().limits[1].value, "136.2 Km/h (96.9 Km/h con il fattore di sicurezza)");
+    Enter(Control::Ang, "30");
+    Enter(Control::Vel, "120");
 
     // A shorter servo arm needs less torque, and cannot reach 30°: the linkage fails.
     Enter(Control::BrServ, "8");

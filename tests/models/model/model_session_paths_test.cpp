@@ -90,6 +90,49 @@ TEST_F(ModelSessionTest, SalvaConNomeThroughALinkedFolderNamesTheNewFileWhereItL
     EXPECT_FALSE(fs::exists(home / "x" / "nuovo.coppia"));
 }
 
+// Once saved as another file, the title names that file, with the model's name beside it, and so
+// does the question before its changes are dropped.
+TEST_F(ModelSessionTest, TheTitleAndTheQuestionNameTheFile) {
+    EXPECT_EQ(session.WindowTitle(), "Nuovo modello[*] – Modello");
+    OpenValidAndEdit();
+    EXPECT_EQ(session.WindowTitle(), "prova.coppia[*] (Prova) – Modello");
+    dialogs.fileToSave = Utf8(folder / "Prove v2.coppia");
+    ASSERT_TRUE(session.SaveAs());
+    EXPECT_EQ(session.WindowTitle(), "Prove v2.coppia[*] (Prova) – Modello");
+    ASSERT_TRUE(session.Document().RenameSurface(0, "A di nuovo"));
+    EXPECT_FALSE(session.New());
+    EXPECT_EQ(dialogs.questions,
+              std::vector<std::string>{"Salvare le modifiche a Prove v2.coppia?"});
+    // A model named as its file is not named twice; one without a name is its file.
+    ASSERT_TRUE(session.Document().SetName("Prove v2"));
+    EXPECT_EQ(session.WindowTitle(), "Prove v2.coppia[*] – Modello");
+    ASSERT_TRUE(session.Document().SetName(""));
+    EXPECT_EQ(session.WindowTitle(), "Prove v2.coppia[*] – Modello");
+}
+
+// A link to the file itself: the title, the save and the list name the file it leads to, and the
+// link stays a link.
+TEST_F(ModelSessionTest, ALinkToTheFileNamesItsTargetInTheTitleTheSaveAndTheList) {
+    const fs::path home = fs::canonical(folder);
+    fs::create_directories(home / "y");
+    const fs::path target = home / "y" / "vero.coppia";
+    WriteBytes(target, kValid);
+    std::error_code error;
+    fs::create_symlink(target, home / "scorciatoia.coppia", error);
+    if (error)
+        GTEST_SKIP() << kNoLinks;
+
+    ASSERT_TRUE(session.OpenFile(Utf8(home / "scorciatoia.coppia")));
+    EXPECT_EQ(session.WindowTitle(), "vero.coppia[*] (Prova) – Modello");
+    ASSERT_TRUE(session.Document().SetName("Salvato"));
+    ASSERT_TRUE(session.Save());
+    EXPECT_TRUE(fs::is_symlink(home / "scorciatoia.coppia"));
+    EXPECT_EQ(ReadModelFile(Utf8(target)),
+              (std::variant<Model, ModelFileFault>(session.Document().Content())));
+    EXPECT_EQ(session.RecentFiles(), std::vector<std::string>{Utf8(target)});
+    EXPECT_EQ(session.WindowTitle(), "vero.coppia[*] (Salvato) – Modello");
+}
+
 struct TwoInstancesRow {
     const char* name;
     std::vector<std::string> storedBefore;  // the list before either instance starts

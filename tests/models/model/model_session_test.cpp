@@ -236,7 +236,8 @@ TEST_P(UnsavedChangesTest, AsksAndSavesGoesOnOrStopsAsAnswered) {
     }
 
     EXPECT_EQ(wentThrough, row.wentThrough);
-    const std::string name = row.untitled ? "Sport 160" : "Prova";
+    // A model with a file is asked about by the file's name.
+    const std::string name = row.untitled ? "Sport 160" : "prova.coppia";
     EXPECT_EQ(dialogs.questions,
               row.answer ? std::vector<std::string>{"Salvare le modifiche a " + name + "?"}
                          : std::vector<std::string>{});

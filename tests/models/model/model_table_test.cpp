@@ -17,8 +17,8 @@ const std::string& Cell(const ModelTableRow& row, ModelColumn column) {
 struct RowCase {
     const char* name;
     std::function<void(Surface&)> change;
-    // Servi, then Coppia per servo in Kg*cm and N·cm, Margine, Verdetto, Rotazione, Coppia minima;
-    // or the refusal.
+    // Servi, then Coppia per servo in Kg*cm and N·cm, Margine, Verdetto, Rotazione, Coppia minima
+    // (in the servo's unit, which it names); or the refusal.
     std::vector<std::string> cells;
     Tone verdictTone;
     Tone rotationTone = Tone::Neutral;
@@ -56,34 +56,35 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RowCase{"OneServo",
                 [](Surface&) {},
-                {"1", "0.52", "5.09", "5.77", "Servo Sufficiente", "30.9", "1.04"},
+                {"1", "0.52", "5.09", "5.77", "Servo Sufficiente", "30.9", "1.04 Kg*cm"},
                 Tone::Good},
         // Two servos share the torque: each needs half, with twice the margin.
         RowCase{"TwoServosShareIt",
                 [](Surface& s) { s.servoCount = 2; },
-                {"2", "0.26", "2.55", "11.55", "Servo Sufficiente", "30.9", "0.52"},
+                {"2", "0.26", "2.55", "11.55", "Servo Sufficiente", "30.9", "0.52 Kg*cm"},
                 Tone::Good},
         // The margin and the least rating in the unit the rating is in.
         RowCase{"RatingInNewtonCm",
                 [](Surface& s) {
                     s.servo = {"", 4, RatingUnit::NewtonCm, ""};
                 },
-                {"1", "0.52", "5.09", "0.78", "Servo Insufficiente!!", "30.9", "10.19"},
+                {"1", "0.52", "5.09", "0.78", "Servo Insufficiente!!", "30.9", "10.19 N·cm"},
                 Tone::Bad},
         RowCase{"BeyondTheThrow",
                 [](Surface& s) { s.inputs.BrServ = 8; },
-                {"1", "0.35", "3.39", "8.66", "Rinvio Insufficiente", "50.3", "0.70"},
+                {"1", "0.35", "3.39", "8.66", "Rinvio Insufficiente", "50.3", "0.70 Kg*cm"},
                 Tone::Bad,
                 Tone::Bad},
-        RowCase{"ArmsCannotReach",
-                [](Surface& s) { s.inputs.BrServ = 5; },
-                {"1", "0.22", "2.12", "13.86", "Rinvio Insufficiente", "irraggiungibile", "0.44"},
-                Tone::Bad,
-                Tone::Bad},
+        RowCase{
+            "ArmsCannotReach",
+            [](Surface& s) { s.inputs.BrServ = 5; },
+            {"1", "0.22", "2.12", "13.86", "Rinvio Insufficiente", "irraggiungibile", "0.44 Kg*cm"},
+            Tone::Bad,
+            Tone::Bad},
         // Without a rating there is nothing to judge the torque by, but the least one to buy.
         RowCase{"RatingToBeGiven",
                 [](Surface& s) { s.servo.rating.reset(); },
-                {"1", "0.52", "5.09", "", "Servo da indicare", "30.9", "1.04"},
+                {"1", "0.52", "5.09", "", "Servo da indicare", "30.9", "1.04 Kg*cm"},
                 Tone::Warning},
         // A linkage that fails fails with no rating too.
         RowCase{"RatingToBeGivenArmsCannotReach",
@@ -91,13 +92,17 @@ INSTANTIATE_TEST_SUITE_P(
                     s.servo.rating.reset();
                     s.inputs.BrServ = 5;
                 },
-                {"1", "0.22", "2.12", "", "Rinvio Insufficiente", "irraggiungibile", "0.44"},
+                {"1", "0.22", "2.12", "", "Rinvio Insufficiente", "irraggiungibile", "0.44 Kg*cm"},
                 Tone::Bad,
                 Tone::Bad},
         // What CALCOLA computes but makes no sense gets no margin and no verdict.
         RowCase{"NegativeLength",
                 [](Surface& s) { s.inputs.LungAlett = -500; },
                 {"Nessun verdetto: LungAlett negativa"},
+                Tone::Bad},
+        RowCase{"NegativeSpeed",
+                [](Surface& s) { s.inputs.Vel = -90; },
+                {"Nessun verdetto: Vel negativa"},
                 Tone::Bad},
         RowCase{"ZeroServoArm",
                 [](Surface& s) { s.inputs.BrServ = 0; },
@@ -183,20 +188,39 @@ INSTANTIATE_TEST_SUITE_P(
         TotalsCase{"RatingToBeGivenBeforeAtTheLimit",
                    {[](Surface& s) { s.servo.rating = 0.8; },
                     [](Surface& s) { s.servo.rating.reset(); }, kAsIs},
-                   "Servo da indicare: S2",
+                   "Servo da indicare: S2 · Servo al Limite: S1",
                    Tone::Warning,
                    "Margine più basso: 1.54, S1",
                    Tone::Warning},
-        TotalsCase{"TwoFailingTheFirstNamed",
+        // Every failing verdict with its surface or its count, the linkage's first; the
+        // sufficient ones are not listed beside them.
+        TotalsCase{
+            "EachFailingVerdictNamedOrCounted",
+            {[](Surface& s) { s.servo.rating = 0.5; }, kAsIs,
+             [](Surface& s) { s.servo.rating = 0.5; }, [](Surface& s) { s.inputs.BrServ = 8; },
+             [](Surface& s) { s.servo.rating = 0.5; }},
+            "Rinvio Insufficiente: S4 · Servo Insufficiente!!: 3 superfici",
+            Tone::Bad,
+            "Margine più basso: 0.96, S1",
+            Tone::Bad},
+        // A surface without a verdict is counted apart, never as one of a verdict's.
+        TotalsCase{"WithoutAVerdictApart",
                    {kAsIs, [](Surface& s) { s.inputs.LungAlett = -500; },
                     [](Surface& s) { s.servo.rating = 0.5; }},
-                   "LungAlett negativa: S2 (e 1 altra)",
+                   "Servo Insufficiente!!: S3 · Senza verdetto: S2",
                    Tone::Bad,
                    "Margine più basso: 0.96, S3",
                    Tone::Bad},
+        TotalsCase{"SufficientButNotAll",
+                   {kAsIs, [](Surface& s) { s.inputs.Vel = 0; }, kAsIs,
+                    [](Surface& s) { s.inputs.LungAlett = -500; }},
+                   "Servo Sufficiente: 2 superfici · Senza verdetto: 2 superfici",
+                   Tone::Bad,
+                   "Margine più basso: 5.77, S1",
+                   Tone::Neutral},
         TotalsCase{"NothingComputed",
                    {[](Surface& s) { s.inputs.Vel = 0; }},
-                   "Non calcolabile: S1",
+                   "Senza verdetto: S1",
                    Tone::Bad,
                    "Margine più basso: nessuno, nessuna superficie ha un margine",
                    Tone::Bad}));
@@ -234,12 +258,13 @@ TEST(ModelCsvTest, ARefusedSurfaceSaysWhyInTheVerdictColumn) {
     };
     const std::vector<std::string> italian = lines(CsvFormat::Italian);
     ASSERT_EQ(italian.size(), 4u);
-    EXPECT_EQ(italian[1], "Buona;Servo Sufficiente;5,77;1,04;0,52;5,09;30,9;Alettone;1;;3;Kg*cm");
-    EXPECT_EQ(italian[2], "Lunga;Nessun verdetto: LungAlett negativa;;;;;;Alettone;1;;3;Kg*cm");
+    EXPECT_EQ(italian[1],
+              "Buona;Servo Sufficiente;5,77;1,04 Kg*cm;0,52;5,09;30,9;Alettone;1;;3 Kg*cm");
+    EXPECT_EQ(italian[2], "Lunga;Nessun verdetto: LungAlett negativa;;;;;;Alettone;1;;3 Kg*cm");
     const std::vector<std::string> international = lines(CsvFormat::International);
     EXPECT_EQ(international[3],
               "Stretta,\"Calcolo impossibile: Corda Alett./Corda Alare Fuori Gamma!! Rapporto "
-              "0.017, ammesso 0.025–0.8\",,,,,,Alettone,1,HS-65,30,N·cm");
+              "0.017, ammesso 0.025–0.8\",,,,,,Alettone,1,HS-65,30 N·cm");
 }
 
 }  // namespace

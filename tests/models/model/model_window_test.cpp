@@ -17,6 +17,47 @@
 namespace coppia {
 namespace {
 
+struct AdviceRow {
+    const char* name;
+    const char* rating;
+    const char* problem;
+    const char* warning;
+    bool acceptable;
+};
+
+// The new surface's dialog says why it refuses what is typed, as the page "Superficie" does, and
+// warns of a name another surface has, as "Rinomina" does.
+TEST_F(ModelWindowTest, TheNewSurfaceDialogSaysWhyItRefusesARatingAndWarnsOfATakenName) {
+    OpenExample();
+    const char* refused = "Coppia dichiarata non valida: serve un numero da 0.01 a 10000";
+    const std::vector<AdviceRow> rows = {
+        {"Alettone centrale", "", "", "", true},
+        {"Alettone centrale", "2.5", "", "", true},
+        {"Alettone centrale", "abc", refused, "", false},
+        {"Alettone centrale", "0", refused, "", false},
+        {"Alettone centrale", "-2", refused, "", false},
+        {"Timone", "3", "", "Attenzione: un'altra superficie si chiama già «Timone»", true},
+        {" ", "3", "Serve un nome per la superficie", "", false},
+    };
+    for (const AdviceRow& row : rows) dialogs.typed.emplace_back(row.name, row.rating);
+    dialogs.newSurface.reset();
+    model.Modello_Aggiungi_Click();
+    ASSERT_EQ(dialogs.advice.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(std::string(rows[i].name) + " / " + rows[i].rating);
+        EXPECT_EQ(dialogs.advice[i].problem, rows[i].problem);
+        EXPECT_EQ(dialogs.advice[i].warning, rows[i].warning);
+        EXPECT_EQ(dialogs.advice[i].acceptable, rows[i].acceptable);
+    }
+    // The same words as the page's and the rename's.
+    Select({0});
+    model.Modello_CoppiaServo_Change("abc");
+    EXPECT_EQ(Shown().details.problem, refused);
+    dialogs.text = "Timone";
+    model.Modello_Rinomina_Click();
+    EXPECT_EQ(Shown().status, rows[5].warning);
+}
+
 TEST_F(ModelWindowTest, EachRowsTorqueIsTheMainWindowsCoppiaAfterCaricaAndTheSurfaceComesBack) {
     OpenExample();
     // A surface from the main window's start: the travel Corsa 20 gives the angle 19.2.
@@ -62,7 +103,7 @@ TEST_F(ModelWindowTest, EachRowsTorqueIsTheMainWindowsCoppiaAfterCaricaAndTheSur
 TEST_F(ModelWindowTest, EveryActionIsUndoneAndRedoneWithTheSurfaceItTouchedSelected) {
     OpenExample();
     const Model opened = Content();
-    EXPECT_EQ(Shown().title, "Sport 160[*] – Modello");
+    EXPECT_EQ(Shown().title, "esempio.coppia[*] (Sport 160) – Modello");
     EXPECT_FALSE(Shown().modified);
     EXPECT_EQ(Shown().selected, std::vector<std::size_t>{0});
     dialogs.text = "Alettone con squadretta da 22";

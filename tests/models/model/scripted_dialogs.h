@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/recent_files.h"
@@ -28,8 +29,10 @@ class ScriptedDialogs : public ModelDialogs {
         textQuestions.emplace_back(std::string(question) + " [" + std::string(current) + "]");
         return text;
     }
-    std::optional<NewSurface> AskNewSurface(const NewSurface& proposal) override {
+    std::optional<NewSurface> AskNewSurface(const NewSurface& proposal,
+                                            const NewSurfaceAdvisor& advise) override {
         proposals.push_back(proposal);
+        for (const auto& [name, rating] : typed) advice.push_back(advise(name, rating));
         if (!newSurface)
             return std::nullopt;
         NewSurface given = *newSurface;
@@ -51,6 +54,9 @@ class ScriptedDialogs : public ModelDialogs {
     // The answer to a new surface: the proposal's name where this one has none; none gives up.
     std::optional<NewSurface> newSurface = NewSurface{};
     std::vector<NewSurface> proposals;
+    // What the builder types into the new surface's name and rating, and what is said of each.
+    std::vector<std::pair<std::string, std::string>> typed;
+    std::vector<NewSurfaceAdvice> advice;
     RecordingMessages messages;
 };
 

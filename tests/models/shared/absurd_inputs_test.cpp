@@ -41,6 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "CordaAla nulla"},
         AbsurdCase{"NegativeHornArm", [](TorqueInputs& in) { in.BrAlett = -18; }, std::nullopt,
                    "BrAlett negativo"},
+        // A model flies forward, and a wing loading below 0 is no wing's.
+        AbsurdCase{"NegativeSpeed", [](TorqueInputs& in) { in.Vel = -90; }, std::nullopt,
+                   "Vel negativa"},
+        AbsurdCase{"NegativeLoading", [](TorqueInputs& in) { in.CarAla = -60; }, std::nullopt,
+                   "CarAla negativo"},
+        AbsurdCase{"NoLoadingIsASurfaceThatCarriesNone", [](TorqueInputs& in) { in.CarAla = 0; },
+                   std::nullopt, std::nullopt},
         AbsurdCase{"TinyPositiveArmIsNoFault", [](TorqueInputs& in) { in.BrServ = 1e-9; },
                    std::nullopt, std::nullopt},
         // The fields' order decides which is named.
@@ -54,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         AbsurdCase{"TravelBeyondTheChord", kAsIs, GivenTravel{-60.5, -60.5},
                    "Corsa oltre la corda (60.5 mm su 60 mm)"},
         AbsurdCase{"AngleFromTravelBeyondSixty", kAsIs, GivenTravel{59.9, 60.04},
+                   "Deflessione oltre 60° dalla corsa (60.0°)"},
+        AbsurdCase{"UpwardAngleFromTravelBeyondSixty", kAsIs, GivenTravel{-59.9, -60.04},
                    "Deflessione oltre 60° dalla corsa (60.0°)"},
         // A typed angle is the main window's to refuse: the travel rule is for travel alone.
         AbsurdCase{"TypedAngle", [](TorqueInputs& in) { in.Ang = 91.2; }, std::nullopt,
