@@ -42,18 +42,7 @@ class ModelViewTest : public testing::Test {
     }
 
     // Answers the question that closing asks with the button of this text, and keeps it.
-    void Answer(const QString& button) {
-        QTimer::singleShot(0, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            question = box->text();
-            for (QAbstractButton* each : box->buttons()) {
-                answers << each->text();
-                if (each->text().remove(u'&') == button)
-                    each->click();
-            }
-        });
-    }
+    void Answer(const QString& button) { AnswerNextQuestion(button, &question, &answers); }
 
     ConfigFolderForTest config;
     RecordingMessages messages;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,6 +19,7 @@
 #include "ui/analysis/sweep_table.h"
 #include "ui/common/decimal_key_filter.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_menu.h"
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
 
@@ -58,6 +60,11 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     buttons->addStretch();
     for (QPushButton* button : actions) buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
+    // Its one menu leads to the other windows.
+    auto* menus = new QMenuBar(this);
+    menus->setObjectName(QStringLiteral("Menu"));
+    AddWindowMenu(menus);
+    layout->setMenuBar(menus);
     layout->addWidget(freshness_);
     layout->addWidget(refusal_);
     layout->addWidget(pages_, 1);
