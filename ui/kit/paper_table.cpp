@@ -61,6 +61,13 @@ std::vector<double> Widths(const PaperTable& table, const QFontMetricsF& metrics
     const double total = std::accumulate(need.begin(), need.end(), 0.0);
     const double leastTotal = std::accumulate(least.begin(), least.end(), 0.0);
     std::vector<double> widths(need.size());
+    if (table.headingsAreNames && !need.empty()) {
+        const double first = std::min(need[0], sheet.Width() / 2);
+        widths[0] = first;
+        for (std::size_t c = 1; c < need.size(); ++c)
+            widths[c] = (sheet.Width() - first) / static_cast<double>(table.sideBySide);
+        return widths;
+    }
     for (std::size_t c = 0; c < need.size(); ++c) {
         if (total <= sheet.Width()) {
             widths[c] = need[c] * sheet.Width() / total;
@@ -137,15 +144,20 @@ std::vector<QString> Headings(const PaperTable& table, const Layout& laid,
     return headings;
 }
 
+double HeadingsHeight(const SheetPainter& sheet, const PaperTable& table, const Layout& laid,
+                      const QFontMetricsF& metrics) {
+    const std::vector<QString> headings = Headings(table, laid, metrics);
+    int lines = 1;
+    for (std::size_t c = 0; c < table.columns.size(); ++c)
+        lines = std::max(lines, Lines(metrics, headings[c], laid.widths[c] - 2 * laid.pad));
+    return std::min(lines, kHeadingLines) * laid.lineHeight + sheet.Mm(1);
+}
+
 void PaintHeadings(SheetPainter& sheet, const PaperTable& table, const Layout& laid) {
     QPainter& painter = sheet.Painter();
     const QFontMetricsF metrics = painter.fontMetrics();
     const std::vector<QString> headings = Headings(table, laid, metrics);
-    int lines = 1;
-    for (std::size_t c = 0; c < table.columns.size(); ++c) {
-        lines = std::max(lines, Lines(metrics, headings[c], laid.widths[c] - 2 * laid.pad));
-    }
-    const double height = std::min(lines, kHeadingLines) * laid.lineHeight + sheet.Mm(1);
+    const double height = HeadingsHeight(sheet, table, laid, metrics);
     sheet.NeedRoom(height + 2 * laid.lineHeight);
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
         painter.drawText(
@@ -156,40 +168,52 @@ void PaintHeadings(SheetPainter& sheet, const PaperTable& table, const Layout& l
     painter.drawLine(QPointF(0, sheet.Y()), QPointF(sheet.Width(), sheet.Y()));
 }
 
+// A row's texts as they are drawn, and its height.
+struct RowLaid {
+    std::vector<QString> texts;
+    double height = 0;
+};
+
+RowLaid LayOutRow(const SheetPainter& sheet, const PaperTable& table, const Layout& laid,
+                  const QFontMetricsF& metrics, const std::vector<std::vector<QString>>& names,
+                  std::size_t r) {
+    const PaperTable::Row& row = table.rows[r];
+    RowLaid out{row.cells, 0};
+    int lines = 1;
+    for (std::size_t c = 0; c < out.texts.size(); ++c) {
+        if (!names[c].empty() && !Spanned(row, c))
+            out.texts[c] = names[c][r];
+        if (table.columns[c].kind == Kind::Name)
+            lines = std::max(lines, Lines(metrics, out.texts[c], laid.widths[c] - 2 * laid.pad));
+    }
+    out.height = std::min(lines, kNameLines) * laid.lineHeight + sheet.Mm(0.6);
+    return out;
+}
+
 void PaintRow(SheetPainter& sheet, const PaperTable& table, const Layout& laid,
-              const PaperTable::Row& row, const std::vector<std::vector<QString>>& names,
-              std::size_t r) {
+              const PaperTable::Row& row, const RowLaid& shown) {
     QPainter& painter = sheet.Painter();
     const QFontMetricsF metrics = painter.fontMetrics();
-    std::vector<QString> texts = row.cells;
-    int lines = 1;
-    for (std::size_t c = 0; c < texts.size(); ++c) {
-        if (!names[c].empty() && !Spanned(row, c))
-            texts[c] = names[c][r];
-        if (table.columns[c].kind == Kind::Name)
-            lines = std::max(lines, Lines(metrics, texts[c], laid.widths[c] - 2 * laid.pad));
-    }
-    const double height = std::min(lines, kNameLines) * laid.lineHeight + sheet.Mm(0.6);
-    if (sheet.Remaining() < height) {
+    if (sheet.Remaining() < shown.height) {
         sheet.NewPage();
         PaintHeadings(sheet, table, laid);
     }
-    for (std::size_t c = 0; c < texts.size(); ++c) {
+    for (std::size_t c = 0; c < shown.texts.size(); ++c) {
         if (Spanned(row, c) && c != *row.spanFrom)
             continue;
         const bool span = row.spanFrom && c == *row.spanFrom;
         const double right = span ? laid.lefts[c + row.spanCount] : laid.lefts[c + 1];
         const QRectF box(laid.lefts[c] + laid.pad, sheet.Y(), right - laid.lefts[c] - 2 * laid.pad,
-                         height);
+                         shown.height);
         painter.setPen(ToneColour(c < row.tones.size() ? row.tones[c] : Tone::Neutral));
         const Kind kind = span ? Kind::Text : table.columns[c].kind;
-        const QString text = kind == Kind::Name
-                                 ? texts[c]
-                                 : metrics.elidedText(texts[c], Qt::ElideMiddle, box.width());
-        painter.drawText(box, Flags(kind), text);
+        const QString& text = shown.texts[c];
+        painter.drawText(
+            box, Flags(kind),
+            kind == Kind::Name ? text : metrics.elidedText(text, Qt::ElideMiddle, box.width()));
     }
     painter.setPen(Qt::black);
-    sheet.SetY(sheet.Y() + height);
+    sheet.SetY(sheet.Y() + shown.height);
 }
 
 }  // namespace
@@ -208,9 +232,17 @@ void PaintTable(SheetPainter& sheet, const PaperTable& table) {
         if (table.columns[c].kind == Kind::Name)
             names[c] = NamesFitted(table, c, laid.widths[c] - 2 * laid.pad, metrics);
     }
+    std::vector<RowLaid> rows;
+    double height = HeadingsHeight(sheet, table, laid, metrics);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        rows.push_back(LayOutRow(sheet, table, laid, metrics, names, r));
+        height += rows.back().height;
+    }
+    if (table.headingsAreNames)
+        sheet.NeedRoom(height);
     PaintHeadings(sheet, table, laid);
     for (std::size_t r = 0; r < table.rows.size(); ++r)
-        PaintRow(sheet, table, laid, table.rows[r], names, r);
+        PaintRow(sheet, table, laid, table.rows[r], rows[r]);
     sheet.Skip(2);
 }
 

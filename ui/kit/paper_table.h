@@ -35,8 +35,11 @@ struct PaperTable {
     std::vector<Column> columns;
     std::vector<Row> rows;
     // The headings but the first are names (of surfaces side by side): cut apart where they
-    // take more than three lines.
+    // take more than three lines. The columns after the first then share the page in so many
+    // equal parts, so that tables of them one after another line up; and a table is kept on one
+    // page where it fits on one.
     bool headingsAreNames = false;
+    std::size_t sideBySide = 1;
 };
 
 // The letters of the sheets' tables and notes, never smaller.

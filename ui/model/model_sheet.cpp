@@ -67,6 +67,7 @@ PaperTable InputsTable(const Model& model, std::size_t first) {
     PaperTable table;
     table.columns.push_back({QStringLiteral("Dato"), Kind::Text});
     table.headingsAreNames = true;
+    table.sideBySide = kSurfacesSideBySide;
     const std::size_t end = std::min(first + kSurfacesSideBySide, model.surfaces.size());
     for (std::size_t i = first; i < end; ++i) {
         table.columns.push_back({ToQString(SurfaceLabel(model.surfaces[i], i)), Kind::Figure});
@@ -81,8 +82,9 @@ PaperTable InputsTable(const Model& model, std::size_t first) {
     return table;
 }
 
-void Section(SheetPainter& sheet, const QString& title) {
-    sheet.NeedRoom(sheet.Mm(20));
+// A section's title, on the page where what follows it starts: `followingMm` of it at least.
+void Section(SheetPainter& sheet, const QString& title, double followingMm = 20) {
+    sheet.NeedRoom(sheet.Mm(followingMm + 8));
     sheet.Font(11, true);
     sheet.Line(title);
     sheet.Skip(1);
@@ -115,8 +117,7 @@ void PaintSummary(SheetPainter& sheet, const ModelDisplay& shown, const Model& c
 void PaintComparison(SheetPainter& sheet, const Comparison& comparison) {
     if (comparison.plot.curves.empty())
         return;
-    Section(sheet, QStringLiteral("Coppia per servo secondo la deflessione"));
-    sheet.NeedRoom(sheet.Mm(95));
+    Section(sheet, QStringLiteral("Coppia per servo secondo la deflessione"), 95);
     sheet.Font(kPaperPoints);
     if (!comparison.note.empty())
         sheet.Line(ToQString(comparison.note));
