@@ -290,6 +290,15 @@ TEST(PlotLegendTest, NamesEveryCurveApartOrSaysHowManyMoreThereAre) {
     TorquePlot widget;
     widget.resize(300, 250);
     widget.Show(plot);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    const PlotGeometry laid = LayOutPlot(QRectF(widget.rect()), plot, PensFor(plot),
+                                         QFontMetricsF(widget.font(), &widget));
+    ASSERT_FALSE(laid.leftOut.isEmpty());
+    QTest::mouseMove(&widget, laid.legend.back().box.center().toPoint());
+    EXPECT_TRUE(QToolTip::isVisible() &&
+                QToolTip::text().startsWith("Anche: " + laid.leftOut.front() + "\n"))
+        << QToolTip::text().toStdString();
     const QString described = widget.accessibleDescription();
     EXPECT_TRUE(described.contains("; fuori dalla legenda: Alettone ") &&
                 described.endsWith("; Alettone destro di riserva dell'ala principale"))
