@@ -63,6 +63,7 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     // Its one menu leads to the other windows.
     auto* menus = new QMenuBar(this);
     menus->setObjectName(QStringLiteral("Menu"));
+    menus->setAccessibleName(QStringLiteral("Menu dell'analisi"));
     AddWindowMenu(menus);
     layout->setMenuBar(menus);
     layout->addWidget(freshness_);
