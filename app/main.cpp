@@ -7,11 +7,10 @@
 #include "files/last_inputs_file.h"
 #include "files/platform.h"
 #include "models/main/main_window.h"
-#include "ui/closes_with_main_window.h"
+#include "ui/added_windows.h"
 #include "ui/common/qt_message_sink.h"
 #include "ui/main/main_window_view.h"
 #include "ui/qt_italian.h"
-#include "ui/window_opener.h"
 
 namespace {
 
@@ -59,30 +58,19 @@ int main(int argc, char* argv[]) {
     messages.SetParent(&view);
     // The plugins are found relative to the program, in the build tree as when installed.
     const QString programFolder = QApplication::applicationDirPath();
-    coppia::AnalysisOpener analysis(model, &view,
-                                    programFolder + QStringLiteral("/" COPPIA_ANALYSIS_PLUGIN));
-    QObject::connect(&view, &coppia::MainWindowView::AnalysisRequested, &analysis,
+    coppia::AddedWindows added(model, &view,
+                               programFolder + QStringLiteral("/" COPPIA_ANALYSIS_PLUGIN),
+                               programFolder + QStringLiteral("/" COPPIA_MODEL_PLUGIN));
+    QObject::connect(&view, &coppia::MainWindowView::AnalysisRequested, &added.Analysis(),
                      &coppia::WindowOpener::Open);
-    coppia::ModelOpener modelWindow(model, &view,
-                                    programFolder + QStringLiteral("/" COPPIA_MODEL_PLUGIN));
-    QObject::connect(&view, &coppia::MainWindowView::ModelRequested, &modelWindow,
+    QObject::connect(&view, &coppia::MainWindowView::ModelRequested, &added.Model(),
                      &coppia::WindowOpener::Open);
-    analysis.KeepClearOf(&modelWindow);
-    modelWindow.KeepClearOf(&analysis);
-    const coppia::ClosesWithMainWindow closing(&view, {&analysis, &modelWindow});
     view.LoadAndShow();
     // --analisi opens the analysis beside the main window, the two centred as a pair; --modello
-    // or a model file the model window likewise, or, with the analysis, on the room the pair
-    // leaves it on the right, clear of both where the screen has room for all three.
-    const bool withAnalysis = commandLine.IsSet(QStringLiteral("analisi"));
+    // or a model file the model window likewise; both, the three side by side where the screen
+    // holds them.
     const std::optional<std::string> file = ModelFilePath(commandLine, argc, argv);
-    const bool withModel = file || commandLine.IsSet(QStringLiteral("modello"));
-    if (withAnalysis)
-        analysis.OpenSideBySideLeavingRoomFor(withModel ? &modelWindow : nullptr);
-    if (withModel) {
-        const bool shown = withAnalysis ? modelWindow.Open() : modelWindow.OpenSideBySide();
-        if (shown && file)
-            modelWindow.OpenFile(*file);
-    }
+    added.OpenAtStart(commandLine.IsSet(QStringLiteral("analisi")),
+                      file || commandLine.IsSet(QStringLiteral("modello")), file);
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include <QPluginLoader>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "ui/common/qt_message_sink.h"
 #include "ui/common/window_plugins.h"
@@ -17,6 +18,13 @@ constexpr int kGap = 12;
 
 ScreenRect FromQt(const QRect& rect) {
     return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// The frame around a window's client area, from one that is on the screen: a window not yet
+// shown has none yet.
+ScreenSize FrameOf(const QWidget* shown) {
+    return {shown->frameGeometry().width() - shown->geometry().width(),
+            shown->frameGeometry().height() - shown->geometry().height()};
 }
 
 }  // namespace
@@ -55,9 +63,17 @@ bool WindowOpener::OpenSideBySide() {
 bool WindowOpener::OpenSideBySideLeavingRoomFor(const WindowOpener* next) {
     if (!Create())
         return false;
-    Place(true, next != nullptr ? next->kind_.narrowest + kGap : 0);
+    Place(true, next != nullptr ? next->kind_.smallest.width + kGap : 0);
     Show();
     return true;
+}
+
+bool WindowOpener::HoldsThreeAcross(const WindowOpener& next) const {
+    const QScreen* screen = mainView_->screen();
+    return screen != nullptr &&
+           coppia::HoldsThreeAcross(screen->availableGeometry().width(),
+                                    mainView_->frameGeometry().width(), kind_.smallest.width,
+                                    next.kind_.smallest.width, kGap);
 }
 
 bool WindowOpener::Create() {
@@ -75,6 +91,7 @@ bool WindowOpener::Create() {
         return false;
     }
     window_ = window;
+    emit Created(window);
     return true;
 }
 
@@ -99,36 +116,51 @@ void WindowOpener::Place(bool pair, int keepRight) {
     const ScreenRect available = FromQt(screen->availableGeometry());
     // The new window's frame is not known before it is shown: the main window's stands for it.
     const QRect mainFrame = mainView_->frameGeometry();
-    const QRect mainClient = mainView_->geometry();
-    const int frameWidth = mainFrame.width() - mainClient.width();
-    const int frameHeight = mainFrame.height() - mainClient.height();
+    const ScreenSize frame = FrameOf(mainView_);
+    const ScreenSize smallest = Smallest(frame);
     ScreenRect placed;
     if (pair) {
         // Room on the right for a third window, where the screen has it for all three.
         ScreenRect pairArea = available;
-        if (available.width - keepRight >= mainFrame.width() + kGap + kind_.narrowest)
+        if (available.width - keepRight >= mainFrame.width() + kGap + smallest.width)
             pairArea.width -= keepRight;
-        const PairPlacement pairPlaced =
-            PlaceSideBySide(pairArea, {mainFrame.width(), mainFrame.height()}, kind_.largest, kGap,
-                            kind_.narrowest);
+        const PairPlacement pairPlaced = PlaceSideBySide(
+            pairArea, {mainFrame.width(), mainFrame.height()}, kind_.largest, kGap, smallest);
         mainView_->move(pairPlaced.main.left, pairPlaced.main.top);
         placed = pairPlaced.beside;
     } else {
         // Clear of the other added windows open now, and of the main window, moved over if
         // it must be.
-        std::vector<ScreenRect> others;
+        std::vector<OpenWindow> others;
         for (const WindowOpener* neighbour : neighbours_) {
             if (neighbour->Window() != nullptr && neighbour->Window()->isVisible())
-                others.push_back(FromQt(neighbour->Window()->frameGeometry()));
+                others.push_back(neighbour->Where());
         }
         const PairPlacement among =
-            PlaceAmong(available, FromQt(mainFrame), others, kind_.largest, kGap, kind_.narrowest);
-        if (among.main.left != mainFrame.left())
+            PlaceAmong(available, FromQt(mainFrame), others, kind_.largest, kGap, smallest);
+        if (among.main.left != mainFrame.left() || among.main.top != mainFrame.top())
             mainView_->move(among.main.left, among.main.top);
         placed = among.beside;
     }
-    window_->resize(placed.width - frameWidth, placed.height - frameHeight);
+    window_->resize(placed.width - frame.width, placed.height - frame.height);
     window_->move(placed.left, placed.top);
+}
+
+ScreenSize WindowOpener::Smallest(ScreenSize frame) const {
+    const QSize least = window_->minimumSizeHint();
+    return {std::max(kind_.smallest.width, least.width() + frame.width),
+            std::max(kind_.smallest.height, least.height() + frame.height)};
+}
+
+OpenWindow WindowOpener::Where() const {
+    OpenWindow where{FromQt(window_->frameGeometry()), std::nullopt};
+    if (const QWidget* part = kind_.inSightFirst.isEmpty()
+                                  ? nullptr
+                                  : window_->findChild<QWidget*>(kind_.inSightFirst);
+        part != nullptr && part->isVisible()) {
+        where.inSightFirst = FromQt(QRect(part->mapToGlobal(QPoint(0, 0)), part->size()));
+    }
+    return where;
 }
 
 void WindowOpener::Show() {
@@ -140,7 +172,8 @@ void WindowOpener::Show() {
 // Narrow enough to stand beside the main window on a 1366 pixels wide screen, and no taller than
 // a laptop's; its pages scroll where the screen leaves it less. Beside a main window centred on a
 // 1920 pixels wide screen, or on a 1280 pixels wide one (2560 at a scale of 2), it can still
-// stand 600 wide.
+// stand 600 wide; below the main window on a laptop, 280 high still shows a page and its
+// buttons.
 AnalysisOpener::AnalysisOpener(MainWindow& main, QWidget* mainView, QString pluginPath,
                                QObject* parent)
     : WindowOpener(main, mainView, std::move(pluginPath),
@@ -148,7 +181,8 @@ AnalysisOpener::AnalysisOpener(MainWindow& main, QWidget* mainView, QString plug
                     QStringLiteral("Errore Analisi"),
                     QStringLiteral("non è il modulo dell'analisi"),
                     {700, 700},
-                    600},
+                    {600, 280},
+                    {}},
                    parent) {}
 
 QWidget* AnalysisOpener::CreateWindow(QObject* plugin) {
@@ -157,14 +191,16 @@ QWidget* AnalysisOpener::CreateWindow(QObject* plugin) {
 }
 
 // The table of a whole model wants room: as wide as its columns and taller where the screen
-// has it, as narrow as the analysis beside a main window where it has not.
+// has it, as narrow as the analysis beside a main window where it has not, and as low as its
+// own least size. Its table is what the windows opened later keep in sight first.
 ModelOpener::ModelOpener(MainWindow& main, QWidget* mainView, QString pluginPath, QObject* parent)
     : WindowOpener(main, mainView, std::move(pluginPath),
                    {QStringLiteral("del Modello"),
                     QStringLiteral("Errore Modello"),
                     QStringLiteral("non è il modulo del modello"),
                     {1100, 900},
-                    600},
+                    {600, 0},
+                    QStringLiteral("Tabella")},
                    parent) {}
 
 QWidget* ModelOpener::CreateWindow(QObject* plugin) {

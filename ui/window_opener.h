@@ -26,7 +26,11 @@ class WindowOpener : public QObject {
         QString title;       // of that message: "Errore Analisi"
         QString notOurs;     // the reason when another plugin stands in its place
         ScreenSize largest;  // the size it opens at, where the screen has room
-        int narrowest = 0;   // how narrow it may be made to stand beside the main window
+        // How small it may be made to stand beside the others (its own least size where that is
+        // larger).
+        ScreenSize smallest;
+        // The child that the windows opened later keep in sight first, if any.
+        QString inSightFirst;
     };
 
     // `mainView` is the main window's view, beside which the window appears.
@@ -39,6 +43,8 @@ class WindowOpener : public QObject {
 
     // The window, once it has been opened; null before.
     QWidget* Window() const { return window_; }
+    // Whether the screen holds the main window, this window and `next` across.
+    bool HoldsThreeAcross(const WindowOpener& next) const;
     // Closes the window where it is open, as its user would; false when it stays open.
     bool Close();
 
@@ -54,6 +60,10 @@ class WindowOpener : public QObject {
     // three.
     bool OpenSideBySideLeavingRoomFor(const WindowOpener* next);
 
+  signals:
+    // The window was made, before it is placed and shown for the first time.
+    void Created(QWidget* window);
+
   protected:
     // The window from the plugin's instance; null when the instance is not this kind's plugin.
     virtual QWidget* CreateWindow(QObject* plugin) = 0;
@@ -64,6 +74,10 @@ class WindowOpener : public QObject {
     void TellNotLoaded(QString reason);
     // Sizes the new window for the screen and places it, and the main window too when `pair`.
     void Place(bool pair, int keepRight = 0);
+    // The smallest it may be made, its frame included.
+    ScreenSize Smallest(ScreenSize frame) const;
+    // Where it is on the screen, with the part of it to keep in sight first.
+    OpenWindow Where() const;
     void Show();
 
     MainWindow& main_;

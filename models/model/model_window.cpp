@@ -30,11 +30,23 @@ std::string ModelWindow::CsvText(CsvFormat format) const {
 Comparison ModelWindow::PrintedComparison() const {
     if (selected_.size() >= 2)
         return display_.comparison;
-    std::vector<std::size_t> all(Document().SurfaceCount());
-    for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
-    Comparison comparison = Compare(Document().Content(), std::move(all), constants_);
-    if (Document().SurfaceCount() < 2)
+    // Of all, those with a verdict: one without (refused, or a negative length) would draw
+    // below zero or squash the others' curves flat.
+    std::vector<std::size_t> judged;
+    for (std::size_t i = 0; i < display_.rows.size(); ++i) {
+        if (display_.rows[i].refusal.empty())
+            judged.push_back(i);
+    }
+    const std::size_t leftOut = display_.rows.size() - judged.size();
+    Comparison comparison = Compare(Document().Content(), judged, constants_);
+    if (judged.size() < 2)
         comparison.note.clear();
+    if (leftOut > 0) {
+        comparison.note +=
+            (comparison.note.empty() ? "" : "; ") +
+            (leftOut == 1 ? std::string("Esclusa 1 superficie senza verdetto")
+                          : "Escluse " + std::to_string(leftOut) + " superfici senza verdetto");
+    }
     return comparison;
 }
 

@@ -41,7 +41,8 @@ class ModelWindow {
     const ModelSession& Session() const { return session_; }
     // The table with its headings, as CSV in the given format.
     std::string CsvText(CsvFormat format) const;
-    // What the printed sheet compares: the selected surfaces, or all when fewer than two are.
+    // What the printed sheet compares: the selected surfaces, or, when fewer than two are, all
+    // that have a verdict.
     Comparison PrintedComparison() const;
     // Where an export's dialog opens: the model file's folder, or the last export's of this run,
     // or the analysis's; empty when there is none. And the name it proposes, without extension.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "models/shared/plot_labels.h"
 
 namespace coppia {
 
@@ -122,40 +123,10 @@ double PixelCentre(double position) {
     return std::floor(position) + 0.5;
 }
 
-std::vector<std::optional<PlotRect>> PlaceLabels(const std::vector<LabelWish>& labels,
-                                                 const PlotRect& area, double keepClear) {
-    std::vector<PlotRect> taken;
-    for (const LabelWish& label : labels) {
-        taken.push_back({label.x - keepClear, label.y - keepClear, 2 * keepClear, 2 * keepClear});
-    }
-    std::vector<std::optional<PlotRect>> placed;
-    for (const LabelWish& label : labels) {
-        const double gap = keepClear + 1;
-        const PlotRect candidates[] = {
-            {label.x + gap, label.y - gap - label.height, label.width, label.height},
-            {label.x - gap - label.width, label.y - gap - label.height, label.width, label.height},
-            {label.x + gap, label.y + gap, label.width, label.height},
-            {label.x - gap - label.width, label.y + gap, label.width, label.height},
-        };
-        std::optional<PlotRect> chosen;
-        for (const PlotRect& candidate : candidates) {
-            const bool free = std::none_of(taken.begin(), taken.end(), [&](const PlotRect& other) {
-                return other.Overlaps(candidate);
-            });
-            if (free && area.Holds(candidate)) {
-                chosen = candidate;
-                break;
-            }
-        }
-        if (chosen)
-            taken.push_back(*chosen);
-        placed.push_back(chosen);
-    }
-    return placed;
-}
+namespace {
 
-LegendLayout LegendRows(const std::vector<double>& widths, double rowWidth, double gap,
-                        std::size_t mostRows) {
+// As they come, a row filled before the next.
+LegendLayout LegendFlow(const std::vector<double>& widths, double rowWidth, double gap) {
     LegendLayout layout;
     double x = 0;
     for (const double width : widths) {
@@ -163,18 +134,68 @@ LegendLayout LegendRows(const std::vector<double>& widths, double rowWidth, doub
             ++layout.rows;
             x = 0;
         }
-        if (layout.rows >= mostRows) {
-            layout.rowOf.push_back(std::nullopt);
-            layout.leftOf.push_back(0);
-            continue;
-        }
         layout.rowOf.push_back(layout.rows);
         layout.leftOf.push_back(x);
+        layout.widthOf.push_back(std::min(width, rowWidth));
         x += std::min(width, rowWidth) + gap;
     }
-    if (x > 0 && layout.rows < mostRows)
+    if (x > 0)
         ++layout.rows;
     return layout;
+}
+
+// In `columns` cells a row, the first `shown` of them.
+LegendLayout LegendCells(const std::vector<double>& widths, double rowWidth, double gap,
+                         std::size_t columns, std::size_t shown) {
+    LegendLayout layout;
+    layout.columns = columns;
+    const double cell = LegendCellWidth(rowWidth, gap, columns);
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        if (i >= shown) {
+            layout.rowOf.push_back(std::nullopt);
+            layout.leftOf.push_back(0);
+            layout.widthOf.push_back(0);
+            continue;
+        }
+        layout.rowOf.push_back(i / columns);
+        layout.leftOf.push_back(static_cast<double>(i % columns) * (cell + gap));
+        layout.widthOf.push_back(std::min(widths[i], cell));
+    }
+    layout.leftOut = widths.size() - shown;
+    const std::size_t used = shown + (layout.leftOut > 0 ? 1 : 0);
+    layout.rows = (used + columns - 1) / columns;
+    if (layout.leftOut > 0) {
+        layout.moreRow = shown / columns;
+        layout.moreLeft = static_cast<double>(shown % columns) * (cell + gap);
+        layout.moreWidth = cell;
+    }
+    return layout;
+}
+
+}  // namespace
+
+LegendLayout LegendRows(const std::vector<double>& widths, double rowWidth, double gap,
+                        std::size_t mostRows, double narrowest) {
+    const LegendLayout flow = LegendFlow(widths, rowWidth, gap);
+    if (flow.rows <= mostRows)
+        return flow;
+    // The fewest columns that hold them all, each as wide as it may be.
+    const std::size_t rows = std::max<std::size_t>(mostRows, 1);
+    std::size_t columns = 1;
+    for (std::size_t c = 2; LegendCellWidth(rowWidth, gap, c) >= narrowest; ++c) {
+        columns = c;
+        if (rows * c >= widths.size())
+            return LegendCells(widths, rowWidth, gap, c, widths.size());
+    }
+    return LegendCells(widths, rowWidth, gap, columns, rows * columns - 1);
+}
+
+double LegendCellWidth(double rowWidth, double gap, std::size_t columns) {
+    return (rowWidth - static_cast<double>(columns - 1) * gap) / static_cast<double>(columns);
+}
+
+std::string MoreEntries(std::size_t leftOut) {
+    return "… e altre " + std::to_string(leftOut);
 }
 
 std::vector<std::optional<std::size_t>> CoincidingCurves(const std::vector<PlotCurve>& curves) {
@@ -202,7 +223,12 @@ std::string DescribePlot(const PlotData& plot) {
     }
     if (!ofSpeeds && plot.deflection)
         parts.push_back("deflessione attuale " + Degrees(*plot.deflection));
-    for (const PlotRating& rating : plot.ratings) parts.push_back(Named(rating.name));
+    const std::vector<std::optional<std::size_t>> coincides = CoincidingRatings(plot.ratings);
+    for (std::size_t i = 0; i < plot.ratings.size(); ++i) {
+        parts.push_back(Named(plot.ratings[i].name));
+        if (coincides[i])
+            parts.back() += " (coincide con «" + Named(plot.ratings[*coincides[i]].name) + "»)";
+    }
     if (plot.curves.empty())
         parts.insert(parts.begin(), "Nessuna curva da mostrare");
     std::string words;

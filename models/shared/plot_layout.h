@@ -51,31 +51,29 @@ class PlotMapping {
 // pixels at 2x, rather than a blur across two or three.
 double PixelCentre(double position);
 
-// A label of `width` × `height` to stand beside the point `x`, `y`.
-struct LabelWish {
-    double x = 0;
-    double y = 0;
-    double width = 0;
-    double height = 0;
-};
-
-// Where each label goes, in the order given (the first wins a place first): above right of its
-// point, else above left, below right, below left; always wholly inside `area`, never over
-// another label nor over a marked point (`keepClear` pixels around each). A label that fits
-// nowhere is left out: the table beside the plot holds its value.
-std::vector<std::optional<PlotRect>> PlaceLabels(const std::vector<LabelWish>& labels,
-                                                 const PlotRect& area, double keepClear);
-
-// The legend's entries laid into rows `rowWidth` wide, `gap` apart, in order; an entry wider than
-// a row takes a row of its own (its text is elided to fit). Each entry gets its row, or none
-// when it falls beyond `mostRows`.
+// The legend's entries laid into rows `rowWidth` wide, `gap` apart, in order, at most `mostRows`
+// of them. Where they do not fit as they come, in columns of cells as wide as the rows leave
+// them (no narrower than `narrowest`; each text is elided to its cell); where they do not fit
+// so either, as many as the cells hold but one, whose cell says how many more there are.
 struct LegendLayout {
-    std::vector<std::optional<std::size_t>> rowOf;
-    std::vector<double> leftOf;  // from the row's left
+    std::vector<std::optional<std::size_t>> rowOf;  // none for an entry left out
+    std::vector<double> leftOf;                     // from the row's left
+    std::vector<double> widthOf;                    // the room of each entry
     std::size_t rows = 0;
+    std::size_t columns = 0;  // of cells; none as they come
+    std::size_t leftOut = 0;
+    // The cell that says how many more there are, when some are left out.
+    std::size_t moreRow = 0;
+    double moreLeft = 0;
+    double moreWidth = 0;
 };
 LegendLayout LegendRows(const std::vector<double>& widths, double rowWidth, double gap,
-                        std::size_t mostRows);
+                        std::size_t mostRows, double narrowest);
+// How wide each of `columns` cells is.
+double LegendCellWidth(double rowWidth, double gap, std::size_t columns);
+
+// What the legend's last cell says when `leftOut` entries did not fit: "… e altre 3".
+std::string MoreEntries(std::size_t leftOut);
 
 // For each curve, the earlier curve it coincides with point for point, if any: drawn over it,
 // it would hide it, so the legend says so.

@@ -2,26 +2,201 @@
 #include "models/shared/window_placement.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
-#include <limits>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace coppia {
 
 namespace {
 
+// Of every window, at least this share of its area stays in sight: one a sliver of which is
+// left can still be clicked and raised.
+constexpr long long kLeastInSight = 10;  // per cent
+
 // The start of a span of `length` moved within [low, high) as little as it takes.
 int Clamp(int start, int length, int low, int high) {
     return std::max(low, std::min(start, high - length));
 }
 
+long long Area(const ScreenRect& rect) {
+    return static_cast<long long>(rect.width) * rect.height;
+}
+
+std::optional<ScreenRect> Intersection(const ScreenRect& a, const ScreenRect& b) {
+    const int left = std::max(a.left, b.left);
+    const int top = std::max(a.top, b.top);
+    const int right = std::min(a.right(), b.right());
+    const int bottom = std::min(a.bottom(), b.bottom());
+    if (right <= left || bottom <= top)
+        return std::nullopt;
+    return ScreenRect{left, top, right - left, bottom - top};
+}
+
 long long OverlapArea(const ScreenRect& a, const ScreenRect& b) {
-    const long long width = std::min(a.right(), b.right()) - std::max(a.left, b.left);
-    const long long height = std::min(a.bottom(), b.bottom()) - std::max(a.top, b.top);
-    return width > 0 && height > 0 ? width * height : 0;
+    const std::optional<ScreenRect> both = Intersection(a, b);
+    return both ? Area(*both) : 0;
+}
+
+// How much of `window` two rectangles cover together.
+long long CoveredByEither(const ScreenRect& window, const ScreenRect& a, const ScreenRect& b) {
+    const std::optional<ScreenRect> ab = Intersection(a, b);
+    return OverlapArea(window, a) + OverlapArea(window, b) - (ab ? OverlapArea(window, *ab) : 0);
+}
+
+bool Hidden(const ScreenRect& window, long long covered) {
+    return (Area(window) - covered) * 100 < Area(window) * kLeastInSight;
+}
+
+// How good a place is, better first.
+struct PlaceScore {
+    int hidden = 0;
+    long long overInSightFirst = 0;
+    long long overWindows = 0;
+    int shortening = 0;
+    int mainMove = 0;
+    int narrowing = 0;
+    int distance = 0;
+    auto operator<=>(const PlaceScore&) const = default;
+};
+
+struct Scene {
+    ScreenRect screen;
+    ScreenRect main;  // where it stood before
+    std::vector<OpenWindow> others;
+    ScreenSize fitted;
+    int gap = 0;
+    ScreenSize smallest;
+};
+
+PlaceScore Score(const Scene& scene, const ScreenRect& main, const ScreenRect& place) {
+    PlaceScore score;
+    score.overWindows = OverlapArea(place, main);
+    score.hidden = Hidden(main, score.overWindows) ? 1 : 0;
+    for (const OpenWindow& other : scene.others) {
+        const long long covered = CoveredByEither(other.frame, place, main);
+        score.overWindows += covered;
+        score.hidden += Hidden(other.frame, covered) ? 1 : 0;
+        if (other.inSightFirst)
+            score.overInSightFirst += CoveredByEither(*other.inSightFirst, place, main);
+    }
+    score.shortening = scene.fitted.height - place.height;
+    score.mainMove = std::abs(main.left - scene.main.left) + std::abs(main.top - scene.main.top);
+    score.narrowing = scene.fitted.width - place.width;
+    score.distance =
+        std::abs(place.left - (main.right() + scene.gap)) + std::abs(place.top - main.top);
+    return score;
+}
+
+struct Best {
+    PairPlacement placement;
+    std::optional<PlaceScore> score;
+
+    void Consider(const Scene& scene, const ScreenRect& main, const ScreenRect& place) {
+        const PlaceScore candidate = Score(scene, main, place);
+        if (!score || candidate < *score) {
+            score = candidate;
+            placement = {main, place};
+        }
+    }
+};
+
+// The spans a window may take along one axis: from either edge of each room between `starts`
+// and `ends`, its whole `length`, or cut to the room, or as short as it may be (`least`), which
+// covers the least where it must cover something.
+struct Span {
+    int start;
+    int length;
+};
+std::vector<Span> Spans(const std::vector<int>& starts, const std::vector<int>& ends, int length,
+                        int least) {
+    std::vector<Span> spans;
+    for (const int start : starts) {
+        spans.push_back({start, length});
+        spans.push_back({start, least});
+    }
+    for (const int end : ends) {
+        spans.push_back({end - length, length});
+        spans.push_back({end - least, least});
+        for (const int start : starts) {
+            const int room = std::min(length, end - start);
+            if (room > least && room < length)
+                spans.push_back({start, room});
+        }
+    }
+    return spans;
+}
+
+// The best place beside `main` standing where it is, among the edges of the screen and of the
+// windows, a gap apart.
+void PlaceBesideMain(const Scene& scene, const ScreenRect& main, Best& best) {
+    const ScreenRect& screen = scene.screen;
+    std::vector<ScreenRect> obstacles{main};
+    for (const OpenWindow& other : scene.others) obstacles.push_back(other.frame);
+    std::vector<int> lefts{screen.left};
+    std::vector<int> rights{screen.right()};
+    std::vector<int> tops{screen.top, main.top};
+    std::vector<int> bottoms{screen.bottom()};
+    for (const ScreenRect& obstacle : obstacles) {
+        lefts.push_back(obstacle.right() + scene.gap);
+        rights.push_back(obstacle.left - scene.gap);
+        tops.push_back(obstacle.bottom() + scene.gap);
+        bottoms.push_back(obstacle.top - scene.gap);
+    }
+    const ScreenSize least{std::min(scene.fitted.width, scene.smallest.width),
+                           std::min(scene.fitted.height, scene.smallest.height)};
+    const std::vector<Span> across = Spans(lefts, rights, scene.fitted.width, least.width);
+    const std::vector<Span> down = Spans(tops, bottoms, scene.fitted.height, least.height);
+    for (const Span& y : down) {
+        for (const Span& x : across) {
+            best.Consider(
+                scene, main,
+                {Clamp(x.start, x.length, screen.left, screen.right()),
+                 Clamp(y.start, y.length, screen.top, screen.bottom()), x.length, y.length});
+        }
+    }
+}
+
+// The start of a span `length` long within [low, high) moved as little as it must to leave
+// `room` before or after it, where there is that room at all; where there is already, or is
+// not, where it is.
+int MakeRoom(int start, int length, int low, int high, int room) {
+    const int before = start - low;
+    const int after = high - (start + length);
+    if (before >= room || after >= room || high - low - length < room)
+        return start;
+    const int back = room - after;  // moving back frees the room after it
+    const int forth = room - before;
+    return back <= forth ? start - back : start + forth;
+}
+
+// Where the main window may stand: where it is, or moved across, up or down, or both, as little
+// as it must to leave room for the new window at its smallest or, as far as the screen allows,
+// at its whole size.
+std::vector<ScreenRect> MainPlaces(const Scene& scene) {
+    const ScreenRect& screen = scene.screen;
+    const ScreenRect& main = scene.main;
+    const auto rooms = [&scene](int smallest, int whole, int spare) {
+        return std::vector<int>{std::min(smallest, whole) + scene.gap,
+                                std::min(whole + scene.gap, spare)};
+    };
+    std::vector<int> lefts{main.left};
+    for (const int room :
+         rooms(scene.smallest.width, scene.fitted.width, screen.width - main.width))
+        lefts.push_back(MakeRoom(main.left, main.width, screen.left, screen.right(), room));
+    std::vector<int> tops{main.top};
+    for (const int room :
+         rooms(scene.smallest.height, scene.fitted.height, screen.height - main.height))
+        tops.push_back(MakeRoom(main.top, main.height, screen.top, screen.bottom(), room));
+    std::vector<ScreenRect> places;
+    for (const int left : lefts) {
+        for (const int top : tops) {
+            const ScreenRect place{left, top, main.width, main.height};
+            if (std::find(places.begin(), places.end(), place) == places.end())
+                places.push_back(place);
+        }
+    }
+    return places;
 }
 
 }  // namespace
@@ -30,66 +205,22 @@ ScreenSize FitWithin(ScreenSize wanted, ScreenSize available) {
     return {std::min(wanted.width, available.width), std::min(wanted.height, available.height)};
 }
 
-ScreenRect PlaceBeside(ScreenRect screen, ScreenRect main, ScreenSize size, int gap,
-                       int minimumWidth) {
-    ScreenSize fitted = FitWithin(size, {screen.width, screen.height});
-    const auto at = [&](int x, int y) {
-        return ScreenRect{Clamp(x, fitted.width, screen.left, screen.right()),
-                          Clamp(y, fitted.height, screen.top, screen.bottom()), fitted.width,
-                          fitted.height};
-    };
-    const int level = main.top;
-    const int rightOf = main.right() + gap;
-    const int roomRight = screen.right() - rightOf;
-    const int roomLeft = main.left - gap - screen.left;
-    if (roomRight >= fitted.width)
-        return at(rightOf, level);
-    if (roomLeft >= fitted.width)
-        return at(main.left - gap - fitted.width, level);
-    for (const int room : {roomRight, roomLeft}) {
-        if (room >= minimumWidth) {
-            fitted.width = room;
-            return at(room == roomRight ? rightOf : screen.left, level);
-        }
-    }
-    const int leftOf = main.left - gap - fitted.width;
-
-    // The least overlap lies where an edge meets the screen's or the main window's edge.
-    const ScreenRect preferred = at(rightOf, level);
-    const std::array<int, 4> xs = {screen.left, screen.right() - fitted.width, rightOf, leftOf};
-    const std::array<int, 5> ys = {level, screen.top, screen.bottom() - fitted.height,
-                                   main.bottom() + gap, main.top - gap - fitted.height};
-    ScreenRect best = preferred;
-    long long bestOverlap = std::numeric_limits<long long>::max();
-    int bestDistance = 0;
-    for (const int x : xs) {
-        for (const int y : ys) {
-            const ScreenRect place = at(x, y);
-            const long long overlap = OverlapArea(place, main);
-            const int distance =
-                std::abs(place.left - preferred.left) + std::abs(place.top - preferred.top);
-            if (overlap < bestOverlap || (overlap == bestOverlap && distance < bestDistance)) {
-                best = place;
-                bestOverlap = overlap;
-                bestDistance = distance;
-            }
-        }
-    }
-    return best;
-}
-
 PairPlacement PlaceSideBySide(ScreenRect screen, ScreenSize main, ScreenSize beside, int gap,
-                              int minimumWidth) {
+                              ScreenSize smallest) {
     ScreenSize fitted = FitWithin(beside, {screen.width, screen.height});
     const int room = screen.width - main.width - gap;
-    if (room < fitted.width && room >= minimumWidth)
+    if (room < fitted.width && room >= smallest.width)
         fitted.width = room;
     const int spare = screen.width - main.width - fitted.width;
     if (spare < 0) {
         const ScreenRect centred{screen.left + (screen.width - main.width) / 2,
                                  screen.top + (screen.height - main.height) / 2, main.width,
                                  main.height};
-        return {centred, PlaceBeside(screen, centred, beside, gap, minimumWidth)};
+        const Scene scene{screen, centred, {}, FitWithin(beside, {screen.width, screen.height}),
+                          gap,    smallest};
+        Best best;
+        PlaceBesideMain(scene, centred, best);
+        return best.placement;
     }
     const int between = std::min(gap, spare);
     const int left = screen.left + (spare - between) / 2;
@@ -100,99 +231,18 @@ PairPlacement PlaceSideBySide(ScreenRect screen, ScreenSize main, ScreenSize bes
             ScreenRect{left + main.width + between, top, fitted.width, fitted.height}};
 }
 
-namespace {
-
-// How good a place is, better first: least over the main window, then over the others, then the
-// widest, then the nearest to where it is wanted.
-struct PlaceScore {
-    long long overMain = 0;
-    long long overOthers = 0;
-    int narrowing = 0;
-    int distance = 0;
-    auto operator<=>(const PlaceScore&) const = default;
-};
-
-// The main window moved across as little as it must to leave a side `room` wide, where the
-// screen has that room at all; where it has already, or has not, as it is.
-ScreenRect MakeRoom(ScreenRect screen, ScreenRect main, int room) {
-    const int leftRoom = main.left - screen.left;
-    const int rightRoom = screen.right() - main.right();
-    if (leftRoom >= room || rightRoom >= room || screen.width - main.width < room)
-        return main;
-    const int toLeft = room - rightRoom;  // moving left frees the right side
-    const int toRight = room - leftRoom;
-    main.left += toLeft <= toRight ? -toLeft : toRight;
-    return main;
+bool HoldsThreeAcross(int screenWidth, int mainWidth, int firstNarrowest, int secondNarrowest,
+                      int gap) {
+    return screenWidth >= mainWidth + firstNarrowest + secondNarrowest + 2 * gap;
 }
 
-}  // namespace
-
-namespace {
-
-// The best place beside `main` as it stands, with its score.
-std::pair<PairPlacement, PlaceScore> BestAmong(ScreenRect screen, ScreenRect main,
-                                               const std::vector<ScreenRect>& others,
-                                               ScreenSize fitted, int gap, int minimumWidth) {
-    std::vector<ScreenRect> obstacles{main};
-    obstacles.insert(obstacles.end(), others.begin(), others.end());
-    // The edges a place may start or end at: the screen's and each window's, a gap apart.
-    std::vector<int> lefts{screen.left};
-    std::vector<int> rights{screen.right()};
-    std::vector<int> tops{main.top, screen.top, screen.bottom() - fitted.height};
-    for (const ScreenRect& obstacle : obstacles) {
-        lefts.push_back(obstacle.right() + gap);
-        rights.push_back(obstacle.left - gap);
-        tops.push_back(obstacle.bottom() + gap);
-        tops.push_back(obstacle.top - gap - fitted.height);
-    }
-    const int wantedLeft = main.right() + gap;
-    PairPlacement best{main, {}};
-    std::optional<PlaceScore> bestScore;
-    const auto consider = [&](int x, int y, int width) {
-        const ScreenRect place{Clamp(x, width, screen.left, screen.right()),
-                               Clamp(y, fitted.height, screen.top, screen.bottom()), width,
-                               fitted.height};
-        PlaceScore score;
-        score.overMain = OverlapArea(place, main);
-        for (const ScreenRect& other : others) score.overOthers += OverlapArea(place, other);
-        score.narrowing = fitted.width - width;
-        score.distance = std::abs(place.left - wantedLeft) + std::abs(place.top - main.top);
-        if (!bestScore || score < *bestScore) {
-            bestScore = score;
-            best.beside = place;
-        }
-    };
-    for (const int y : tops) {
-        for (const int left : lefts) {
-            for (const int right : rights) {
-                // The whole width from either edge, or narrowed to the room between them.
-                const int room = std::min(fitted.width, right - left);
-                consider(left, y, fitted.width);
-                consider(right - fitted.width, y, fitted.width);
-                // Or as narrow as it may be, over the others the least.
-                for (const int width : {room, std::min(fitted.width, minimumWidth)}) {
-                    if (right - left >= width && width >= minimumWidth) {
-                        consider(left, y, width);
-                        consider(right - width, y, width);
-                    }
-                }
-            }
-        }
-    }
-    return {best, *bestScore};
-}
-
-}  // namespace
-
-PairPlacement PlaceAmong(ScreenRect screen, ScreenRect main, const std::vector<ScreenRect>& others,
-                         ScreenSize size, int gap, int minimumWidth) {
-    const ScreenSize fitted = FitWithin(size, {screen.width, screen.height});
-    const auto [where, score] = BestAmong(screen, main, others, fitted, gap, minimumWidth);
-    if (score.overMain == 0)
-        return where;
-    // The main window moves over only where that uncovers it.
-    const ScreenRect moved = MakeRoom(screen, main, std::min(fitted.width, minimumWidth) + gap);
-    return BestAmong(screen, moved, others, fitted, gap, minimumWidth).first;
+PairPlacement PlaceAmong(ScreenRect screen, ScreenRect main, const std::vector<OpenWindow>& others,
+                         ScreenSize size, int gap, ScreenSize smallest) {
+    const Scene scene{screen, main,    others, FitWithin(size, {screen.width, screen.height}),
+                      gap,    smallest};
+    Best best;
+    for (const ScreenRect& mainPlace : MainPlaces(scene)) PlaceBesideMain(scene, mainPlace, best);
+    return best.placement;
 }
 
 }  // namespace coppia

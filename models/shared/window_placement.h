@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <vector>
 
 namespace coppia {
@@ -26,32 +27,42 @@ struct ScreenSize {
 // The largest size up to `wanted` that fits within `available`.
 ScreenSize FitWithin(ScreenSize wanted, ScreenSize available);
 
-// Where a window of (frame) `size` goes when it opens beside the main window, whose frame is
-// `main`, on a screen whose free area is `screen`: `gap` to its right, else to its left, level
-// with its top; narrowed down to `minimumWidth` where that makes it fit beside. Where neither
-// side has room, wherever on the screen it covers the least of the main window, the nearest
-// such place to the right side's. Always wholly on screen, cut to it where it is larger.
-ScreenRect PlaceBeside(ScreenRect screen, ScreenRect main, ScreenSize size, int gap,
-                       int minimumWidth);
+// A window open already, with the part of it that the others keep in sight before any other:
+// the model window's table, which its builder reads while using the other windows.
+struct OpenWindow {
+    ScreenRect frame;
+    std::optional<ScreenRect> inSightFirst;
+};
 
-// The main window and another side by side, the main window on the left, their tops level and
-// the pair centred on the screen, up to `gap` apart, the other narrowed down to `minimumWidth`
-// where that makes them fit. Where they cannot both fit across the screen, the main window is
-// centred and the other placed as PlaceBeside places it.
 struct PairPlacement {
     ScreenRect main;
     ScreenRect beside;
 };
-PairPlacement PlaceSideBySide(ScreenRect screen, ScreenSize main, ScreenSize beside, int gap,
-                              int minimumWidth);
 
-// Where a window opened beside the main window goes when `others` (the added windows open
-// already) are on screen too. It never covers the main window where the screen leaves
-// `minimumWidth` beside it: the main window moves across as little as it must, when its sides
-// leave too little. Of the places that cover the main window least, it takes those that cover
-// the others least, then the widest, then the nearest to the main window's right side: where
-// all fit, none overlaps. Always wholly on screen.
-PairPlacement PlaceAmong(ScreenRect screen, ScreenRect main, const std::vector<ScreenRect>& others,
-                         ScreenSize size, int gap, int minimumWidth);
+// The main window and another side by side, the main window on the left, their tops level and
+// the pair centred on the screen, up to `gap` apart, the other narrowed down to
+// `smallest.width` where that makes them fit. Where they cannot both fit across the screen, the
+// main window is centred and the other covers as little of it as it can.
+PairPlacement PlaceSideBySide(ScreenRect screen, ScreenSize main, ScreenSize beside, int gap,
+                              ScreenSize smallest);
+
+// Whether a screen `screenWidth` wide holds the main window and two others across, each of
+// those at its narrowest, `gap` apart.
+bool HoldsThreeAcross(int screenWidth, int mainWidth, int firstNarrowest, int secondNarrowest,
+                      int gap);
+
+// Where a window of up to `size` goes when it opens beside the main window, with `others` (the
+// added windows open already) on screen too; it may be made as small as `smallest`. In this
+// order it:
+// - never hides any window: of each, at least a tenth stays in sight;
+// - covers the least of the parts to keep in sight first (the model window's table);
+// - covers the least of the other windows, the main window included: where all fit, none
+//   overlaps. The main window moves, across or up and down, as little as it must to make
+//   room where its sides and its top or bottom leave too little; never off the screen;
+// - keeps its whole height, then leaves the main window where it is, then keeps its whole
+//   width, then stands nearest to the main window's right side, level with its top.
+// Always wholly on screen, cut to it where it is larger.
+PairPlacement PlaceAmong(ScreenRect screen, ScreenRect main, const std::vector<OpenWindow>& others,
+                         ScreenSize size, int gap, ScreenSize smallest);
 
 }  // namespace coppia

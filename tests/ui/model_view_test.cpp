@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +24,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
+#include <utility>
+#include <vector>
 
 #include "files/last_inputs_file.h"
 #include "models/main/main_window.h"
@@ -48,18 +53,7 @@ class ModelViewTest : public testing::Test {
     }
 
     // Answers the question that closing asks with the button of this text, and keeps it.
-    void Answer(const QString& button) {
-        QTimer::singleShot(0, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            question = box->text();
-            for (QAbstractButton* each : box->buttons()) {
-                answers << each->text();
-                if (each->text().remove(u'&') == button)
-                    each->click();
-            }
-        });
-    }
+    void Answer(const QString& button) { AnswerNextQuestion(button, &question, &answers); }
 
     ConfigFolderForTest config;
     RecordingMessages messages;
@@ -240,6 +234,79 @@ TEST_F(ModelViewTest, TheButtonsNameTheirKeysAsTheMenusDo) {
             scrolls << scroll->accessibleName();
     }
     EXPECT_EQ(scrolls, (QStringList{"Scorri le schede indietro", "Scorri le schede avanti"}));
+}
+
+// The example model grown to 18 surfaces with names alike but for a word in the middle.
+std::string LongModel() {
+    QJsonObject model =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(Contents(COPPIA_SOURCE_DIR "/docs/esempio.coppia")))
+            .object();
+    QJsonArray surfaces;
+    const QJsonArray example = model["superfici"].toArray();
+    for (int i = 0; i < 18; ++i) {
+        QJsonObject surface = example[i % example.size()].toObject();
+        surface["nome"] = QStringLiteral("%1 numero %2 dell'ala principale del modello")
+                              .arg(surface["nome"].toString())
+                              .arg(i + 1);
+        surfaces.append(surface);
+    }
+    model["superfici"] = surfaces;
+    return QJsonDocument(model).toJson().toStdString();
+}
+
+// The height of every word of a PDF, in points, as pdftotext places it.
+std::vector<std::pair<double, QString>> WordHeights(const fs::path& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), QString::fromStdString(pdf.string()), "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(20000));
+    const QString page = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QRegularExpression word(QStringLiteral(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"));
+    std::vector<std::pair<double, QString>> heights;
+    for (auto found = word.globalMatch(page); found.hasNext();) {
+        const QRegularExpressionMatch match = found.next();
+        const double width = match.captured(3).toDouble() - match.captured(1).toDouble();
+        const double height = match.captured(4).toDouble() - match.captured(2).toDouble();
+        // The torque axis's title stands upright: its line's height lies across.
+        const bool upright = height < width && width >= 8.5 && width <= 9.5;
+        heights.emplace_back(upright ? width : height, match.captured(5));
+    }
+    return heights;
+}
+
+TEST_F(ModelViewTest, TheSheetLeadsWithTheVerdictNumbersItsPagesAndWritesNothingSmall) {
+    ASSERT_TRUE(opener.Open());
+    QWidget* window = opener.Window();
+    const fs::path file = config.folder / "lungo.coppia";
+    Put(file, LongModel());
+    bool opened = false;
+    ASSERT_TRUE(
+        QMetaObject::invokeMethod(window, "OpenFile", Q_RETURN_ARG(bool, opened),
+                                  Q_ARG(QByteArray, QByteArray::fromStdString(file.string()))));
+    ASSERT_TRUE(opened);
+    const fs::path pdf = config.folder / "lungo.pdf";
+    bool exported = false;
+    ASSERT_TRUE(QMetaObject::invokeMethod(window, "ExportPdf", Q_RETURN_ARG(bool, exported),
+                                          Q_ARG(QString, QString::fromStdString(pdf.string()))));
+    ASSERT_TRUE(exported);
+    const std::optional<QString> text = PdfText(pdf);
+    if (!text)
+        GTEST_SKIP() << kNoPdfText;
+    const QStringList pages = text->split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2);
+    for (int i = 0; i < pages.size(); ++i) {
+        EXPECT_TRUE(pages[i].contains("Sport 160")) << i;
+        EXPECT_TRUE(
+            pages[i].contains(QStringLiteral("pagina %1 di %2").arg(i + 1).arg(pages.size())))
+            << pages[i].left(300).toStdString();
+    }
+    EXPECT_LT(pages[0].indexOf("Servo Sufficiente per tutte"),
+              pages[0].indexOf("Servi del modello"))
+        << "the verdict first";
+    for (const auto& [height, word] : WordHeights(pdf))
+        EXPECT_GE(height, 8.5) << word.toStdString() << " is smaller than 8 points";
 }
 
 }  // namespace

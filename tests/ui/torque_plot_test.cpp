@@ -5,7 +5,9 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
+#include <QSet>
 #include <QTest>
 #include <QToolTip>
 #include <cmath>
@@ -119,8 +121,15 @@ TEST_P(PlotPictureTest, DrawsTheRatingAcrossItsRow) {
     // Dashed: five on, three off.
     EXPECT_GT(red, columns / 2);
     EXPECT_LT(red, columns);
+    // Its value stands above it at its left end, in its colour; elsewhere it is a line, not a
+    // band.
+    ASSERT_TRUE(laid.ratingLabels[0].has_value());
+    EXPECT_EQ(laid.ratingLabels[0]->text, "Servo da 0.70");
+    EXPECT_EQ(laid.ratingLabels[0]->colour, TextColour(PensFor(Sample()).ratings[0].color()));
+    EXPECT_LT(laid.ratingLabels[0]->box.bottom(), y);
+    EXPECT_LT(laid.ratingLabels[0]->box.right(), laid.area.left + laid.area.width / 2);
     int redAbove = 0;
-    for (double x = laid.area.left + 2; x < laid.area.right() - 2; ++x)
+    for (double x = laid.ratingLabels[0]->box.right() + 1; x < laid.area.right() - 2; ++x)
         redAbove += Red(At(x, y - 5)) ? 1 : 0;
     EXPECT_EQ(redAbove, 0) << "a line, not a band";
 }
@@ -236,6 +245,101 @@ TEST(PlotLabelsTest, LabelAPointThatCoincidingCurvesShareOnce) {
     laid = LayOutPlot(bounds, plot, PensFor(plot), metrics);
     EXPECT_TRUE(laid.marks[0].has_value()) << "a point of its own";
     EXPECT_TRUE(laid.marks[1].has_value());
+}
+
+// Eight surfaces of a model with long names, as the model window compares them.
+PlotData EightSurfaces() {
+    PlotData plot;
+    const char* sides[] = {"sinistro", "destro"};
+    const char* places[] = {"esterno", "interno", "centrale", "di riserva"};
+    for (int i = 0; i < 8; ++i) {
+        PlotCurve curve;
+        curve.name =
+            std::string("Alettone ") + sides[i % 2] + " " + places[i / 2] + " dell'ala principale";
+        for (int angle = 0; angle <= 60; ++angle)
+            curve.points.emplace_back(angle, (0.0002 + 0.00003 * i) * angle * angle);
+        curve.mark = std::make_pair(20.0 + i, curve.points[20 + i].second);
+        curve.markLabel = std::to_string(i);
+        plot.curves.push_back(curve);
+        plot.ratings.push_back(
+            {"Servo di " + curve.name, i < 2 ? 3.0 : 1.2 + 0.2 * i, static_cast<std::size_t>(i)});
+    }
+    plot.scale = RoundScale(0, 3.2);
+    return plot;
+}
+
+TEST(PlotLegendTest, NamesEveryCurveApartOrSaysHowManyMoreThereAre) {
+    const PlotData plot = EightSurfaces();
+    for (const QSizeF size : {QSizeF(650, 400), QSizeF(650, 250), QSizeF(300, 250)}) {
+        const PlotGeometry laid =
+            LayOutPlot(QRectF(QPointF(), size), plot, PensFor(plot), QFontMetricsF{QFont()});
+        QStringList named;
+        for (const LegendEntry& entry : laid.legend) {
+            EXPECT_LE(entry.box.right(), size.width() + 0.01) << entry.text.toStdString();
+            named << entry.text;
+        }
+        const QSet<QString> apart(named.begin(), named.end());
+        EXPECT_EQ(apart.size(), named.size()) << named.join(" | ").toStdString();
+        if (laid.leftOut.isEmpty()) {
+            EXPECT_EQ(named.size(), 8) << size.width() << "×" << size.height();
+        } else {
+            EXPECT_EQ(named.back(), QStringLiteral("… e altre %1").arg(laid.leftOut.size()));
+            EXPECT_EQ(named.size() - 1 + laid.leftOut.size(), 8);
+        }
+    }
+    TorquePlot widget;
+    widget.resize(300, 250);
+    widget.Show(plot);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    const PlotGeometry laid = LayOutPlot(QRectF(widget.rect()), plot, PensFor(plot),
+                                         QFontMetricsF(widget.font(), &widget));
+    ASSERT_FALSE(laid.leftOut.isEmpty());
+    QTest::mouseMove(&widget, laid.legend.back().box.center().toPoint());
+    EXPECT_TRUE(QToolTip::isVisible() &&
+                QToolTip::text().startsWith("Anche: " + laid.leftOut.front() + "\n"))
+        << QToolTip::text().toStdString();
+    const QString described = widget.accessibleDescription();
+    EXPECT_TRUE(described.contains("; fuori dalla legenda: Alettone ") &&
+                described.endsWith("; Alettone destro di riserva dell'ala principale"))
+        << described.toStdString();
+}
+
+TEST(PlotLabelsTest, EachInItsCurvesColourOffTheThickLineAndEqualRatingsSayTheyCoincide) {
+    PlotData plot = EightSurfaces();
+    plot.curves[3].modelSpeed = true;
+    const PlotPens pens = PensFor(plot);
+    const PlotGeometry laid =
+        LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, pens, QFontMetricsF{QFont()});
+    for (std::size_t i = 0; i < plot.curves.size(); ++i) {
+        if (const std::optional<PlotLabel>& label = laid.marks[i]) {
+            EXPECT_EQ(label->colour, TextColour(pens.curves[i].color())) << i;
+            EXPECT_EQ(label->text, QString::number(i));
+            const std::vector<std::pair<double, double>>& thick = plot.curves[3].points;
+            for (std::size_t p = 1; p < thick.size(); ++p) {
+                const QLineF segment(
+                    laid.mapping.X(thick[p - 1].first), laid.mapping.Y(thick[p - 1].second),
+                    laid.mapping.X(thick[p].first), laid.mapping.Y(thick[p].second));
+                for (double t = 0; t <= 1; t += 0.05)
+                    EXPECT_FALSE(label->box.contains(segment.pointAt(t))) << i << " at " << p;
+            }
+        }
+    }
+    ASSERT_TRUE(laid.ratingLabels[0].has_value());
+    EXPECT_EQ(laid.ratingLabels[0]->text, "2 servi da 3.00: coincidono");
+    EXPECT_FALSE(laid.ratingLabels[1].has_value()) << "one label for lines that coincide";
+    // Their lines take turns, so that each colour shows.
+    EXPECT_NE(pens.ratings[0].dashOffset(), pens.ratings[1].dashOffset());
+    EXPECT_EQ(pens.ratings[0].dashPattern(), pens.ratings[1].dashPattern());
+}
+
+TEST(TextColourTest, ReadsOnWhiteAndKeepsItsHue) {
+    for (const QColor colour : {QColor(230, 159, 0), QColor(86, 180, 233), QColor(0, 0, 0)}) {
+        const QColor text = TextColour(colour);
+        EXPECT_LE(text.lightnessF(), 0.45) << colour.name().toStdString();
+        EXPECT_EQ(text.hsvHue(), colour.hsvHue()) << colour.name().toStdString();
+    }
+    EXPECT_EQ(TextColour(QColor(0, 0, 0)), QColor(0, 0, 0));
 }
 
 TEST(PlotWidgetTest, TellsAScreenReaderWhatItShows) {

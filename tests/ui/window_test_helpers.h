@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStringList>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -93,6 +95,24 @@ inline QStringList Mnemonics(QWidget* window) {
             keys << text.mid(at + 1, 1).toLower();
     }
     return keys;
+}
+
+// Answers the next question a window asks with the button of this text; keeps the question
+// and every button's text where asked to.
+inline void AnswerNextQuestion(const QString& button, QString* question = nullptr,
+                               QStringList* answers = nullptr) {
+    QTimer::singleShot(0, [button, question, answers] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (question != nullptr)
+            *question = box->text();
+        for (QAbstractButton* each : box->buttons()) {
+            if (answers != nullptr)
+                *answers << each->text();
+            if (each->text().remove(u'&') == button)
+                each->click();
+        }
+    });
 }
 
 // The object names of the widgets Tab reaches from the one with the focus, until it comes back;

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,6 +21,7 @@
 #include "ui/common/decimal_key_filter.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/tab_scroll_names.h"
+#include "ui/common/window_menu.h"
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
 
@@ -60,6 +62,12 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     buttons->addStretch();
     for (QPushButton* button : actions) buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
+    // Its one menu leads to the other windows.
+    auto* menus = new QMenuBar(this);
+    menus->setObjectName(QStringLiteral("Menu"));
+    menus->setAccessibleName(QStringLiteral("Menu dell'analisi"));
+    AddWindowMenu(menus);
+    layout->setMenuBar(menus);
     layout->addWidget(freshness_);
     layout->addWidget(refusal_);
     layout->addWidget(pages_, 1);

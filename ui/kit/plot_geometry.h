@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -30,6 +31,9 @@ inline constexpr int kLongestMeasured = 300;
 // The text as wide as `width` at most, cut with "…" where it must be.
 QString ElideToWidth(const QFontMetricsF& metrics, const QString& text, double width);
 
+// A colour of the same hue dark enough to read as text on white.
+QColor TextColour(const QColor& colour);
+
 // How each curve and line is drawn: colours that people who see red and green alike still tell
 // apart, and a dash pattern of its own for each curve, so that a grey print tells them apart too.
 struct PlotPens {
@@ -40,10 +44,17 @@ struct PlotPens {
 PlotPens PensFor(const PlotData& plot);
 
 struct LegendEntry {
-    QString text;  // elided to its room
-    QPen pen;
+    QString text;         // elided to its room
+    QPen pen;             // none for the entry that says how many are left out
     bool marked = false;  // a dot on the sample, for a curve with a marked point
     QRectF box;           // sample and text
+};
+
+// A label on the plot, in the colour of what it names.
+struct PlotLabel {
+    QRectF box;
+    QString text;  // elided to the box
+    QColor colour;
 };
 
 struct PlotGeometry {
@@ -53,9 +64,13 @@ struct PlotGeometry {
     QRectF torqueTitleBox;    // before turning it upright
     QString deflectionTitle;  // elided to the area's width
     QRectF deflectionTitleBox;
-    double torqueLabelsRight = 0;              // where the torque ticks' labels end
-    std::vector<std::optional<QRectF>> marks;  // each curve's mark label, where it has room
+    double torqueLabelsRight = 0;                 // where the torque ticks' labels end
+    std::vector<std::optional<PlotLabel>> marks;  // each curve's mark label, where it has room
+    std::vector<std::optional<PlotLabel>> ratingLabels;  // each rating's line's, likewise
     std::vector<LegendEntry> legend;
+    // The entries with no room in the legend, said in its last one ("… e altre 2"), named in
+    // the widget's tooltip and description.
+    QStringList leftOut;
 };
 
 PlotGeometry LayOutPlot(const QRectF& bounds, const PlotData& plot, const PlotPens& pens,

@@ -3,6 +3,7 @@
 
 #include <QPainterPath>
 
+#include "models/shared/plot_labels.h"
 #include "ui/common/qt_text.h"
 
 namespace coppia {
@@ -88,19 +89,16 @@ void PaintLines(QPainter& painter, const PlotData& plot, const PlotPens& pens,
         const double x = laid.mapping.X(*plot.deflection);
         painter.drawLine(QPointF(x, area.top), QPointF(x, area.bottom()));
     }
-    // The thick line of the model's speed first: a thinner curve over it stays in sight.
-    for (const bool modelSpeed : {true, false}) {
-        for (std::size_t i = 0; i < plot.curves.size(); ++i) {
-            const PlotCurve& curve = plot.curves[i];
-            if (curve.modelSpeed != modelSpeed || curve.points.empty())
-                continue;
-            QPainterPath path(QPointF(laid.mapping.X(curve.points.front().first),
-                                      laid.mapping.Y(curve.points.front().second)));
-            for (const auto& [angle, torque] : curve.points)
-                path.lineTo(laid.mapping.X(angle), laid.mapping.Y(torque));
-            painter.setPen(pens.curves[i]);
-            painter.drawPath(path);
-        }
+    for (const std::size_t i : DrawingOrder(plot.curves)) {
+        const PlotCurve& curve = plot.curves[i];
+        if (curve.points.empty())
+            continue;
+        QPainterPath path(QPointF(laid.mapping.X(curve.points.front().first),
+                                  laid.mapping.Y(curve.points.front().second)));
+        for (const auto& [angle, torque] : curve.points)
+            path.lineTo(laid.mapping.X(angle), laid.mapping.Y(torque));
+        painter.setPen(pens.curves[i]);
+        painter.drawPath(path);
     }
     painter.restore();
 }
@@ -112,31 +110,46 @@ void PaintMark(QPainter& painter, const QPointF& centre, const QColor& colour) {
 }
 
 // A marked point within the area gets its whole dot, also at the area's edge (a peak at 60°);
-// one beyond the scale none.
+// one beyond the scale none. Of curves marked at one point, the first drawn, whose colour its
+// label has, shows its dot on top.
 void PaintMarks(QPainter& painter, const PlotData& plot, const PlotPens& pens,
                 const PlotGeometry& laid) {
     const QRectF area = ToRect(laid.area).adjusted(-0.5, -0.5, 0.5, 0.5);
-    for (std::size_t i = 0; i < plot.curves.size(); ++i) {
+    const std::vector<std::size_t> order = DrawingOrder(plot.curves);
+    for (auto at = order.rbegin(); at != order.rend(); ++at) {
+        const std::size_t i = *at;
         const PlotCurve& curve = plot.curves[i];
         if (!curve.mark)
             continue;
         const QPointF centre(laid.mapping.X(curve.mark->first), laid.mapping.Y(curve.mark->second));
         if (area.contains(centre))
             PaintMark(painter, centre, pens.curves[i].color());
-        if (const std::optional<QRectF>& box = laid.marks[i]) {
+    }
+}
+
+// The labels, each in the colour of what it names, on a light ground that lets the lines
+// behind them show.
+void PaintLabels(QPainter& painter, const PlotGeometry& laid) {
+    for (const auto* labels : {&laid.marks, &laid.ratingLabels}) {
+        for (const std::optional<PlotLabel>& label : *labels) {
+            if (!label)
+                continue;
             painter.setPen(Qt::NoPen);
             painter.setBrush(QColor(255, 255, 255, 210));
-            painter.drawRect(*box);
-            painter.setPen(kText);
-            painter.drawText(*box, Qt::AlignCenter,
-                             ElideToWidth(QFontMetricsF(painter.font(), painter.device()),
-                                          ToQString(curve.markLabel), box->width()));
+            painter.drawRect(label->box);
+            painter.setPen(label->colour);
+            painter.drawText(label->box, Qt::AlignCenter, label->text);
         }
     }
 }
 
 void PaintLegend(QPainter& painter, const PlotGeometry& laid) {
     for (const LegendEntry& entry : laid.legend) {
+        if (entry.pen.style() == Qt::NoPen) {
+            painter.setPen(kText);
+            painter.drawText(entry.box, Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+            continue;
+        }
         const double y = entry.box.center().y();
         const QPointF start(entry.box.left() + 1, y);
         const QPointF end(entry.box.left() + kLegendSampleWidth - 1, y);
@@ -170,6 +183,7 @@ void PaintPlot(QPainter& painter, const QRectF& bounds, const PlotData& plot, co
     PaintLines(painter, plot, pens, laid);
     PaintAxes(painter, plot, laid);
     PaintMarks(painter, plot, pens, laid);
+    PaintLabels(painter, laid);
     PaintLegend(painter, laid);
     painter.restore();
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/kit/sheet_painter.h"
 
+#include <QBuffer>
 #include <QPagedPaintDevice>
+#include <QPdfWriter>
 
 #include "ui/kit/plot_painter.h"
 
@@ -62,11 +64,46 @@ void SheetPainter::Header(const QString& title, const QDateTime& when) {
         QStringLiteral("Data: ") + when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
     painter_.drawText(QRectF(0, top, width_, Mm(7)), Qt::AlignRight | Qt::AlignVCenter, date);
     y_ = top + Mm(8);
+    if (!runningTitle_.isEmpty()) {
+        painter_.drawText(QRectF(0, top + Mm(7), width_, Mm(5)), Qt::AlignRight | Qt::AlignVCenter,
+                          PageNumber());
+        y_ = top + Mm(12);
+    }
+}
+
+QString SheetPainter::PageNumber() const {
+    return QStringLiteral("pagina %1 di %2")
+        .arg(page_)
+        .arg(pages_ > 0 ? QString::number(pages_) : QStringLiteral("?"));
+}
+
+void SheetPainter::NumberPages(const QString& title, int pages) {
+    runningTitle_ = title;
+    pages_ = pages;
 }
 
 void SheetPainter::NewPage() {
     device_.newPage();
+    ++page_;
     y_ = 0;
+    if (runningTitle_.isEmpty())
+        return;
+    const QFont font = painter_.font();
+    const QPen pen = painter_.pen();
+    Font(9, true);
+    painter_.setPen(Qt::black);
+    const QRectF line(0, 0, width_, Mm(6));
+    painter_.drawText(line, Qt::AlignRight | Qt::AlignVCenter, PageNumber());
+    const double numberWidth = painter_.fontMetrics().horizontalAdvance(PageNumber());
+    painter_.drawText(
+        QRectF(0, 0, width_ - numberWidth - Mm(4), Mm(6)), Qt::AlignLeft | Qt::AlignVCenter,
+        painter_.fontMetrics().elidedText(runningTitle_, Qt::ElideMiddle,
+                                          static_cast<int>(width_ - numberWidth - Mm(4))));
+    painter_.setPen(QPen(QColor(170, 170, 170), Mm(0.2)));
+    painter_.drawLine(QPointF(0, Mm(6.5)), QPointF(width_, Mm(6.5)));
+    painter_.setFont(font);
+    painter_.setPen(pen);
+    y_ = Mm(9);
 }
 
 void SheetPainter::NeedRoom(double height) {
@@ -87,6 +124,15 @@ void SheetPainter::Plot(const PlotData& plot, double heightMm) {
     PaintPlot(painter_, QRectF(0, 0, target.width() / scale, target.height() / scale), plot, font);
     painter_.restore();
     y_ = target.bottom() + Mm(2);
+}
+
+int CountPages(const QPagedPaintDevice& like, const std::function<int(QPagedPaintDevice&)>& paint) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter copy(&buffer);
+    copy.setPageLayout(like.pageLayout());
+    copy.setResolution(like.logicalDpiY());
+    return paint(copy);
 }
 
 }  // namespace coppia

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <functional>
 
 #include "models/shared/plot.h"
 
@@ -17,6 +18,11 @@ namespace coppia {
 class SheetPainter {
   public:
     explicit SheetPainter(QPagedPaintDevice& device);
+
+    // Every page then says whose sheet it is and which page of how many ("pagina 2 di 3"): the
+    // first in its header, the others in a line at their top. `pages` is 0 while unknown.
+    void NumberPages(const QString& title, int pages);
+    int Page() const { return page_; }
 
     double Mm(double mm) const { return mm * pixelsPerMm_; }
     double Width() const { return width_; }
@@ -33,7 +39,8 @@ class SheetPainter {
     void Line(const QString& text, double left = 0, double width = -1);
     // A paragraph across the page, wrapped at its words.
     void Paragraph(const QString& text);
-    // The title on the left, the date and time on the right, in a fixed form whatever the locale.
+    // The title on the left, the date and time on the right, in a fixed form whatever the locale,
+    // and the page's number below them where pages are numbered.
     void Header(const QString& title, const QDateTime& when);
     void NewPage();
     // Goes on to a new page unless `height` still fits on this one (or nothing is on it yet).
@@ -42,12 +49,21 @@ class SheetPainter {
     void Plot(const PlotData& plot, double heightMm);
 
   private:
+    QString PageNumber() const;
+
     QPagedPaintDevice& device_;
     QPainter painter_;
     double pixelsPerMm_;
     double width_;
     double height_;
     double y_ = 0;
+    int page_ = 1;
+    QString runningTitle_;
+    int pages_ = 0;
 };
+
+// The number of pages `paint` fills on a device like `like` (its page and resolution), painted
+// on a copy in memory: a sheet that numbers its pages is painted twice.
+int CountPages(const QPagedPaintDevice& like, const std::function<int(QPagedPaintDevice&)>& paint);
 
 }  // namespace coppia

@@ -40,7 +40,7 @@ TorquePlot::~TorquePlot() = default;
 void TorquePlot::Show(const PlotData& plot) {
     plot_ = plot;
     pens_ = PensFor(plot_);
-    setAccessibleDescription(ToQString(DescribePlot(plot_)));
+    described_ = ToQString(DescribePlot(plot_));
     LayOut();
     update();
 }
@@ -55,6 +55,21 @@ QSize TorquePlot::minimumSizeHint() const {
 
 void TorquePlot::LayOut() {
     laid_ = LayOutPlot(QRectF(rect()), plot_, pens_, QFontMetricsF(font(), this));
+    // What the legend has no room for is said in words, as a tooltip over its last entry.
+    const QString leftOut = laid_.leftOut.join(QStringLiteral("; "));
+    setAccessibleDescription(leftOut.isEmpty() ? described_
+                                               : described_ +
+                                                     QStringLiteral("; fuori dalla "
+                                                                    "legenda: ") +
+                                                     leftOut);
+}
+
+QString TorquePlot::LeftOutAt(const QPointF& position) const {
+    for (const LegendEntry& entry : laid_.legend) {
+        if (entry.pen.style() == Qt::NoPen && entry.box.contains(position))
+            return QStringLiteral("Anche: ") + laid_.leftOut.join(QStringLiteral("\n"));
+    }
+    return {};
 }
 
 void TorquePlot::paintEvent(QPaintEvent*) {
@@ -94,7 +109,7 @@ void TorquePlot::mouseMoveEvent(QMouseEvent* event) {
     const QPointF position = event->position();
     const int curve = CurveNear(position);
     const QString value =
-        curve < 0 ? QString() : ValueAt(curve, laid_.mapping.DeflectionAt(position.x()));
+        curve < 0 ? LeftOutAt(position) : ValueAt(curve, laid_.mapping.DeflectionAt(position.x()));
     if (value.isEmpty()) {
         QToolTip::hideText();
     } else {

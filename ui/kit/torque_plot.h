@@ -11,7 +11,8 @@ namespace coppia {
 // The torque at the servo against the deflection: a curve per speed, or per surface, with a
 // point marked and labelled (its peak, or the surface's own deflection), the current deflection,
 // and each servo's rated torque as a horizontal line. Hovering a curve shows its value at that
-// whole degree; a screen reader hears the peak and the current value in its description.
+// whole degree; a screen reader hears the peak and the current value in its description, and
+// the names the legend has no room for.
 class TorquePlot : public QWidget {
     Q_OBJECT
   public:
@@ -37,8 +38,11 @@ class TorquePlot : public QWidget {
     void LayOut();
     // The curve drawn within a few pixels of `position`, if any.
     int CurveNear(const QPointF& position) const;
+    // Over the legend's last entry where some had no room: their names.
+    QString LeftOutAt(const QPointF& position) const;
 
     PlotData plot_;
+    QString described_;
     PlotPens pens_;
     PlotGeometry laid_;
 };

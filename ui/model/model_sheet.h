@@ -9,9 +9,10 @@ namespace coppia {
 
 class ModelWindow;
 
-// The whole model on A4, on as many pages as it takes: the name and the notes, the table with
-// the verdicts and the totals, the plot comparing the selected surfaces (or all of them), and
-// every surface's inputs.
+// The whole model on A4, on as many pages as it takes, each titled and numbered ("pagina 2 di
+// 3"): the model's worst verdict first, the totals and the notes, the table with the verdicts,
+// the plot comparing the selected surfaces (or all that have a verdict), and every surface's
+// inputs, side by side; all in letters of 8 points or more.
 void PaintModelSheet(QPagedPaintDevice& device, const ModelWindow& model, const QDateTime& when);
 
 }  // namespace coppia

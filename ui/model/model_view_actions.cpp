@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <span>
 
+#include "ui/common/window_menu.h"
 #include "ui/model/model_view.h"
 
 namespace coppia {
@@ -50,6 +51,7 @@ void ModelView::BuildMenus(QMenuBar* menus) {
     edit->setObjectName(QStringLiteral("MenuModifica"));
     BuildFileMenu(file);
     BuildEditMenu(edit);
+    AddWindowMenu(menus);
 }
 
 void ModelView::BuildFileMenu(QMenu* file) {

@@ -224,6 +224,24 @@ TEST_F(ModelWindowTest, ComparesTheSelectedSurfacesSideBySideAndOnOnePlot) {
     EXPECT_DOUBLE_EQ(Shown().comparison.plot.curves[1].points[60].second, before / 2);
 }
 
+TEST_F(ModelWindowTest, WithNothingSelectedThePrintedPlotLeavesOutTheSurfacesWithoutAVerdict) {
+    OpenExample();
+    EXPECT_EQ(model.PrintedComparison().plot.curves.size(), 6u);
+    // A negative length draws below zero and has no verdict: it stays off the printed plot.
+    Select({1});
+    Retype(Control::LungAlett, "-300");
+    model.Modello_Aggiorna_Click();
+    ASSERT_FALSE(Shown().rows[1].refusal.empty());
+    const Comparison printed = model.PrintedComparison();
+    EXPECT_EQ(printed.names, (std::vector<std::string>{"Alettone sinistro", "Flap sinistro",
+                                                       "Flap destro", "Elevatore", "Timone"}));
+    EXPECT_EQ(printed.plot.curves.size(), 5u);
+    EXPECT_EQ(printed.note, "Esclusa 1 superficie senza verdetto");
+    // Chosen by the builder, it is compared all the same.
+    Select({0, 1});
+    EXPECT_EQ(model.PrintedComparison().plot.curves.size(), 2u);
+}
+
 TEST_F(ModelWindowTest, ASurfaceIsNeverRenamedToNothingAndADuplicateNameIsWarned) {
     OpenExample();
     Select({1});

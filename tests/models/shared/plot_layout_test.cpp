@@ -3,10 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "models/shared/elided_names.h"
+#include "models/shared/plot.h"
+#include "models/shared/plot_labels.h"
 
 namespace coppia {
 namespace {
@@ -69,6 +76,44 @@ TEST(TicksTest, MinorLinesLieStrictlyBetweenMajorOnes) {
     }
 }
 
+// Scale --------------------------------------------------------------------------------------
+
+struct ScalePlotRow {
+    const char* name;
+    PlotBounds bounds;
+    double rating;
+    double high;  // of the scale
+    bool ratingOnThePlot;
+};
+
+void PrintTo(const ScalePlotRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ScalePlotTest : public testing::TestWithParam<ScalePlotRow> {};
+
+TEST_P(ScalePlotTest, RisesToARatingAboveEveryCurveUnlessItIsFarBeyondThem) {
+    const ScalePlotRow& row = GetParam();
+    PlotData plot;
+    plot.ratings = {{"Servo: 3.00 Kg*cm", row.rating, {}}};
+    ScalePlot(plot, row.bounds);
+    EXPECT_DOUBLE_EQ(plot.scale.high, row.high);
+    EXPECT_EQ(plot.ratings[0].value.has_value(), row.ratingOnThePlot);
+    if (row.ratingOnThePlot) {
+        EXPECT_LE(*plot.ratings[0].value, plot.scale.high) << "its line lies on the plot";
+    } else {
+        EXPECT_EQ(plot.ratings[0].name, "Servo: 3.00 Kg*cm, fuori scala");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScalePlotTest,
+                         testing::Values(ScalePlotRow{"AboveEveryCurve", {0, 1.46}, 3, 4, true},
+                                         ScalePlotRow{"AmongTheCurves", {0, 3.23}, 3, 4, true},
+                                         ScalePlotRow{
+                                             "WithinTenTimesTheirReach", {0, 0.5}, 4.9, 6, true},
+                                         ScalePlotRow{"FarBeyondThem", {0, 0.1}, 3, 0.12, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Mapping -----------------------------------------------------------------------------------
 
 TEST(PlotMappingTest, PutsTheScalesCornersOnTheAreasCorners) {
@@ -104,6 +149,7 @@ struct LabelRow {
     std::vector<LabelWish> labels;
     // Each label's place: its left and top, or none.
     std::vector<std::optional<std::pair<double, double>>> expected;
+    std::vector<std::vector<std::pair<double, double>>> lines = {};  // to keep clear
 };
 
 void PrintTo(const LabelRow& row, std::ostream* out) {
@@ -112,9 +158,16 @@ void PrintTo(const LabelRow& row, std::ostream* out) {
 
 class PlaceLabelsTest : public testing::TestWithParam<LabelRow> {};
 
-TEST_P(PlaceLabelsTest, KeepsLabelsApartInsideTheAreaOrLeavesThemOut) {
+double Distance(const PlotRect& box, const LabelWish& to) {
+    const double dy = std::max({box.top - to.y, 0.0, to.y - box.bottom()});
+    const double dx = to.level ? 0 : std::max({box.left - to.x, 0.0, to.x - box.right()});
+    return std::hypot(dx, dy);
+}
+
+TEST_P(PlaceLabelsTest, EachBesideWhatItNamesNearestToItOrLeftOut) {
     const LabelRow& row = GetParam();
-    const std::vector<std::optional<PlotRect>> placed = PlaceLabels(row.labels, kArea, kClear);
+    const std::vector<std::optional<PlotRect>> placed =
+        PlaceLabels(row.labels, {kArea, kClear, row.lines, 1.5});
     ASSERT_EQ(placed.size(), row.expected.size());
     for (std::size_t i = 0; i < placed.size(); ++i) {
         ASSERT_EQ(placed[i].has_value(), row.expected[i].has_value()) << i;
@@ -124,11 +177,20 @@ TEST_P(PlaceLabelsTest, KeepsLabelsApartInsideTheAreaOrLeavesThemOut) {
         EXPECT_DOUBLE_EQ(placed[i]->top, row.expected[i]->second) << i;
         EXPECT_DOUBLE_EQ(placed[i]->width, row.labels[i].width);
         EXPECT_TRUE(kArea.Holds(*placed[i])) << i;
+        const LabelWish& own = row.labels[i];
         for (std::size_t j = 0; j < placed.size(); ++j) {
-            const LabelWish& point = row.labels[j];
-            EXPECT_FALSE(
-                placed[i]->Overlaps({point.x - kClear, point.y - kClear, 2 * kClear, 2 * kClear}))
-                << i << " covers point " << j;
+            const LabelWish& other = row.labels[j];
+            if (!other.level) {
+                EXPECT_FALSE(placed[i]->Overlaps(
+                    {other.x - kClear, other.y - kClear, 2 * kClear, 2 * kClear}))
+                    << i << " covers point " << j;
+            }
+            const bool samePlace =
+                other.level == own.level && other.y == own.y && (own.level || other.x == own.x);
+            if (j != i && !samePlace && (own.level || !other.level)) {
+                EXPECT_LT(Distance(*placed[i], own), Distance(*placed[i], other))
+                    << i << " stands nearer to " << j;
+            }
             if (j != i && placed[j]) {
                 EXPECT_FALSE(placed[i]->Overlaps(*placed[j])) << i << " and " << j;
             }
@@ -136,27 +198,72 @@ TEST_P(PlaceLabelsTest, KeepsLabelsApartInsideTheAreaOrLeavesThemOut) {
     }
 }
 
+LabelWish Level(double y, double width) {
+    return {0, y, width, 12, true};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, PlaceLabelsTest,
-    testing::Values(LabelRow{"AboveRightWhereThereIsRoom", {{100, 50, 30, 12}}, {{{106, 32}}}},
-                    LabelRow{"BelowLeftInTheTopRightCorner", {{195, 5, 30, 12}}, {{{159, 11}}}},
-                    LabelRow{"AboveLeftOfTheRightEdge", {{190, 50, 30, 12}}, {{{154, 32}}}},
-                    LabelRow{"SecondAtTheSamePointGoesLeft",
-                             {{100, 50, 30, 12}, {100, 50, 30, 12}},
-                             {{{106, 32}}, {{64, 32}}}},
-                    LabelRow{"AFifthAtOnePointHasNoRoom",
-                             {{100, 50, 30, 12},
-                              {100, 50, 30, 12},
-                              {100, 50, 30, 12},
-                              {100, 50, 30, 12},
-                              {100, 50, 30, 12}},
-                             {{{106, 32}}, {{64, 32}}, {{106, 56}}, {{64, 56}}, std::nullopt}},
-                    LabelRow{"NearbyPointsMoveTheSecondLabel",
-                             {{100, 50, 30, 12}, {110, 52, 30, 12}},
-                             {{{106, 32}}, {{116, 58}}}},
-                    LabelRow{"WiderThanTheArea", {{100, 50, 250, 12}}, {std::nullopt}},
-                    LabelRow{"None", {}, {}}),
+    testing::Values(
+        LabelRow{"AboveRightWhereThereIsRoom", {{100, 50, 30, 12}}, {{{106, 32}}}},
+        LabelRow{"BelowLeftInTheTopRightCorner", {{195, 5, 30, 12}}, {{{159, 11}}}},
+        LabelRow{"AboveLeftOfTheRightEdge", {{190, 50, 30, 12}}, {{{154, 32}}}},
+        LabelRow{"SecondAtTheSamePointGoesLeft",
+                 {{100, 50, 30, 12}, {100, 50, 30, 12}},
+                 {{{106, 32}}, {{64, 32}}}},
+        LabelRow{"MoreAtOnePointGoAllRound",
+                 {{100, 50, 30, 12},
+                  {100, 50, 30, 12},
+                  {100, 50, 30, 12},
+                  {100, 50, 30, 12},
+                  {100, 50, 30, 12}},
+                 {{{106, 32}}, {{64, 32}}, {{106, 56}}, {{64, 56}}, {{106, 44}}}},
+        // Above right of the first point would stand as near to the second: it goes the other
+        // way, and so does the second.
+        LabelRow{"NearbyPointsLabelledAwayFromEachOther",
+                 {{100, 50, 30, 12}, {110, 52, 30, 12}},
+                 {{{64, 32}}, {{116, 34}}}},
+        LabelRow{"NeverNearerAnotherCurvesPoint",
+                 {{100, 50, 30, 12}, {142, 38, 30, 12}},
+                 {{{64, 32}}, {{148, 20}}}},
+        LabelRow{"OffTheThickLine", {{100, 50, 30, 12}}, {{{64, 32}}}, {{{100, 50}, {150, 20}}}},
+        LabelRow{"NowhereOffTheLines",
+                 {{100, 50, 30, 12}},
+                 {std::nullopt},
+                 {{{0, 0}, {200, 100}},
+                  {{0, 100}, {200, 0}},
+                  {{0, 50}, {200, 50}},
+                  {{100, 0}, {100, 100}}}},
+        LabelRow{"WiderThanTheArea", {{100, 50, 250, 12}}, {std::nullopt}},
+        // A servo's line: at its left end, above it, else below; else at its right end.
+        LabelRow{"LevelLineAtItsLeftEnd", {Level(50, 40)}, {{{2, 36}}}},
+        LabelRow{"LevelLineBelowWhereAPointIsAbove",
+                 {{20, 40, 30, 12}, Level(50, 40)},
+                 {{{26, 22}}, {{2, 52}}}},
+        LabelRow{"LevelLinesCloseTogetherLabelledApart",
+                 {Level(50, 40), Level(56, 40)},
+                 {{{2, 36}}, {{2, 58}}}},
+        LabelRow{"None", {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DrawingOrderTest, TheThickLineFirstSoThatACurveOnItStaysInSight) {
+    std::vector<PlotCurve> curves(4);
+    curves[2].modelSpeed = true;
+    EXPECT_EQ(DrawingOrder(curves), (std::vector<std::size_t>{2, 0, 1, 3}));
+}
+
+TEST(RatingLabelsTest, SayTheirValueAndThatEqualOnesCoincide) {
+    const std::vector<PlotRating> ratings = {{"Servo di A: 3.00 Kg*cm", 3.0, 0},
+                                             {"Servo di B: 1.20 Kg*cm", 1.2, 1},
+                                             {"Servo di C: 3.00 Kg*cm", 3.0001, 2},
+                                             {"Servo di D, fuori scala", std::nullopt, 3},
+                                             {"Servo di E: 3.00 Kg*cm", 2.9999, 4}};
+    EXPECT_EQ(RatingLabels(ratings), (std::vector<std::string>{"3 servi da 3.00: coincidono",
+                                                               "Servo da 1.20", "", "", ""}));
+    const std::vector<std::optional<std::size_t>> coincide = {std::nullopt, std::nullopt, 0,
+                                                              std::nullopt, 0};
+    EXPECT_EQ(CoincidingRatings(ratings), coincide);
+}
 
 // Legend rows --------------------------------------------------------------------------------
 
@@ -166,7 +273,9 @@ struct LegendRow {
     std::size_t mostRows;
     std::vector<std::optional<std::size_t>> rowOf;
     std::vector<double> leftOf;
+    std::vector<double> widthOf;
     std::size_t rows;
+    std::size_t leftOut = 0;
 };
 
 void PrintTo(const LegendRow& row, std::ostream* out) {
@@ -175,24 +284,112 @@ void PrintTo(const LegendRow& row, std::ostream* out) {
 
 class LegendRowsTest : public testing::TestWithParam<LegendRow> {};
 
-TEST_P(LegendRowsTest, FillsRowsInOrder) {
+TEST_P(LegendRowsTest, NamesEveryEntryElseSaysHowManyAreLeftOut) {
     const LegendRow& row = GetParam();
-    const LegendLayout layout = LegendRows(row.widths, 200, 10, row.mostRows);
+    const LegendLayout layout = LegendRows(row.widths, 200, 10, row.mostRows, 60);
     EXPECT_EQ(layout.rowOf, row.rowOf);
     EXPECT_EQ(layout.leftOf, row.leftOf);
+    EXPECT_EQ(layout.widthOf, row.widthOf);
     EXPECT_EQ(layout.rows, row.rows);
+    EXPECT_LE(layout.rows, std::max<std::size_t>(row.mostRows, 1));
+    EXPECT_EQ(layout.leftOut, row.leftOut);
+    const auto shown = static_cast<std::size_t>(std::count_if(
+        layout.rowOf.begin(), layout.rowOf.end(), [](auto r) { return r.has_value(); }));
+    EXPECT_EQ(shown + layout.leftOut, row.widths.size()) << "each entry shown or counted";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, LegendRowsTest,
     testing::Values(
-        LegendRow{"OneRow", {50, 50, 50}, 5, {0, 0, 0}, {0, 60, 120}, 1},
-        LegendRow{"ExactlyFull", {95, 95}, 5, {0, 0}, {0, 105}, 1},
-        LegendRow{"Wraps", {150, 150, 40}, 5, {0, 1, 1}, {0, 0, 160}, 2},
-        LegendRow{"WideOneAlone", {500, 50}, 5, {0, 1}, {0, 0}, 2},
-        LegendRow{"WideOneAfterOthers", {50, 500, 50}, 5, {0, 1, 2}, {0, 0, 0}, 3},
-        LegendRow{"BeyondTheRowsLeftOut", {150, 150, 150}, 2, {0, 1, std::nullopt}, {0, 0, 0}, 2},
-        LegendRow{"Empty", {}, 3, {}, {}, 0}),
+        LegendRow{"OneRow", {50, 50, 50}, 5, {0, 0, 0}, {0, 60, 120}, {50, 50, 50}, 1},
+        LegendRow{"ExactlyFull", {95, 95}, 5, {0, 0}, {0, 105}, {95, 95}, 1},
+        LegendRow{"Wraps", {150, 150, 40}, 5, {0, 1, 1}, {0, 0, 160}, {150, 150, 40}, 2},
+        LegendRow{"WideOneAlone", {500, 50}, 5, {0, 1}, {0, 0}, {200, 50}, 2},
+        LegendRow{"WideOneAfterOthers", {50, 500, 50}, 5, {0, 1, 2}, {0, 0, 0}, {50, 200, 50}, 3},
+        // More than the rows hold as they come: in two columns, each elided to its cell.
+        LegendRow{"InColumns", {150, 150, 150}, 2, {0, 0, 1}, {0, 105, 0}, {95, 95, 95}, 2},
+        LegendRow{"InThreeColumns",
+                  {150, 150, 150, 150, 150},
+                  2,
+                  {0, 0, 0, 1, 1},
+                  {0, 70, 140, 0, 70},
+                  {60, 60, 60, 60, 60},
+                  2},
+        // Columns narrower than 60 would not read: the last cell says how many more there are.
+        LegendRow{"TheRestCounted",
+                  {150, 150, 150, 150, 150, 150, 150, 150},
+                  2,
+                  {0, 0, 0, 1, 1, std::nullopt, std::nullopt, std::nullopt},
+                  {0, 70, 140, 0, 70, 0, 0, 0},
+                  {60, 60, 60, 60, 60, 0, 0, 0},
+                  2,
+                  3},
+        LegendRow{"Empty", {}, 3, {}, {}, {}, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LegendRowsTest, TheLastCellSaysHowManyMoreThereAre) {
+    const LegendLayout layout = LegendRows(std::vector<double>(8, 150), 200, 10, 2, 60);
+    EXPECT_EQ(layout.moreRow, 1u);
+    EXPECT_DOUBLE_EQ(layout.moreLeft, 140);
+    EXPECT_DOUBLE_EQ(layout.moreWidth, 60);
+    EXPECT_EQ(MoreEntries(layout.leftOut), "… e altre 3");
+}
+
+// Names cut apart ------------------------------------------------------------------------------
+
+struct ElideRow {
+    const char* name;
+    std::vector<std::string> names;
+    std::size_t room;  // characters
+    std::vector<std::string> elided;
+};
+
+void PrintTo(const ElideRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ElideApartTest : public testing::TestWithParam<ElideRow> {};
+
+std::size_t CharacterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+TEST_P(ElideApartTest, KeepsWhatTellsTheNamesApart) {
+    const ElideRow& row = GetParam();
+    const std::vector<std::string> elided = ElideApart(
+        row.names,
+        [&row](std::size_t, const std::string& text) { return CharacterCount(text) <= row.room; });
+    EXPECT_EQ(elided, row.elided);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ElideApartTest,
+    testing::Values(ElideRow{"ShortOnesWhole", {"Timone", "Flap"}, 10, {"Timone", "Flap"}},
+                    // Alike at the start and at the end: where they differ stays.
+                    ElideRow{"DifferInTheMiddle",
+                             {"Alettone sinistro esterno dell'ala principale",
+                              "Alettone sinistro interno dell'ala principale",
+                              "Alettone destro esterno dell'ala principale"},
+                             24,
+                             {"Alettone sinistro ester…", "Alettone sinistro inter…",
+                              "Alettone dest…principale"}},
+                    // Alike at the start: the end stays.
+                    ElideRow{"DifferAtTheEnd",
+                             {"Alettone sinistro esterno", "Alettone sinistro interno"},
+                             16,
+                             {"Aletto…o esterno", "Aletto…o interno"}},
+                    // Nothing alike: as much of the start as of the end.
+                    ElideRow{"NothingAlike",
+                             {"Elevatore intero con squadretta centrale", "Timone"},
+                             15,
+                             {"Elevato…entrale", "Timone"}},
+                    ElideRow{"WholeCharacters", {"àèìòùàèìòù"}, 5, {"àè…òù"}},
+                    ElideRow{"TheSameNameTwice",
+                             {"Flap sinistro vicino", "Flap sinistro vicino"},
+                             9,
+                             {"Flap…cino", "Flap…cino"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Coinciding curves ---------------------------------------------------------------------------

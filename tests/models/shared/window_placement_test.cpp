@@ -3,19 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
+#include <algorithm>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace coppia {
 namespace {
 
-// The main window is 639 × 374; the analysis window at most 700 × 700 and at least 600 wide;
-// 12 pixels apart.
+// The main window is 639 × 374; the analysis window at most 700 × 700 and at least 600 × 280;
+// the model window at most 1100 × 900 and at least 600 × 491; 12 pixels apart.
 constexpr ScreenSize kMain{639, 374};
 constexpr ScreenSize kAnalysis{700, 700};
+constexpr ScreenSize kAnalysisSmallest{600, 280};
+constexpr ScreenSize kModel{1100, 900};
+constexpr ScreenSize kModelSmallest{600, 491};
 constexpr int kGap = 12;
-constexpr int kNarrowest = 600;
 
 bool Within(const ScreenRect& inner, const ScreenRect& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
@@ -24,6 +27,18 @@ bool Within(const ScreenRect& inner, const ScreenRect& outer) {
 
 bool Overlap(const ScreenRect& a, const ScreenRect& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+long long Covered(const ScreenRect& a, const ScreenRect& b) {
+    const long long width = std::min(a.right(), b.right()) - std::max(a.left, b.left);
+    const long long height = std::min(a.bottom(), b.bottom()) - std::max(a.top, b.top);
+    return width > 0 && height > 0 ? width * height : 0;
+}
+
+// At least a tenth of `window` stays in sight of `over`.
+void ExpectInSight(const ScreenRect& window, const ScreenRect& over) {
+    const long long area = static_cast<long long>(window.width) * window.height;
+    EXPECT_GE((area - Covered(window, over)) * 10, area);
 }
 
 struct PairRow {
@@ -39,7 +54,7 @@ class SideBySideTest : public testing::TestWithParam<PairRow> {};
 
 TEST_P(SideBySideTest, BothWhollyOnScreenApartAndCentredAsAPair) {
     const ScreenRect& screen = GetParam().screen;
-    const PairPlacement pair = PlaceSideBySide(screen, kMain, kAnalysis, kGap, kNarrowest);
+    const PairPlacement pair = PlaceSideBySide(screen, kMain, kAnalysis, kGap, kAnalysisSmallest);
     EXPECT_EQ(pair.main.width, kMain.width);
     EXPECT_TRUE(Within(pair.main, screen));
     EXPECT_TRUE(Within(pair.beside, screen));
@@ -58,85 +73,45 @@ INSTANTIATE_TEST_SUITE_P(Screens, SideBySideTest,
                                          // 2560 × 1440 at a scale of 2: narrowed to 629.
                                          PairRow{"DoubleScale", {0, 0, 1280, 720}}));
 
-TEST(SideBySideTest, WhereThePairCannotFitTheMainWindowIsCentredAndTheOtherFitsTheScreen) {
-    // 1366 × 768 at a scale of 1.25, with a panel.
-    const ScreenRect screen{0, 26, 1093, 588};
-    const PairPlacement pair = PlaceSideBySide(screen, kMain, kAnalysis, kGap, kNarrowest);
-    EXPECT_EQ(pair.main, (ScreenRect{227, 133, 639, 374}));
-    EXPECT_TRUE(Within(pair.beside, screen));
-    EXPECT_EQ(pair.beside.height, 588) << "the screen's height: its pages scroll";
-}
-
-struct BesideRow {
+struct CentredRow {
     const char* name;
     ScreenRect screen;
     ScreenRect main;
-    ScreenSize size;
-    ScreenRect expected;
+    ScreenRect beside;
 };
 
-void PrintTo(const BesideRow& row, std::ostream* out) {
+void PrintTo(const CentredRow& row, std::ostream* out) {
     *out << row.name;
 }
 
-class PlaceBesideTest : public testing::TestWithParam<BesideRow> {};
+class PairTooWideTest : public testing::TestWithParam<CentredRow> {};
 
-TEST_P(PlaceBesideTest, GoesWhereThereIsRoomElseCoversTheMainWindowTheLeast) {
-    const BesideRow& row = GetParam();
-    const ScreenRect placed = PlaceBeside(row.screen, row.main, row.size, kGap, kNarrowest);
-    EXPECT_EQ(placed, row.expected);
-    EXPECT_TRUE(Within(placed, row.screen));
+TEST_P(PairTooWideTest, TheMainWindowIsCentredAndTheOtherCoversItTheLeast) {
+    const CentredRow& row = GetParam();
+    const PairPlacement pair =
+        PlaceSideBySide(row.screen, kMain, kAnalysis, kGap, kAnalysisSmallest);
+    EXPECT_EQ(pair.main, row.main);
+    EXPECT_EQ(pair.beside, row.beside);
+    EXPECT_TRUE(Within(pair.beside, row.screen));
+    ExpectInSight(pair.main, pair.beside);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Screens, PlaceBesideTest,
+    Screens, PairTooWideTest,
     testing::Values(
-        // Centred on a wide screen: narrowed to the room on the right, level with its top.
-        BesideRow{"RightOfCentre",
-                  {0, 0, 1920, 1080},
-                  {640, 353, 639, 374},
-                  kAnalysis,
-                  {1291, 353, 629, 700}},
-        BesideRow{"RightOfCentreOnAWiderScreen",
-                  {0, 0, 2560, 1440},
-                  {960, 533, 639, 374},
-                  kAnalysis,
-                  {1611, 533, 700, 700}},
-        // Moved to the right edge: the left has room.
-        BesideRow{"LeftOfTheRightEdge",
-                  {0, 0, 1920, 1080},
-                  {1281, 100, 639, 374},
-                  kAnalysis,
-                  {569, 100, 700, 700}},
-        // Against the left edge of a laptop: room on the right, lowered to stay on screen.
-        BesideRow{"RightOfTheLeftEdge",
-                  {0, 0, 1366, 768},
-                  {0, 300, 639, 374},
-                  kAnalysis,
-                  {651, 68, 700, 700}},
-        // Centred on a laptop: no side has room even narrowed; at the right edge it covers 336
-        // columns of the main window, at the left 337.
-        BesideRow{
-            "NeitherSide", {0, 0, 1366, 768}, {363, 197, 639, 374}, kAnalysis, {666, 68, 700, 700}},
-        // A short window goes below the main window rather than over it.
-        BesideRow{"Below",
-                  {0, 0, 1366, 768},
-                  {363, 0, 639, 374},
-                  ScreenSize{700, 300},
-                  {666, 386, 700, 300}},
+        // 1366 × 768 at a scale of 1.25, with a panel: over the main window's top right corner,
+        // as short as it may be.
+        CentredRow{"Scaled", {0, 26, 1093, 588}, {227, 133, 639, 374}, {493, 26, 600, 280}},
         // Larger than the screen (a large scale): cut to it.
-        BesideRow{"LargerThanTheScreen",
-                  {0, 0, 683, 384},
-                  {22, 5, 639, 374},
-                  kAnalysis,
-                  {0, 0, 683, 384}}));
+        CentredRow{"LargerThanTheScreen", {0, 0, 683, 384}, {22, 5, 639, 374}, {83, 0, 600, 280}}));
 
 struct AmongRow {
     const char* name;
     ScreenRect screen;
     ScreenRect main;
-    std::vector<ScreenRect> others;
+    std::vector<OpenWindow> others;
     ScreenSize size;
+    ScreenSize smallest;
     ScreenRect placed;
     ScreenRect mainAfter;
 };
@@ -147,24 +122,58 @@ void PrintTo(const AmongRow& row, std::ostream* out) {
 
 class PlaceAmongTest : public testing::TestWithParam<AmongRow> {};
 
-TEST_P(PlaceAmongTest, NeverOverTheMainWindowWhereTheScreenHasRoomAndLeastOverTheOthers) {
+TEST_P(PlaceAmongTest, CoversTheLeastAndHidesNoWindow) {
     const AmongRow& row = GetParam();
-    const PairPlacement placed = PlaceAmong(row.screen, row.main, row.others, row.size, 12, 600);
+    const PairPlacement placed =
+        PlaceAmong(row.screen, row.main, row.others, row.size, kGap, row.smallest);
     EXPECT_EQ(placed.beside, row.placed);
     EXPECT_EQ(placed.main, row.mainAfter);
+    EXPECT_TRUE(Within(placed.beside, row.screen));
+    EXPECT_TRUE(Within(placed.main, row.screen));
+    ExpectInSight(placed.main, placed.beside);
+    for (const OpenWindow& other : row.others) {
+        ExpectInSight(other.frame, placed.beside);
+        EXPECT_FALSE(Overlap(other.frame, placed.main) && !Overlap(other.frame, row.main))
+            << "the main window moves over no other";
+    }
 }
-
-constexpr ScreenSize kModel{1100, 900};
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, PlaceAmongTest,
     testing::Values(
+        // Centred on a wide screen: narrowed to the room on the right, level with its top.
+        AmongRow{"RightOfCentre",
+                 {0, 0, 1920, 1080},
+                 {640, 353, 639, 374},
+                 {},
+                 kAnalysis,
+                 kAnalysisSmallest,
+                 {1291, 353, 629, 700},
+                 {640, 353, 639, 374}},
+        AmongRow{"RightOfCentreOnAWiderScreen",
+                 {0, 0, 2560, 1440},
+                 {960, 533, 639, 374},
+                 {},
+                 kAnalysis,
+                 kAnalysisSmallest,
+                 {1611, 533, 700, 700},
+                 {960, 533, 639, 374}},
+        // Moved to the right edge: the left has room.
+        AmongRow{"LeftOfTheRightEdge",
+                 {0, 0, 1920, 1080},
+                 {1281, 100, 639, 374},
+                 {},
+                 kAnalysis,
+                 kAnalysisSmallest,
+                 {569, 100, 700, 700},
+                 {1281, 100, 639, 374}},
         // Exactly the room there is, the gap kept.
         AmongRow{"FitsExactlyBeside",
                  {0, 0, 1366, 768},
                  {0, 0, 650, 420},
                  {},
                  {704, 700},
+                 kAnalysisSmallest,
                  {662, 0, 704, 700},
                  {0, 0, 650, 420}},
         AmongRow{"GapKeptOnTheLeft",
@@ -172,6 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {700, 0, 650, 420},
                  {},
                  {600, 700},
+                 kAnalysisSmallest,
                  {88, 0, 600, 700},
                  {700, 0, 650, 420}},
         // Centred on a laptop, neither side leaves 600: the main window moves over, as little as
@@ -181,6 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {358, 100, 650, 420},
                  {},
                  kModel,
+                 kModelSmallest,
                  {766, 0, 600, 768},
                  {104, 100, 650, 420}},
         // A short window goes below the main window: nothing need move.
@@ -189,24 +200,98 @@ INSTANTIATE_TEST_SUITE_P(
                  {363, 0, 639, 374},
                  {},
                  {700, 300},
+                 kAnalysisSmallest,
                  {666, 386, 700, 300},
                  {363, 0, 639, 374}},
+        // Too narrow to make room across: the main window goes up, wholly on the screen, and the
+        // analysis below it.
+        AmongRow{"NarrowScreen",
+                 {0, 0, 1024, 768},
+                 {192, 197, 639, 374},
+                 {},
+                 kAnalysis,
+                 kAnalysisSmallest,
+                 {324, 386, 700, 382},
+                 {192, 0, 639, 374}},
         // The analysis on the right: the model window takes the left, clear of both.
         AmongRow{"ClearOfTheAnalysis",
                  {0, 0, 1920, 1080},
                  {635, 300, 650, 420},
-                 {{1297, 300, 623, 700}},
+                 {{{1297, 300, 623, 700}, {}}},
                  kModel,
+                 kModelSmallest,
                  {0, 180, 623, 900},
                  {635, 300, 650, 420}},
-        // No room for three: never over the main window, and the least over the analysis.
+        // No room for three on a laptop (Ctrl+Shift+A, then Ctrl+Shift+M): never over the whole
+        // analysis, but over the least of the main window, which goes up out of its way.
+        AmongRow{"ModelAfterTheAnalysis",
+                 {0, 0, 1366, 768},
+                 {115, 197, 639, 374},
+                 {{{766, 68, 600, 700}, {}}},
+                 kModel,
+                 kModelSmallest,
+                 {0, 277, 600, 491},
+                 {115, 0, 639, 374}},
+        // The same on 2560 × 1440 at a scale of 2.
+        AmongRow{"ModelAfterTheAnalysisAtDoubleScale",
+                 {0, 0, 1280, 720},
+                 {29, 173, 639, 374},
+                 {{{680, 20, 600, 700}, {}}},
+                 kModel,
+                 kModelSmallest,
+                 {0, 229, 600, 491},
+                 {29, 0, 639, 374}},
+        // The other way round (or "Carica", then the analysis): below the main window, clear of
+        // the model window and its table.
+        AmongRow{"AnalysisAfterTheModel",
+                 {0, 0, 1366, 768},
+                 {115, 197, 639, 374},
+                 {{{766, 0, 600, 768}, ScreenRect{766, 80, 600, 220}}},
+                 kAnalysis,
+                 kAnalysisSmallest,
+                 {54, 386, 700, 382},
+                 {115, 0, 639, 374}},
         AmongRow{"LeastOverTheAnalysis",
                  {0, 0, 1366, 768},
                  {0, 0, 650, 420},
-                 {{662, 0, 704, 700}},
+                 {{{662, 0, 704, 700}, {}}},
                  kModel,
-                 {662, 0, 600, 768},
-                 {0, 0, 650, 420}}));
+                 kModelSmallest,
+                 {50, 277, 600, 491},
+                 {0, 0, 650, 420}},
+        // Covering the part to keep in sight first costs more than covering more of the rest.
+        AmongRow{"ThePartInSightFirstBeforeTheArea",
+                 {0, 0, 1366, 768},
+                 {0, 0, 650, 420},
+                 {{{662, 0, 704, 768}, ScreenRect{662, 468, 704, 300}}},
+                 {700, 450},
+                 {700, 450},
+                 {662, 0, 700, 450},
+                 {0, 0, 650, 420}},
+        AmongRow{"TheAreaWhereNothingIsToKeepInSight",
+                 {0, 0, 1366, 768},
+                 {0, 0, 650, 420},
+                 {{{662, 0, 704, 768}, {}}},
+                 {700, 450},
+                 {700, 450},
+                 {0, 318, 700, 450},
+                 {0, 0, 650, 420}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct AcrossRow {
+    int screenWidth;
+    bool holds;
+};
+
+class HoldsThreeAcrossTest : public testing::TestWithParam<AcrossRow> {};
+
+TEST_P(HoldsThreeAcrossTest, OnlyWhereEachStandsAtItsNarrowest) {
+    EXPECT_EQ(HoldsThreeAcross(GetParam().screenWidth, 650, 600, 600, kGap), GetParam().holds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, HoldsThreeAcrossTest,
+                         testing::Values(AcrossRow{1920, true}, AcrossRow{1874, true},
+                                         AcrossRow{1873, false}, AcrossRow{1366, false}));
 
 }  // namespace
 }  // namespace coppia
