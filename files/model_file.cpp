@@ -113,7 +113,7 @@ std::optional<SupplyRecord> ReadSupply(const Json& root) {
     SupplyRecord supply;
     supply.name = BoundedTextAt(object, "nome", kSupplyKey, kMaxNameCharacters);
     const auto current = [&object](std::string_view key) {
-        MemberAt(object, key, kSupplyKey);
+        MemberAt(object, key, kSupplyKey);  // there, though it may be null
         return OptionalNumberAt(object, key, kSupplyKey);
     };
     supply.continuous = current("continua");

@@ -24,7 +24,7 @@ inline constexpr std::string_view NameOf(HingeGap gap) {
 std::optional<HingeGap> HingeGapNamed(std::string_view word);
 
 // The range of IsValidThickness, as a fault names it.
-inline constexpr std::string_view kThicknessRange = "un numero da 0 a 20";
+inline constexpr std::string_view kThicknessRange = "un numero da 0 a 20 (% della corda)";
 
 // A servo's data-sheet figures beyond its rated torque, at the voltage it is used at. Each is
 // optional: what the sheet does not give stays empty and is never made up.
@@ -38,9 +38,10 @@ struct ServoFigures {
 };
 
 // One figure: its key in a model file's "servo" object and the values it may take, both ends
-// included. The ranges hold every servo a model flies with a wide margin (a servo at 4.8 to
-// 8.4 V, seldom up to 24; 0.03 to 2 s for 60°; some tens of milliamperes to some amperes), so
-// that only a slip of the keyboard or a wrong unit is refused ("tempo60": 120, in ms).
+// included. The ranges hold every servo a model flies with a wide margin (4.8 to 8.4 V, seldom
+// up to 24; 0.03 to 2 s for 60°, a few seconds for a retract; from some tens of milliamperes
+// with no load to some amperes at stall, a giant scale servo's twenty), and refuse what is
+// typed in the smaller unit: milliseconds (30 and more) and milliamperes (from 100).
 struct ServoFigureKey {
     std::optional<double> ServoFigures::*value;
     std::string_view key;
@@ -50,14 +51,14 @@ struct ServoFigureKey {
 };
 inline constexpr std::array<ServoFigureKey, 4> kServoFigureKeys = {{
     {&ServoFigures::voltage, "tensione", 1, 50, "V"},
-    {&ServoFigures::time60, "tempo60", 0.01, 100, "s"},
-    {&ServoFigures::noLoadCurrent, "corrente_vuoto", 0.001, 100, "A"},
-    {&ServoFigures::stallCurrent, "corrente_stallo", 0.001, 100, "A"},
+    {&ServoFigures::time60, "tempo60", 0.01, 10, "s"},
+    {&ServoFigures::noLoadCurrent, "corrente_vuoto", 0.001, 50, "A"},
+    {&ServoFigures::stallCurrent, "corrente_stallo", 0.001, 50, "A"},
 }};
 
 // Within the figure's range; not a number is not.
 bool IsValidFigure(const ServoFigureKey& figure, double value);
-// "un numero da 0.001 a 100 A".
+// "un numero da 0.001 a 50 A".
 std::string FigureRange(const ServoFigureKey& figure);
 
 // The first figure given out of its range; null when every one is given in its range or not

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                   AnalysisSettings{3, RatingUnit::KgfCm, 1, 180}},
         DamageRow{"SectionAndFiguresOutOfRange",
                   "SpessoreProfilo=20.5\nFessuraProfilo=chiusa\nTensioneServo=0.9\n"
-                  "Tempo60Servo=120\nCorrenteVuotoServo=0\nCorrenteStalloServo=100.5\n"
+                  "Tempo60Servo=120\nCorrenteVuotoServo=0\nCorrenteStalloServo=50.5\n"
                   "GiudicaCon=massima\n",
                   AnalysisSettings{}},
         DamageRow{"SectionAndFiguresNotNumbers",
@@ -110,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                   AnalysisSettings{}},
         DamageRow{"SectionAndFiguresAtTheirEnds",
                   "SpessoreProfilo=0\nFessuraProfilo=aperta\nTensioneServo=50\nTempo60Servo=0.01\n"
-                  "CorrenteVuotoServo=0.001\nCorrenteStalloServo=100\nGiudicaCon=prudente\n",
-                  Estimate({0, HingeGap::Open}, {50, 0.01, 0.001, 100}, JudgeWith::Prudent)},
+                  "CorrenteVuotoServo=0.001\nCorrenteStalloServo=50\nGiudicaCon=prudente\n",
+                  Estimate({0, HingeGap::Open}, {50, 0.01, 0.001, 50}, JudgeWith::Prudent)},
         // A damaged line leaves a figure as an earlier line gave it; an empty one is no damage,
         // and says that the sheet does not give it.
         DamageRow{"FigureGivenThenDamagedThenEmpty",

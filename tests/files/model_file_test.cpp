@@ -284,9 +284,9 @@ TEST(ModelFileTest, ReadsEachFigureAsANumberOrNotGivenWhenNullOrAbsent) {
          {7.4, 0.09, 0.2, 3},
          R"(,"tensione":7.4,"tempo60":0.09,"corrente_vuoto":0.2,"corrente_stallo":3)"},
         // The ends of each range are in it.
-        {R"(, "tensione": 1, "tempo60": 100, "corrente_vuoto": 0.001, "corrente_stallo": 100)",
-         {1, 100, 0.001, 100},
-         R"(,"tensione":1,"tempo60":100,"corrente_vuoto":0.001,"corrente_stallo":100)"},
+        {R"(, "tensione": 1, "tempo60": 10, "corrente_vuoto": 0.001, "corrente_stallo": 50)",
+         {1, 10, 0.001, 50},
+         R"(,"tensione":1,"tempo60":10,"corrente_vuoto":0.001,"corrente_stallo":50)"},
         {R"(, "tensione": 50, "tempo60": 0.01, "corrente_vuoto": null)",
          {50, 0.01, std::nullopt, std::nullopt},
          R"(,"tensione":50,"tempo60":0.01)"},
@@ -315,7 +315,7 @@ TEST(ModelFileTest, RefusesASectionAFigureOrASupplyCurrentThatIsNotANumberInRang
          },
          "profilo.spessore"},
         {[](Surface& s) { s.servo.figures.voltage = 0.99; }, "servo.tensione"},
-        {[](Surface& s) { s.servo.figures.time60 = 100.5; }, "servo.tempo60"},
+        {[](Surface& s) { s.servo.figures.time60 = 10.5; }, "servo.tempo60"},
         {[](Surface& s) { s.servo.figures.noLoadCurrent = 0; }, "servo.corrente_vuoto"},
         {[](Surface& s) { s.servo.figures.stallCurrent = -2.5; }, "servo.corrente_stallo"},
     };
@@ -331,7 +331,7 @@ TEST(ModelFileTest, RefusesASectionAFigureOrASupplyCurrentThatIsNotANumberInRang
     EXPECT_EQ(CheckSurface(notANumber)->key, "profilo.spessore");
     notANumber.profile.reset();
     notANumber.servo.figures.time60 = nan;
-    EXPECT_EQ(CheckSurface(notANumber)->reason, "deve essere un numero da 0.01 a 100 s, o null");
+    EXPECT_EQ(CheckSurface(notANumber)->reason, "deve essere un numero da 0.01 a 10 s, o null");
 
     EXPECT_FALSE(CheckSupplyRecord(SupplyRecord{"", 0.01, 1000, ""}));
     EXPECT_EQ(CheckSupplyRecord(SupplyRecord{"", nan, 7.5, ""})->key, "continua");
