@@ -46,6 +46,8 @@ bool IsValidThickness(double thicknessPercent);
 struct SectionProfile {
     double thicknessPercent = kWingSurfaceThicknessPercent;
     HingeGap gap = HingeGap::Sealed;
+
+    bool operator==(const SectionProfile&) const = default;
 };
 inline constexpr SectionProfile kWingSurfaceProfile{kWingSurfaceThicknessPercent, HingeGap::Sealed};
 inline constexpr SectionProfile kTailSurfaceProfile{kTailSurfaceThicknessPercent, HingeGap::Sealed};

@@ -20,6 +20,12 @@ constexpr std::string_view kFactorKey = "FattoreSicurezza";
 constexpr std::string_view kThrowKey = "Escursione";
 constexpr std::string_view kSpeedsKey = "AltreVelocita";
 constexpr std::string_view kExportFolderKey = "CartellaEsportazioni";
+constexpr std::string_view kThicknessKey = "SpessoreProfilo";
+constexpr std::string_view kGapKey = "FessuraProfilo";
+constexpr std::string_view kJudgeWithKey = "GiudicaCon";
+// The servo's figures, in the order of kServoFigureKeys, whose ranges they take.
+constexpr std::array<std::string_view, 4> kFigureKeys = {
+    "TensioneServo", "Tempo60Servo", "CorrenteVuotoServo", "CorrenteStalloServo"};
 constexpr std::string_view kKgfCmName = "Kg*cm";
 constexpr std::string_view kNewtonCmName = "N*cm";
 
@@ -78,6 +84,33 @@ std::string SpeedFactorsText(const std::vector<double>& factors) {
     return text;
 }
 
+namespace {
+
+// A setting of the second estimate or of the servo's figures; any other key is passed over.
+void ReadEstimateSetting(std::string_view key, std::string_view value, AnalysisSettings& settings) {
+    if (key == kThicknessKey) {
+        ReadNumberInto(value, settings.profile.thicknessPercent, IsValidThickness);
+    } else if (key == kGapKey) {
+        settings.profile.gap = HingeGapNamed(value).value_or(settings.profile.gap);
+    } else if (key == kJudgeWithKey) {
+        for (std::size_t i = 0; i < kJudgeWithNames.size(); ++i) {
+            if (value == kJudgeWithNames[i])
+                settings.judgeWith = static_cast<JudgeWith>(i);
+        }
+    } else {
+        const auto found = std::find(kFigureKeys.begin(), kFigureKeys.end(), key);
+        if (found == kFigureKeys.end())
+            return;
+        const ServoFigureKey& figure = kServoFigureKeys[std::size_t(found - kFigureKeys.begin())];
+        // Empty: the sheet does not give it, which is no damage.
+        const std::optional<double> number = StrictNumber(value);
+        if (value.empty() || (number && IsValidFigure(figure, *number)))
+            settings.servoFigures.*figure.value = number;
+    }
+}
+
+}  // namespace
+
 std::string EncodeAnalysisSettings(const AnalysisSettings& settings) {
     std::string bytes;
     const auto line = [&bytes](std::string_view key, std::string_view value) {
@@ -88,6 +121,13 @@ std::string EncodeAnalysisSettings(const AnalysisSettings& settings) {
     line(kFactorKey, FormatPlainNumber(settings.safetyFactor));
     line(kThrowKey, FormatPlainNumber(settings.servoThrow));
     line(kSpeedsKey, SpeedFactorsText(settings.speedFactors));
+    line(kThicknessKey, FormatPlainNumber(settings.profile.thicknessPercent));
+    line(kGapKey, NameOf(settings.profile.gap));
+    for (std::size_t i = 0; i < kFigureKeys.size(); ++i) {
+        const std::optional<double>& figure = settings.servoFigures.*kServoFigureKeys[i].value;
+        line(kFigureKeys[i], figure ? FormatPlainNumber(*figure) : "");
+    }
+    line(kJudgeWithKey, kJudgeWithNames[static_cast<std::size_t>(settings.judgeWith)]);
     // A folder whose name breaks the line is not remembered.
     if (!settings.exportFolder.empty() &&
         settings.exportFolder.find_first_of("\r\n") == std::string::npos) {
@@ -124,6 +164,8 @@ AnalysisSettings DecodeAnalysisSettings(std::string_view bytes) {
             settings.unit = RatingUnit::NewtonCm;
         } else if (key == kUnitKey && value == kKgfCmName) {
             settings.unit = RatingUnit::KgfCm;
+        } else {
+            ReadEstimateSetting(key, value, settings);
         }
     }
     return settings;

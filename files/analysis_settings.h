@@ -1,15 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/hinge_estimate.h"
 #include "engine/torque_units.h"
 #include "files/save_result.h"
+#include "files/section_and_sheet.h"
 
 namespace coppia {
+
+// The torque a verdict is given on: the calculation's, or the larger of the calculation's and
+// the real-section estimate's, the more prudent of the two.
+enum class JudgeWith { Calculation, Prudent };
+// The settings file's words, in the order of JudgeWith.
+inline constexpr std::array<std::string_view, 2> kJudgeWithNames = {"calcolo", "prudente"};
 
 // What the analysis window remembers between runs: the servo being checked and the margin
 // wanted. Each field's default stands in for a value that is missing or out of its range.
@@ -22,6 +32,12 @@ struct AnalysisSettings {
     std::vector<double> speedFactors = {0.8, 1.2, 1.5};
     // The folder the last export went to; empty until there is one.
     std::string exportFolder = {};
+    // The section at the surface judged, for the second estimate: the main window's surface is
+    // an aileron, so a wing's.
+    SectionProfile profile = kWingSurfaceProfile;
+    // The servo's data-sheet figures beside its rating, each empty until given.
+    ServoFigures servoFigures = {};
+    JudgeWith judgeWith = JudgeWith::Calculation;
 
     bool operator==(const AnalysisSettings&) const = default;
 };
@@ -37,9 +53,12 @@ inline constexpr std::size_t kMaxSpeedFactors = 4;
 std::optional<std::vector<double>> ReadSpeedFactors(std::string_view text);
 std::string SpeedFactorsText(const std::vector<double>& factors);
 
-// One "name=value" line per setting, LF ended.
+// One "name=value" line per setting, LF ended; a figure of the servo not given has an empty
+// value ("TensioneServo=").
 std::string EncodeAnalysisSettings(const AnalysisSettings& settings);
-// Field by field: a line that is missing, unreadable or out of range gives that field's default.
+// Field by field: a line that is missing, unreadable or out of range gives that field's default
+// (the profile's thickness within IsValidThickness, each figure within its kServoFigureKeys
+// range, an empty figure not given).
 AnalysisSettings DecodeAnalysisSettings(std::string_view bytes);
 
 // Where the analysis window keeps its settings.

@@ -23,6 +23,8 @@ constexpr std::string_view kKgfCmName = "Kg*cm";
 constexpr std::string_view kNewtonCmName = "N*cm";
 constexpr std::string_view kAngleName = "angolo";
 constexpr std::string_view kTravelName = "corsa";
+constexpr std::string_view kProfileKey = "profilo";
+constexpr std::string_view kSupplyKey = "alimentazione";
 
 struct InputKey {
     std::string_view key;
@@ -41,91 +43,16 @@ constexpr std::array<InputKey, 9> kInputKeys = {{
     {"Corsa", &SurfaceInputs::Corsa},
 }};
 
-struct Refusal {
-    ModelFileFault fault;
-};
-
-[[noreturn]] void Refuse(std::string keyPath, std::string reason) {
-    throw Refusal{ModelFileFault{"", std::move(reason), std::move(keyPath)}};
-}
-
 // ---- JSON to the record -----------------------------------------------------------------------
-
-std::string Join(std::string_view path, std::string_view key) {
-    return path.empty() ? std::string(key) : std::string(path) + "." + std::string(key);
-}
-
-const Json& Member(const Json& object, std::string_view key, std::string_view path) {
-    const auto found = object.find(std::string(key));
-    if (found == object.end())
-        Refuse(Join(path, key), "chiave mancante");
-    return *found;
-}
-
-const Json& ObjectAt(const Json& object, std::string_view key, std::string_view path) {
-    const Json& value = Member(object, key, path);
-    if (!value.is_object())
-        Refuse(Join(path, key), "deve essere un oggetto { }");
-    return value;
-}
-
-std::string TextAt(const Json& object, std::string_view key, std::string_view path) {
-    const Json& value = Member(object, key, path);
-    if (!value.is_string())
-        Refuse(Join(path, key), "deve essere un testo fra virgolette");
-    return value.get<std::string>();
-}
-
-double NumberAt(const Json& object, std::string_view key, std::string_view path) {
-    const Json& value = Member(object, key, path);
-    if (!value.is_number())
-        Refuse(Join(path, key), "deve essere un numero");
-    return value.get<double>();
-}
-
-// A name or the notes, within `most` characters and without a NUL.
-std::string BoundedTextAt(const Json& object, std::string_view key, std::string_view path,
-                          std::size_t most) {
-    std::string text = TextAt(object, key, path);
-    if (std::optional<std::string> fault = TextFault(text, most))
-        Refuse(Join(path, key), std::move(*fault));
-    return text;
-}
-
-// One of `words`, as its index.
-template <std::size_t N>
-std::size_t WordAt(const Json& object, std::string_view key, std::string_view path,
-                   const std::array<std::string_view, N>& words) {
-    const std::string text = TextAt(object, key, path);
-    for (std::size_t i = 0; i < N; ++i) {
-        if (text == words[i])
-            return i;
-    }
-    std::string allowed;
-    for (const std::string_view word : words) {
-        allowed.append(allowed.empty() ? "" : ", ").append("\"").append(word).append("\"");
-    }
-    Refuse(Join(path, key), "deve essere uno fra " + allowed);
-}
 
 bool IsWholeIn(double value, double least, double most) {
     return value >= least && value <= most && value == std::trunc(value);
 }
 
-// The members of `object` whose keys are not among `known`, as the text of a JSON object.
-std::string OtherKeys(const Json& object, std::initializer_list<std::string_view> known) {
-    Json other = Json::object();
-    for (const auto& [key, value] : object.items()) {
-        if (std::find(known.begin(), known.end(), key) == known.end())
-            other[key] = value;
-    }
-    return other.empty() ? std::string() : other.dump();
-}
-
 void CheckVersion(const Json& root) {
     const std::string format = TextAt(root, "formato", "");
     if (format != kModelFormat)
-        Refuse("formato", "non è un modello di coppia (deve essere \"coppia-modello\")");
+        RefuseValue("formato", "non è un modello di coppia (deve essere \"coppia-modello\")");
     const double version = NumberAt(root, "versione", "");
     // Any number beyond this version is a newer one, whole or not: that is what its reader
     // needs to hear.
@@ -133,25 +60,68 @@ void CheckVersion(const Json& root) {
         const std::string which = version < 1e6
                                       ? "della versione " + FormatPlainNumber(version) + ","
                                       : "di una versione";
-        Refuse("versione", "il file è " + which + " più recente della " +
-                               std::to_string(kModelFileVersion) +
-                               " che questo programma sa leggere: serve un coppia più recente");
+        RefuseValue("versione",
+                    "il file è " + which + " più recente della " +
+                        std::to_string(kModelFileVersion) +
+                        " che questo programma sa leggere: serve un coppia più recente");
     }
     if (!IsWholeIn(version, 1, kModelFileVersion))
-        Refuse("versione", "deve essere un numero intero da 1 in su");
+        RefuseValue("versione", "deve essere un numero intero da 1 in su");
 }
 
 ServoRecord ReadServo(const Json& object, const std::string& path) {
     ServoRecord servo;
     servo.name = BoundedTextAt(object, "nome", path, kMaxNameCharacters);
     // null: the builder has not given the rating yet.
-    if (!Member(object, "coppia", path).is_null())
+    if (!MemberAt(object, "coppia", path).is_null())
         servo.rating = NumberAt(object, "coppia", path);
     constexpr std::array<std::string_view, 2> kUnits = {kKgfCmName, kNewtonCmName};
     servo.unit =
         WordAt(object, "unita", path, kUnits) == 0 ? RatingUnit::KgfCm : RatingUnit::NewtonCm;
-    servo.otherKeys = OtherKeys(object, {"nome", "coppia", "unita"});
+    for (const ServoFigureKey& figure : kServoFigureKeys)
+        servo.figures.*figure.value = OptionalNumberAt(object, figure.key, path);
+    constexpr std::array<std::string_view, 7> kKnown = {
+        "nome",
+        "coppia",
+        "unita",
+        kServoFigureKeys[0].key,
+        kServoFigureKeys[1].key,
+        kServoFigureKeys[2].key,
+        kServoFigureKeys[3].key,
+    };
+    servo.otherKeys = OtherKeys(object, kKnown);
     return servo;
+}
+
+// The section, when the file gives it: both keys, or the surface is refused.
+void ReadProfile(const Json& object, const std::string& path, Surface& surface) {
+    if (!object.contains(kProfileKey))
+        return;
+    const Json& profile = ObjectAt(object, kProfileKey, path);
+    const std::string profilePath = JoinKey(path, kProfileKey);
+    surface.profile = SectionProfile{
+        NumberAt(profile, "spessore", profilePath),
+        static_cast<HingeGap>(WordAt(profile, "fessura", profilePath, kHingeGapNames))};
+    surface.otherProfileKeys = OtherKeys(profile, {"spessore", "fessura"});
+}
+
+// The model's supply, when the file gives one: its three keys, each current a number or null.
+std::optional<SupplyRecord> ReadSupply(const Json& root) {
+    if (!root.contains(kSupplyKey))
+        return std::nullopt;
+    const Json& object = ObjectAt(root, kSupplyKey, "");
+    SupplyRecord supply;
+    supply.name = BoundedTextAt(object, "nome", kSupplyKey, kMaxNameCharacters);
+    const auto current = [&object](std::string_view key) {
+        MemberAt(object, key, kSupplyKey);  // there, though it may be null
+        return OptionalNumberAt(object, key, kSupplyKey);
+    };
+    supply.continuous = current("continua");
+    supply.peak = current("picco");
+    supply.otherKeys = OtherKeys(object, {"nome", "continua", "picco"});
+    if (const std::optional<SurfaceFault> fault = CheckSupplyRecord(supply))
+        RefuseValue(JoinKey(kSupplyKey, fault->key), fault->reason);
+    return supply;
 }
 
 Surface ReadSurface(const Json& object, const std::string& path) {
@@ -160,73 +130,53 @@ Surface ReadSurface(const Json& object, const std::string& path) {
     surface.kind = static_cast<SurfaceKind>(WordAt(object, "tipo", path, kSurfaceKindNames));
     const double servos = NumberAt(object, "servi", path);
     if (!IsWholeIn(servos, 1, kMaxServoCount)) {
-        Refuse(Join(path, "servi"),
-               "deve essere un numero intero da 1 a " + std::to_string(kMaxServoCount));
+        RefuseValue(JoinKey(path, "servi"),
+                    "deve essere un numero intero da 1 a " + std::to_string(kMaxServoCount));
     }
     surface.servoCount = static_cast<int>(servos);
     constexpr std::array<std::string_view, 2> kDeflections = {kAngleName, kTravelName};
     surface.deflection = WordAt(object, "deflessione", path, kDeflections) == 0
                              ? DeflectionInput::Angle
                              : DeflectionInput::Travel;
-    const std::string inputsPath = Join(path, "ingressi");
+    const std::string inputsPath = JoinKey(path, "ingressi");
     const Json& inputs = ObjectAt(object, "ingressi", path);
     for (const InputKey& input : kInputKeys)
         surface.inputs.*input.value = NumberAt(inputs, input.key, inputsPath);
     surface.otherInputKeys = OtherKeys(inputs, {"CordaAla", "CordaAlett", "LungAlett", "BrAlett",
                                                 "BrServ", "Vel", "CarAla", "Ang", "Corsa"});
-    surface.servo = ReadServo(ObjectAt(object, "servo", path), Join(path, "servo"));
-    surface.otherKeys =
-        OtherKeys(object, {"nome", "tipo", "servi", "deflessione", "ingressi", "servo"});
+    ReadProfile(object, path, surface);
+    surface.servo = ReadServo(ObjectAt(object, "servo", path), JoinKey(path, "servo"));
+    surface.otherKeys = OtherKeys(
+        object, {"nome", "tipo", "servi", "deflessione", "ingressi", kProfileKey, "servo"});
     if (const std::optional<SurfaceFault> fault = CheckSurface(surface))
-        Refuse(Join(path, fault->key), fault->reason);
+        RefuseValue(JoinKey(path, fault->key), fault->reason);
     return surface;
 }
 
 Model ReadModel(const Json& root) {
     if (!root.is_object())
-        Refuse("", "non è un modello di coppia: il testo JSON non è un oggetto { }");
+        RefuseValue("", "non è un modello di coppia: il testo JSON non è un oggetto { }");
     CheckVersion(root);
     Model model;
     model.name = BoundedTextAt(root, "nome", "", kMaxNameCharacters);
     model.notes = BoundedTextAt(root, "note", "", kMaxNotesCharacters);
-    const Json& surfaces = Member(root, "superfici", "");
+    model.supply = ReadSupply(root);
+    const Json& surfaces = MemberAt(root, "superfici", "");
     if (!surfaces.is_array())
-        Refuse("superfici", "deve essere una lista [ ]");
+        RefuseValue("superfici", "deve essere una lista [ ]");
     model.surfaces.reserve(surfaces.size());
     for (std::size_t i = 0; i < surfaces.size(); ++i) {
         const std::string path = "superfici[" + std::to_string(i) + "]";
         if (!surfaces[i].is_object())
-            Refuse(path, "deve essere un oggetto { }");
+            RefuseValue(path, "deve essere un oggetto { }");
         model.surfaces.push_back(ReadSurface(surfaces[i], path));
     }
-    model.otherKeys = OtherKeys(root, {"formato", "versione", "nome", "note", "superfici"});
+    model.otherKeys =
+        OtherKeys(root, {"formato", "versione", "nome", "note", kSupplyKey, "superfici"});
     return model;
 }
 
 // ---- The record to JSON -----------------------------------------------------------------------
-
-// A whole number is written without a fraction, as people write it; every other value in as
-// few digits as read back to the same double. -0 keeps its sign as a fraction ("-0.0").
-Json NumberJson(double value) {
-    constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
-    if (value == std::trunc(value) && std::abs(value) < kExactIntegers &&
-        !(value == 0 && std::signbit(value))) {
-        return Json(static_cast<std::int64_t>(value));
-    }
-    return Json(value);
-}
-
-void AppendOtherKeys(Json& object, const std::string& otherKeys) {
-    if (otherKeys.empty())
-        return;
-    const Json other = Json::parse(otherKeys, nullptr, false);
-    if (!other.is_object())
-        return;
-    for (const auto& [key, value] : other.items()) {
-        if (!object.contains(key))
-            object[key] = value;
-    }
-}
 
 Json SurfaceJson(const Surface& surface) {
     Json object = Json::object();
@@ -239,10 +189,22 @@ Json SurfaceJson(const Surface& surface) {
         inputs[std::string(input.key)] = NumberJson(surface.inputs.*input.value);
     AppendOtherKeys(inputs, surface.otherInputKeys);
     object["ingressi"] = std::move(inputs);
+    if (surface.profile) {
+        Json profile = Json::object();
+        profile["spessore"] = NumberJson(surface.profile->thicknessPercent);
+        profile["fessura"] = NameOf(surface.profile->gap);
+        AppendOtherKeys(profile, surface.otherProfileKeys);
+        object[kProfileKey] = std::move(profile);
+    }
     Json servo = Json::object();
     servo["nome"] = surface.servo.name;
     servo["coppia"] = surface.servo.rating ? NumberJson(*surface.servo.rating) : Json(nullptr);
     servo["unita"] = surface.servo.unit == RatingUnit::KgfCm ? kKgfCmName : kNewtonCmName;
+    // Only the figures given: a file of a servo without them reads as it did before they were.
+    for (const ServoFigureKey& figure : kServoFigureKeys) {
+        if (const std::optional<double>& value = surface.servo.figures.*figure.value)
+            servo[std::string(figure.key)] = NumberJson(*value);
+    }
     AppendOtherKeys(servo, surface.servo.otherKeys);
     object["servo"] = std::move(servo);
     AppendOtherKeys(object, surface.otherKeys);
@@ -313,6 +275,16 @@ std::string EncodeModel(const Model& model) {
     root["versione"] = kModelFileVersion;
     root["nome"] = model.name;
     root["note"] = model.notes;
+    if (model.supply) {
+        Json supply = Json::object();
+        supply["nome"] = model.supply->name;
+        for (const auto& [key, amperes] : {std::pair{"continua", model.supply->continuous},
+                                           std::pair{"picco", model.supply->peak}}) {
+            supply[key] = amperes ? NumberJson(*amperes) : Json(nullptr);
+        }
+        AppendOtherKeys(supply, model.supply->otherKeys);
+        root[kSupplyKey] = std::move(supply);
+    }
     Json surfaces = Json::array();
     for (const Surface& surface : model.surfaces) surfaces.push_back(SurfaceJson(surface));
     root["superfici"] = std::move(surfaces);
@@ -328,7 +300,7 @@ std::variant<Model, ModelFileFault> DecodeModel(std::string_view bytes) {
     const Json& root = std::get<Json>(parsed);
     try {
         return ReadModel(root);
-    } catch (const Refusal& refusal) {
+    } catch (const ModelRefusal& refusal) {
         return Placed(refusal.fault, &root);
     }
 }

@@ -2,10 +2,14 @@
 #include "files/model_json.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "files/model_record.h"
 
 namespace coppia {
 
@@ -246,6 +250,107 @@ std::variant<ModelJson, ModelFileFault> ParseModelJson(std::string_view bytes) {
                      "testo non codificato in UTF-8");
     }
     return Fault(LineAndColumn(bytes, at), "non è testo JSON valido");
+}
+
+[[noreturn]] void RefuseValue(std::string keyPath, std::string reason) {
+    throw ModelRefusal{ModelFileFault{"", std::move(reason), std::move(keyPath)}};
+}
+
+std::string JoinKey(std::string_view path, std::string_view key) {
+    return path.empty() ? std::string(key) : std::string(path) + "." + std::string(key);
+}
+
+const Json& MemberAt(const Json& object, std::string_view key, std::string_view path) {
+    const auto found = object.find(std::string(key));
+    if (found == object.end())
+        RefuseValue(JoinKey(path, key), "chiave mancante");
+    return *found;
+}
+
+const Json& ObjectAt(const Json& object, std::string_view key, std::string_view path) {
+    const Json& value = MemberAt(object, key, path);
+    if (!value.is_object())
+        RefuseValue(JoinKey(path, key), "deve essere un oggetto { }");
+    return value;
+}
+
+std::string TextAt(const Json& object, std::string_view key, std::string_view path) {
+    const Json& value = MemberAt(object, key, path);
+    if (!value.is_string())
+        RefuseValue(JoinKey(path, key), "deve essere un testo fra virgolette");
+    return value.get<std::string>();
+}
+
+double NumberAt(const Json& object, std::string_view key, std::string_view path) {
+    const Json& value = MemberAt(object, key, path);
+    if (!value.is_number())
+        RefuseValue(JoinKey(path, key), "deve essere un numero");
+    return value.get<double>();
+}
+
+std::optional<double> OptionalNumberAt(const Json& object, std::string_view key,
+                                       std::string_view path) {
+    const auto found = object.find(std::string(key));
+    if (found == object.end() || found->is_null())
+        return std::nullopt;
+    if (!found->is_number())
+        RefuseValue(JoinKey(path, key), "deve essere un numero, o null");
+    return found->get<double>();
+}
+
+std::string BoundedTextAt(const Json& object, std::string_view key, std::string_view path,
+                          std::size_t most) {
+    std::string text = TextAt(object, key, path);
+    if (std::optional<std::string> fault = TextFault(text, most))
+        RefuseValue(JoinKey(path, key), std::move(*fault));
+    return text;
+}
+
+std::size_t WordAt(const Json& object, std::string_view key, std::string_view path,
+                   std::span<const std::string_view> words) {
+    const std::string text = TextAt(object, key, path);
+    const auto found = std::find(words.begin(), words.end(), text);
+    if (found != words.end())
+        return static_cast<std::size_t>(found - words.begin());
+    std::string allowed;
+    for (const std::string_view word : words) {
+        allowed.append(allowed.empty() ? "" : ", ").append("\"").append(word).append("\"");
+    }
+    RefuseValue(JoinKey(path, key), "deve essere uno fra " + allowed);
+}
+
+std::string OtherKeys(const Json& object, std::initializer_list<std::string_view> known) {
+    return OtherKeys(object, std::span<const std::string_view>(known.begin(), known.size()));
+}
+
+std::string OtherKeys(const Json& object, std::span<const std::string_view> known) {
+    Json other = Json::object();
+    for (const auto& [key, value] : object.items()) {
+        if (std::find(known.begin(), known.end(), key) == known.end())
+            other[key] = value;
+    }
+    return other.empty() ? std::string() : other.dump();
+}
+
+Json NumberJson(double value) {
+    constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+    if (value == std::trunc(value) && std::abs(value) < kExactIntegers &&
+        !(value == 0 && std::signbit(value))) {
+        return Json(static_cast<std::int64_t>(value));
+    }
+    return Json(value);
+}
+
+void AppendOtherKeys(Json& object, const std::string& otherKeys) {
+    if (otherKeys.empty())
+        return;
+    const Json other = Json::parse(otherKeys, nullptr, false);
+    if (!other.is_object())
+        return;
+    for (const auto& [key, value] : other.items()) {
+        if (!object.contains(key))
+            object[key] = value;
+    }
 }
 
 }  // namespace coppia

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+#include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -29,5 +33,46 @@ struct ModelFileFault {
 // nesting too deep to write back told apart; a file of blanks, one in UTF-16, a key given twice
 // in an object and a number too small for a double (its key path, without a place in words).
 std::variant<ModelJson, ModelFileFault> ParseModelJson(std::string_view bytes);
+
+// ---- Reading the values of a parsed file ------------------------------------------------------
+// Each reader takes an object, a key and the object's key path ("superfici[1].servo", empty
+// for the file's top object). A value that is missing or not of the type asked is refused by
+// throwing ModelRefusal with its key path and the reason in words, so that a model is read
+// whole or not at all; the reader of the whole file turns it into its fault.
+
+struct ModelRefusal {
+    ModelFileFault fault;
+};
+[[noreturn]] void RefuseValue(std::string keyPath, std::string reason);
+
+// "superfici[1].servo" and "coppia" make "superfici[1].servo.coppia".
+std::string JoinKey(std::string_view path, std::string_view key);
+
+const ModelJson& MemberAt(const ModelJson& object, std::string_view key, std::string_view path);
+const ModelJson& ObjectAt(const ModelJson& object, std::string_view key, std::string_view path);
+std::string TextAt(const ModelJson& object, std::string_view key, std::string_view path);
+double NumberAt(const ModelJson& object, std::string_view key, std::string_view path);
+// A number, or none when the key is absent or null.
+std::optional<double> OptionalNumberAt(const ModelJson& object, std::string_view key,
+                                       std::string_view path);
+// A text within `most` characters and without a NUL (TextFault).
+std::string BoundedTextAt(const ModelJson& object, std::string_view key, std::string_view path,
+                          std::size_t most);
+// One of `words`, as its index.
+std::size_t WordAt(const ModelJson& object, std::string_view key, std::string_view path,
+                   std::span<const std::string_view> words);
+
+// The members of `object` whose keys are not among `known`, as the text of a JSON object;
+// empty when there are none.
+std::string OtherKeys(const ModelJson& object, std::span<const std::string_view> known);
+std::string OtherKeys(const ModelJson& object, std::initializer_list<std::string_view> known);
+
+// ---- Writing them -----------------------------------------------------------------------------
+
+// A whole number is written without a fraction, as people write it; every other value in as
+// few digits as read back to the same double. -0 keeps its sign as a fraction ("-0.0").
+ModelJson NumberJson(double value);
+// After the object's own keys, those of `otherKeys` (as OtherKeys gives them) that it lacks.
+void AppendOtherKeys(ModelJson& object, const std::string& otherKeys);
 
 }  // namespace coppia

@@ -31,6 +31,42 @@ std::optional<std::string> TextFault(std::string_view text, std::size_t most) {
     return std::nullopt;
 }
 
+SectionProfile DefaultProfile(SurfaceKind kind) {
+    switch (kind) {
+        case SurfaceKind::Alettone:
+        case SurfaceKind::Flap:
+            return kWingSurfaceProfile;
+        case SurfaceKind::Elevatore:
+        case SurfaceKind::Timone:
+        case SurfaceKind::Altro:
+            break;
+    }
+    return kTailSurfaceProfile;
+}
+
+SectionProfile ProfileOf(const Surface& surface) {
+    return surface.profile.value_or(DefaultProfile(surface.kind));
+}
+
+namespace {
+
+// What a surface keeps beside the calculation's inputs: its section and its servo's figures.
+std::optional<SurfaceFault> CheckSectionAndSheet(const Surface& surface) {
+    if (surface.profile && !IsValidThickness(surface.profile->thicknessPercent))
+        return SurfaceFault{"profilo.spessore", "deve essere " + std::string(kThicknessRange)};
+    if (const ServoFigureKey* figure = FigureOutOfRange(surface.servo.figures)) {
+        return SurfaceFault{"servo." + std::string(figure->key),
+                            "deve essere " + FigureRange(*figure) + ", o null"};
+    }
+    return std::nullopt;
+}
+
+bool IsSupplyCurrent(double amperes) {
+    return amperes >= kLeastSupplyCurrent && amperes <= kMostSupplyCurrent;
+}
+
+}  // namespace
+
 std::optional<SurfaceFault> CheckSurface(const Surface& surface) {
     if (std::optional<std::string> fault = TextFault(surface.name, kMaxNameCharacters))
         return SurfaceFault{"nome", std::move(*fault)};
@@ -62,6 +98,21 @@ std::optional<SurfaceFault> CheckSurface(const Surface& surface) {
     }
     if (surface.servo.rating && !IsModelRating(*surface.servo.rating))
         return SurfaceFault{"servo.coppia", "deve essere " + std::string(kRatingRange)};
+    return CheckSectionAndSheet(surface);
+}
+
+std::optional<SurfaceFault> CheckSupplyRecord(const SupplyRecord& supply) {
+    if (std::optional<std::string> fault = TextFault(supply.name, kMaxNameCharacters))
+        return SurfaceFault{"nome", std::move(*fault)};
+    const std::array<std::pair<std::string_view, std::optional<double>>, 2> currents = {{
+        {"continua", supply.continuous},
+        {"picco", supply.peak},
+    }};
+    for (const auto& [key, amperes] : currents) {
+        if (amperes && !IsSupplyCurrent(*amperes))
+            return SurfaceFault{std::string(key),
+                                "deve essere " + std::string(kSupplyCurrentRange) + ", o null"};
+    }
     return std::nullopt;
 }
 

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "engine/deflection.h"
+#include "engine/hinge_estimate.h"
 #include "engine/torque_units.h"
+#include "files/section_and_sheet.h"
 
 namespace coppia {
 
@@ -44,6 +46,8 @@ struct ServoRecord {
     // The keys of the file's "servo" object that this program does not know, as the text of a
     // JSON object (empty when there are none), so that a save writes them back.
     std::string otherKeys;
+    // Its data-sheet figures beyond the rating, each empty until the builder gives it.
+    ServoFigures figures = {};
 
     bool operator==(const ServoRecord&) const = default;
 };
@@ -60,16 +64,44 @@ struct Surface {
     ServoRecord servo;
     std::string otherKeys;       // of the surface's object, as ServoRecord::otherKeys
     std::string otherInputKeys;  // of its "ingressi" object
+    // The section at the surface, for the second estimate of its hinge moment: none until the
+    // builder gives it, and then its kind's (ProfileOf).
+    std::optional<SectionProfile> profile = {};
+    std::string otherProfileKeys = {};  // of its "profilo" object, written only with a profile
 
     bool operator==(const Surface&) const = default;
 };
+
+// The section a surface of `kind` is taken to have when none is given: a wing's for ailerons
+// and flaps, a tail's for elevators and rudders, and for "altro" the thinner tail's, whose
+// real-section estimate is the larger of the two, so that a surface of unknown section is not
+// judged on the smaller one.
+SectionProfile DefaultProfile(SurfaceKind kind);
+SectionProfile ProfileOf(const Surface& surface);
+
+// What feeds the model's servos: a receiver battery, a regulator, an ESC's BEC.
+struct SupplyRecord {
+    std::string name;                  // free, may be empty
+    std::optional<double> continuous;  // A, none until given
+    std::optional<double> peak;        // A, none until given
+    std::string otherKeys = {};        // of its "alimentazione" object
+
+    bool operator==(const SupplyRecord&) const = default;
+};
+
+// A supply's current, A, both ends included: from a small regulator's to a big receiver
+// battery's, with room to spare; 0 is no supply's.
+inline constexpr double kLeastSupplyCurrent = 0.01;
+inline constexpr double kMostSupplyCurrent = 1000;
+inline constexpr std::string_view kSupplyCurrentRange = "un numero da 0.01 a 1000 A";
 
 // A whole model: every surface of one aircraft, with its servo.
 struct Model {
     std::string name;
     std::string notes;
     std::vector<Surface> surfaces;
-    std::string otherKeys;  // of the file's top object
+    std::string otherKeys;                    // of the file's top object
+    std::optional<SupplyRecord> supply = {};  // none until the builder gives one
 
     bool operator==(const Model&) const = default;
 };
@@ -104,8 +136,8 @@ std::string CutToCharacters(std::string_view text, std::size_t most);
 // or holding a NUL, which would end it for every program written in C; nothing when it can.
 std::optional<std::string> TextFault(std::string_view text, std::size_t most);
 
-// Why a surface cannot be kept in a model file: the key at fault, relative to the surface's
-// object ("servi", "ingressi.Ang", "servo.coppia"), and the reason in words.
+// Why a surface or a supply cannot be kept in a model file: the key at fault, relative to the
+// object checked ("servi", "ingressi.Ang", "servo.coppia"; "picco"), and the reason in words.
 struct SurfaceFault {
     std::string key;
     std::string reason;
@@ -115,7 +147,12 @@ struct SurfaceFault {
 // from 1 to kMaxServoCount servos; a rating a servo can have (IsModelRating); and, when the angle
 // is given, an angle within the limits the main window takes typed (-60 to 60), so that the
 // surface loads into it unchanged. A travel with no angle on its chord is no fault: the
-// calculation refuses it as the main window does.
+// calculation refuses it as the main window does. A profile's thickness within
+// IsValidThickness, and each of the servo's figures given within its range (kServoFigureKeys).
 std::optional<SurfaceFault> CheckSurface(const Surface& surface);
+
+// Its name within kMaxNameCharacters and without a NUL, and each current given within
+// kLeastSupplyCurrent to kMostSupplyCurrent.
+std::optional<SurfaceFault> CheckSupplyRecord(const SupplyRecord& supply);
 
 }  // namespace coppia

@@ -15,17 +15,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const AnalysisSettings kChosen{4.5, RatingUnit::NewtonCm, 1.5, 60, {0.5, 2}};
-const std::string kChosenBytes =
+const AnalysisSettings kChosen{4.5,
+                               RatingUnit::NewtonCm,
+                               1.5,
+                               60,
+                               {0.5, 2},
+                               "",
+                               {7.5, HingeGap::Open},
+                               {7.4, 0.09, std::nullopt, 2.5},
+                               JudgeWith::Prudent};
+// The lines of the settings kept before the second estimate and the servo's figures were.
+const std::string kOlderBytes =
     "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSicurezza=1.5\nEscursione=60\nAltreVelocita=0.5 "
     "2\n";
+const std::string kChosenBytes = kOlderBytes +
+                                 "SpessoreProfilo=7.5\nFessuraProfilo=aperta\nTensioneServo=7.4\n"
+                                 "Tempo60Servo=0.09\nCorrenteVuotoServo=\nCorrenteStalloServo=2.5\n"
+                                 "GiudicaCon=prudente\n";
 
 TEST(AnalysisSettingsFormatTest, WritesOneNamedLinePerSettingAndReadsThemBack) {
     EXPECT_EQ(EncodeAnalysisSettings(kChosen), kChosenBytes);
     EXPECT_EQ(DecodeAnalysisSettings(kChosenBytes), kChosen);
     EXPECT_EQ(EncodeAnalysisSettings(AnalysisSettings{}),
               "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
-              "AltreVelocita=0.8 1.2 1.5\n");
+              "AltreVelocita=0.8 1.2 1.5\nSpessoreProfilo=12\nFessuraProfilo=sigillata\n"
+              "TensioneServo=\nTempo60Servo=\nCorrenteVuotoServo=\nCorrenteStalloServo=\n"
+              "GiudicaCon=calcolo\n");
+    // An older file reads as it did, with the new settings' defaults.
+    EXPECT_EQ(DecodeAnalysisSettings(kOlderBytes),
+              (AnalysisSettings{4.5, RatingUnit::NewtonCm, 1.5, 60, {0.5, 2}}));
 
     // The folder of the last export, once there is one; a name that breaks the line is not kept.
     AnalysisSettings exported = kChosen;
@@ -35,6 +53,15 @@ TEST(AnalysisSettingsFormatTest, WritesOneNamedLinePerSettingAndReadsThemBack) {
     EXPECT_EQ(DecodeAnalysisSettings(EncodeAnalysisSettings(exported)), exported);
     exported.exportFolder = "/home/pilota/a\nCoppiaServo=9";
     EXPECT_EQ(EncodeAnalysisSettings(exported), kChosenBytes);
+}
+
+// The defaults but for the section, the servo's figures and the torque judged.
+AnalysisSettings Estimate(SectionProfile profile, ServoFigures figures, JudgeWith judgeWith) {
+    AnalysisSettings settings;
+    settings.profile = profile;
+    settings.servoFigures = figures;
+    settings.judgeWith = judgeWith;
+    return settings;
 }
 
 struct DamageRow {
@@ -71,7 +98,27 @@ INSTANTIATE_TEST_SUITE_P(
                   AnalysisSettings{}},
         DamageRow{"CarriageReturnsAndAnUnknownLine",
                   "Altro=1\r\nFattoreSicurezza=1\r\nEscursione=180\r\n",
-                  AnalysisSettings{3, RatingUnit::KgfCm, 1, 180}}));
+                  AnalysisSettings{3, RatingUnit::KgfCm, 1, 180}},
+        DamageRow{"SectionAndFiguresOutOfRange",
+                  "SpessoreProfilo=20.5\nFessuraProfilo=chiusa\nTensioneServo=0.9\n"
+                  "Tempo60Servo=120\nCorrenteVuotoServo=0\nCorrenteStalloServo=50.5\n"
+                  "GiudicaCon=massima\n",
+                  AnalysisSettings{}},
+        DamageRow{"SectionAndFiguresNotNumbers",
+                  "SpessoreProfilo=\nTensioneServo=6 V\nTempo60Servo=nan\n"
+                  "CorrenteVuotoServo=inf\nCorrenteStalloServo=-2\nGiudicaCon=\n",
+                  AnalysisSettings{}},
+        DamageRow{"SectionAndFiguresAtTheirEnds",
+                  "SpessoreProfilo=0\nFessuraProfilo=aperta\nTensioneServo=50\nTempo60Servo=0.01\n"
+                  "CorrenteVuotoServo=0.001\nCorrenteStalloServo=50\nGiudicaCon=prudente\n",
+                  Estimate({0, HingeGap::Open}, {50, 0.01, 0.001, 50}, JudgeWith::Prudent)},
+        // A damaged line leaves a figure as an earlier line gave it; an empty one is no damage,
+        // and says that the sheet does not give it.
+        DamageRow{"FigureGivenThenDamagedThenEmpty",
+                  "TensioneServo=6\nTensioneServo=6x\nTempo60Servo=0.1\nTempo60Servo=\n"
+                  "SpessoreProfilo=20\nSpessoreProfilo=-1\nGiudicaCon=prudente\nGiudicaCon=x\n",
+                  Estimate({20, HingeGap::Sealed}, {6, std::nullopt, std::nullopt, std::nullopt},
+                           JudgeWith::Prudent)}));
 
 class AnalysisSettingsFileTest : public testing::Test {
   protected:

@@ -9,10 +9,12 @@
 #endif
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <limits>
 #include <random>
 
@@ -135,6 +137,207 @@ TEST(ModelFileTest, KeepsTheKeysItDoesNotKnowAtEveryLevel) {
          {"\"misurato\": \"2024-05-01\"", "\"velocita\": 0.12", "\"r\": null", "\"autore\": {"}) {
         EXPECT_NE(saved.find(kept), std::string::npos) << kept;
     }
+}
+
+// A file with a supply, sections and a servo's figures, in the writer's layout, with keys of
+// another tool's inside the new objects too. The aileron's section is its kind's default, given.
+const std::string kSectionsAndSupplyFile = R"({
+  "formato": "coppia-modello",
+  "versione": 1,
+  "nome": "Profili e alimentazione",
+  "note": "",
+  "alimentazione": {
+    "nome": "BEC 5 A",
+    "continua": 5,
+    "picco": null,
+    "marca": "X"
+  },
+  "superfici": [
+    {
+      "nome": "Alettone",
+      "tipo": "alettone",
+      "servi": 1,
+      "deflessione": "angolo",
+      "ingressi": {
+        "CordaAla": 270,
+        "CordaAlett": 60,
+        "LungAlett": 480,
+        "BrAlett": 18,
+        "BrServ": 12,
+        "Vel": 90,
+        "CarAla": 60,
+        "Ang": 20,
+        "Corsa": 20.8
+      },
+      "profilo": {
+        "spessore": 12,
+        "fessura": "sigillata"
+      },
+      "servo": {
+        "nome": "Mini",
+        "coppia": 3,
+        "unita": "Kg*cm",
+        "tensione": 6,
+        "tempo60": 0.11,
+        "corrente_stallo": 2.5
+      }
+    },
+    {
+      "nome": "Timone",
+      "tipo": "timone",
+      "servi": 1,
+      "deflessione": "angolo",
+      "ingressi": {
+        "CordaAla": 190,
+        "CordaAlett": 80,
+        "LungAlett": 230,
+        "BrAlett": 16,
+        "BrServ": 12,
+        "Vel": 90,
+        "CarAla": 0,
+        "Ang": 30,
+        "Corsa": 41.4
+      },
+      "profilo": {
+        "spessore": 7.5,
+        "fessura": "aperta",
+        "sezione": "NACA 0008"
+      },
+      "servo": {
+        "nome": "",
+        "coppia": null,
+        "unita": "N*cm"
+      }
+    }
+  ]
+}
+)";
+
+TEST(ModelFileTest, KeepsTheSectionsTheServosFiguresAndTheSupplyAsGiven) {
+    const Model model = Decoded(kSectionsAndSupplyFile);
+    ASSERT_EQ(model.surfaces.size(), 2u);
+    EXPECT_EQ(model.supply, (SupplyRecord{"BEC 5 A", 5, std::nullopt, R"({"marca":"X"})"}));
+    const Surface& aileron = model.surfaces[0];
+    EXPECT_EQ(aileron.profile, (SectionProfile{12, HingeGap::Sealed}));
+    EXPECT_EQ(aileron.servo.figures, (ServoFigures{6, 0.11, std::nullopt, 2.5}));
+    const Surface& rudder = model.surfaces[1];
+    EXPECT_EQ(rudder.profile, (SectionProfile{7.5, HingeGap::Open}));
+    EXPECT_EQ(rudder.otherProfileKeys, R"({"sezione":"NACA 0008"})");
+    EXPECT_EQ(rudder.servo.figures, ServoFigures{});
+    EXPECT_EQ(EncodeModel(model), kSectionsAndSupplyFile);
+
+    // A file from before them reads with none of them, and is written back as it was (above).
+    const Model old = Decoded(kForeignFile);
+    EXPECT_EQ(old.supply, std::nullopt);
+    EXPECT_EQ(old.surfaces[0].profile, std::nullopt);
+    EXPECT_EQ(old.surfaces[0].servo.figures, ServoFigures{});
+
+    // A section not given is not written, so that it follows the kind if that changes.
+    Model unset = model;
+    unset.surfaces[0].profile.reset();
+    unset.supply.reset();
+    const std::string saved = EncodeModel(unset);
+    EXPECT_EQ(saved.find("\"spessore\": 12"), std::string::npos);
+    EXPECT_EQ(saved.find("\"alimentazione\""), std::string::npos);
+    EXPECT_EQ(Decoded(saved), unset);
+}
+
+TEST(ModelFileTest, ASurfaceWithoutItsSectionHasItsKindsOne) {
+    const std::array<std::pair<SurfaceKind, double>, 5> thickness = {{
+        {SurfaceKind::Alettone, 12},
+        {SurfaceKind::Flap, 12},
+        {SurfaceKind::Elevatore, 9},
+        {SurfaceKind::Timone, 9},
+        {SurfaceKind::Altro, 9},
+    }};
+    Surface surface;
+    for (const auto& [kind, percent] : thickness) {
+        surface.kind = kind;
+        EXPECT_EQ(ProfileOf(surface), (SectionProfile{percent, HingeGap::Sealed})) << NameOf(kind);
+    }
+    surface.profile = SectionProfile{15, HingeGap::Open};
+    EXPECT_EQ(ProfileOf(surface), (SectionProfile{15, HingeGap::Open}));
+}
+
+// One surface whose servo object ends with `figures`.
+std::string WithServoFigures(std::string_view figures) {
+    return R"({"formato": "coppia-modello", "versione": 1, "nome": "", "note": "",
+ "superfici": [{"nome": "A", "tipo": "flap", "servi": 1, "deflessione": "angolo",
+  "ingressi": {"CordaAla": 300, "CordaAlett": 60, "LungAlett": 500, "BrAlett": 18,
+               "BrServ": 12, "Vel": 60, "CarAla": 50, "Ang": 20, "Corsa": 20.8},
+  "servo": {"nome": "", "coppia": 3, "unita": "Kg*cm")" +
+           std::string(figures) + "}}]}";
+}
+
+TEST(ModelFileTest, ReadsEachFigureAsANumberOrNotGivenWhenNullOrAbsent) {
+    struct Row {
+        const char* figures;
+        ServoFigures expected;
+        const char* written;  // the servo's keys after "unita", as a save writes them
+    };
+    const std::initializer_list<Row> rows = {
+        {"", {}, ""},
+        {R"(, "tensione": null, "tempo60": null, "corrente_vuoto": null, "corrente_stallo": null)",
+         {},
+         ""},
+        {R"(, "corrente_stallo": 3, "tensione": 7.4, "tempo60": 0.09, "corrente_vuoto": 0.2)",
+         {7.4, 0.09, 0.2, 3},
+         R"(,"tensione":7.4,"tempo60":0.09,"corrente_vuoto":0.2,"corrente_stallo":3)"},
+        // The ends of each range are in it.
+        {R"(, "tensione": 1, "tempo60": 10, "corrente_vuoto": 0.001, "corrente_stallo": 50)",
+         {1, 10, 0.001, 50},
+         R"(,"tensione":1,"tempo60":10,"corrente_vuoto":0.001,"corrente_stallo":50)"},
+        {R"(, "tensione": 50, "tempo60": 0.01, "corrente_vuoto": null)",
+         {50, 0.01, std::nullopt, std::nullopt},
+         R"(,"tensione":50,"tempo60":0.01)"},
+    };
+    for (const Row& row : rows) {
+        const Model model = Decoded(WithServoFigures(row.figures));
+        ASSERT_EQ(model.surfaces.size(), 1u) << row.figures;
+        EXPECT_EQ(model.surfaces[0].servo.figures, row.expected) << row.figures;
+        EXPECT_EQ(model.surfaces[0].servo.otherKeys, "") << row.figures;
+        const ModelJson written = ModelJson::parse(EncodeModel(model));
+        EXPECT_EQ(written["superfici"][0]["servo"].dump(),
+                  R"({"nome":"","coppia":3,"unita":"Kg*cm")" + std::string(row.written) + "}");
+    }
+}
+
+// What no file can hold, but a window could hand over: each is refused before it is saved.
+TEST(ModelFileTest, RefusesASectionAFigureOrASupplyCurrentThatIsNotANumberInRange) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::initializer_list<std::pair<void (*)(Surface&), const char*>> surfaceRows = {
+        {[](Surface& s) {
+             s.profile = SectionProfile{-0.01, HingeGap::Sealed};
+         },
+         "profilo.spessore"},
+        {[](Surface& s) {
+             s.profile = SectionProfile{20.01, HingeGap::Open};
+         },
+         "profilo.spessore"},
+        {[](Surface& s) { s.servo.figures.voltage = 0.99; }, "servo.tensione"},
+        {[](Surface& s) { s.servo.figures.time60 = 10.5; }, "servo.tempo60"},
+        {[](Surface& s) { s.servo.figures.noLoadCurrent = 0; }, "servo.corrente_vuoto"},
+        {[](Surface& s) { s.servo.figures.stallCurrent = -2.5; }, "servo.corrente_stallo"},
+    };
+    for (const auto& [change, key] : surfaceRows) {
+        Surface surface;
+        change(surface);
+        const std::optional<SurfaceFault> fault = CheckSurface(surface);
+        ASSERT_TRUE(fault) << key;
+        EXPECT_EQ(fault->key, key);
+    }
+    Surface notANumber;
+    notANumber.profile = SectionProfile{nan, HingeGap::Sealed};
+    EXPECT_EQ(CheckSurface(notANumber)->key, "profilo.spessore");
+    notANumber.profile.reset();
+    notANumber.servo.figures.time60 = nan;
+    EXPECT_EQ(CheckSurface(notANumber)->reason, "deve essere un numero da 0.01 a 10 s, o null");
+
+    EXPECT_FALSE(CheckSupplyRecord(SupplyRecord{"", 0.01, 1000, ""}));
+    EXPECT_EQ(CheckSupplyRecord(SupplyRecord{"", nan, 7.5, ""})->key, "continua");
+    EXPECT_EQ(CheckSupplyRecord(SupplyRecord{"", 5, 1000.5, ""})->reason,
+              "deve essere un numero da 0.01 a 1000 A, o null");
+    EXPECT_EQ(CheckSupplyRecord(SupplyRecord{std::string(201, 'b'), 5, 7.5, ""})->key, "nome");
 }
 
 // The lists' paths as this system writes an absolute path: "/m/5.coppia" on POSIX,

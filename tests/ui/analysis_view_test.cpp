@@ -136,7 +136,9 @@ TEST_F(AnalysisViewTest, OpeningUsingAndClosingItLeaveTheMainWindowAndItsFileAsT
     EXPECT_EQ(fs::last_write_time(config.folder / "Mervanti.ini"), fileTime);
     EXPECT_EQ(Contents(config.folder / "coppia-analisi.ini"),
               "CoppiaServo=0.4\nUnitaCoppia=N*cm\nFattoreSicurezza=2\nEscursione=45\n"
-              "AltreVelocita=0.8 1.2 1.5\n");
+              "AltreVelocita=0.8 1.2 1.5\n"
+              "SpessoreProfilo=12\nFessuraProfilo=sigillata\nTensioneServo=\nTempo60Servo=\n"
+              "CorrenteVuotoServo=\nCorrenteStalloServo=\nGiudicaCon=calcolo\n");
 }
 
 bool Export(QWidget* window, const char* method, const fs::path& path);

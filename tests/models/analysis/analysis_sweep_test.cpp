@@ -156,7 +156,9 @@ TEST_F(AnalysisWindowTest, TheOtherSpeedsCanBeChosenAndAreRemembered) {
     EXPECT_EQ(Shown().sweepHeadings[3], "Coppia a 66 Km/h, picchiata (Kg*cm)");
     EXPECT_EQ(*settings.bytes,
               "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
-              "AltreVelocita=1.1\n");
+              "AltreVelocita=1.1\n"
+              "SpessoreProfilo=12\nFessuraProfilo=sigillata\nTensioneServo=\nTempo60Servo=\n"
+              "CorrenteVuotoServo=\nCorrenteStalloServo=\nGiudicaCon=calcolo\n");
     analysis.Analisi_AltreVelocita_Change("0.5 x");
     EXPECT_EQ(Shown().speedsProblem,
               "Altre velocità non valide: da 1 a 4 numeri separati da spazi, ciascuno oltre 0 e "

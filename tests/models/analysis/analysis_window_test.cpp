@@ -317,7 +317,9 @@ TEST_F(AnalysisWindowTest, RemembersTheServoCheckAndTheThrowWhenTheyChange) {
     EXPECT_EQ(settings.writes, 4);
     EXPECT_EQ(*settings.bytes,
               "CoppiaServo=4.5\nUnitaCoppia=N*cm\nFattoreSicurezza=1.5\nEscursione=60\n"
-              "AltreVelocita=0.8 1.2 1.5\n");
+              "AltreVelocita=0.8 1.2 1.5\n"
+              "SpessoreProfilo=12\nFessuraProfilo=sigillata\nTensioneServo=\nTempo60Servo=\n"
+              "CorrenteVuotoServo=\nCorrenteStalloServo=\nGiudicaCon=calcolo\n");
 
     AnalysisWindow reopened(window.State(), window.Loan(), settings, clipboard);
     reopened.Analisi_Form_Load();
