@@ -121,3 +121,17 @@ coppia_end_wine() {
     wineserver -k >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX"
 }
+
+# Compares two outputs of the main window's cases (tests/windows/shown_cases.h) byte for byte:
+# silent when they are the same; otherwise says so, shows the first cases that differ (< the
+# first file's line, > the second's) and how many do, and fails.
+coppia_compare_shown_texts() {
+    local first=$1 second=$2 names=$3
+    cmp -s "$first" "$second" && return 0
+    echo "The two differ: cmp says $(cmp "$first" "$second" 2>&1 || true)"
+    # Case by case: each line is one case, numbered at its start.
+    awk -v names="$names" 'NR == FNR { first[FNR] = $0; next }
+         first[FNR] != $0 { if (++differing <= 5) print "< " first[FNR] "\n> " $0 }
+         END { print differing + 0 " cases differ (" names ")" }' "$first" "$second"
+    return 1
+}
