@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -92,6 +93,10 @@ std::vector<double> Boundaries() {
         for (int step = 0; step < 3; ++step) values.push_back(power = std::nextafter(power, 0.0));
     }
     return values;
+}
+
+void PrintTo(const Family& family, std::ostream* out) {
+    *out << family.name;
 }
 
 class DoubleCharsTest : public testing::TestWithParam<Family> {};

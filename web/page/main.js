@@ -67,10 +67,13 @@ async function start() {
     document.getElementById('Main').removeAttribute('aria-busy');
 }
 
-if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    navigator.serviceWorker.register('sw.js');
-}
-start().catch((error) => {
+// The service worker fetches every file of the site to keep it: only once the window is shown,
+// so that it does not slow the first calculation down.
+start().then(() => {
+    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+        navigator.serviceWorker.register('sw.js');
+    }
+}, (error) => {
     document.getElementById('failure').hidden = false;
     console.error(error);
 });

@@ -36,8 +36,7 @@ TEST_F(ModelWindowTest, EachRowsTorqueIsTheMainWindowsCoppiaAfterCaricaAndTheSur
         EXPECT_EQ(Text(Control::Coppia), FormatNumber(ReadNumber(torque).value(), "#00.00"));
         EXPECT_EQ(TorqueText(window.LastResult().ServoTorque), torque);
         const SurfaceCalculation surface = CalculateSurface(Content().surfaces[row], constants);
-        EXPECT_EQ(BitsOf(window.LastResult().ServoTorque),
-                  BitsOf(surface.result.ServoTorque));
+        EXPECT_EQ(BitsOf(window.LastResult().ServoTorque), BitsOf(surface.result.ServoTorque));
         // Taken back, it is the same surface.
         model.Modello_Aggiorna_Click();
         EXPECT_EQ(Shown().status, "«" + Content().surfaces[row].name +
