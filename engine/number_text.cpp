@@ -8,6 +8,8 @@
 #include <string>
 #include <system_error>
 
+#include "engine/double_chars.h"
+
 namespace coppia {
 
 namespace {
@@ -113,7 +115,7 @@ std::optional<double> ReadDecimal(std::string_view text) {
     plain.append(parts.integerDigits).append(".").append(parts.fractionDigits);
     plain.append("e").append(std::to_string(SaturatedExponent(parts)));
     double magnitude = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
+    const auto [end, error] = DoubleFromChars(plain.data(), plain.data() + plain.size(), magnitude);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         if (LeadingDigitExponent(parts) > 0)
@@ -144,8 +146,7 @@ SignificantDigits ParseScientific(std::string_view text) {
 // As few digits as read back to exactly this double.
 SignificantDigits ShortestDigits(double magnitude) {
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    const auto result = ShortestScientificChars(buffer, buffer + sizeof buffer, magnitude);
     return ParseScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
 }
 
@@ -154,10 +155,9 @@ SignificantDigits ShortestDigits(double magnitude) {
 // are taken instead.
 SignificantDigits FifteenDigits(double magnitude) {
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    const auto result = ScientificChars(buffer, buffer + sizeof buffer, magnitude, 14);
     double readBack = 0;
-    if (std::from_chars(buffer, result.ptr, readBack).ec == std::errc::result_out_of_range) {
+    if (DoubleFromChars(buffer, result.ptr, readBack).ec == std::errc::result_out_of_range) {
         return ShortestDigits(magnitude);
     }
     return ParseScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
@@ -324,8 +324,7 @@ std::string FormatPowerOfTen(double value) {
     if (value == 0)
         return "0";
     char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3).ptr;
+    const auto end = ScientificChars(buffer, buffer + sizeof buffer, value, 3).ptr;
     const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t e = scientific.find('e');
     int exponent = 0;

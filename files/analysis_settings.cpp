@@ -6,6 +6,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "engine/double_chars.h"
 #include "engine/number_text.h"
 #include "files/config_folder.h"
 #include "files/safe_file.h"
@@ -32,7 +33,7 @@ constexpr std::string_view kNewtonCmName = "N*cm";
 // The whole value as one number, or nothing: "2 x" or "" is damage, not 2 or 0.
 std::optional<double> StrictNumber(std::string_view text) {
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = DoubleFromChars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
         !std::isfinite(value)) {
         return std::nullopt;

@@ -8,9 +8,10 @@
 # bring checks of their own, so those builds go without.
 # dpkg-buildflags speaks for Debian's own programs: a Windows build (MinGW) takes none of its
 # flags, whose linker options (-z relro, -z now) a PE file does not know.
+# Nor does a WebAssembly build, which has no stack to protect nor relocations to bind.
 option(COPPIA_HARDENING "Build with Debian's hardening flags (dpkg-buildflags, hardening=+all)" ON)
 if(COPPIA_HARDENING AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug" AND NOT COPPIA_SANITIZE
-   AND NOT COPPIA_FUZZ AND NOT WIN32)
+   AND NOT COPPIA_FUZZ AND NOT WIN32 AND NOT EMSCRIPTEN)
     find_program(COPPIA_DPKG_BUILDFLAGS dpkg-buildflags REQUIRED)
     foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
         execute_process(

@@ -28,6 +28,12 @@ coppia_windows_packages=(g++-mingw-w64-x86-64-posix wine64 wine libgtest-dev cma
 # run during the cross-build.
 coppia_windows_qt_packages=(dpkg-dev ninja-build patch xz-utils qt6-base-dev qt6-base-dev-tools)
 
+# What the web edition needs: Debian's Emscripten (with its clang, lld and binaryen, and acorn
+# among Debian's node packages) builds it, and Chromium runs its page in the browser tests. Node
+# and npm come with it where no node is installed yet; one that is (a newer one from elsewhere)
+# is kept, as Emscripten takes any from 12 up.
+coppia_web_packages=(emscripten chromium)
+
 coppia_missing_packages() {
     local package
     for package in "$@"; do
@@ -57,6 +63,14 @@ coppia_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
+# Installs what the web edition needs, node and npm only where there is no node at all.
+coppia_install_web_packages() {
+    if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+        coppia_install_packages nodejs npm || return 1
+    fi
+    coppia_install_packages "${coppia_web_packages[@]}"
+}
+
 # The program must behave the same under an Italian locale, whose decimal separator is a
 # comma; the tests check that, so the locale has to exist.
 coppia_ensure_italian_locale() {
@@ -73,6 +87,18 @@ coppia_build() {
     local build_dir=$1
     shift
     cmake -S "$coppia_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null &&
+        cmake --build "$build_dir" --parallel "$(nproc)"
+}
+
+# Builds the web edition into the folder given as $1 with Debian's Emscripten: the site and the
+# single-file page (build-web/web/page), with the tests built for node when BUILD_TESTING=ON is
+# among the remaining arguments.
+coppia_web_build() {
+    local build_dir=$1
+    shift
+    cmake -S "$coppia_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$coppia_root/web/emscripten.cmake" -DCOPPIA_QT_FREE_ONLY=ON \
+        "$@" >/dev/null &&
         cmake --build "$build_dir" --parallel "$(nproc)"
 }
 
@@ -120,4 +146,18 @@ coppia_new_wine() {
 coppia_end_wine() {
     wineserver -k >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX"
+}
+
+# Compares two outputs of the main window's cases (tests/windows/shown_cases.h) byte for byte:
+# silent when they are the same; otherwise says so, shows the first cases that differ (< the
+# first file's line, > the second's) and how many do, and fails.
+coppia_compare_shown_texts() {
+    local first=$1 second=$2 names=$3
+    cmp -s "$first" "$second" && return 0
+    echo "The two differ: cmp says $(cmp "$first" "$second" 2>&1 || true)"
+    # Case by case: each line is one case, numbered at its start.
+    awk -v names="$names" 'NR == FNR { first[FNR] = $0; next }
+         first[FNR] != $0 { if (++differing <= 5) print "< " first[FNR] "\n> " $0 }
+         END { print differing + 0 " cases differ (" names ")" }' "$first" "$second"
+    return 1
 }

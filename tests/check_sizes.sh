@@ -44,6 +44,6 @@ while IFS= read -r file; do
     ' "$file"; then
         status=1
     fi
-done < <(find engine files models ui app -name '*.cpp' -o -name '*.h' | sort)
+done < <(find engine files models ui app web/core -name '*.cpp' -o -name '*.h' | sort)
 
 exit $status

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <optional>
 
+#include "engine/double_chars.h"
 #include "engine/number_text.h"
 #include "models/model/surface_calculation.h"
 
@@ -31,7 +32,7 @@ constexpr std::array<FieldOfInput, 7> kPlainFields = {{
 // The shortest text that ReadNumber reads back to the same double: "300", "12.5", "1e+20".
 std::string ExactText(double value) {
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    const auto end = ShortestChars(buffer, buffer + sizeof buffer, value).ptr;
     return std::string(buffer, end);
 }
 

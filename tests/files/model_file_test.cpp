@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -19,6 +18,7 @@
 #include <random>
 
 #include "files/recent_files.h"
+#include "tests/double_bits.h"
 #include "tests/files/scratch_folder.h"
 
 namespace coppia {
@@ -34,7 +34,7 @@ std::vector<std::uint64_t> Bits(const Model& model) {
         for (const double value :
              {in.CordaAla, in.CordaAlett, in.LungAlett, in.BrAlett, in.BrServ, in.Vel, in.CarAla,
               in.Ang, in.Corsa, surface.servo.rating.value_or(-1)}) {
-            bits.push_back(std::bit_cast<std::uint64_t>(value));
+            bits.push_back(BitsOf(value));
         }
     }
     return bits;
@@ -74,7 +74,7 @@ TEST(ModelFileTest, ReadsBackEveryNumberBitForBitAndEveryNameAsWritten) {
         Surface any;
         for (double* value : {&any.inputs.CordaAla, &any.inputs.Vel, &any.inputs.Corsa}) {
             do {
-                *value = std::bit_cast<double>(random());
+                *value = DoubleWithBits(random());
             } while (!std::isfinite(*value));
         }
         many.surfaces.push_back(any);

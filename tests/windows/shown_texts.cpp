@@ -1,267 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Usage: shown_texts FOLDER [COUNT]
 //
-// Drives the main window's model through COUNT cases, as a user would, and writes one line per
-// case into FOLDER/shown_texts.txt: every control's text and flags, every message shown, and
-// the bytes of the Mervanti.ini the window writes in FOLDER. The cases come from the raw output
-// of std::mt19937, which the standard fixes bit for bit, so that every system makes the same
-// cases: scripts/windows-compare runs the Linux and the Windows build and compares the two
-// files byte for byte, where a last digit that one system's library rounds otherwise shows.
+// The main window's cases (shown_cases.h) through the desktop's model, its last inputs in
+// FOLDER/Mervanti.ini: scripts/windows-compare runs the Linux and the Windows build and compares
+// what they write byte for byte, where a last digit that one system's library rounds otherwise
+// shows; scripts/web-compare compares the Linux build with the web core.
 
-#include <array>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <string>
-#include <string_view>
 
 #include "files/last_inputs_file.h"
 #include "models/main/main_window.h"
+#include "tests/windows/shown_cases.h"
 
 namespace coppia {
 namespace {
 
-// Every choice is taken from the generator's raw numbers: the standard's distributions give
-// different numbers with different standard libraries.
-class Choices {
-  public:
-    explicit Choices(std::uint32_t seed) : engine_(seed) {}
-
-    std::uint32_t Below(std::uint32_t n) { return engine_() % n; }
-    bool OneIn(std::uint32_t n) { return Below(n) == 0; }
-    template <std::size_t N>
-    std::string_view From(const std::array<std::string_view, N>& texts) {
-        return texts[Below(N)];
-    }
-
-    // A number as a user types it: up to `largest` before the point, up to `decimals` digits
-    // after it, the point a comma as often as not, and negative now and then where allowed.
-    std::string Decimal(std::uint32_t largest, std::uint32_t decimals, bool negative) {
-        std::string text = negative && OneIn(3) ? "-" : "";
-        text += std::to_string(Below(largest + 1));
-        const std::uint32_t count = Below(decimals + 1);
-        if (count > 0)
-            text += OneIn(2) ? ',' : '.';
-        for (std::uint32_t i = 0; i < count; ++i) text += static_cast<char>('0' + Below(10));
-        return text;
-    }
-
-  private:
-    std::mt19937 engine_;
-};
-
-struct InputField {
-    Control box;
-    std::uint32_t largest;  // of a plausible value
-    bool negative;          // whether a plausible value may be negative
-};
-
-constexpr std::array<InputField, 9> kInputFields = {{
-    {Control::Vel, 250, false},
-    {Control::CarAla, 150, false},
-    {Control::CordaAla, 600, false},
-    {Control::CordaAlett, 250, false},
-    {Control::BrServ, 40, false},
-    {Control::BrAlett, 40, false},
-    {Control::LungAlett, 1500, false},
-    {Control::Ang, 65, true},
-    {Control::Corsa, 150, true},
-}};
-
-// Texts no plausible value gives: empty, zero, huge, tiny, beyond a double, many digits, and
-// what the reading of a field makes something of (blanks, "&H", trailing letters).
-constexpr auto kOddTexts = std::to_array<std::string_view>({
-    "",
-    "0",
-    "0,0",
-    "-0",
-    "-",
-    "1e300",
-    "1E-300",
-    "1e400",
-    "-1e400",
-    "4.9e-324",
-    "1.7976931348623157e308",
-    "9.99999999999999E+307",
-    "123456789012345678901234567890",
-    "99999999999999999",
-    "0,000000000000001",
-    "0.1234567890123456789",
-    "3.14159265358979323846",
-    "1 2",
-    "&H1F",
-    "&O17",
-    "12abc",
-    ".5",
-    "5.",
-    "1e",
-    "2,5e3",
-    "1e-5",
-});
-
-constexpr auto kLimitAngles = std::to_array<std::string_view>({
-    "59.9",
-    "60",
-    "60.1",
-    "-60",
-    "-59.9",
-    "-60.1",
-    "60,0",
-    "60.05",
-    "59.95",
-    "60.04",
-    "-60.04",
-    "61",
-    "-61",
-    "90",
-    "-90",
-    "360",
-    "0.05",
-    "-0.05",
-    "1e3",
-    "59,99999999999999",
-    "60.00000000000001",
-    "-60,000000000001",
-});
-
-// Around twice the default chord of 60, where a travel stops having an angle.
-constexpr auto kLimitTravels = std::to_array<std::string_view>({
-    "119.9",
-    "120",
-    "120.1",
-    "-120",
-    "-119,99",
-    "119.999999999",
-    "0",
-    "-0.05",
-    "60",
-    "103.9",
-    "1e300",
-    "240",
-});
-
-// Chords whose ratio lies at or beyond the limits with the default wing chord of 300.
-constexpr auto kLimitSurfaceChords = std::to_array<std::string_view>({
-    "7.4",
-    "7.5",
-    "7,49",
-    "240",
-    "240.1",
-    "241",
-    "0",
-    "1e300",
-    "1e-300",
-    "7.500000000000001",
-});
-
-// A paste keeps a comma as it is; typing turns it into the point; typing after the text
-// already there makes a longer number.
-void Enter(MainWindow& window, Control box, std::string_view text, Choices& choices) {
-    switch (choices.Below(5)) {
-        case 0:
-            window.UserEdit(box, text);
-            break;
-        case 1:
-            window.UserTypes(box, text);
-            break;
-        default:
-            window.UserEdit(box, "");
-            window.UserTypes(box, text);
-            break;
-    }
-}
-
-void Toggle(MainWindow& window) {
-    if (!window.UserClick(Control::UP))
-        window.UserClick(Control::Down);
-}
-
-void ToAngle(MainWindow& window) {
-    window.UserClick(Control::UP);
-}
-
-void AnyStep(MainWindow& window, Choices& choices) {
-    const std::uint32_t step = choices.Below(12);
-    if (step == 0)
-        return Toggle(window);
-    if (step == 1) {
-        window.UserClick(Control::Calc);
-        return;
-    }
-    const InputField& field = kInputFields[choices.Below(kInputFields.size())];
-    const std::string text = choices.OneIn(4) ? std::string(choices.From(kOddTexts))
-                                              : choices.Decimal(field.largest, 3, field.negative);
-    Enter(window, field.box, text, choices);
-}
-
-// The steps that single out what a kind of case is about.
-void KindSteps(MainWindow& window, std::uint32_t kind, Choices& choices) {
-    switch (kind) {
-        case 0:  // angles at and around the limits
-            ToAngle(window);
-            Enter(window, Control::Ang, choices.From(kLimitAngles), choices);
-            break;
-        case 1:  // travels, some with no angle on the chord
-            Enter(window, Control::Corsa, choices.From(kLimitTravels), choices);
-            if (choices.OneIn(2))
-                Enter(window, Control::CordaAlett, choices.Decimal(120, 2, false), choices);
-            break;
-        case 2:  // stall: a heavy wing loading at a low speed
-            Enter(window, Control::CarAla, choices.Decimal(250, 1, false), choices);
-            Enter(window, Control::Vel, choices.Decimal(40, 2, false), choices);
-            break;
-        case 3:  // chord ratios refused and just accepted
-            Enter(window, Control::CordaAlett, choices.From(kLimitSurfaceChords), choices);
-            if (choices.OneIn(3))
-                Enter(window, Control::CordaAla, choices.From(kOddTexts), choices);
-            break;
-        case 4: {  // huge, tiny and empty values in any field
-            const InputField& field = kInputFields[choices.Below(kInputFields.size())];
-            if (field.box == Control::Ang)
-                ToAngle(window);
-            Enter(window, field.box, choices.From(kOddTexts), choices);
-            break;
-        }
-        case 5:  // the angle typed, then the chord changed under it
-            ToAngle(window);
-            Enter(window, Control::Ang, choices.Decimal(70, 2, true), choices);
-            Enter(window, Control::CordaAlett, choices.Decimal(200, 2, false), choices);
-            break;
-        default:  // plain use: a few fields
-            break;
-    }
-}
-
-// Bytes outside printable ASCII, and the line's separators, as \xHH.
-std::string Escaped(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte > 0x7e || c == '|' || c == '\\' || c == '~') {
-            out.append("\\x").append(1, kHex[byte >> 4]).append(1, kHex[byte & 15]);
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::string Hex(std::string_view bytes) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        out.append(1, kHex[byte >> 4]).append(1, kHex[byte & 15]);
-    }
-    return out;
-}
-
-// Keeps each message as text~title; the file's path, which differs from run to run, is
-// written as the file's name.
+// Keeps each message, the file's path, which differs from run to run, written as the file's name.
 class MessageRecord : public MessageSink {
   public:
     explicit MessageRecord(std::string path) : path_(std::move(path)) {}
@@ -271,87 +27,62 @@ class MessageRecord : public MessageSink {
         for (std::size_t at = shown.find(path_); at != std::string::npos; at = shown.find(path_)) {
             shown.replace(at, path_.size(), kLastInputsFileName);
         }
-        line.append("|").append(Escaped(shown)).append("~").append(Escaped(title));
+        messages.emplace_back(std::move(shown), std::string(title));
     }
 
-    std::string line;
+    std::vector<std::pair<std::string, std::string>> messages;
 
   private:
     std::string path_;
 };
 
-std::string ControlsText(const MainWindowState& state) {
-    std::string out;
-    for (const ControlEntry& entry : kControls) {
-        out.append("|").append(entry.name).append("=").append(Escaped(state.Text(entry.id)));
-        out.append(state.Enabled(entry.id) ? " E" : " e");
-        out.append(state.Visible(entry.id) ? "V" : "v");
+class DesktopWindow : public CaseWindow {
+  public:
+    explicit DesktopWindow(const std::string& path)
+        : messages_(path), file_(path, std::nullopt), window_(messages_, file_) {
+        window_.Main_Form_Load();
     }
-    return out;
-}
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return "none";
-    return Hex(std::string(std::istreambuf_iterator<char>(file), {}));
-}
-
-// One case: a window loaded from the file the case before left (or from none), some steps,
-// CALCOLA, then the inputs written once more.
-std::string RunCase(std::uint32_t number, const std::string& path) {
-    Choices choices(number * 2654435761u + 20261207u);
-    if (!choices.OneIn(3))
-        std::remove(path.c_str());
-    MessageRecord messages(path);
-    LastInputsFile file(path, std::nullopt);
-    MainWindow window(messages, file);
-    window.Main_Form_Load();
-
-    const std::uint32_t kind = number % 8;
-    for (std::uint32_t i = choices.Below(3); i > 0; --i) AnyStep(window, choices);
-    KindSteps(window, kind, choices);
-    if (kind >= 6) {
-        for (std::uint32_t i = 1 + choices.Below(5); i > 0; --i) AnyStep(window, choices);
+    bool Edit(Control box, std::string_view text) override { return window_.UserEdit(box, text); }
+    char Typed(Control box, char typed) override { return MainWindow::TypedCharacter(box, typed); }
+    bool Click(Control control) override { return window_.UserClick(control); }
+    std::string Text(Control control) const override { return window_.State().Text(control); }
+    bool Enabled(Control control) const override { return window_.State().Enabled(control); }
+    bool Visible(Control control) const override { return window_.State().Visible(control); }
+    bool WriteLastInputs() override { return window_.WriteLastInputs(); }
+    std::vector<std::pair<std::string, std::string>> TakeMessages() override {
+        return std::exchange(messages_.messages, {});
     }
-    if (choices.OneIn(4))
-        Toggle(window);
-    window.UserClick(Control::Calc);
 
-    std::string line = std::to_string(number) + ControlsText(window.State());
-    line += "|messages" + messages.line;
-    messages.line.clear();
-    const bool saved = window.WriteLastInputs();
-    line += saved ? "|saved" : "|not saved";
-    line += messages.line + "|" + FileBytes(path) + "\n";
-    return line;
-}
+  private:
+    MessageRecord messages_;
+    LastInputsFile file_;
+    MainWindow window_;
+};
+
+class FileStore : public CaseStore {
+  public:
+    explicit FileStore(std::string path) : path_(std::move(path)) {}
+
+    void Forget() override { std::remove(path_.c_str()); }
+    std::unique_ptr<CaseWindow> Open() override { return std::make_unique<DesktopWindow>(path_); }
+    std::string KeptBytes() override {
+        std::ifstream file(path_, std::ios::binary);
+        if (!file)
+            return "none";
+        return Hex(std::string(std::istreambuf_iterator<char>(file), {}));
+    }
+
+  private:
+    std::string path_;
+};
 
 }  // namespace
 }  // namespace coppia
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: shown_texts FOLDER [COUNT]\n");
-        return 2;
-    }
-    const std::string folder = argv[1];
-    const unsigned long count = argc == 3 ? std::strtoul(argv[2], nullptr, 10) : 12000;
-    const std::string path = folder + "/" + std::string(coppia::kLastInputsFileName);
-    // Binary, so that no system turns "\n" into CR LF.
-    std::ofstream out(folder + "/shown_texts.txt", std::ios::binary | std::ios::trunc);
-    if (!out) {
-        std::fprintf(stderr, "shown_texts: cannot write into %s\n", folder.c_str());
-        return 1;
-    }
-    for (unsigned long number = 0; number < count; ++number) {
-        out << coppia::RunCase(static_cast<std::uint32_t>(number), path);
-    }
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "shown_texts: writing shown_texts.txt failed\n");
-        return 1;
-    }
-    std::printf("%lu cases\n", count);
-    return 0;
+    return coppia::ShownTextsMain(argc, argv, [](const std::string& folder) {
+        return std::make_unique<coppia::FileStore>(folder + "/" +
+                                                   std::string(coppia::kLastInputsFileName));
+    });
 }

@@ -57,5 +57,13 @@ int main(int argc, char* argv[]) {
     ok &= Save(DrawToggle(false, 2), folder, "DownPicture@2x.bmp");
     ok &= Save(DrawWing(), folder, "WingDrawing.bmp");
     ok &= Save(DrawWing(2), folder, "WingDrawing@2x.bmp");
+    // The web page's, in the format a browser takes, from the same drawing.
+    for (const char* toggle : {"UpPicture", "DownPicture"}) {
+        const bool upper = QString(toggle) == "UpPicture";
+        ok &= Save(DrawToggle(upper), folder, QString("%1.png").arg(toggle));
+        ok &= Save(DrawToggle(upper, 2), folder, QString("%1@2x.png").arg(toggle));
+    }
+    ok &= Save(DrawWing(), folder, "WingDrawing.png");
+    ok &= Save(DrawWing(2), folder, "WingDrawing@2x.png");
     return ok ? 0 : 1;
 }

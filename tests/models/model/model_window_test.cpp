@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <fstream>
 #include <functional>
@@ -11,6 +10,7 @@
 
 #include "engine/number_text.h"
 #include "models/model/surface_calculation.h"
+#include "tests/double_bits.h"
 #include "tests/models/memory_analysis_settings.h"
 #include "tests/models/model/model_window_fixture.h"
 
@@ -77,8 +77,7 @@ TEST_F(ModelWindowTest, EachRowsTorqueIsTheMainWindowsCoppiaAfterCaricaAndTheSur
         EXPECT_EQ(Text(Control::Coppia), FormatNumber(ReadNumber(torque).value(), "#00.00"));
         EXPECT_EQ(TorqueText(window.LastResult().ServoTorque), torque);
         const SurfaceCalculation surface = CalculateSurface(Content().surfaces[row], constants);
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(window.LastResult().ServoTorque),
-                  std::bit_cast<std::uint64_t>(surface.result.ServoTorque));
+        EXPECT_EQ(BitsOf(window.LastResult().ServoTorque), BitsOf(surface.result.ServoTorque));
         // Taken back, it is the same surface.
         model.Modello_Aggiorna_Click();
         EXPECT_EQ(Shown().status, "«" + Content().surfaces[row].name +

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's start and its events: each one goes to the core, then the page shows what the
+// window shows, then its messages, then keeps the inputs a calculation saved.
+import { loadCore } from './core.js';
+import { keep, readKept } from './last_inputs.js';
+import { showMessages } from './messages.js';
+import { buildWindow } from './view.js';
+
+async function start() {
+    const core = await loadCore();
+    const window = core.newMainWindow();
+    const kept = readKept();
+    if (kept.refused) window.storageRefused();
+    else if (kept.text !== null) window.putBack(kept.text);
+    window.load();
+
+    document.getElementById('title').textContent = core.title;
+    const form = document.getElementById('fields');
+    const view = buildWindow(document, core, window, form, document.getElementById('notes'));
+    const dialog = document.getElementById('message');
+
+    // One event at a time, as on the desktop, where a message box holds the window.
+    let running = Promise.resolve();
+    const after = (event) => {
+        running = running.then(async () => {
+            event();
+            view.render();
+            await showMessages(dialog, window.takeMessages());
+            const saved = window.takeSaved();
+            if (saved !== null && !keep(saved)) window.storageRefused();
+        });
+        return running;
+    };
+
+    form.addEventListener('beforeinput', (event) => {
+        const control = view.controlOf(event.target);
+        if (!control || event.inputType !== 'insertText' || !event.data) return;
+        // A key's character may enter another ("," is "." in a number's box).
+        const entered = window.typed(control.index, event.data);
+        if (entered === event.data) return;
+        event.preventDefault();
+        const box = event.target;
+        box.setRangeText(entered, box.selectionStart, box.selectionEnd, 'end');
+        after(() => window.edit(control.index, box.value));
+    });
+    form.addEventListener('input', (event) => {
+        const control = view.controlOf(event.target);
+        if (control) after(() => window.edit(control.index, event.target.value));
+    });
+    form.addEventListener('click', (event) => {
+        const pressed = event.target.closest('button');
+        const control = pressed && view.controlOf(pressed);
+        if (!control) return;
+        const hadFocus = document.activeElement === pressed;
+        after(() => window.click(control.index)).then(() => {
+            // The toggle hides itself; the keyboard stays on the one shown in its place.
+            if (control.kind === 'toggle' && hadFocus) {
+                document.getElementById(pressed.id === 'UP' ? 'Down' : 'UP').focus();
+            }
+        });
+    });
+    form.addEventListener('submit', (event) => event.preventDefault());
+
+    view.render();
+    await after(() => {});  // messages the kept inputs raised at the start
+    document.body.classList.add('ready');
+    document.getElementById('Main').removeAttribute('aria-busy');
+}
+
+// The service worker fetches every file of the site to keep it: only once the window is shown,
+// so that it does not slow the first calculation down.
+start().then(() => {
+    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+        navigator.serviceWorker.register('sw.js');
+    }
+}, (error) => {
+    document.getElementById('failure').hidden = false;
+    console.error(error);
+});
