@@ -31,7 +31,7 @@ std::string LastReason() {
 // Opens for reading only, sharing everything, so that another program's handle is never in
 // the way of a read. Windows has no flags to give: nothing it opens waits for a writer.
 int ReadCalls::Open(const char* path, int) {
-    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+    HANDLE file = CreateFileW(WideCallPath(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     errno = 0;
