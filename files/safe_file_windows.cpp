@@ -141,9 +141,14 @@ std::optional<Target> TargetOf(const std::string& path, bool makeFolders, std::s
         return std::nullopt;
     }
     reason = WriteRefusal(target.path, attributes);
-    if (!reason.empty())
-        return std::nullopt;
-    return target;
+    if (reason.empty())
+        return target;
+    // Gone since the look (another program's save moving it aside): the path holds no file now.
+    if (Attributes(path) == INVALID_FILE_ATTRIBUTES && IsNotFound(GetLastError())) {
+        reason.clear();
+        return NewTarget(path, makeFolders, reason);
+    }
+    return std::nullopt;
 }
 
 // Creates a new temporary file beside the target, with a name no file has.
@@ -195,8 +200,10 @@ void RemoveLeftovers(const std::string& target) {
         const std::string name = Utf8Path(entry.cFileName);
         const bool file = (entry.dwFileAttributes &
                            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
-        if (IsTemporaryName(name, prefix) && file &&
-            ticks(now) - ticks(entry.ftLastWriteTime) >= oldest)
+        // Written after `now` was taken, by a save running beside this one: not old at all.
+        const std::uint64_t written = ticks(entry.ftLastWriteTime);
+        if (IsTemporaryName(name, prefix) && file && written <= ticks(now) &&
+            ticks(now) - written >= oldest)
             DeleteFileW(WideCallPath(JoinPath(folder, name)).c_str());
     } while (FindNextFileW(search, &entry));
     FindClose(search);
@@ -278,14 +285,21 @@ SaveResult RefusedTarget(const std::string& path, const std::string& reason,
 
 // ReplaceFileW failed with ERROR_UNABLE_TO_MOVE_REPLACEMENT: the old file is already gone, and
 // the new bytes, whole, are still under the temporary name. They take the file's place as a new
-// file's do; where even that fails they stay there, and the user hears where.
+// file's do. Where even that fails they stay there, and the user hears where, unless another
+// save has put a whole file in its place meanwhile.
 SaveResult PutInPlaceOfTheRemoved(SaveCalls& calls, const std::string& temporary,
                                   const std::string& target) {
     ClearErrors();
-    if (calls.Rename(temporary.c_str(), target.c_str()) != 0)
-        return Failed(LastReason() + "; il nuovo contenuto è rimasto in " + temporary);
-    RemoveLeftovers(target);
-    return SaveResult{true, {}, false};
+    if (calls.Rename(temporary.c_str(), target.c_str()) == 0) {
+        RemoveLeftovers(target);
+        return SaveResult{true, {}, false};
+    }
+    const std::string why = LastReason();
+    if (Attributes(target) != INVALID_FILE_ATTRIBUTES) {
+        DeleteFileW(WideCallPath(temporary).c_str());
+        return Failed(why);
+    }
+    return Failed(why + "; il nuovo contenuto è rimasto in " + temporary);
 }
 
 }  // namespace
