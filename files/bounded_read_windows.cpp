@@ -15,10 +15,6 @@ namespace coppia {
 
 namespace {
 
-HANDLE HandleOf(int fd) {
-    return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-}
-
 // Why the last call failed: in errno where a call put in the system's place (a test's) said it
 // so, in the system's own code otherwise.
 std::string LastReason() {
@@ -35,15 +31,7 @@ int ReadCalls::Open(const char* path, int) {
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     errno = 0;
-    if (file == INVALID_HANDLE_VALUE)
-        return -1;
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(file);
-        errno = 0;
-        SetLastError(ERROR_TOO_MANY_OPEN_FILES);
-    }
-    return fd;
+    return file == INVALID_HANDLE_VALUE ? -1 : DescriptorOf(file, _O_RDONLY | _O_BINARY);
 }
 
 ssize_t ReadCalls::Read(int fd, void* bytes, std::size_t size) {

@@ -209,10 +209,6 @@ void RemoveLeftovers(const std::string& target) {
     FindClose(search);
 }
 
-HANDLE HandleOf(int fd) {
-    return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-}
-
 }  // namespace
 
 // Opens only to create a temporary file (the flags say so on every system), shared with no
@@ -222,15 +218,7 @@ int SaveCalls::Open(const char* path, int, mode_t) {
     HANDLE file = CreateFileW(WideCallPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     errno = 0;
-    if (file == INVALID_HANDLE_VALUE)
-        return -1;
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(file);
-        errno = 0;
-        SetLastError(ERROR_TOO_MANY_OPEN_FILES);
-    }
-    return fd;
+    return file == INVALID_HANDLE_VALUE ? -1 : DescriptorOf(file, _O_WRONLY | _O_BINARY);
 }
 
 ssize_t SaveCalls::Write(int fd, const void* bytes, std::size_t size) {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/windows_path.h"
 
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <optional>
 
 namespace coppia {
@@ -59,6 +61,20 @@ std::wstring WideCallPath(std::string_view utf8) {
 
 unsigned long Attributes(const std::string& path) {
     return GetFileAttributesW(WideCallPath(path).c_str());
+}
+
+int DescriptorOf(void* handle, int flags) {
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags);
+    if (fd < 0) {
+        CloseHandle(handle);
+        SetLastError(ERROR_TOO_MANY_OPEN_FILES);
+    }
+    errno = 0;
+    return fd;
+}
+
+void* HandleOf(int fd) {
+    return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
 }
 
 bool IsNotFound(unsigned long error) {

@@ -30,6 +30,12 @@ bool IsNotFound(unsigned long error);
 // leads nowhere.
 std::optional<std::string> FinalPath(const std::string& path);
 
+// The C library's descriptor of a handle CreateFileW gave, which then owns it, for the calls of
+// safe_file.h, which speak in descriptors on every system; -1, with the handle closed and
+// GetLastError() saying why, when the C library has none left. And the handle of a descriptor.
+int DescriptorOf(void* handle, int flags);
+void* HandleOf(int fd);
+
 // Either separator: Windows takes "/" as well as "\".
 std::string FolderOfPath(const std::string& path);
 std::string NameOfPath(const std::string& path);

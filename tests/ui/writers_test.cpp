@@ -25,6 +25,23 @@
 namespace coppia {
 namespace {
 
+// The main window and the analysis beside it, their settings in a folder of the test's own.
+struct WritingWindows {
+    WritingWindows() : model(messages, lastInputs), view(model) {
+        // The analysis keeps its own settings in the configuration folder.
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path().string()));
+        model.Main_Form_Load();
+    }
+
+    ScratchFolder config;
+    ScratchFolder scratch;
+    RecordingMessages messages;
+    MemoryLastInputs lastInputs;
+    MainWindow model;
+    MainWindowView view;
+    AnalysisOpener opener{model, &view, QStringLiteral(COPPIA_ANALYSIS_PLUGIN)};
+};
+
 #ifdef _WIN32
 TEST(WriterTest, EveryWriterEveryTarget) {
     GTEST_SKIP() << "its targets are POSIX things (links, FIFOs, device nodes, modes, a file-size "
@@ -90,14 +107,9 @@ Snapshot SnapshotOf(const fs::path& folder) {
     return snapshot;
 }
 
-class WriterTest : public testing::TestWithParam<std::tuple<Writer, TargetRow> > {
+class WriterTest : public testing::TestWithParam<std::tuple<Writer, TargetRow> >,
+                   protected WritingWindows {
   protected:
-    WriterTest() : model(messages, lastInputs), view(model) {
-        // The analysis keeps its own settings in the configuration folder.
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path().string()));
-        model.Main_Form_Load();
-    }
-
     // Why the writer could not write the file at `path`; empty when it did.
     std::string Write(Writer writer, const std::string& path) {
         if (writer == Writer::LastInputs) {
@@ -134,13 +146,6 @@ class WriterTest : public testing::TestWithParam<std::tuple<Writer, TargetRow> >
         }
     }
 
-    ScratchFolder config;
-    ScratchFolder scratch;
-    RecordingMessages messages;
-    MemoryLastInputs lastInputs;
-    MainWindow model;
-    MainWindowView view;
-    AnalysisOpener opener{model, &view, QStringLiteral(COPPIA_ANALYSIS_PLUGIN)};
     QWidget* analysis = nullptr;
 };
 
@@ -253,21 +258,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWriterEveryTarget, WriterTest,
 #endif
 
 // A path as Qt's file dialogs give it, with "/" on Windows too, and in any script.
-class ExportSpellingTest : public testing::TestWithParam<bool> {
-  protected:
-    ExportSpellingTest() : model(messages, lastInputs), view(model) {
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path().string()));
-        model.Main_Form_Load();
-    }
-
-    ScratchFolder config;
-    ScratchFolder scratch;
-    RecordingMessages messages;
-    MemoryLastInputs lastInputs;
-    MainWindow model;
-    MainWindowView view;
-    AnalysisOpener opener{model, &view, QStringLiteral(COPPIA_ANALYSIS_PLUGIN)};
-};
+class ExportSpellingTest : public testing::TestWithParam<bool>, protected WritingWindows {};
 
 // Saved or not, the status line names the file as the system spells it, and the next export
 // starts in its folder, kept in that spelling.
