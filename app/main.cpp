@@ -8,6 +8,7 @@
 #include "files/platform.h"
 #include "models/main/main_window.h"
 #include "ui/added_windows.h"
+#include "ui/common/path_bytes.h"
 #include "ui/common/qt_message_sink.h"
 #include "ui/main/main_window_view.h"
 #include "ui/qt_italian.h"
@@ -15,13 +16,13 @@
 namespace {
 
 // Where paths are text (Windows), the name as Qt read it from the wide command line, whatever
-// the code page; elsewhere the system's own bytes.
+// the code page, in the system's spelling; elsewhere the system's own bytes.
 std::optional<std::string> ModelFilePath(const coppia::CommandLine& commandLine, int argc,
                                          char* argv[]) {
     if (!coppia::PathsAreText())
         return coppia::ModelFileBytes(argc, argv);
     if (const auto file = commandLine.ModelFile())
-        return file->toStdString();
+        return coppia::PathBytes(*file);
     return std::nullopt;
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bounded read on Windows calls, with wide (UTF-16) paths.
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "files/error_reason.h"
 #include "files/safe_file.h"
@@ -10,7 +13,36 @@
 
 namespace coppia {
 
-BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {
+namespace {
+
+// Why the last call failed: in errno where a call put in the system's place (a test's) said it
+// so, in the system's own code otherwise.
+std::string LastReason() {
+    const int error = errno;
+    return error != 0 ? ReasonOf(error) : ReasonOfWindowsError(GetLastError());
+}
+
+}  // namespace
+
+// Opens for reading only, sharing everything, so that another program's handle is never in
+// the way of a read. Windows has no flags to give: nothing it opens waits for a writer.
+int ReadCalls::Open(const char* path, int) {
+    HANDLE file = CreateFileW(WideCallPath(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    errno = 0;
+    return file == INVALID_HANDLE_VALUE ? -1 : DescriptorOf(file, _O_RDONLY | _O_BINARY);
+}
+
+ssize_t ReadCalls::Read(int fd, void* bytes, std::size_t size) {
+    DWORD n = 0;
+    errno = 0;
+    if (!ReadFile(HandleOf(fd), bytes, static_cast<DWORD>(size), &n, nullptr))
+        return -1;
+    return static_cast<ssize_t>(n);
+}
+
+BoundedRead ReadRegularFile(const std::string& path, std::size_t limit, ReadCalls& calls) {
     BoundedRead result;
     // The name first, so that a device is not even opened: opening some has effects.
     if (IsDevicePath(path)) {
@@ -26,17 +58,17 @@ BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {
             result.problem = ReasonOfWindowsError(error);
         return result;
     }
-    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        if (const DWORD error = GetLastError(); !IsNotFound(error))
-            result.problem = ReasonOfWindowsError(error);
+    errno = 0;
+    SetLastError(ERROR_SUCCESS);
+    const int fd = calls.Open(path.c_str(), O_RDONLY | O_BINARY);
+    if (fd < 0) {
+        if (errno != 0 ? errno != ENOENT : !IsNotFound(GetLastError()))
+            result.problem = LastReason();
         return result;
     }
     // The type of what was opened, not of what lay at the path a moment before.
-    if (GetFileType(file) != FILE_TYPE_DISK) {
-        CloseHandle(file);
+    if (GetFileType(HandleOf(fd)) != FILE_TYPE_DISK) {
+        _close(fd);
         result.problem = kNotARegularFile;
         return result;
     }
@@ -44,20 +76,20 @@ BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {
     // One byte beyond the limit tells a file that goes on from one that ends there.
     char chunk[4096];
     while (result.bytes.size() <= limit) {
-        const DWORD wanted =
-            static_cast<DWORD>(std::min(sizeof chunk, limit + 1 - result.bytes.size()));
-        DWORD n = 0;
-        if (!ReadFile(file, chunk, wanted, &n, nullptr)) {
+        const std::size_t wanted = std::min(sizeof chunk, limit + 1 - result.bytes.size());
+        errno = 0;
+        SetLastError(ERROR_SUCCESS);
+        const ssize_t n = calls.Read(fd, chunk, wanted);
+        if (n < 0) {
             // What was read stands; a value the error cut is not read.
             result.complete = false;
-            result.problem = ReasonOfWindowsError(GetLastError());
-            break;
+            result.problem = LastReason();
         }
-        if (n == 0)
+        if (n <= 0)
             break;
-        result.bytes.append(chunk, n);
+        result.bytes.append(chunk, static_cast<std::size_t>(n));
     }
-    CloseHandle(file);
+    _close(fd);
     if (result.bytes.size() > limit) {
         result.complete = false;
         result.bytes.resize(limit);

@@ -8,7 +8,8 @@
 
 namespace coppia {
 
-// ConfigFolder() is the system's: platform_posix.cpp, platform_windows.cpp.
+// ConfigFolder() and NoConfigFolderReason() are the system's: platform_posix.cpp,
+// platform_windows.cpp.
 
 std::optional<std::string> ConfigFilePath(std::string_view name) {
     const std::optional<std::string> folder = ConfigFolder();
@@ -19,7 +20,7 @@ std::optional<std::string> ConfigFilePath(std::string_view name) {
 
 SaveResult ReplaceConfigFile(const std::optional<std::string>& path, const std::string& bytes) {
     if (!path)
-        return SaveResult{false, std::string(kNoConfigFolderReason), false};
+        return SaveResult{false, std::string(NoConfigFolderReason()), false};
     return ReplaceFile(*path, bytes);
 }
 

@@ -26,8 +26,8 @@ SaveResult ReplaceConfigFile(const std::optional<std::string>& path, const std::
 // Where such a file is kept, as the user is told it: its path, or its name alone.
 std::string ConfigFileLocation(const std::optional<std::string>& path, std::string_view name);
 
-// Why nothing can be saved when there is no configuration folder.
-inline constexpr std::string_view kNoConfigFolderReason =
-    "cartella di configurazione sconosciuta (HOME non impostata)";
+// Why nothing can be saved when there is no configuration folder, in the system's words ($HOME
+// means nothing on Windows): platform_posix.cpp, platform_windows.cpp.
+std::string_view NoConfigFolderReason();
 
 }  // namespace coppia

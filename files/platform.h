@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@ bool IsAbsolutePath(std::string_view path);
 
 // What stands between a folder and a name in the paths the program makes.
 char PathSeparator();
+
+// The program's path as std::filesystem takes it, and back: the system's bytes on POSIX; on
+// Windows the UTF-8 text made UTF-16, where a narrow string would be read in the code page and
+// written back as UTF-8 ("caffè" coming back as "caffÃ¨"). Every path between the two goes
+// through these.
+std::filesystem::path FileSystemPath(std::string_view path);
+std::string PathString(const std::filesystem::path& path);
 
 // Whether paths are text, UTF-8 that the Windows side turns into UTF-16, rather than the POSIX
 // system's bytes of no known encoding: a path may then be made from text, a command line's say.

@@ -30,6 +30,14 @@ char PathSeparator() {
     return '/';
 }
 
+std::filesystem::path FileSystemPath(std::string_view path) {
+    return std::filesystem::path(path);
+}
+
+std::string PathString(const std::filesystem::path& path) {
+    return path.native();
+}
+
 bool PathsAreText() {
     return false;
 }
@@ -65,6 +73,10 @@ std::optional<std::string> ConfigFolder() {
         return folder + ".config";
     }
     return std::nullopt;
+}
+
+std::string_view NoConfigFolderReason() {
+    return "cartella di configurazione sconosciuta (HOME non impostata)";
 }
 
 // flock on the folder itself; another instance holds it only while it reads and replaces a file

@@ -26,6 +26,14 @@ char PathSeparator() {
     return '\\';
 }
 
+std::filesystem::path FileSystemPath(std::string_view path) {
+    return std::filesystem::path(WidePath(path));
+}
+
+std::string PathString(const std::filesystem::path& path) {
+    return Utf8Path(path.native());
+}
+
 bool PathsAreText() {
     return true;
 }
@@ -80,6 +88,10 @@ std::optional<std::string> ConfigFolder() {
     if (path.empty())
         return std::nullopt;
     return JoinPath(path, "coppia");
+}
+
+std::string_view NoConfigFolderReason() {
+    return "cartella dei dati delle applicazioni sconosciuta (AppData non trovata)";
 }
 
 // A folder cannot be locked on Windows, so the lock is a mutex named after the folder: the

@@ -45,6 +45,11 @@ std::string_view WholeLines(const BoundedRead& read) {
     return read.complete ? bytes : bytes.substr(0, bytes.rfind('\n') + 1);
 }
 
+BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {
+    ReadCalls system;
+    return ReadRegularFile(path, limit, system);
+}
+
 SaveResult ReplaceFile(const std::string& path, const std::string& bytes) {
     SaveCalls system;
     return ReplaceFile(path, bytes, system);

@@ -26,8 +26,21 @@ struct BoundedRead {
 
 // At most `limit` bytes of the regular file at `path`. Nothing but a regular file is opened,
 // and its type is checked again on what was opened, so that a FIFO or a device there is
-// neither read nor opened.
+// neither read nor opened. What another program puts at the path between the look and the
+// opening is opened without waiting (for a FIFO's writer, say), and then refused.
 BoundedRead ReadRegularFile(const std::string& path, std::size_t limit);
+
+// The system calls by which a read reaches its file. ReadRegularFile uses the system's own; a
+// test puts others in their place, to put something else at the path between the look at its
+// type and the opening, as another program may, or to fail a read.
+class ReadCalls {
+  public:
+    virtual ~ReadCalls() = default;
+    virtual int Open(const char* path, int flags);
+    virtual ssize_t Read(int fd, void* bytes, std::size_t size);
+};
+
+BoundedRead ReadRegularFile(const std::string& path, std::size_t limit, ReadCalls& calls);
 
 // What a read holds up to its last complete line when the bound or an error cut it, so that a
 // line cut short is never taken for a shorter one; all of it when it is whole.

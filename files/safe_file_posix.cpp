@@ -211,7 +211,14 @@ int SaveCalls::Rename(const char* from, const char* to) {
     return rename(from, to);
 }
 
-BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {
+int ReadCalls::Open(const char* path, int flags) {
+    return open(path, flags);
+}
+ssize_t ReadCalls::Read(int fd, void* bytes, std::size_t size) {
+    return read(fd, bytes, size);
+}
+
+BoundedRead ReadRegularFile(const std::string& path, std::size_t limit, ReadCalls& calls) {
     BoundedRead result;
     // The type first, so that a device is not even opened: opening some has effects.
     struct stat pathStat {};
@@ -224,7 +231,8 @@ BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {
         result.problem = S_ISDIR(pathStat.st_mode) ? kAFolder : kNotARegularFile;
         return result;
     }
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // Without waiting: a FIFO put at the path since has no writer to wait for.
+    const int fd = calls.Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT)
             result.problem = ReasonOf(errno);
@@ -243,7 +251,7 @@ BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {
     char chunk[4096];
     while (result.bytes.size() <= limit) {
         const std::size_t wanted = std::min(sizeof chunk, limit + 1 - result.bytes.size());
-        const ssize_t n = read(fd, chunk, wanted);
+        const ssize_t n = calls.Read(fd, chunk, wanted);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

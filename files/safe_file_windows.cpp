@@ -52,7 +52,7 @@ bool MakeFolders(const std::string& folder) {
         step = outer;
     }
     for (auto step = missing.rbegin(); step != missing.rend(); ++step) {
-        if (!CreateDirectoryW(WidePath(*step).c_str(), nullptr) &&
+        if (!CreateDirectoryW(WideCallPath(*step).c_str(), nullptr) &&
             GetLastError() != ERROR_ALREADY_EXISTS)
             return false;
     }
@@ -72,7 +72,7 @@ bool MakeFolders(const std::string& folder) {
 std::string WriteRefusal(const std::string& path, DWORD attributes) {
     if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
         return std::string(kReadOnlyFile);
-    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE,
+    HANDLE file = CreateFileW(WideCallPath(path).c_str(), GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -141,9 +141,14 @@ std::optional<Target> TargetOf(const std::string& path, bool makeFolders, std::s
         return std::nullopt;
     }
     reason = WriteRefusal(target.path, attributes);
-    if (!reason.empty())
-        return std::nullopt;
-    return target;
+    if (reason.empty())
+        return target;
+    // Gone since the look (another program's save moving it aside): the path holds no file now.
+    if (Attributes(path) == INVALID_FILE_ATTRIBUTES && IsNotFound(GetLastError())) {
+        reason.clear();
+        return NewTarget(path, makeFolders, reason);
+    }
+    return std::nullopt;
 }
 
 // Creates a new temporary file beside the target, with a name no file has.
@@ -181,7 +186,7 @@ void RemoveLeftovers(const std::string& target) {
     const std::string folder = FolderOfPath(target);
     const std::string prefix = TemporaryPrefix(NameOfPath(target));
     WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(WidePath(JoinPath(folder, prefix + "*")).c_str(), &entry);
+    HANDLE search = FindFirstFileW(WideCallPath(JoinPath(folder, prefix + "*")).c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return;
     FILETIME now;
@@ -195,15 +200,13 @@ void RemoveLeftovers(const std::string& target) {
         const std::string name = Utf8Path(entry.cFileName);
         const bool file = (entry.dwFileAttributes &
                            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
-        if (IsTemporaryName(name, prefix) && file &&
-            ticks(now) - ticks(entry.ftLastWriteTime) >= oldest)
-            DeleteFileW(WidePath(JoinPath(folder, name)).c_str());
+        // Written after `now` was taken, by a save running beside this one: not old at all.
+        const std::uint64_t written = ticks(entry.ftLastWriteTime);
+        if (IsTemporaryName(name, prefix) && file && written <= ticks(now) &&
+            ticks(now) - written >= oldest)
+            DeleteFileW(WideCallPath(JoinPath(folder, name)).c_str());
     } while (FindNextFileW(search, &entry));
     FindClose(search);
-}
-
-HANDLE HandleOf(int fd) {
-    return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
 }
 
 }  // namespace
@@ -212,18 +215,10 @@ HANDLE HandleOf(int fd) {
 // other program until it takes the file's place. Windows has no modes: the new file gets its
 // folder's permissions, or the old file's through ReplaceFileW.
 int SaveCalls::Open(const char* path, int, mode_t) {
-    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    HANDLE file = CreateFileW(WideCallPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     errno = 0;
-    if (file == INVALID_HANDLE_VALUE)
-        return -1;
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(file);
-        errno = 0;
-        SetLastError(ERROR_TOO_MANY_OPEN_FILES);
-    }
-    return fd;
+    return file == INVALID_HANDLE_VALUE ? -1 : DescriptorOf(file, _O_WRONLY | _O_BINARY);
 }
 
 ssize_t SaveCalls::Write(int fd, const void* bytes, std::size_t size) {
@@ -245,8 +240,8 @@ int SaveCalls::Close(int fd) {
 }
 
 int SaveCalls::Rename(const char* from, const char* to) {
-    const std::wstring source = WidePath(from);
-    const std::wstring target = WidePath(to);
+    const std::wstring source = WideCallPath(from);
+    const std::wstring target = WideCallPath(to);
     errno = 0;
     if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
         if (ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
@@ -276,6 +271,25 @@ SaveResult RefusedTarget(const std::string& path, const std::string& reason,
     return failed;
 }
 
+// ReplaceFileW failed with ERROR_UNABLE_TO_MOVE_REPLACEMENT: the old file is already gone, and
+// the new bytes, whole, are still under the temporary name. They take the file's place as a new
+// file's do. Where even that fails they stay there, and the user hears where, unless another
+// save has put a whole file in its place meanwhile.
+SaveResult PutInPlaceOfTheRemoved(SaveCalls& calls, const std::string& temporary,
+                                  const std::string& target) {
+    ClearErrors();
+    if (calls.Rename(temporary.c_str(), target.c_str()) == 0) {
+        RemoveLeftovers(target);
+        return SaveResult{true, {}, false};
+    }
+    const std::string why = LastReason();
+    if (Attributes(target) != INVALID_FILE_ATTRIBUTES) {
+        DeleteFileW(WideCallPath(temporary).c_str());
+        return Failed(why);
+    }
+    return Failed(why + "; il nuovo contenuto è rimasto in " + temporary);
+}
+
 }  // namespace
 
 SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCalls& calls,
@@ -293,7 +307,7 @@ SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCa
         const std::string why = LastReason();
         if (open)
             calls.Close(fd);
-        DeleteFileW(WidePath(temporary).c_str());
+        DeleteFileW(WideCallPath(temporary).c_str());
         return Failed(why);
     };
     // A full disk shows up here, or at the latest in the flush or the close: the file is put
@@ -309,12 +323,15 @@ SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCa
     // The path may have changed while the bytes were written.
     std::string lateReason;
     if (!TargetOf(path, false, lateReason)) {
-        DeleteFileW(WidePath(temporary).c_str());
+        DeleteFileW(WideCallPath(temporary).c_str());
         return Failed(lateReason);
     }
     ClearErrors();
-    if (calls.Rename(temporary.c_str(), target->path.c_str()) != 0)
+    if (calls.Rename(temporary.c_str(), target->path.c_str()) != 0) {
+        if (errno == 0 && GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT)
+            return PutInPlaceOfTheRemoved(calls, temporary, target->path);
         return abandon(false);
+    }
     RemoveLeftovers(target->path);
     return SaveResult{true, {}, false};
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/windows_path.h"
 
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <optional>
 
 namespace coppia {
@@ -43,8 +45,36 @@ std::string Utf8Path(std::wstring_view wide) {
     return narrow;
 }
 
+std::wstring WideCallPath(std::string_view utf8) {
+    std::wstring wide = WidePath(utf8);
+    if (wide.size() < MAX_PATH - 12 || wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)"))
+        return wide;
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return wide;
+    std::wstring full(size, L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), size, full.data(), nullptr));
+    if (full.starts_with(LR"(\\)"))
+        return LR"(\\?\UNC\)" + full.substr(2);
+    return LR"(\\?\)" + full;
+}
+
 unsigned long Attributes(const std::string& path) {
-    return GetFileAttributesW(WidePath(path).c_str());
+    return GetFileAttributesW(WideCallPath(path).c_str());
+}
+
+int DescriptorOf(void* handle, int flags) {
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags);
+    if (fd < 0) {
+        CloseHandle(handle);
+        SetLastError(ERROR_TOO_MANY_OPEN_FILES);
+    }
+    errno = 0;
+    return fd;
+}
+
+void* HandleOf(int fd) {
+    return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
 }
 
 bool IsNotFound(unsigned long error) {
@@ -87,13 +117,18 @@ bool IsDevicePath(const std::string& path) {
                                                           "NUL", "CONIN$", "CONOUT$"};
     if (std::find(kDevices.begin(), kDevices.end(), base) != kDevices.end())
         return true;
-    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) &&
-           base[3] >= '1' && base[3] <= '9';
+    if (!base.starts_with("COM") && !base.starts_with("LPT"))
+        return false;
+    // The digits 1 to 9, and the superscripts ¹, ² and ³, which the system takes for 1, 2 and 3.
+    const std::string_view number = std::string_view(base).substr(3);
+    constexpr std::array<std::string_view, 3> kSuperscripts = {"\xc2\xb9", "\xc2\xb2", "\xc2\xb3"};
+    return (number.size() == 1 && number[0] >= '1' && number[0] <= '9') ||
+           std::find(kSuperscripts.begin(), kSuperscripts.end(), number) != kSuperscripts.end();
 }
 
 // The path a symbolic link or junction leads to; empty when it leads nowhere.
 std::optional<std::string> FinalPath(const std::string& path) {
-    HANDLE file = CreateFileW(WidePath(path).c_str(), 0,
+    HANDLE file = CreateFileW(WideCallPath(path).c_str(), 0,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)

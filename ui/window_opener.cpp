@@ -101,10 +101,11 @@ void WindowOpener::TellNotLoaded(QString reason) {
         reason.chop(1);  // the message ends as the others do
     QtMessageSink messages;
     messages.SetParent(mainView_);
-    messages.ShowMessage(QStringLiteral("Modulo %1 Non Caricato da %2: %3!!")
-                             .arg(kind_.module, QDir::cleanPath(pluginPath_), reason)
-                             .toStdString(),
-                         kind_.title.toStdString());
+    messages.ShowMessage(
+        QStringLiteral("Modulo %1 Non Caricato da %2: %3!!")
+            .arg(kind_.module, QDir::toNativeSeparators(QDir::cleanPath(pluginPath_)), reason)
+            .toStdString(),
+        kind_.title.toStdString());
 }
 
 void WindowOpener::Place(bool pair, int keepRight) {

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "engine/deflection.h"
 #include "engine/number_text.h"
+#include "files/platform.h"
 #include "models/analysis/analysis_summary.h"
 #include "models/analysis/analysis_sweep.h"
 #include "models/shared/file_written.h"
@@ -111,7 +111,7 @@ void AnalysisWindow::Analisi_File_Written(std::string_view what, std::string_vie
     status_ = std::move(told.text);
     statusTone_ = told.tone;
     if (reason.empty()) {
-        settings_.exportFolder = std::filesystem::path(path).parent_path().string();
+        settings_.exportFolder = PathString(FileSystemPath(path).parent_path());
         Save();
     }
     Refresh();

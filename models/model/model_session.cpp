@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/model/model_session.h"
 
-#include <filesystem>
 #include <variant>
 
 #include "files/model_file.h"
 #include "files/opened_path.h"
+#include "files/platform.h"
 
 namespace coppia {
 
@@ -18,7 +18,7 @@ Model NewModel() {
 }
 
 std::string FileNameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+    return PathString(FileSystemPath(path).filename());
 }
 
 }  // namespace
@@ -38,8 +38,16 @@ std::string ModelSession::WindowTitle() const {
     if (!path_)
         return DisplayName() + "[*] – Modello";
     const std::string& name = document_.Content().name;
-    const bool apart = !name.empty() && name != std::filesystem::path(*path_).stem().string();
+    const bool apart = !name.empty() && name != PathString(FileSystemPath(*path_).stem());
     return FileNameOf(*path_) + "[*]" + (apart ? " (" + name + ")" : "") + " – Modello";
+}
+
+std::string ModelSession::Folder() const {
+    if (path_)
+        return PathString(FileSystemPath(*path_).parent_path());
+    if (!recent_.empty())
+        return PathString(FileSystemPath(recent_.front()).parent_path());
+    return {};
 }
 
 bool ModelSession::New() {

@@ -85,6 +85,8 @@ class ModelSession {
     const std::string& SaveProblem() const { return saveProblem_; }
     // Newest first, at most kMaxRecentFiles.
     const std::vector<std::string>& RecentFiles() const { return recent_; }
+    // Where the file dialogs open: the model's folder, or the last model's; empty for none.
+    std::string Folder() const;
 
     // Each operation that would drop the document asks first when it has unsaved changes:
     // Salva saves it (and goes on only if that succeeds), Non salvare goes on, Annulla stops.

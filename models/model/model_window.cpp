@@ -2,9 +2,9 @@
 #include "models/model/model_window.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "engine/number_text.h"
+#include "files/platform.h"
 #include "models/shared/file_written.h"
 
 namespace coppia {
@@ -54,7 +54,7 @@ std::string ModelWindow::ExportFolder() const {
     if (!lastExportFolder_.empty())
         return lastExportFolder_;
     if (session_.Path())
-        return std::filesystem::path(*session_.Path()).parent_path().string();
+        return session_.Folder();
     return settings_.exportFolder;
 }
 
@@ -143,7 +143,7 @@ void ModelWindow::Modello_File_Written(std::string_view what, std::string_view p
     FileWritten told = TellFileWritten(what, path, reason);
     Tell(std::move(told.text), told.tone);
     if (reason.empty())
-        lastExportFolder_ = std::filesystem::path(path).parent_path().string();
+        lastExportFolder_ = PathString(FileSystemPath(path).parent_path());
     Refresh();
 }
 

@@ -104,8 +104,14 @@ TEST_F(LastInputsFileTest, NoFileOrNoFolderMeansNoValues) {
     EXPECT_TRUE(LastInputsFile(PathOf("missing.ini")).ReadValues().empty());
     LastInputsFile nowhere(std::nullopt);
     EXPECT_TRUE(nowhere.ReadValues().empty());
+    // In the system's words: Windows has no HOME.
+#if defined(_WIN32)
+    EXPECT_EQ(nowhere.Write(kInitialNumbers).reason,
+              "cartella dei dati delle applicazioni sconosciuta (AppData non trovata)");
+#else
     EXPECT_EQ(nowhere.Write(kInitialNumbers).reason,
               "cartella di configurazione sconosciuta (HOME non impostata)");
+#endif
     EXPECT_EQ(nowhere.Location(), "Mervanti.ini");
 }
 

@@ -11,10 +11,12 @@
 #endif
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <ctime>
+#include <thread>
 #include <variant>
 
 #include "files/analysis_settings.h"
@@ -221,13 +223,13 @@ TEST_P(SweepTest, RemovesOnlyOldLeftoversOfThisFilesTemporaryForm) {
 #if defined(_WIN32)
     if (row.kind == Kind::Link)
         GTEST_SKIP() << "a symbolic link on Windows needs a privilege the tests do not have";
-    if (row.age.count() > 0) {
+    if (row.age.count() != 0) {
         ASSERT_TRUE(MakeOld(path, row.age));
     }
 #else
     if (row.kind == Kind::Link)
         fs::create_symlink("elsewhere", path);
-    if (row.age.count() > 0) {
+    if (row.age.count() != 0) {
         const std::time_t old = std::time(nullptr) - row.age.count();
         const timespec times[2] = {{old, 0}, {old, 0}};
         ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
@@ -248,6 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SweepRow{".Mervanti.ini.coppia-Zz9Yx7", Kind::File, kSecondsOld, false},
                     SweepRow{".Mervanti.ini.coppia-Zz9Yx6", Kind::File,
                              kLeftoverAge - std::chrono::minutes(1), false},
+                    // Written after the sweep looked at the clock: another save's, running.
+                    SweepRow{".Mervanti.ini.coppia-Zz9Yx5", Kind::File, -kSecondsOld, false},
                     SweepRow{".Mervanti.ini.coppia-Ab3dE", Kind::File, kOld, false},
                     SweepRow{".Mervanti.ini.coppia-Ab-dE9", Kind::File, kOld, false},
                     SweepRow{".Mervanti.ini.coppia-Ab3dE9x", Kind::File, kOld, false},
@@ -257,7 +261,10 @@ INSTANTIATE_TEST_SUITE_P(
         std::string name = info.param.name;
         std::replace_if(
             name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-        return name + "_" + std::to_string(info.param.age.count()) + "s";
+        const auto age = info.param.age.count();
+        name += age < 0 ? "_in" : "_";
+        name += std::to_string(age < 0 ? -age : age);
+        return name + "s";
     });
 
 TEST(ReplaceFileTest, AFileWithTheLongestNameAFolderTakesIsSaved) {
@@ -382,6 +389,169 @@ INSTANTIATE_TEST_SUITE_P(
                                   "è una cartella"},
                     UnreadableRow{"FileTheUserMayNotRead", MakeUnreadable, "permesso negato"}),
     [](const testing::TestParamInfo<UnreadableRow>& info) { return std::string(info.param.name); });
+
+// What a race leaves: the test's FIFOs and their ends, and a watch that frees a reader that
+// waits for a writer, so that a read that would wait fails the test instead of hanging it.
+struct Held {
+    std::vector<int> fds;
+    std::thread watch;
+    std::atomic<bool> done{false};
+    std::atomic<bool> waited{false};
+
+    ~Held() {
+        done = true;
+        if (watch.joinable())
+            watch.join();
+#if !defined(_WIN32)
+        for (const int fd : fds) close(fd);
+#endif
+    }
+};
+
+// Passes a read's calls to the system, but first puts something else at the path, between the
+// reader's look at its type and its opening, as another program may; reads at most `chunk`
+// bytes at a time, and the read numbered `failAt` fails with `error`.
+class RacingCalls : public ReadCalls {
+  public:
+    using Swap = std::string (*)(const std::string& path, Held& held);
+    RacingCalls(Swap swap, Held& held, std::size_t failAt, int error)
+        : swap_(swap), held_(held), failAt_(failAt), error_(error) {}
+
+    int Open(const char* path, int flags) override {
+        const std::string reached = swap_ != nullptr ? swap_(path, held_) : path;
+        return ReadCalls::Open(reached.c_str(), flags);
+    }
+    ssize_t Read(int fd, void* bytes, std::size_t size) override {
+        if (reads_++ == failAt_) {
+            errno = error_;
+            return -1;
+        }
+        return ReadCalls::Read(fd, bytes, std::min<std::size_t>(size, 20));
+    }
+
+  private:
+    Swap swap_;
+    Held& held_;
+    std::size_t failAt_;
+    int error_;
+    std::size_t reads_ = 0;
+};
+
+struct RaceRow {
+    const char* name;
+    RacingCalls::Swap swap;  // nullptr: the file stays
+    std::size_t failingRead;
+    const char* problem;
+    std::size_t bytesRead;  // of kNewBytes
+    const char* notOnWindows = nullptr;
+};
+
+void PrintTo(const RaceRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class RaceTest : public testing::TestWithParam<RaceRow> {};
+
+TEST_P(RaceTest, WhatTheReadReachesIsCheckedAgainAndNeverWaitedFor) {
+    const RaceRow& row = GetParam();
+#if defined(_WIN32)
+    if (row.notOnWindows != nullptr)
+        GTEST_SKIP() << row.notOnWindows;
+#endif
+    ScratchFolder folder;
+    const std::string path = folder / "Mervanti.ini";
+    Put(path, kNewBytes);
+    Held held;
+    RacingCalls calls(row.swap, held, row.failingRead, EIO);
+    const auto started = std::chrono::steady_clock::now();
+    const BoundedRead read = ReadRegularFile(path, 1024, calls);
+    held.done = true;
+    EXPECT_FALSE(held.waited) << "the read waited for a writer";
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+    EXPECT_EQ(read.problem, row.problem);
+    EXPECT_EQ(read.bytes, kNewBytes.substr(0, row.bytesRead));
+    EXPECT_EQ(read.opened, row.bytesRead > 0);
+    EXPECT_EQ(read.complete, row.failingRead == SIZE_MAX);
+    // A line the error cut is not taken for a shorter one.
+    const std::string cut = kNewBytes.substr(0, row.bytesRead);
+    EXPECT_EQ(WholeLines(read), read.complete ? cut : cut.substr(0, cut.rfind('\n') + 1));
+}
+
+#if defined(_WIN32)
+// Windows puts no FIFO at a path; what the read reaches is its null device instead.
+std::string NullDevice(const std::string&, Held&) {
+    return "\\\\.\\NUL";
+}
+std::string FifoKeptFull(const std::string&, Held&) {
+    return {};
+}
+std::string FifoWithoutWriter(const std::string&, Held&) {
+    return {};
+}
+std::string LinkToZeroDevice(const std::string&, Held&) {
+    return {};
+}
+#else
+std::string NullDevice(const std::string& path, Held&) {
+    fs::remove(path);
+    fs::create_symlink("/dev/null", path);
+    return path;
+}
+
+// A FIFO renamed over the file; a writer keeps it full of a valid file.
+std::string FifoKeptFull(const std::string& path, Held& held) {
+    const std::string fifo = path + ".fifo";
+    mkfifo(fifo.c_str(), 0666);
+    const int fd = open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    while (write(fd, kOldBytes.data(), kOldBytes.size()) > 0) {
+    }
+    held.fds.push_back(fd);
+    rename(fifo.c_str(), path.c_str());
+    return path;
+}
+
+// A FIFO with no writer: opening it to read waits for one, unless told not to.
+std::string FifoWithoutWriter(const std::string& path, Held& held) {
+    fs::remove(path);
+    mkfifo(path.c_str(), 0666);
+    held.watch = std::thread([&held, path] {
+        const auto patience = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!held.done) {
+            if (std::chrono::steady_clock::now() > patience) {
+                // Succeeds only while a reader waits in open.
+                if (const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                    held.waited = true;
+                    close(fd);
+                    return;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    return path;
+}
+
+std::string LinkToZeroDevice(const std::string& path, Held&) {
+    fs::remove(path);
+    fs::create_symlink("/dev/zero", path);
+    return path;
+}
+#endif
+
+constexpr const char* kNoFifos = "Windows puts no FIFO nor a link to a device at a path";
+
+INSTANTIATE_TEST_SUITE_P(
+    ChangedAfterTheLook, RaceTest,
+    testing::Values(
+        RaceRow{"NullDevice", NullDevice, SIZE_MAX, "non è un file normale", 0},
+        RaceRow{"FifoKeptFull", FifoKeptFull, SIZE_MAX, "non è un file normale", 0, kNoFifos},
+        RaceRow{"FifoWithoutWriter", FifoWithoutWriter, SIZE_MAX, "non è un file normale", 0,
+                kNoFifos},
+        RaceRow{"LinkToZeroDevice", LinkToZeroDevice, SIZE_MAX, "non è un file normale", 0,
+                kNoFifos},
+        // 20 bytes at a time: the third read fails, within the fourth line.
+        RaceRow{"DiskErrorHalfWay", nullptr, 2, "errore di lettura o scrittura sul disco", 40}),
+    [](const testing::TestParamInfo<RaceRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace coppia

@@ -46,6 +46,11 @@ inline std::string Utf8(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+// The path the program keeps as UTF-8, as the system names it.
+inline fs::path PathFromUtf8(const std::string& path) {
+    return fs::path(std::u8string(path.begin(), path.end()));
+}
+
 // A fresh folder of the test's own, removed with everything in it at the end.
 class ScratchFolder {
   public:
@@ -62,7 +67,9 @@ class ScratchFolder {
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const fs::path& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return Utf8(path_ / name); }
+    std::string operator/(const std::string& name) const {
+        return Utf8(path_ / PathFromUtf8(name));
+    }
 
     // The names in the folder itself, sorted.
     std::vector<std::string> Names() const {

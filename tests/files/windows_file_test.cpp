@@ -18,6 +18,7 @@
 #include "files/platform.h"
 #include "files/recent_files.h"
 #include "files/safe_file.h"
+#include "files/windows_path.h"
 #include "tests/files/scratch_folder.h"
 
 namespace coppia {
@@ -70,7 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
         DeviceRow{"RawPath", "\\\\?\\C:\\coppia-raw.ini", true},
         DeviceRow{"Com10IsAFile", "COM10", false}, DeviceRow{"Com0IsAFile", "COM0.csv", false},
         DeviceRow{"ConsoleIsAFile", "console.ini", false},
-        DeviceRow{"ContoIsAFile", "CONTO.txt", false}, DeviceRow{"NullIsAFile", "null", false}),
+        DeviceRow{"ContoIsAFile", "CONTO.txt", false}, DeviceRow{"NullIsAFile", "null", false},
+        // The system reads the superscripts ¹, ² and ³ as the digits.
+        DeviceRow{"ComSuperscriptOne", "COM\xc2\xb9", true},
+        DeviceRow{"LptSuperscriptTwoTxt", "lpt\xc2\xb2.txt", true},
+        DeviceRow{"ComSuperscriptThreeIni", "Com\xc2\xb3.ini", true},
+        DeviceRow{"ComSuperscriptFourIsAFile", "COM\xe2\x81\xb4", false},
+        DeviceRow{"ComOneSuperscriptOneIsAFile", "COM1\xc2\xb9", false}),
     [](const testing::TestParamInfo<DeviceRow>& info) { return std::string(info.param.name); });
 
 std::wstring Wide(const std::string& path) {
@@ -160,6 +167,131 @@ TEST(WindowsFileTest, AUnicodePathIsWrittenAndReadBack) {
               kNewBytes);
     ASSERT_TRUE(ReplaceFile(path, kOldBytes).saved);
     EXPECT_EQ(ReadRegularFile(path, 1024).bytes, kOldBytes);
+    EXPECT_EQ(ResolvedPath(path), path);
+}
+
+// Fails the first rename as ReplaceFileW fails with ERROR_UNABLE_TO_MOVE_REPLACEMENT: the old
+// file already removed, the new one still under its temporary name. A rename after it fails
+// with `then`, unless that is ERROR_SUCCESS.
+class RemovedButNotReplaced : public SaveCalls {
+  public:
+    explicit RemovedButNotReplaced(DWORD then) : then_(then) {}
+    int Rename(const char* from, const char* to) override {
+        temporary = from;
+        errno = 0;
+        if (++renames_ == 1) {
+            DeleteFileW(Wide(to).c_str());
+            SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+            return -1;
+        }
+        if (then_ == ERROR_SUCCESS)
+            return SaveCalls::Rename(from, to);
+        SetLastError(then_);
+        return -1;
+    }
+
+    std::string temporary;
+
+  private:
+    DWORD then_;
+    int renames_ = 0;
+};
+
+class RemovedButNotReplacedTest : public testing::TestWithParam<DWORD> {};
+
+// The old file is gone either way: the new bytes must not go with it.
+TEST_P(RemovedButNotReplacedTest, TheNewBytesTakeTheFilesPlaceOrStayWhereTheUserIsTold) {
+    ScratchFolder folder;
+    const std::string path = folder / "Mervanti.ini";
+    Put(path, kOldBytes);
+    RemovedButNotReplaced calls(GetParam());
+    const SaveResult saved = ReplaceFile(path, kNewBytes, calls);
+    if (GetParam() == ERROR_SUCCESS) {
+        EXPECT_TRUE(saved.saved) << saved.reason;
+        EXPECT_EQ(Contents(path), kNewBytes);
+        EXPECT_EQ(folder.Names(), Names{"Mervanti.ini"});
+    } else {
+        EXPECT_FALSE(saved.saved);
+        EXPECT_EQ(saved.reason,
+                  "permesso negato; il nuovo contenuto è rimasto in " + calls.temporary);
+        EXPECT_EQ(Contents(PathFromUtf8(calls.temporary)), kNewBytes);
+        EXPECT_EQ(folder.Names(), Names{NameOfPath(calls.temporary)});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ThenTheMove, RemovedButNotReplacedTest,
+                         testing::Values(ERROR_SUCCESS, ERROR_ACCESS_DENIED),
+                         [](const testing::TestParamInfo<DWORD>& info) {
+                             return info.param == ERROR_SUCCESS ? "Succeeds" : "IsRefused";
+                         });
+
+struct LongPathRow {
+    const char* name;
+    std::string path;
+    std::wstring wide;  // as the system's calls get it
+};
+
+void PrintTo(const LongPathRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class LongPathTest : public testing::TestWithParam<LongPathRow> {};
+
+// Beyond the classic limit the system takes only the long form, in which it folds nothing.
+TEST_P(LongPathTest, IsGivenToTheSystemInItsLongFormOnlyBeyondTheClassicLimit) {
+    EXPECT_EQ(WideCallPath(GetParam().path), GetParam().wide);
+}
+
+const std::string kLongName(120, 'n');
+const std::wstring kWideLongName(120, L'n');
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, LongPathTest,
+    testing::Values(
+        LongPathRow{"Short", "C:/modelli/../Mervanti.ini", L"C:/modelli/../Mervanti.ini"},
+        LongPathRow{"LongFolded", "C:/" + kLongName + "/../" + kLongName + "/" + kLongName + "/x",
+                    L"\\\\?\\C:\\" + kWideLongName + L"\\" + kWideLongName + L"\\x"},
+        LongPathRow{"LongOnAShare", "\\\\pc\\modelli\\" + kLongName + "\\" + kLongName,
+                    L"\\\\?\\UNC\\pc\\modelli\\" + kWideLongName + L"\\" + kWideLongName},
+        LongPathRow{"AlreadyLong", "\\\\?\\C:\\" + kLongName + "\\" + kLongName + "\\.",
+                    L"\\\\?\\C:\\" + kWideLongName + L"\\" + kWideLongName + L"\\."}),
+    [](const testing::TestParamInfo<LongPathRow>& info) { return std::string(info.param.name); });
+
+// Folders too deep for the C library's listing, which ScratchFolder's removal uses: removed
+// through the long form, the deepest first.
+class DeepFolders {
+  public:
+    explicit DeepFolders(const fs::path& top) : folders_{Utf8(top)} {
+        for (const char letter : {'a', 'b', 'c', 'd', 'e'})
+            folders_.push_back(folders_.back() + "\\" + std::string(60, letter));
+    }
+    ~DeepFolders() {
+        DeleteFileW(WideCallPath(File()).c_str());
+        for (auto folder = folders_.rbegin(); folder + 1 != folders_.rend(); ++folder)
+            RemoveDirectoryW(WideCallPath(*folder).c_str());
+    }
+    DeepFolders(const DeepFolders&) = delete;
+    DeepFolders& operator=(const DeepFolders&) = delete;
+
+    std::string File() const { return folders_.back() + "\\Mervanti.ini"; }
+
+  private:
+    std::vector<std::string> folders_;
+};
+
+// A model kept deep in folders: made, written, replaced and read back.
+TEST(WindowsFileTest, APathBeyondTheClassicLimitIsSavedReplacedAndRead) {
+    ScratchFolder folder;
+    const DeepFolders deep(folder.Path());
+    const std::string path = deep.File();
+    ASSERT_GT(path.size(), 300u);
+    EXPECT_EQ(ReplaceRefusal(path), "cartella inesistente");
+    const SaveResult saved = ReplaceFile(path, kOldBytes);
+    ASSERT_TRUE(saved.saved) << saved.reason;
+    EXPECT_EQ(ReplaceRefusal(path), "");
+    const SaveResult replaced = ReplaceFile(path, kNewBytes);
+    ASSERT_TRUE(replaced.saved) << replaced.reason;
+    EXPECT_EQ(ReadRegularFile(path, 1024).bytes, kNewBytes);
     EXPECT_EQ(ResolvedPath(path), path);
 }
 

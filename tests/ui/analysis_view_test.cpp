@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -417,8 +418,9 @@ TEST(AnalysisOpenerTest, APluginThatDoesNotLoadIsToldOverTheMainWindowWhichGoesO
     });
     EXPECT_FALSE(opener.Open());
     EXPECT_EQ(title, "Errore Analisi");
-    // Qt's loader gives its own reason, in its own words.
-    const QString told = "Modulo dell'Analisi Non Caricato da /nonexistent/libcoppia_analysis.so: ";
+    // Qt's loader gives its own reason, in its own words; the path is spelt as the system does.
+    const QString told = "Modulo dell'Analisi Non Caricato da " +
+                         QDir::toNativeSeparators("/nonexistent/libcoppia_analysis.so") + ": ";
     EXPECT_TRUE(text.startsWith(told) && text.endsWith("!!") && !text.endsWith(".!!") &&
                 text.size() > told.size() + 2)
         << text.toStdString();

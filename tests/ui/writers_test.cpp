@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #endif
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMetaObject>
@@ -23,6 +24,23 @@
 
 namespace coppia {
 namespace {
+
+// The main window and the analysis beside it, their settings in a folder of the test's own.
+struct WritingWindows {
+    WritingWindows() : model(messages, lastInputs), view(model) {
+        // The analysis keeps its own settings in the configuration folder.
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path().string()));
+        model.Main_Form_Load();
+    }
+
+    ScratchFolder config;
+    ScratchFolder scratch;
+    RecordingMessages messages;
+    MemoryLastInputs lastInputs;
+    MainWindow model;
+    MainWindowView view;
+    AnalysisOpener opener{model, &view, QStringLiteral(COPPIA_ANALYSIS_PLUGIN)};
+};
 
 #ifdef _WIN32
 TEST(WriterTest, EveryWriterEveryTarget) {
@@ -89,14 +107,9 @@ Snapshot SnapshotOf(const fs::path& folder) {
     return snapshot;
 }
 
-class WriterTest : public testing::TestWithParam<std::tuple<Writer, TargetRow> > {
+class WriterTest : public testing::TestWithParam<std::tuple<Writer, TargetRow> >,
+                   protected WritingWindows {
   protected:
-    WriterTest() : model(messages, lastInputs), view(model) {
-        // The analysis keeps its own settings in the configuration folder.
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path().string()));
-        model.Main_Form_Load();
-    }
-
     // Why the writer could not write the file at `path`; empty when it did.
     std::string Write(Writer writer, const std::string& path) {
         if (writer == Writer::LastInputs) {
@@ -133,13 +146,6 @@ class WriterTest : public testing::TestWithParam<std::tuple<Writer, TargetRow> >
         }
     }
 
-    ScratchFolder config;
-    ScratchFolder scratch;
-    RecordingMessages messages;
-    MemoryLastInputs lastInputs;
-    MainWindow model;
-    MainWindowView view;
-    AnalysisOpener opener{model, &view, QStringLiteral(COPPIA_ANALYSIS_PLUGIN)};
     QWidget* analysis = nullptr;
 };
 
@@ -250,6 +256,37 @@ INSTANTIATE_TEST_SUITE_P(EveryWriterEveryTarget, WriterTest,
                          });
 
 #endif
+
+// A path as Qt's file dialogs give it, with "/" on Windows too, and in any script.
+class ExportSpellingTest : public testing::TestWithParam<bool>, protected WritingWindows {};
+
+// Saved or not, the status line names the file as the system spells it, and the next export
+// starts in its folder, kept in that spelling.
+TEST_P(ExportSpellingTest, TheStatusAndTheNextExportNameThePathAsTheSystemDoes) {
+    const bool saved = GetParam();
+    const std::string folder =
+        Utf8(scratch.Path() / PathFromUtf8("caff\u00e8 \u041d\u0438\u0446\u0446\u0430"));
+    const std::string path = Utf8(PathFromUtf8(folder) / "misure.csv");
+    fs::create_directories(PathFromUtf8(saved ? folder : path));
+    // On Windows the settings are %APPDATA%'s, which earlier tests may have written.
+    const std::string before = AnalysisSettingsFile(AnalysisSettingsPath()).Read().exportFolder;
+    ASSERT_TRUE(opener.Open());
+    bool written = false;
+    ASSERT_TRUE(QMetaObject::invokeMethod(
+        opener.Window(), "ExportCsv", Q_RETURN_ARG(bool, written),
+        Q_ARG(QString, QDir::fromNativeSeparators(QString::fromStdString(path)))));
+    EXPECT_EQ(written, saved);
+    const QString told = opener.Window()->findChild<QLabel*>("StatoFile")->toolTip();
+    EXPECT_EQ(told.toStdString(), saved ? "CSV salvato in " + path
+                                        : "CSV non salvato in " + path + ": è una cartella!!");
+    const std::string next = AnalysisSettingsFile(AnalysisSettingsPath()).Read().exportFolder;
+    EXPECT_EQ(next, saved ? folder : before);
+}
+
+INSTANTIATE_TEST_SUITE_P(SavedOrNot, ExportSpellingTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Saved" : "NotSaved");
+                         });
 
 }  // namespace
 }  // namespace coppia

@@ -3,8 +3,12 @@
 
 #include <dirent.h>
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
+
+#include "files/platform.h"
+#include "ui/common/qt_text.h"
 
 namespace coppia {
 
@@ -31,6 +35,8 @@ std::string NameDecodedAs(const std::string& folder, const QString& part) {
 }  // namespace
 
 std::string PathBytes(const QString& path) {
+    if (PathsAreText())
+        return QDir::toNativeSeparators(path).toStdString();
     if (!path.contains(QChar::ReplacementCharacter))
         return QFile::encodeName(path).toStdString();
     std::string bytes = path.startsWith(u'/') ? "/" : "";
@@ -46,6 +52,11 @@ std::string PathBytes(const QString& path) {
             bytes += '/';
     }
     return bytes;
+}
+
+QString PathQString(const std::string& path) {
+    // QFile's names are in the code page on Windows.
+    return PathsAreText() ? ToQString(path) : QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 }  // namespace coppia

@@ -2,8 +2,9 @@
 #include "ui/kit/window_exports.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
+
+#include "ui/common/path_bytes.h"
 
 namespace coppia {
 
@@ -46,14 +47,14 @@ void WindowExports::Print() {
 }
 
 QString WindowExports::ProposedPath(const QString& suffix) const {
-    QString folder = QFile::decodeName(QByteArray::fromStdString(window_.folder()));
+    QString folder = PathQString(window_.folder());
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     return QDir(folder).filePath(window_.name() + QLatin1Char('.') + suffix);
 }
 
 bool WindowExports::Told(std::string_view what, const QString& path, const QString& reason) {
-    window_.written(what, path.toStdString(), reason.toStdString());
+    window_.written(what, PathBytes(path), reason.toStdString());
     return reason.isEmpty();
 }
 

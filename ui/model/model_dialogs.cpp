@@ -2,7 +2,6 @@
 #include "ui/model/model_dialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -47,8 +46,7 @@ SaveChoice QtModelDialogs::AskToSave(std::string_view question) {
 }
 
 std::optional<std::string> QtModelDialogs::AskFileToOpen() {
-    const QString folder =
-        folder_ ? QFile::decodeName(QByteArray::fromStdString(folder_())) : QString();
+    const QString folder = folder_ ? PathQString(folder_()) : QString();
     const QString path = QFileDialog::getOpenFileName(
         parent_, QStringLiteral("Apri modello"), folder.isEmpty() ? QDir::homePath() : folder,
         kModelFilter + QStringLiteral(";;Tutti i file (*)"));
@@ -58,7 +56,7 @@ std::optional<std::string> QtModelDialogs::AskFileToOpen() {
 }
 
 std::optional<std::string> QtModelDialogs::AskFileToSave(std::string_view suggestion) {
-    QString folder = folder_ ? QFile::decodeName(QByteArray::fromStdString(folder_())) : QString();
+    QString folder = folder_ ? PathQString(folder_()) : QString();
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     QString name = ToQString(suggestion);

@@ -3,7 +3,7 @@
 // the widgets at once, without taking from the user what is still being typed.
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include "ui/common/path_bytes.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
@@ -132,13 +133,14 @@ void ModelView::FollowRecentFiles(const std::vector<std::string>& recent) {
     recentShown_ = recent;
     recentMenu_->clear();
     for (std::size_t i = 0; i < recent.size(); ++i) {
-        const QString path = QFile::decodeName(QByteArray::fromStdString(recent[i]));
+        const QString path = PathQString(recent[i]);
         // The folder tells apart two models of one name; "&" doubled is no mnemonic.
         const QFileInfo file(path);
-        QAction* item = recentMenu_->addAction(QStringLiteral("&%1 %2 – %3")
-                                                   .arg(i + 1)
-                                                   .arg(file.fileName().replace('&', "&&"))
-                                                   .arg(file.path().replace('&', "&&")));
+        QAction* item = recentMenu_->addAction(
+            QStringLiteral("&%1 %2 – %3")
+                .arg(i + 1)
+                .arg(file.fileName().replace('&', "&&"))
+                .arg(QDir::toNativeSeparators(file.path()).replace('&', "&&")));
         item->setToolTip(path);
         item->setStatusTip(path);
         connect(item, &QAction::triggered, this, [this, i] {

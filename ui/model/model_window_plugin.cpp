@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/model_window_plugin.h"
 
-#include <filesystem>
 #include <memory>
 
 #include "files/analysis_settings.h"
@@ -36,14 +35,7 @@ class ModelWindowWithModel : public ModelView {
         ModelParts& p = *parts_;
         p.dialogs.SetParent(this);
         // The file dialogs open in the model's folder, or the last model's.
-        p.dialogs.SetFolder([&p]() -> std::string {
-            const ModelSession& session = p.model.Session();
-            if (session.Path())
-                return std::filesystem::path(*session.Path()).parent_path().string();
-            if (!session.RecentFiles().empty())
-                return std::filesystem::path(session.RecentFiles().front()).parent_path().string();
-            return {};
-        });
+        p.dialogs.SetFolder([&p] { return p.model.Session().Folder(); });
         p.model.Modello_Form_Load();
     }
 
