@@ -36,6 +36,9 @@ struct InstallationVerdict {
 
 InstallationVerdict JudgeInstallation(const Installation& installation);
 
+// A verdict's colour: green, yellow, red.
+Tone VerdictTone(Verdict verdict);
+
 // The margin as it is shown: two decimals rounded down, briefly when huge or infinite.
 std::string MarginText(double margin);
 

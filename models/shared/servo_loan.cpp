@@ -18,6 +18,13 @@ void ServoLoan::SetRating(std::optional<double> rating, RatingUnit unit) {
     Changed();
 }
 
+void ServoLoan::SetFigures(const ServoFigures& figures) {
+    if (!servo_ || servo_->figures == figures)
+        return;
+    servo_->figures = figures;
+    Changed();
+}
+
 void ServoLoan::Follow(std::string surface) {
     if (!servo_ || servo_->surface == surface)
         return;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/torque_units.h"
+#include "files/section_and_sheet.h"
 
 namespace coppia {
 
@@ -20,16 +21,21 @@ struct LoanedServo {
     // The rating as the surface has it in the model, which the analysis may have changed since.
     std::optional<double> surfaceRating;
     RatingUnit surfaceUnit = RatingUnit::KgfCm;
+    // The data sheet's figures beside the rating, as judged and as the surface has them.
+    ServoFigures figures = {};
+    ServoFigures surfaceFigures = {};
 
     bool operator==(const LoanedServo&) const = default;
-    bool DiffersFromSurface() const { return rating != surfaceRating || unit != surfaceUnit; }
+    bool RatingDiffers() const { return rating != surfaceRating || unit != surfaceUnit; }
+    bool FiguresDiffer() const { return figures != surfaceFigures; }
+    bool DiffersFromSurface() const { return RatingDiffers() || FiguresDiffer(); }
 };
 
 // The servo that goes with the surface in the main window, so that the windows judge one servo
 // and give one answer: the model window lends it on "Carica", the analysis judges it in place of
-// its own and may change its rating, and "Aggiorna" takes it back to the surface as it is then.
-// Nothing is lent until a surface is loaded; the loan follows its surface when it is renamed,
-// and ends when the surface or the model that lent it goes.
+// its own and may change its rating and its figures, and "Aggiorna" takes them back to the surface
+// as it is then. Nothing is lent until a surface is loaded; the loan follows its surface when it is
+// renamed, and ends when the surface or the model that lent it goes.
 class ServoLoan {
   public:
     using Observer = std::function<void()>;
@@ -37,6 +43,7 @@ class ServoLoan {
     const std::optional<LoanedServo>& Current() const { return servo_; }
     void Lend(LoanedServo servo);
     void SetRating(std::optional<double> rating, RatingUnit unit);
+    void SetFigures(const ServoFigures& figures);
     // The surface lent is now called `surface`.
     void Follow(std::string surface);
     void End();
