@@ -96,6 +96,15 @@ struct AnalysisDisplay {
 
     std::string status;  // what the last copy or export did; cleared when an input changes
     Tone statusTone = Tone::Neutral;
+
+    // The servo's speed and current at the deflection, under the verdict (DescribeMotion);
+    // empty while there is no verdict on the installation to stand under.
+    std::string motion;
+    Tone motionTone = Tone::Neutral;
+    std::string current;
+    std::string figuresProblem;  // a figure of the data sheet typed that cannot be used
+    // Where the sweep's columns of the servo's motion start: the sheet leaves them to the CSV.
+    std::size_t motionColumn = 0;
 };
 
 }  // namespace coppia

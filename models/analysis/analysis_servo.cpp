@@ -77,6 +77,7 @@ void AnalysisWindow::Loan_Change() {
     const auto index = static_cast<std::size_t>(AnalysisField::CoppiaServo);
     texts_[index] = RatingText();
     valid_[index] = true;
+    ShowFigures();
     InputChanged();
 }
 
@@ -98,13 +99,19 @@ void AnalysisWindow::FillServoOwner() {
         display_.servoOwner +=
             ", uno dei " + std::to_string(loaned->count) + " che si dividono la coppia";
     }
-    if (loaned->DiffersFromSurface()) {
+    if (loaned->RatingDiffers()) {
         const std::string kept = loaned->surfaceRating
                                      ? FormatPlainNumber(*loaned->surfaceRating) + " " +
                                            std::string(RatingUnitName(loaned->surfaceUnit))
                                      : "da indicare";
         display_.loanDrift = "Coppia diversa da quella di «" + loaned->surface + "» nel modello (" +
                              kept + "): per tenerla, Aggiorna nella finestra del modello";
+    }
+    if (loaned->FiguresDiffer()) {
+        display_.loanDrift += (display_.loanDrift.empty() ? "" : ". ") +
+                              std::string("Dati del servo diversi da quelli di «") +
+                              loaned->surface +
+                              "» nel modello: per tenerli, Aggiorna nella finestra del modello";
     }
 }
 

@@ -20,6 +20,10 @@ void SummariseVerdict(const AnalysisDisplay& shown, std::vector<std::string>& li
     for (const CaptionedFigure& limit : shown.limits) {
         lines.push_back(limit.caption + ": " + limit.value);
     }
+    for (const std::string* motion : {&shown.motion, &shown.current, &shown.figuresProblem}) {
+        if (!motion->empty())
+            lines.push_back(*motion);
+    }
 }
 
 }  // namespace

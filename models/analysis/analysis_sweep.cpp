@@ -7,6 +7,7 @@
 #include "engine/deflection.h"
 #include "engine/number_text.h"
 #include "engine/servo_check.h"
+#include "models/analysis/sweep_motion.h"
 
 namespace coppia {
 
@@ -111,6 +112,11 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
         names.push_back(std::move(name));
     }
     sweep.headings.push_back("Nota");
+    sweep.motionColumn = sweep.headings.size();
+    for (std::string& heading : SweepMotionHeadings(servo.shareText))
+        sweep.headings.push_back(std::move(heading));
+    const std::vector<std::array<std::string, kMotionColumnCount>> motion =
+        SweepMotion(calculation, servo, constants);
     const std::vector<SweepCurve> curves = SweepTorque(in, speeds, constants);
     const auto modelCurve =
         static_cast<std::size_t>(std::find(factors.begin(), factors.end(), 1.0) - factors.begin());
@@ -131,6 +137,8 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
         row.peak = calculation.sweepInputsRead && curves[modelCurve].peakAngle == angle;
         row.current = current == angle;
         row.cells.push_back(RowMark(row.peak, row.current));
+        const auto& moving = motion[static_cast<std::size_t>(angle)];
+        row.cells.insert(row.cells.end(), moving.begin(), moving.end());
     }
     sweep.plot = Plot(calculation, curves, factors, names, servo);
     return sweep;

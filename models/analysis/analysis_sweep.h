@@ -7,6 +7,7 @@
 
 #include "engine/servo_check.h"
 #include "engine/torque.h"
+#include "files/section_and_sheet.h"
 #include "models/analysis/analysis_display.h"
 #include "models/main/field_calculation.h"
 #include "models/shared/plot.h"
@@ -18,6 +19,8 @@ struct SweepDisplay {
     std::vector<std::string> headings;  // with their units
     std::vector<SweepTableRow> rows;    // one per whole degree from 0 to 60
     PlotData plot;
+    // Where the columns of the servo's motion start, after the row's mark.
+    std::size_t motionColumn = 0;
 };
 
 // The servo a sweep is drawn for: one of `share` that divide the torque among them.
@@ -25,10 +28,14 @@ struct SweepServo {
     std::optional<double> ratingKgfCm;  // the servo's line on the plot, when it can be used
     int share = 1;
     std::string shareText;  // "per servo: 1 dei 2", empty for one servo
+    // Its data sheet's figures, and its throw each way (degrees), for its motion.
+    ServoFigures figures = {};
+    double servoThrow = 45;
 };
 
 // The sweep of the fields' inputs at the model's speed and at each of `speedFactors` times it,
-// slowest first, each torque one servo's. The headings and each row end with the row's mark.
+// slowest first, each torque one servo's. The headings and each row end with the row's mark,
+// then the servo's motion (SweepMotion).
 SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> speedFactors,
                           const SweepServo& servo, const TorqueConstants& constants);
 

@@ -41,6 +41,7 @@ void AnalysisWindow::Analisi_Form_Load() {
     texts_ = {RatingText(), FormatPlainNumber(settings_.safetyFactor),
               FormatPlainNumber(settings_.servoThrow), SpeedFactorsText(settings_.speedFactors)};
     valid_ = {true, true, true, true};
+    ShowFigures();
     Refresh();
 }
 
@@ -160,6 +161,7 @@ void AnalysisWindow::Refresh() {
     FillTorque(calculation_);
     FillLinkage(calculation_);
     FillServoCheck(calculation_);
+    FillMotion(calculation_);
     FillSweep(calculation_);
     display_.status = status_;
     display_.statusTone = statusTone_;
@@ -285,9 +287,11 @@ void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
         // The curves of speeds no longer asked for would pass for the ones typed.
         factors.clear();
     }
-    SweepDisplay sweep =
-        DisplaySweep(calculation, factors, {RatingKgfCm(), Share(), display_.share}, constants_);
+    SweepDisplay sweep = DisplaySweep(
+        calculation, factors,
+        {RatingKgfCm(), Share(), display_.share, FiguresInUse(), settings_.servoThrow}, constants_);
     display_.sweepHeadings = std::move(sweep.headings);
+    display_.motionColumn = sweep.motionColumn;
     display_.sweepRows = std::move(sweep.rows);
     display_.plot = std::move(sweep.plot);
 }

@@ -15,16 +15,21 @@ namespace coppia {
 namespace {
 
 TEST_F(AnalysisWindowTest, SweepsEveryDegreeAtTheModelsSpeedAndTheOthers) {
-    EXPECT_EQ(
-        Shown().sweepHeadings,
-        (std::vector<std::string>{"Angolo (°)", "Corsa (mm)", "Coppia a 48 Km/h (Kg*cm)",
-                                  "Coppia a 60 Km/h, modello (Kg*cm)", "Coppia a 72 Km/h (Kg*cm)",
-                                  "Coppia a 90 Km/h, picchiata (Kg*cm)", "Nota"}));
+    EXPECT_EQ(Shown().sweepHeadings,
+              (std::vector<std::string>{
+                  "Angolo (°)", "Corsa (mm)", "Coppia a 48 Km/h (Kg*cm)",
+                  "Coppia a 60 Km/h, modello (Kg*cm)", "Coppia a 72 Km/h (Kg*cm)",
+                  "Coppia a 90 Km/h, picchiata (Kg*cm)", "Nota", "Tempo sotto carico (s)",
+                  "Tempo a vuoto (s)", "Corrente in tenuta (A)", "Corrente di spunto (A)"}));
+    EXPECT_EQ(Shown().motionColumn, 7u);
     const std::vector<SweepTableRow>& rows = Shown().sweepRows;
     ASSERT_EQ(rows.size(), 61u);
     // Plain figures: the main window's Coppia shows the same torque as 00.52.
-    EXPECT_EQ(rows[20].cells,
-              (std::vector<std::string>{"20", "20.8", "0.35", "0.52", "0.73", "1.11", "attuale"}));
+    // The servo's data sheet not given: nothing made up, each cell says what is missing.
+    EXPECT_EQ(rows[20].cells, (std::vector<std::string>{
+                                  "20", "20.8", "0.35", "0.52", "0.73", "1.11", "attuale",
+                                  "manca la velocità", "manca la velocità",
+                                  "manca la corrente a vuoto", "manca la corrente di stallo"}));
     window.UserClick(Control::Calc);
     EXPECT_EQ(Text(Control::Coppia), "00.52");
 
@@ -90,7 +95,7 @@ TEST_P(AnalysisMarkTest, MarksThePeakAtTheModelsSpeedAndTheCurrentDeflection) {
     for (const auto& [field, text] : GetParam().edits) Enter(field, text);
     std::vector<std::string> expected(kSweepRows);
     for (const auto& [row, mark] : GetParam().marks) expected[row] = mark;
-    EXPECT_EQ(Column(Shown().sweepRows, Shown().sweepHeadings.size() - 1), expected);
+    EXPECT_EQ(Column(Shown().sweepRows, Shown().motionColumn - 1), expected);
     for (const auto& [row, mark] : GetParam().marks) {
         EXPECT_EQ(Shown().sweepRows[row].peak, std::string(mark).starts_with("picco")) << row;
     }
@@ -152,7 +157,7 @@ TEST_F(AnalysisWindowTest, RefusedRowsSayWhyInEveryTorqueCell) {
 
 TEST_F(AnalysisWindowTest, TheOtherSpeedsCanBeChosenAndAreRemembered) {
     analysis.Analisi_AltreVelocita_Change("1.1");
-    EXPECT_EQ(Shown().sweepHeadings.size(), 5u);
+    EXPECT_EQ(Shown().motionColumn, 5u);
     EXPECT_EQ(Shown().sweepHeadings[3], "Coppia a 66 Km/h, picchiata (Kg*cm)");
     EXPECT_EQ(*settings.bytes,
               "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
@@ -164,9 +169,11 @@ TEST_F(AnalysisWindowTest, TheOtherSpeedsCanBeChosenAndAreRemembered) {
               "Altre velocità non valide: da 1 a 4 numeri separati da spazi, ciascuno oltre 0 e "
               "fino a 10; intanto solo la velocità del modello");
     // The curves of the speeds typed before would pass for the ones asked for.
-    EXPECT_EQ(Shown().sweepHeadings,
-              (std::vector<std::string>{"Angolo (°)", "Corsa (mm)",
-                                        "Coppia a 60 Km/h, modello (Kg*cm)", "Nota"}));
+    EXPECT_EQ(
+        Shown().sweepHeadings,
+        (std::vector<std::string>{"Angolo (°)", "Corsa (mm)", "Coppia a 60 Km/h, modello (Kg*cm)",
+                                  "Nota", "Tempo sotto carico (s)", "Tempo a vuoto (s)",
+                                  "Corrente in tenuta (A)", "Corrente di spunto (A)"}));
     EXPECT_EQ(Shown().plot.curves.size(), 1u);
     EXPECT_EQ(settings.writes, 1);
 }
