@@ -31,6 +31,8 @@ struct SurfaceDetails {
     std::string servoNote;  // how the servos share the torque, when more than one
     std::vector<InputLine> inputs;
     std::string problem;  // a detail typed that cannot be kept, and why
+    // The servo's data-sheet figures, in kServoFigureKeys' order, as typed or kept.
+    std::array<std::string, kServoFigureKeys.size()> figures = {};
 };
 
 // Everything the model window shows, as texts and their tones.
@@ -64,6 +66,12 @@ struct ModelDisplay {
 
     std::string status;  // what the last action did, or why it did not
     Tone statusTone = Tone::Neutral;
+
+    // The model's supply on its page: its name and its currents (A) as typed or kept.
+    std::string supplyName;
+    std::string supplyContinuous;
+    std::string supplyPeak;
+    std::string supplyProblem;  // a current typed that cannot be kept, and why
 };
 
 }  // namespace coppia

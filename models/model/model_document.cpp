@@ -18,6 +18,7 @@ constexpr std::string_view kRemoveName = "Rimuovi superficie";
 constexpr std::string_view kMoveName = "Sposta superficie";
 constexpr std::string_view kModelName = "Nome del modello";
 constexpr std::string_view kNotesName = "Note";
+constexpr std::string_view kSupplyName = "Alimentazione";
 
 constexpr std::string_view kVariantSuffix = " (variante)";
 
@@ -103,6 +104,16 @@ bool ModelDocument::SetNotes(std::string notes) {
             .name = kNotesName,
             .textBefore = model_.notes,
             .textAfter = std::move(notes)});
+    return true;
+}
+
+bool ModelDocument::SetSupply(std::optional<SupplyRecord> supply) {
+    if (supply == model_.supply || (supply && CheckSupplyRecord(*supply)))
+        return false;
+    Do(Step{.kind = StepKind::Supply,
+            .name = kSupplyName,
+            .supplyBefore = model_.supply,
+            .supplyAfter = std::move(supply)});
     return true;
 }
 
@@ -196,6 +207,9 @@ std::optional<std::size_t> ModelDocument::Apply(const Step& step, bool forward) 
             return std::nullopt;
         case StepKind::Notes:
             model_.notes = forward ? step.textAfter : step.textBefore;
+            return std::nullopt;
+        case StepKind::Supply:
+            model_.supply = forward ? step.supplyAfter : step.supplyBefore;
             return std::nullopt;
     }
     return std::nullopt;

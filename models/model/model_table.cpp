@@ -6,9 +6,11 @@
 
 #include "engine/number_text.h"
 #include "models/model/surface_calculation.h"
+#include "models/model/surface_motion.h"
 #include "models/shared/absurd_inputs.h"
 #include "models/shared/installation_verdict.h"
 #include "models/shared/refusal_text.h"
+#include "models/shared/servo_motion_text.h"
 
 namespace coppia {
 
@@ -19,18 +21,6 @@ constexpr std::array<std::string_view, 5> kKindTexts = {"Alettone", "Flap", "Ele
 
 std::string& Cell(ModelTableRow& row, ModelColumn column) {
     return row.cells[static_cast<std::size_t>(column)];
-}
-
-Tone ToneOf(Verdict verdict) {
-    switch (verdict) {
-        case Verdict::Sufficient:
-            return Tone::Good;
-        case Verdict::AtTheLimit:
-            return Tone::Warning;
-        case Verdict::Insufficient:
-            break;
-    }
-    return Tone::Bad;
 }
 
 // A figure of the servo's, in the unit of its label.
@@ -85,6 +75,8 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
     heading(ModelColumn::Servi) = "Servi";
     heading(ModelColumn::Servo) = "Servo";
     heading(ModelColumn::CoppiaDichiarata) = "Coppia dichiarata";
+    for (std::size_t i = 0; i < kMotionColumnCount; ++i)
+        headings[static_cast<std::size_t>(ModelColumn::TempoCarico) + i] = kMotionHeadings[i];
     return headings;
 }
 
@@ -139,8 +131,11 @@ std::optional<GivenTravel> TravelOf(const Surface& surface, const SurfaceCalcula
 
 }  // namespace
 
-ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& settings,
-                         const TorqueConstants& constants) {
+namespace {
+
+// The row but for the servo's motion.
+ModelTableRow JudgedRow(const Surface& surface, const AnalysisSettings& settings,
+                        const TorqueConstants& constants) {
     ModelTableRow row;
     Cell(row, ModelColumn::Superficie) = surface.name;
     Cell(row, ModelColumn::Tipo) = KindText(surface.kind);
@@ -168,6 +163,15 @@ ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& setting
     Cell(row, ModelColumn::CoppiaKgcm) = FormatFigure(perServo.kgfCm, 2);
     Cell(row, ModelColumn::CoppiaNcm) = FormatFigure(perServo.newtonCm, 2);
     Judge(row, surface, calculation, settings);
+    return row;
+}
+
+}  // namespace
+
+ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& settings,
+                         const TorqueConstants& constants) {
+    ModelTableRow row = JudgedRow(surface, settings, constants);
+    FillMotion(row, surface, settings, constants);
     return row;
 }
 
@@ -263,6 +267,7 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
     totals.servos = "Servi del modello: " + std::to_string(servos) + ", su " +
                     Counted(model.surfaces.size(), "superficie", "superfici");
     SummariseVerdicts(totals, model, rows);
+    totals.supply = ModelSupply(model, rows);
     if (weakest == nullptr) {
         totals.weakest = "Margine più basso: nessuno, nessuna superficie ha un margine";
         totals.weakestTone = Tone::Bad;
@@ -272,7 +277,7 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
         "Margine più basso: " + weakest->cells[static_cast<std::size_t>(ModelColumn::Margine)] +
         ", " + SurfaceLabel(model.surfaces[weakestIndex], weakestIndex);
     // Never green on its own: the verdict above says whether the model passes.
-    const Tone torqueTone = ToneOf(weakest->torqueCheck->verdict);
+    const Tone torqueTone = VerdictTone(weakest->torqueCheck->verdict);
     totals.weakestTone = torqueTone == Tone::Good ? Tone::Neutral : torqueTone;
     return totals;
 }

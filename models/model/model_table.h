@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "engine/servo_check.h"
+#include "engine/supply_check.h"
 #include "engine/torque.h"
 #include "files/analysis_settings.h"
 #include "files/model_record.h"
 #include "models/shared/csv_text.h"
+#include "models/shared/supply_text.h"
 #include "models/shared/tone.h"
 
 namespace coppia {
@@ -37,8 +39,18 @@ enum class ModelColumn {
     Servi,
     Servo,
     CoppiaDichiarata,
+    // The servo's motion at the surface's deflection, one servo's (MotionCells): a time or
+    // where it stops, a current, or which datum of its sheet is missing.
+    TempoCarico,
+    TempoVuoto,
+    CorrenteTenuta,
+    CorrenteSpunto,
 };
-inline constexpr std::size_t kModelColumnCount = 11;
+inline constexpr std::size_t kModelColumnCount = 15;
+inline constexpr bool IsMotionColumn(std::size_t column) {
+    return column >= static_cast<std::size_t>(ModelColumn::TempoCarico) &&
+           column <= static_cast<std::size_t>(ModelColumn::CorrenteSpunto);
+}
 // The computed columns, from the verdict to the rotation: a surface without a verdict says why
 // in their place.
 inline constexpr std::size_t kFirstComputedColumn = static_cast<std::size_t>(ModelColumn::Verdetto);
@@ -62,6 +74,9 @@ struct ModelTableRow {
     std::string verdictReason;
     Tone rotationTone = Tone::Neutral;  // Bad when the arms cannot reach or the servo turns too far
     std::optional<ServoCheck> torqueCheck;  // the torque alone, when computed
+    // What its servos draw from the supply; the moving current unknown without a verdict.
+    SurfaceDraw draw;
+    Tone motionTone = Tone::Neutral;  // Bad where the servo stops short
 };
 
 // The headings, units included; the rotation's names the throw it is judged against.
@@ -81,6 +96,8 @@ struct ModelTotals {
     Tone verdictTone = Tone::Neutral;
     std::string weakest;  // "Margine più basso: 1.23, Timone"
     Tone weakestTone = Tone::Neutral;
+    // The model's supply against every servo at once (DescribeSupply).
+    SupplyLines supply;
 };
 ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows);
 

@@ -159,8 +159,7 @@ std::string ModelWindow::CurrentLabel() const {
 }
 
 void ModelWindow::Edited(std::optional<std::size_t> index, std::string status) {
-    ratingTyped_.reset();
-    detailsProblem_.clear();
+    ForgetTyped();
     FollowLoan();
     ComputeRows();
     if (index) {
@@ -176,8 +175,7 @@ void ModelWindow::Edited(std::optional<std::size_t> index, std::string status) {
 
 void ModelWindow::Replaced() {
     loadTarget_.Loan().End();
-    ratingTyped_.reset();
-    detailsProblem_.clear();
+    ForgetTyped();
     ComputeRows();
     Select(Document().SurfaceCount() > 0 ? std::optional<std::size_t>(0) : std::nullopt);
     Refresh();
@@ -244,6 +242,7 @@ void ModelWindow::FillDetails() {
     }
     details.inputs = SurfaceInputLines(*surface);
     details.problem = detailsProblem_;
+    FillFigures();
 }
 
 void ModelWindow::Refresh() {
@@ -257,6 +256,7 @@ void ModelWindow::Refresh() {
     FillDetails();
     display_.modelName = document.Content().name;
     display_.notes = document.Content().notes;
+    FillSupply();
     display_.comparison = Compare(document.Content(), selected_, constants_);
     display_.canUndo = document.CanUndo();
     display_.canRedo = document.CanRedo();

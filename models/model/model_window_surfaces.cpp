@@ -91,6 +91,7 @@ void ModelWindow::Modello_Aggiorna_Click() {
         }
         std::get<Surface>(taken).servo.rating = loaned->rating;
         std::get<Surface>(taken).servo.unit = loaned->unit;
+        std::get<Surface>(taken).servo.figures = loaned->figures;
     }
     if (std::get<Surface>(taken) == *current) {
         Tell(name + " è già come i campi della finestra principale", Tone::Neutral);
@@ -209,10 +210,8 @@ void ModelWindow::Modello_Tabella_Select(std::vector<std::size_t> selected,
         current.reset();
     if (!current && !selected.empty())
         current = selected.front();
-    if (current != current_) {
-        ratingTyped_.reset();
-        detailsProblem_.clear();
-    }
+    if (current != current_)
+        ForgetTyped();
     selected_ = std::move(selected);
     current_ = current;
     Refresh();
@@ -307,9 +306,11 @@ void ModelWindow::FollowLoan() {
 
 void ModelWindow::LendServo() {
     const Surface& surface = *Current();
-    loadTarget_.Loan().Lend({CurrentLabel(), surface.servo.name, surface.servo.rating,
-                             surface.servo.unit, surface.servoCount, surface.servo.rating,
-                             surface.servo.unit});
+    LoanedServo servo{CurrentLabel(),     surface.servo.name, surface.servo.rating,
+                      surface.servo.unit, surface.servoCount, surface.servo.rating,
+                      surface.servo.unit};
+    servo.figures = servo.surfaceFigures = surface.servo.figures;
+    loadTarget_.Loan().Lend(std::move(servo));
 }
 
 void ModelWindow::Modello_NomeModello_Change(std::string_view name) {
