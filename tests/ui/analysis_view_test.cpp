@@ -234,10 +234,12 @@ TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) 
     pages->setCurrentIndex(0);
     pages->tabBar()->setFocus();
     walk();
-    EXPECT_EQ(stops, (QStringList{"Pagine", "CoppiaServo", "UnitaCoppia", "FattoreSicurezza",
-                                  "Escursione", "Margine", "CoppiaMinima", "Rotazione",
-                                  "CoppiaKgcm", "CoppiaNcm", "CoppiaNm", "CoppiaOzin", "Copia",
-                                  "EsportaCsv", "Stampa", "EsportaPdf"}));
+    EXPECT_EQ(stops,
+              (QStringList{"Pagine",         "CoppiaServo", "UnitaCoppia",  "FattoreSicurezza",
+                           "Escursione",     "Tensione",    "Tempo60",      "CorrenteVuoto",
+                           "CorrenteStallo", "Margine",     "CoppiaMinima", "Rotazione",
+                           "CoppiaKgcm",     "CoppiaNcm",   "CoppiaNm",     "CoppiaOzin",
+                           "Copia",          "EsportaCsv",  "Stampa",       "EsportaPdf"}));
     // The table is one stop: Tab leaves it, the arrows move inside.
     pages->setCurrentIndex(2);
     pages->tabBar()->setFocus();
@@ -246,7 +248,7 @@ TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) 
                                   "Stampa", "EsportaPdf"}));
 
     const QStringList keys = Mnemonics(analysis);
-    EXPECT_EQ(keys.size(), 12);
+    EXPECT_EQ(keys.size(), 16);
     EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
         << keys.join(' ').toStdString();
 
@@ -291,12 +293,13 @@ TEST_F(AnalysisViewTest, TheTableHasARowPerDegreeAndFollowsTheInputs) {
     OpenAnalysis();
     auto* table = Find<QTableWidget>("Tabella");
     ASSERT_EQ(table->rowCount(), 61);
-    ASSERT_EQ(table->columnCount(), 7);
+    ASSERT_EQ(table->columnCount(), 11);
     EXPECT_TRUE(table->verticalHeader()->isHidden()) << "the marks have a column of their own";
     EXPECT_EQ(table->item(20, 0)->text(), "20");
     EXPECT_EQ(table->item(20, 3)->text(), "0.52");
     EXPECT_EQ(table->item(20, 6)->text(), "attuale");
     EXPECT_EQ(table->item(60, 6)->text(), "picco");
+    EXPECT_EQ(table->item(60, 7)->text(), "irraggiungibile") << "the servo's way to each degree";
     EXPECT_NE(table->item(60, 3)->background(), table->item(59, 3)->background());
     model.UserEdit(Control::Vel, "20");
     EXPECT_EQ(table->item(20, 3)->text(), "0.10");
@@ -360,6 +363,11 @@ TEST_F(AnalysisViewTest, ExportsTheTableAsCsvAndSaysWhyWhenItCannot) {
 TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheVerdictTheInputsAndEveryRowOfTheTable) {
     QWidget* analysis = OpenAnalysis();
     model.UserEdit(Control::Vel, "61");  // other speeds that are not whole: 48.8, 73.2, 91.5
+    // The servo's data sheet, typed as a builder types it, comma and all.
+    for (const auto& [name, typed] :
+         {std::pair{"Tempo60", "0,11"}, {"CorrenteVuoto", "0.2"}, {"CorrenteStallo", "2.5"}}) {
+        QTest::keyClicks(Find(name), QString::fromUtf8(typed));
+    }
     const fs::path pdf = config.folder / "coppia.pdf";
     ASSERT_TRUE(Export(analysis, "ExportPdf", pdf));
     if (qEnvironmentVariableIsSet("COPPIA_KEEP_PDF"))
@@ -375,15 +383,17 @@ TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheVerdictTheInputsAndEveryRowOfTheTabl
           "Corda ala 300 mm, corda alettone 60 mm", "Velocità 61 Km/h, carico alare 50 g/dm²",
           "Coppia al servo: 0.54 Kg*cm = 5.25 N·cm = 0.0525 N·m = 7.43 oz·in",
           "Coefficiente di portanza (Cp): 0.279", "30.9° di rotazione del servo", "6.932·10⁻¹⁰",
-          "Servo: 3.00 Kg*cm", "73.2 Km/h"}) {
+          "Servo: 3.00 Kg*cm", "73.2 Km/h", "Tempo per 20°: 0.06 s sotto carico (0.06 s a vuoto)",
+          "Corrente in tenuta a 20°: 0.61 A; allo spunto: 2.50 A"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
-    // Every row of the table, cell by cell, as the window's table shows it.
+    // Every row of the table, cell by cell, as the window's table shows it, but for the servo's
+    // motion at each degree, which the CSV holds: the sheet has it at the deflection.
     auto* table = Find<QTableWidget>("Tabella");
     ASSERT_EQ(table->rowCount(), 61);
     for (int row = 0; row < table->rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column) {
+        for (int column = 0; column < 7; ++column) {
             if (!table->item(row, column)->text().isEmpty())
                 cells << QRegularExpression::escape(table->item(row, column)->text());
         }

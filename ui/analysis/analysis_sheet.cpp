@@ -72,13 +72,16 @@ void PaintFacts(SheetPainter& sheet, const Summary& summary, const AnalysisDispl
     sheet.SetY(bottom + sheet.Mm(1.5));
 }
 
-// The table in two blocks side by side, the first half of the degrees on the left.
+// The table in two blocks side by side, the first half of the degrees on the left. The
+// servo's motion at each degree is left to the CSV: the sheet gives it at the deflection.
 void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     const std::vector<SweepTableRow>& rows = shown.sweepRows;
     if (rows.empty())
         return;
     const std::size_t half = (rows.size() + 1) / 2;
-    const int columns = static_cast<int>(shown.sweepHeadings.size());
+    const int columns = static_cast<int>(
+        std::min(shown.sweepHeadings.size(),
+                 shown.motionColumn > 0 ? shown.motionColumn : shown.sweepHeadings.size()));
     const double gap = sheet.Mm(4);
     const double blockWidth = (sheet.Width() - gap) / 2;
     // The last column, the row's mark ("picco e attuale"), is twice as wide as the figures'.
@@ -89,8 +92,8 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     };
     QStringList headings;
     qsizetype lines = 1;
-    for (const std::string& heading : shown.sweepHeadings) {
-        headings << SweepHeadingLines(heading);
+    for (int c = 0; c < columns; ++c) {
+        headings << SweepHeadingLines(shown.sweepHeadings[static_cast<std::size_t>(c)]);
         lines = std::max(lines, headings.back().count(u'\n') + 1);
     }
     sheet.Font(6);

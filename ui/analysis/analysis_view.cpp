@@ -122,6 +122,8 @@ void AnalysisView::SetFocusOrder(const std::vector<QPushButton*>& buttons) {
     std::vector<QWidget*> order{pages_->tabBar()};
     for (QLineEdit* input : inputs_) order.push_back(input);
     order.insert(order.begin() + 2, unit_);
+    // The servo's data sheet after its throw, as the page shows them.
+    order.insert(order.begin() + 5, figures_.begin(), figures_.end());
     for (QWidget* result : {static_cast<QWidget*>(margin_), static_cast<QWidget*>(minimumRating_),
                             static_cast<QWidget*>(rotation_)}) {
         order.push_back(result);
@@ -197,6 +199,7 @@ void AnalysisView::Follow() {
     plot_->Show(shown.plot);
     table_->Show(shown.sweepHeadings, shown.sweepRows);
     status_->Show(shown.status, shown.statusTone);
+    FollowFigures(shown);
 }
 
 bool AnalysisView::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "models/model/model_window.h"
+#include "models/shared/servo_motion_text.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/paper_table.h"
 #include "ui/kit/sheet_painter.h"
@@ -21,9 +22,15 @@ constexpr std::size_t kSurfacesSideBySide = 5;
 
 using Kind = PaperTable::Kind;
 
+// The table of the surfaces and their servos; their motion has a table of its own.
 PaperTable SurfacesTable(const ModelDisplay& shown) {
-    PaperTable table;
+    std::vector<std::size_t> printed;
     for (std::size_t c = 0; c < kModelColumnCount; ++c) {
+        if (!IsMotionColumn(c))
+            printed.push_back(c);
+    }
+    PaperTable table;
+    for (const std::size_t c : printed) {
         const auto column = static_cast<ModelColumn>(c);
         const Kind kind =
             column == ModelColumn::Superficie || column == ModelColumn::Servo ? Kind::Name
@@ -33,8 +40,8 @@ PaperTable SurfacesTable(const ModelDisplay& shown) {
     }
     for (const ModelTableRow& shownRow : shown.rows) {
         PaperTable::Row row;
-        for (const std::string& cell : shownRow.cells) row.cells.push_back(ToQString(cell));
-        row.tones.assign(kModelColumnCount, Tone::Neutral);
+        for (const std::size_t c : printed) row.cells.push_back(ToQString(shownRow.cells[c]));
+        row.tones.assign(printed.size(), Tone::Neutral);
         if (!shownRow.refusal.empty()) {
             // Why the surface has no verdict, across the columns of the figures it lacks.
             row.spanFrom = kFirstComputedColumn;
@@ -45,6 +52,25 @@ PaperTable SurfacesTable(const ModelDisplay& shown) {
             row.tones[static_cast<std::size_t>(ModelColumn::Verdetto)] = shownRow.verdictTone;
             row.tones[static_cast<std::size_t>(ModelColumn::Rotazione)] = shownRow.rotationTone;
         }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+// Each surface's servo in motion: the time to its deflection or where it stops, its currents.
+PaperTable MotionTable(const ModelDisplay& shown) {
+    constexpr auto kFirst = static_cast<std::size_t>(ModelColumn::TempoCarico);
+    PaperTable table;
+    table.columns.push_back({ToQString(shown.headings[0]), Kind::Name});
+    for (std::size_t i = 0; i < kMotionColumnCount; ++i)
+        table.columns.push_back({ToQString(shown.headings[kFirst + i]), Kind::Text});
+    for (const ModelTableRow& shownRow : shown.rows) {
+        PaperTable::Row row;
+        row.cells.push_back(ToQString(shownRow.cells[0]));
+        for (std::size_t i = 0; i < kMotionColumnCount; ++i)
+            row.cells.push_back(ToQString(shownRow.cells[kFirst + i]));
+        row.tones.assign(row.cells.size(), Tone::Neutral);
+        row.tones[1] = shownRow.motionTone;
         table.rows.push_back(std::move(row));
     }
     return table;
@@ -88,6 +114,25 @@ void Section(SheetPainter& sheet, const QString& title, double followingMm = 20)
     sheet.Skip(1);
 }
 
+// The supply's verdict in its colour, with the currents it is judged on and the rule.
+void PaintSupply(SheetPainter& sheet, const SupplyLines& supply) {
+    if (supply.verdict.empty())
+        return;
+    QPainter& painter = sheet.Painter();
+    painter.setPen(ToneColour(supply.tone));
+    sheet.Paragraph(ToQString(supply.verdict));
+    painter.setPen(Qt::black);
+    for (const std::string* line : {&supply.currents, &supply.rule}) {
+        if (!line->empty())
+            sheet.Paragraph(ToQString(*line));
+    }
+    if (!supply.sources.empty()) {
+        sheet.Font(kPaperPoints);
+        sheet.Paragraph(ToQString(supply.sources));
+        sheet.Font(9);
+    }
+}
+
 // The worst verdict first, in its colour; then the servos, the weakest margin, the settings the
 // verdicts use, and the model's notes.
 void PaintSummary(SheetPainter& sheet, const ModelDisplay& shown, const Model& content) {
@@ -105,6 +150,7 @@ void PaintSummary(SheetPainter& sheet, const ModelDisplay& shown, const Model& c
         sheet.Line(ToQString(shown.totals.weakest));
     painter.setPen(Qt::black);
     sheet.Line(ToQString(shown.judgingSettings));
+    PaintSupply(sheet, shown.totals.supply);
     if (!content.notes.empty()) {
         sheet.Skip(2);
         sheet.Paragraph(ToQString(content.notes));
@@ -140,6 +186,8 @@ int PaintPages(QPagedPaintDevice& device, const ModelWindow& model, const QDateT
 
     Section(sheet, QStringLiteral("Superfici e servi"));
     PaintTable(sheet, SurfacesTable(shown));
+    Section(sheet, QStringLiteral("Velocità e corrente dei servi"));
+    PaintTable(sheet, MotionTable(shown));
     PaintComparison(sheet, model.PrintedComparison());
 
     Section(sheet, QStringLiteral("Dati delle superfici"));

@@ -90,6 +90,7 @@ void ModelView::Commit() {
     for (QLineEdit* edit : {name_, servoName_, rating_, modelName_}) edit->setModified(false);
     notes_->document()->setModified(false);
     servoCount_->interpretText();
+    CommitFiguresAndSupply();
 }
 
 bool ModelView::OpenFile(const QByteArray& path) {
@@ -138,6 +139,9 @@ void ModelView::SetFocusOrder() {
     std::vector<QWidget*> order{table_, pages_,      pages_->tabBar(), name_,
                                 kind_,  servoCount_, servoName_,       rating_,
                                 unit_,  sideBySide_, modelName_,       notes_};
+    // The servo's data sheet after its rating, the supply after the model's notes.
+    order.insert(order.begin() + 9, figures_.begin(), figures_.end());
+    order.insert(order.end(), {supplyName_, supplyContinuous_, supplyPeak_});
     for (const auto& [button, action] : buttons_) {
         order.push_back(button);
         if (button->objectName() == QStringLiteral("Apri"))

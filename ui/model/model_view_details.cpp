@@ -31,6 +31,7 @@ QWidget* ModelView::BuildDetailsPage() {
     BuildSurfaceFields();
     BuildServoFields();
     PlaceDetailsFields(grid);
+    grid->addWidget(BuildFigureFields(), grid->rowCount(), 0, 1, 2);
     layout->addWidget(detailsFields_);
     kindNote_ = Note("NotaTipo", this);
     detailsProblem_ = Note("ProblemaSuperficie", this);

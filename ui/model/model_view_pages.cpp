@@ -57,6 +57,7 @@ QWidget* ModelView::BuildTotals() {
     settingsProblem_ = Note("ProblemaImpostazioni", this);
     for (QLabel* label : {verdict_, servos_, weakest_, judging_, settingsProblem_})
         layout->addWidget(label);
+    AddSupplyTotals(layout);
     return box;
 }
 
@@ -119,6 +120,7 @@ QWidget* ModelView::BuildModelPage() {
     grid->addWidget(modelName_, 0, 1);
     grid->addWidget(Caption(QStringLiteral("Not&e"), notes_), 1, 0, Qt::AlignTop);
     grid->addWidget(notes_, 1, 1);
+    grid->addWidget(BuildSupplyFields(), 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
     return page;

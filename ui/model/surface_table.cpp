@@ -15,7 +15,8 @@ bool IsFigure(std::size_t column) {
     const auto kind = static_cast<ModelColumn>(column);
     return IsComputedColumn(column)
                ? kind != ModelColumn::Verdetto
-               : kind == ModelColumn::Servi || kind == ModelColumn::CoppiaDichiarata;
+               : kind == ModelColumn::Servi || kind == ModelColumn::CoppiaDichiarata ||
+                     IsMotionColumn(column);
 }
 
 }  // namespace
@@ -58,6 +59,10 @@ QVariant SurfaceTableModel::data(const QModelIndex& index, int role) const {
             if (column == static_cast<std::size_t>(ModelColumn::Rotazione) &&
                 row.rotationTone != Tone::Neutral) {
                 return ToneColour(row.rotationTone);
+            }
+            if (column == static_cast<std::size_t>(ModelColumn::TempoCarico) &&
+                row.motionTone != Tone::Neutral) {
+                return ToneColour(row.motionTone);
             }
             return {};
         case Qt::TextAlignmentRole:
