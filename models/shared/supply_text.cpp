@@ -28,8 +28,18 @@ std::string Sum(double amperes, int lacking, int servos) {
 
 std::string Joined(const std::vector<std::string>& parts) {
     std::string text;
-    for (const std::string& part : parts) text += (text.empty() ? "" : "; ") + part;
+    for (const std::string& part : parts) {
+        if (!part.empty())
+            text += (text.empty() ? "" : "; ") + part;
+    }
     return text;
+}
+
+// How many servos lack their currents, when some do: the sums are then the others'.
+std::string Lacking(const SupplyCheck& check, int servos) {
+    if (check.movingLacking >= servos)
+        return "nessun servo ha i dati di corrente";
+    return check.servosLacking > 0 ? Servos(check.servosLacking) + " senza dati di corrente" : "";
 }
 
 // Why the verdict is what it is. Where servos lack data, the current counted is a lower bound,
@@ -37,28 +47,27 @@ std::string Joined(const std::vector<std::string>& parts) {
 std::string Reasons(const SupplyCheck& check, int servos) {
     const std::string reserve = "riserva " + std::string(check.servosLacking > 0 ? "al più " : "") +
                                 MarginText(*check.reserve);
+    std::vector<std::string> reasons;
     switch (*check.verdict) {
         case Verdict::Sufficient:
             return reserve + ", picco che copre lo spunto";
         case Verdict::Insufficient:
-            return reserve + ": la corrente continua non basta per tutti i servi in moto";
+            reasons.push_back(reserve +
+                              ": la corrente continua non basta per tutti i servi in moto");
+            break;
         case Verdict::AtTheLimit:
+            if (check.movingLacking < servos) {
+                reasons.push_back(reserve + (*check.reserve < kSupplyReserve
+                                                 ? ", sotto " + FormatPlainNumber(kSupplyReserve)
+                                                 : std::string()));
+            }
+            if (!check.peakReserve)
+                reasons.push_back("manca la corrente di picco");
+            else if (*check.peakReserve < 1)
+                reasons.push_back("il picco non copre lo spunto");
             break;
     }
-    std::vector<std::string> reasons;
-    if (check.movingLacking >= servos) {
-        reasons.push_back("nessun servo ha i dati di corrente");
-    } else {
-        reasons.push_back(reserve + (*check.reserve < kSupplyReserve
-                                         ? ", sotto " + FormatPlainNumber(kSupplyReserve)
-                                         : std::string()));
-    }
-    if (!check.peakReserve)
-        reasons.push_back("manca la corrente di picco");
-    else if (*check.peakReserve < 1)
-        reasons.push_back("il picco non copre lo spunto");
-    if (check.servosLacking > 0 && check.movingLacking < servos)
-        reasons.push_back(Servos(check.servosLacking) + " senza dati di corrente");
+    reasons.push_back(Lacking(check, servos));
     return Joined(reasons);
 }
 
@@ -75,19 +84,13 @@ std::string VerdictWords(Verdict verdict) {
 }
 
 std::string Currents(const SupplyCheck& check, const SupplyRecord& supply, int servos) {
-    std::string text = "Con tutte le superfici in moto, ciascuna alla sua deflessione: " +
+    std::string text = "Tutte le superfici in moto, ciascuna alla sua deflessione: " +
                        Sum(check.moving, check.movingLacking, servos);
     if (supply.continuous)
         text += " su " + Rating(*supply.continuous) + " continui";
-    text += "; allo spunto, tutti i servi insieme: " + Sum(check.surge, check.surgeLacking, servos);
+    text += "; tutti i servi allo spunto: " + Sum(check.surge, check.surgeLacking, servos);
     if (supply.peak)
         text += " su " + Rating(*supply.peak) + " di picco";
-    if (check.servosLacking >= servos) {
-        text += " (nessuno dei " + Servos(servos) + " ha i dati di corrente)";
-    } else if (check.servosLacking > 0) {
-        text += " (" + Servos(check.servosLacking) + " su " + std::to_string(servos) +
-                " senza dati di corrente: contati solo gli altri)";
-    }
     return text;
 }
 
@@ -115,22 +118,22 @@ SupplyLines DescribeSupply(const SupplyCheck& check, const std::optional<SupplyR
     lines.currents = Currents(check, supply.value_or(SupplyRecord{}), servos);
     lines.sources = kSources;
     if (!given) {
-        lines.verdict = "Alimentazione da indicare nella pagina Modello";
+        lines.verdict =
+            Joined({"Alimentazione da indicare nella pagina Modello", Lacking(check, servos)});
         return lines;
     }
     const std::string name = supply->name.empty() ? "" : " (" + supply->name + ")";
     if (!check.verdict) {
-        lines.verdict = "Alimentazione" + name + ": manca la corrente continua";
+        lines.verdict = Joined(
+            {"Alimentazione" + name + ": manca la corrente continua", Lacking(check, servos)});
         return lines;
     }
     lines.verdict = VerdictWords(*check.verdict) + name + ": " + Reasons(check, servos);
     lines.tone = VerdictTone(*check.verdict);
-    const std::string reserve = FormatPlainNumber(kSupplyReserve);
-    lines.rule = "Regola, una scelta di progetto: sufficiente con la corrente continua almeno " +
-                 reserve +
-                 " volte quella di tutti i servi in moto (la riserva) e il picco che copre lo "
-                 "spunto, noti i dati di ogni servo; insufficiente con la continua sotto la "
-                 "corrente in moto; al limite altrimenti";
+    lines.rule = "Regola, una scelta di progetto: sufficiente se la continua è almeno " +
+                 FormatPlainNumber(kSupplyReserve) +
+                 " volte la corrente in moto e il picco copre lo spunto, noti i dati di ogni "
+                 "servo; insufficiente se è sotto la corrente in moto";
     return lines;
 }
 

@@ -15,11 +15,11 @@ namespace coppia {
 struct SupplyLines {
     // "Alimentazione al Limite (BEC 5 A): riserva 1.08, sotto 1.25", in the verdict's colour:
     // "Alimentazione sufficiente" green, "al Limite" yellow, "insufficiente" red; neutral while
-    // the supply or its continuous current is not given.
+    // the supply or its continuous current is not given. With how many servos lack currents.
     std::string verdict;
     Tone tone = Tone::Neutral;
     // Every surface moving at once and every servo starting together, against the supply's
-    // ratings; a lower bound, said so, with how many servos lack their currents.
+    // ratings; "almeno" where servos lack their currents.
     std::string currents;
     // The rule the verdict applies, named as the engineering choice it is; empty without one.
     std::string rule;

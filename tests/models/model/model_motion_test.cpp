@@ -34,8 +34,8 @@ TEST_F(ModelWindowTest, EachRowGivesItsServosTimeAndCurrentsAndTheSummaryItsSupp
     EXPECT_EQ(supply.tone, Tone::Warning);
     // Each surface at its own deflection: 2·1.00 + 2·0.72 + 0.47 + 0.56, and 4·2.5 + 2·1.8.
     EXPECT_EQ(supply.currents,
-              "Con tutte le superfici in moto, ciascuna alla sua deflessione: 4.47 A su 5 A "
-              "continui; allo spunto, tutti i servi insieme: 13.60 A su 7.5 A di picco");
+              "Tutte le superfici in moto, ciascuna alla sua deflessione: 4.47 A su 5 A "
+              "continui; tutti i servi allo spunto: 13.60 A su 7.5 A di picco");
     EXPECT_EQ(Shown().supplyName, "BEC 5 A");
     EXPECT_EQ(Shown().supplyContinuous, "5");
     EXPECT_EQ(Shown().supplyPeak, "7.5");
@@ -47,8 +47,8 @@ TEST_F(ModelWindowTest, EachRowGivesItsServosTimeAndCurrentsAndTheSummaryItsSupp
     EXPECT_EQ(MotionOf(Shown().rows[0]),
               (std::vector<std::string>{"0.06", "0.06", "0.60", "2.50"}));
     EXPECT_EQ(Shown().totals.supply.currents,
-              "Con tutte le superfici in moto, ciascuna alla sua deflessione: 4.67 A su 5 A "
-              "continui; allo spunto, tutti i servi insieme: 16.10 A su 7.5 A di picco");
+              "Tutte le superfici in moto, ciascuna alla sua deflessione: 4.67 A su 5 A "
+              "continui; tutti i servi allo spunto: 16.10 A su 7.5 A di picco");
 }
 
 // The verdict at its thresholds, as the builder types the supply's currents.
@@ -107,9 +107,8 @@ TEST_F(ModelWindowTest, AServoWithoutItsCurrentsMakesTheSupplysBudgetALowerBound
               "corrente");
     EXPECT_EQ(Shown().totals.supply.tone, Tone::Warning) << "never green";
     EXPECT_EQ(Shown().totals.supply.currents,
-              "Con tutte le superfici in moto, ciascuna alla sua deflessione: almeno 3.91 A su "
-              "100 A continui; allo spunto, tutti i servi insieme: almeno 11.80 A su 100 A di "
-              "picco (1 servo su 6 senza dati di corrente: contati solo gli altri)");
+              "Tutte le superfici in moto, ciascuna alla sua deflessione: almeno 3.91 A su "
+              "100 A continui; tutti i servi allo spunto: almeno 11.80 A su 100 A di picco");
     // Without its speed, where it would stop is still said; no time is made up.
     model.Modello_CoppiaServo_Change("0.5");
     model.Modello_Tempo60Servo_Change("");

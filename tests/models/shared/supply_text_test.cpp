@@ -40,9 +40,8 @@ TEST_P(SupplyTextTest, TheVerdictInTheProgramsWordsAndColoursWithWhy) {
     // The rule is there whenever a verdict is, and names itself a choice, not a law.
     EXPECT_EQ(lines.rule.empty(), row.tone == Tone::Neutral);
     if (!lines.rule.empty()) {
-        EXPECT_TRUE(
-            lines.rule.starts_with("Regola, una scelta di progetto: sufficiente con la "
-                                   "corrente continua almeno 1.25 volte"))
+        EXPECT_TRUE(lines.rule.starts_with(
+            "Regola, una scelta di progetto: sufficiente se la continua è almeno 1.25 volte"))
             << lines.rule;
     }
 }
@@ -61,13 +60,12 @@ SupplyRecord Bec(std::optional<double> continuous, std::optional<double> peak,
 INSTANTIATE_TEST_SUITE_P(
     Thresholds, SupplyTextTest,
     testing::Values(
-        SupplyTextRow{
-            "reserve_exact", kFour, Bec(5, 10),
-            "Alimentazione sufficiente (BEC 5 A): riserva 1.25, picco che copre lo "
-            "spunto",
-            Tone::Good,
-            "Con tutte le superfici in moto, ciascuna alla sua deflessione: 4.00 A su 5 A "
-            "continui; allo spunto, tutti i servi insieme: 10.00 A su 10 A di picco"},
+        SupplyTextRow{"reserve_exact", kFour, Bec(5, 10),
+                      "Alimentazione sufficiente (BEC 5 A): riserva 1.25, picco che copre lo "
+                      "spunto",
+                      Tone::Good,
+                      "Tutte le superfici in moto, ciascuna alla sua deflessione: 4.00 A su 5 A "
+                      "continui; tutti i servi allo spunto: 10.00 A su 10 A di picco"},
         SupplyTextRow{"reserve_short", kFour, Bec(4.99, 10),
                       "Alimentazione al Limite (BEC 5 A): riserva 1.24, sotto 1.25", Tone::Warning,
                       nullptr},
@@ -82,36 +80,37 @@ INSTANTIATE_TEST_SUITE_P(
                       "Alimentazione al Limite (BEC 5 A): riserva 1.25; il picco non copre lo "
                       "spunto",
                       Tone::Warning, nullptr},
-        SupplyTextRow{
-            "peak_unknown", kFour, Bec(5, std::nullopt),
-            "Alimentazione al Limite (BEC 5 A): riserva 1.25; manca la corrente di "
-            "picco",
-            Tone::Warning,
-            "Con tutte le superfici in moto, ciascuna alla sua deflessione: 4.00 A su 5 A "
-            "continui; allo spunto, tutti i servi insieme: 10.00 A"},
+        SupplyTextRow{"peak_unknown", kFour, Bec(5, std::nullopt),
+                      "Alimentazione al Limite (BEC 5 A): riserva 1.25; manca la corrente di "
+                      "picco",
+                      Tone::Warning,
+                      "Tutte le superfici in moto, ciascuna alla sua deflessione: 4.00 A su 5 A "
+                      "continui; tutti i servi allo spunto: 10.00 A"},
         // Servos without their currents: the others' sum is a lower bound, never green.
-        SupplyTextRow{
-            "lacking", kPartial, Bec(100, 100),
-            "Alimentazione al Limite (BEC 5 A): riserva al più 25.00; 2 servi senza dati "
-            "di corrente",
-            Tone::Warning,
-            "Con tutte le superfici in moto, ciascuna alla sua deflessione: almeno 4.00 A "
-            "su 100 A continui; allo spunto, tutti i servi insieme: 15.00 A su 100 A di "
-            "picco (2 servi su 6 senza dati di corrente: contati solo gli altri)"},
+        SupplyTextRow{"lacking", kPartial, Bec(100, 100),
+                      "Alimentazione al Limite (BEC 5 A): riserva al più 25.00; 2 servi senza dati "
+                      "di corrente",
+                      Tone::Warning,
+                      "Tutte le superfici in moto, ciascuna alla sua deflessione: almeno 4.00 A "
+                      "su 100 A continui; tutti i servi allo spunto: 15.00 A su 100 A di picco"},
         SupplyTextRow{"lacking_and_short", kPartial, Bec(3, 20),
                       "Alimentazione insufficiente (BEC 5 A): riserva al più 0.75: la corrente "
-                      "continua non basta per tutti i servi in moto",
+                      "continua non basta per tutti i servi in moto; 2 servi senza dati di "
+                      "corrente",
                       Tone::Bad, nullptr},
-        SupplyTextRow{
-            "nobody_has_data", kNoData, Bec(5, 7.5),
-            "Alimentazione al Limite (BEC 5 A): nessun servo ha i dati di corrente", Tone::Warning,
-            "Con tutte le superfici in moto, ciascuna alla sua deflessione: non nota su 5 "
-            "A continui; allo spunto, tutti i servi insieme: non nota su 7.5 A di picco "
-            "(nessuno dei 6 servi ha i dati di corrente)"},
+        SupplyTextRow{"nobody_has_data", kNoData, Bec(5, 7.5),
+                      "Alimentazione al Limite (BEC 5 A): nessun servo ha i dati di corrente",
+                      Tone::Warning,
+                      "Tutte le superfici in moto, ciascuna alla sua deflessione: non nota su 5 "
+                      "A continui; tutti i servi allo spunto: non nota su 7.5 A di picco"},
         SupplyTextRow{"no_supply", kFour, std::nullopt,
                       "Alimentazione da indicare nella pagina Modello", Tone::Neutral,
-                      "Con tutte le superfici in moto, ciascuna alla sua deflessione: 4.00 A; allo "
-                      "spunto, tutti i servi insieme: 10.00 A"},
+                      "Tutte le superfici in moto, ciascuna alla sua deflessione: 4.00 A; tutti i "
+                      "servi allo spunto: 10.00 A"},
+        SupplyTextRow{"no_supply_lacking", kPartial, std::nullopt,
+                      "Alimentazione da indicare nella pagina Modello; 2 servi senza dati di "
+                      "corrente",
+                      Tone::Neutral, nullptr},
         SupplyTextRow{"named_only", kFour, Bec(std::nullopt, 7.5),
                       "Alimentazione (BEC 5 A): manca la corrente continua", Tone::Neutral,
                       nullptr},
