@@ -63,7 +63,7 @@ PaperTable MotionTable(const ModelDisplay& shown) {
     PaperTable table;
     table.columns.push_back({ToQString(shown.headings[0]), Kind::Name});
     for (std::size_t i = 0; i < kMotionColumnCount; ++i)
-        table.columns.push_back({ToQString(shown.headings[kFirst + i]), Kind::Text});
+        table.columns.push_back({ToQString(shown.headings[kFirst + i]), Kind::Figure});
     for (const ModelTableRow& shownRow : shown.rows) {
         PaperTable::Row row;
         row.cells.push_back(ToQString(shownRow.cells[0]));

@@ -42,7 +42,8 @@ TEST_P(SurfaceInputLinesTest, ListsTheInputsTheCalculationUsesAndTheServo) {
             "CordaAlett, corda della superficie (mm)", "LungAlett, lunghezza della superficie (mm)",
             "BrAlett, braccio della squadretta (mm)", "BrServ, braccio del servo (mm)",
             "Vel, velocità (Km/h)", "CarAla, carico alare (g/dm²)", "Ang, deflessione (°)",
-            "Corsa, del bordo d'uscita (mm)", "Servo", "Coppia dichiarata"}));
+            "Corsa, del bordo d'uscita (mm)", "Servo", "Coppia dichiarata", "Tensione (V)",
+            "Tempo per 60° a vuoto (s)", "Corrente a vuoto (A)", "Corrente di stallo (A)"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,16 +53,16 @@ INSTANTIATE_TEST_SUITE_P(
         InputLinesRow{"RatingNotGiven",
                       [](Surface&) {},
                       {"Alettone", "1", "angolo", "300", "60", "500", "18", "12", "60", "50", "20",
-                       "20.8", "—", "da indicare"}},
+                       "20.8", "—", "da indicare", "—", "—", "—", "—"}},
         // The angle is the one Ang shows for the travel, not the one the surface kept.
         InputLinesRow{"TravelGiven",
                       [](Surface& s) {
                           s.deflection = DeflectionInput::Travel;
                           s.inputs.Ang = 75;
-                          s.servo = {"Mini digitale", 3, RatingUnit::KgfCm, ""};
+                          s.servo = {"Mini digitale", 3, RatingUnit::KgfCm, "", {6, 0.11}};
                       },
                       {"Alettone", "1", "corsa", "300", "60", "500", "18", "12", "60", "50", "19.2",
-                       "20", "Mini digitale", "3 Kg*cm"}},
+                       "20", "Mini digitale", "3 Kg*cm", "6", "0.11", "—", "—"}},
         InputLinesRow{"DownwardAngleTwoServosInNewtonCm",
                       [](Surface& s) {
                           s.kind = SurfaceKind::Flap;
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                           s.servo = {"", 30, RatingUnit::NewtonCm, ""};
                       },
                       {"Flap", "2", "angolo", "300", "60", "500", "18", "12", "60", "50", "-20",
-                       "-20.8", "—", "30 N·cm"}},
+                       "-20.8", "—", "30 N·cm", "—", "—", "—", "—"}},
         InputLinesRow{"TravelWithNoAngle",
                       [](Surface& s) {
                           s.kind = SurfaceKind::Timone;
@@ -79,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                           s.inputs.CarAla = 0;
                       },
                       {"Timone", "1", "corsa", "300", "60", "500", "18", "12", "60", "0", "—",
-                       "130", "—", "da indicare"}}));
+                       "130", "—", "da indicare", "—", "—", "—", "—"}}));
 
 // Surfaces named S1, S2, ... with the main window's initial inputs and a 3 Kg*cm servo.
 Model ModelOf(std::size_t count) {
@@ -193,7 +194,10 @@ TEST(CompareTest, DrawsARatingLineOnlyForTheServosRated) {
     EXPECT_EQ(comparison.plot.ratings[1].curve, 2u) << "the line is in its own surface's colour";
     EXPECT_EQ(comparison.plot.ratings[1].name, "Servo di S3: 3.06 Kg*cm");
     EXPECT_DOUBLE_EQ(*comparison.plot.ratings[1].value, 30 / 9.80665);
-    EXPECT_EQ(comparison.rows.back().values,
+    // The rating's row, before the data sheet's.
+    ASSERT_GT(comparison.rows.size(), 13u);
+    EXPECT_EQ(comparison.rows[13].label, "Coppia dichiarata");
+    EXPECT_EQ(comparison.rows[13].values,
               (std::vector<std::string>{"3 Kg*cm", "da indicare", "30 N·cm"}));
 }
 
