@@ -102,6 +102,7 @@ struct AnalysisDisplay {
     std::string motion;
     Tone motionTone = Tone::Neutral;
     std::string current;
+    std::string figures;         // the data sheet they come from (FiguresText), for the summary
     std::string figuresProblem;  // a figure of the data sheet typed that cannot be used
     // Where the sweep's columns of the servo's motion start: the sheet leaves them to the CSV.
     std::size_t motionColumn = 0;

@@ -85,6 +85,7 @@ void AnalysisWindow::FillMotion(const FieldCalculation& calculation) {
     display_.motion = lines.time;
     display_.motionTone = lines.timeTone;
     display_.current = lines.current;
+    display_.figures = FiguresText(FiguresInUse());
 }
 
 }  // namespace coppia

@@ -159,6 +159,26 @@ std::string FigureProblem(std::size_t figure) {
            ": serve " + FigureRange(kServoFigureKeys[figure]) + ", o niente se non si conosce";
 }
 
+std::string FiguresText(const ServoFigures& figures) {
+    std::string text;
+    const auto add = [&text](const std::optional<double>& figure, std::string_view before,
+                             std::string_view after) {
+        if (figure) {
+            text += (text.empty() ? "" : ", ") + std::string(before) + FormatPlainNumber(*figure) +
+                    std::string(after);
+        }
+    };
+    add(figures.time60, "60° in ", " s a vuoto");
+    add(figures.noLoadCurrent, "", " A a vuoto");
+    add(figures.stallCurrent, "", " A in stallo");
+    std::string given = "Dati del servo";
+    if (figures.voltage)
+        given += " a " + FormatPlainNumber(*figures.voltage) + " V";
+    if (text.empty())
+        return figures.voltage ? given : std::string();
+    return given + ": " + text;
+}
+
 std::string FigureFieldText(const std::optional<double>& value) {
     return value ? FormatPlainNumber(*value) : std::string();
 }

@@ -63,6 +63,9 @@ std::optional<std::optional<double>> TypedFigure(const ServoFigureKey& figure,
 // Why it cannot: "Tempo per 60° a vuoto non valido: serve un numero da 0.01 a 10 s, o niente se
 // non si conosce".
 std::string FigureProblem(std::size_t figure);
+// The figures given, as a summary lists them: "Dati del servo a 6 V: 60° in 0.11 s a vuoto,
+// 0.2 A a vuoto, 2.5 A in stallo"; empty when none is.
+std::string FiguresText(const ServoFigures& figures);
 // A figure given as its field shows it; blank when not given.
 std::string FigureFieldText(const std::optional<double>& value);
 

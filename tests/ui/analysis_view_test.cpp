@@ -384,7 +384,8 @@ TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheVerdictTheInputsAndEveryRowOfTheTabl
           "Coppia al servo: 0.54 Kg*cm = 5.25 N·cm = 0.0525 N·m = 7.43 oz·in",
           "Coefficiente di portanza (Cp): 0.279", "30.9° di rotazione del servo", "6.932·10⁻¹⁰",
           "Servo: 3.00 Kg*cm", "73.2 Km/h", "Tempo per 20°: 0.06 s sotto carico (0.06 s a vuoto)",
-          "Corrente in tenuta a 20°: 0.61 A; allo spunto: 2.50 A"}) {
+          "Corrente in tenuta a 20°: 0.61 A; allo spunto: 2.50 A",
+          "Dati del servo: 60° in 0.11 s a vuoto, 0.2 A a vuoto, 2.5 A in stallo"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     // Every row of the table, cell by cell, as the window's table shows it, but for the servo's

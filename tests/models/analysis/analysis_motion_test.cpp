@@ -39,10 +39,12 @@ TEST_F(AnalysisWindowTest, TheDataSheetGivesTheTimeAndTheCurrentsUnderTheVerdict
     EXPECT_EQ(reopened.FigureText(1), "0.11");
     EXPECT_EQ(reopened.Display().motion, Shown().motion);
 
-    // On the clipboard and so on paper, after what the servo holds.
+    // On the clipboard and so on paper, with the data sheet, after what the servo holds.
     const std::string copied = analysis.CopyText();
     EXPECT_NE(copied.find("\nTempo per 20°: 0.08 s sotto carico (0.06 s a vuoto)\n"
-                          "Corrente in tenuta a 20°: 1.39 A; allo spunto: 2.50 A\n"),
+                          "Corrente in tenuta a 20°: 1.39 A; allo spunto: 2.50 A\n"
+                          "Dati del servo a 6 V: 60° in 0.11 s a vuoto, 0.2 A a vuoto, 2.5 A in "
+                          "stallo\n"),
               std::string::npos)
         << copied;
     // The sweep's row of the deflection says the same, one servo's, in the CSV too.

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                       [](Surface& s) {
                           s.deflection = DeflectionInput::Travel;
                           s.inputs.Ang = 75;
-                          s.servo = {"Mini digitale", 3, RatingUnit::KgfCm, "", {6, 0.11}};
+                          s.servo = {"Mini digitale", 3, RatingUnit::KgfCm, "", {6, 0.11, {}, {}}};
                       },
                       {"Alettone", "1", "corsa", "300", "60", "500", "18", "12", "60", "50", "19.2",
                        "20", "Mini digitale", "3 Kg*cm", "6", "0.11", "—", "—"}},

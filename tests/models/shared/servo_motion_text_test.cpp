@@ -168,6 +168,14 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedRow{3, "2500", std::nullopt},  // milliamperes
                     TypedRow{2, "0.001", 0.001}, TypedRow{2, "-0.2", std::nullopt}));
 
+TEST(FiguresTextTest, ListsTheFiguresGivenAndNothingElse) {
+    EXPECT_EQ(FiguresText({}), "");
+    EXPECT_EQ(FiguresText({4.8, {}, {}, {}}), "Dati del servo a 4.8 V");
+    EXPECT_EQ(FiguresText({{}, 0.11, {}, 2.5}),
+              "Dati del servo: 60° in 0.11 s a vuoto, 2.5 A in stallo");
+    EXPECT_EQ(FiguresText({6, {}, 0.2, {}}), "Dati del servo a 6 V: 0.2 A a vuoto");
+}
+
 TEST(FigureProblemTest, NamesTheFigureInAgreementWithItAndItsRange) {
     EXPECT_EQ(FigureProblem(0),
               "Tensione non valida: serve un numero da 1 a 50 V, o niente se non si conosce");

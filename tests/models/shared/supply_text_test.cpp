@@ -35,8 +35,9 @@ TEST_P(SupplyTextTest, TheVerdictInTheProgramsWordsAndColoursWithWhy) {
     const SupplyLines lines = DescribeSupply(CheckSupply(row.surfaces, rating), row.supply, servos);
     EXPECT_EQ(lines.verdict, row.verdict);
     EXPECT_EQ(lines.tone, row.tone);
-    if (row.currents != nullptr)
+    if (row.currents != nullptr) {
         EXPECT_EQ(lines.currents, row.currents);
+    }
     // The rule is there whenever a verdict is, and names itself a choice, not a law.
     EXPECT_EQ(lines.rule.empty(), row.tone == Tone::Neutral);
     if (!lines.rule.empty()) {
