@@ -59,9 +59,7 @@ std::string ModelWindow::ExportFolder() const {
 }
 
 std::string ModelWindow::ExportName() const {
-    std::string name = session_.DisplayName();
-    std::replace(name.begin(), name.end(), '/', '-');
-    return name;
+    return session_.FileNameProposed();
 }
 
 void ModelWindow::Modello_Form_Load() {
