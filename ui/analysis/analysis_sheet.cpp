@@ -95,7 +95,9 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     QStringList headings;
     qsizetype lines = 1;
     for (const std::string& heading : shown.sweepHeadings) {
-        headings << SweepHeadingLines(heading);
+        // The columns are narrower on paper than a speed with its unit: "Km/h" goes below it.
+        headings << SweepHeadingLines(heading).replace(QStringLiteral(" Km/h"),
+                                                       QStringLiteral("\nKm/h"));
         lines = std::max(lines, headings.back().count(u'\n') + 1);
     }
     sheet.Font(6);
