@@ -84,17 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
                                     "1.38 volte il calcolo",
                                     "Servo al Limite",
                                     "Con la coppia del calcolo: Servo Sufficiente"},
-                    // Each of two servos: half of each torque, and the margin against it.
-                    EstimateRowCase{"ElevatorWithTwoServos",
-                                    [](Surface& s) {
-                                        Elevator(s);
-                                        s.servoCount = 2;
-                                    },
-                                    JudgeWith::Calculation,
-                                    {"0.27", "0.34", "3.71", "Servo Sufficiente", "5.13"},
-                                    "1.38 volte il calcolo",
-                                    "Servo Sufficiente",
-                                    ""},
                     // An aileron's section on the elevator: 12 %, whose factor at E = 0.3 is
                     // 0.795455 + 0.126114 x 2 / 3 = 0.879531, so C_h = -0.863333 x 0.879531 x
                     // 0.965403 x 0.349066 and 0.517819 Kg*cm: 1.33 times 0.389373.

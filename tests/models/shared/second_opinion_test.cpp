@@ -75,12 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
                  kWingSurfaceProfile,
                  1,
                  {"", "0.52", "1.23 volte il calcolo", "0.72", kDown, "", kSealed12, ""}},
-        // Each of two servos: half of each torque, the same ratio.
-        TextsRow{"AileronTwoServos",
-                 [](TorqueInputs&) {},
-                 kWingSurfaceProfile,
-                 2,
-                 {"", "0.26", "1.00 volte il calcolo", "0.36", kDown, "", kSealed12, ""}},
         // 0.538182 and 0.681940 over 0.389373, the same either way.
         TextsRow{"UnloadedElevator",
                  [](TorqueInputs& in) { in = Elevator(); },
@@ -128,22 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
                  kWingSurfaceProfile,
                  1,
                  {"", "", "", "", "", "", kSealed12, ""}}));
-
-TEST(SecondOpinionTest, TheLinesOfASummaryNameTheSourceAndTheAssumptions) {
-    const SecondOpinion opinion =
-        SecondOpinionOf(Aileron(), kWingSurfaceProfile, 1, InitTorqueConstants());
-    EXPECT_EQ(SecondOpinionLines(TextsOf(opinion)),
-              (std::vector<std::string>{
-                  "Seconda stima: profilo reale 0.52 Kg*cm " + kDown +
-                      ", 1.00 volte il calcolo; profilo sottile 0.72 Kg*cm, il limite superiore",
-                  "Fonte: teoria del profilo sottile (Glauert); correzioni DATCOM. Ipotesi: " +
-                      kSealed12}));
-    SecondOpinionTexts refused;
-    EXPECT_TRUE(SecondOpinionLines(refused).empty());
-    refused.problem = "Seconda stima non calcolabile con questi ingressi";
-    EXPECT_EQ(SecondOpinionLines(refused),
-              std::vector<std::string>{"Seconda stima: " + refused.problem});
-}
 
 // The steps of the initial inputs, each worked by hand: E = 0.2, C_L = 0.288, q = 170.1389 Pa;
 // K_alpha 0.54 + (0.675 - 0.54) / 3, K_delta 0.88 - 0.01 x 2 / 3, thickness 0.795455 +
@@ -221,27 +199,6 @@ INSTANTIATE_TEST_SUITE_P(
                   0.519202,
                   false,
                   kOn + "coppia del calcolo: la seconda stima non è disponibile"}));
-
-InstallationVerdict VerdictOf(std::string words, Tone tone) {
-    InstallationVerdict verdict;
-    verdict.words = std::move(words);
-    verdict.tone = tone;
-    return verdict;
-}
-
-TEST(OtherVerdictTest, IsSaidOnlyWhenItDiffersInTheWorseTone) {
-    const InstallationVerdict good = VerdictOf("Servo Sufficiente", Tone::Good);
-    const InstallationVerdict limit = VerdictOf("Servo al Limite", Tone::Warning);
-    EXPECT_FALSE(OtherVerdictOf(good, good, true));
-    const std::optional<OtherVerdict> estimate = OtherVerdictOf(good, limit, true);
-    ASSERT_TRUE(estimate);
-    EXPECT_EQ(estimate->line, "Con la seconda stima (profilo reale): Servo al Limite");
-    EXPECT_EQ(estimate->tone, Tone::Warning);
-    const std::optional<OtherVerdict> calculation = OtherVerdictOf(limit, good, false);
-    ASSERT_TRUE(calculation);
-    EXPECT_EQ(calculation->line, "Con la coppia del calcolo: Servo Sufficiente");
-    EXPECT_EQ(calculation->tone, Tone::Warning) << "the worse of the two";
-}
 
 // Judged on the larger torque, a servo holds less: the limit found is the largest tenth at
 // which both torques are within the rating, and the next tenth is not.
