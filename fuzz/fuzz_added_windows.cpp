@@ -118,6 +118,7 @@ const char* const kRatings[] = {"", "3", "0.5", "25", "0", "abc", "1e5", "10000"
 const char* const kFactors[] = {"2", "1", "1.5", "0", "x", "10", "100"};
 const char* const kThrows[] = {"45", "30", "90", "0", "180", "200", "60"};
 const char* const kSpeeds[] = {"", "0.5 1.5", "2", "1 2 3 4 5", "0", "x", "10"};
+const char* const kThicknesses[] = {"12", "0", "20", "9,5", "21", "-1", "x", ""};
 
 // The surface Carica loaded, as it was then: the check holds while nothing of it has moved.
 struct Loaded {
@@ -179,7 +180,7 @@ void Windows::Select(std::uint8_t arg) {
 
 void Windows::Run(std::uint8_t what, std::uint8_t arg) {
     const Control field = kFields[arg % std::size(kFields)];
-    switch (what % 24) {
+    switch (what % 26) {
         case 0:
         case 1:
             main_.UserEdit(field, main_.State().Text(field) + kKeys[(arg >> 4) % kKeys.size()]);
@@ -264,6 +265,23 @@ void Windows::Run(std::uint8_t what, std::uint8_t arg) {
             break;
         case 23:
             analysis_.Analisi_AltreVelocita_Change(kSpeeds[arg % std::size(kSpeeds)]);
+            break;
+        // The section for the second estimate, in each window, and the torque judged.
+        case 24:
+            arg & 1 ? model_.Modello_SpessoreProfilo_Change(
+                          kThicknesses[(arg >> 1) % std::size(kThicknesses)])
+                    : model_.Modello_FessuraProfilo_Change(
+                          static_cast<coppia::HingeGap>((arg >> 1) & 1));
+            break;
+        case 25:
+            if (arg & 1) {
+                analysis_.Analisi_SpessoreProfilo_Change(
+                    kThicknesses[(arg >> 2) % std::size(kThicknesses)]);
+            } else if (arg & 2) {
+                analysis_.Analisi_FessuraProfilo_Change(static_cast<coppia::HingeGap>(arg >> 7));
+            } else {
+                analysis_.Analisi_GiudicaCon_Change(static_cast<coppia::JudgeWith>(arg >> 7));
+            }
             break;
     }
     // The builder looks at the model window again: it reads what the analysis saved meanwhile.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/hinge_estimate.h"
 #include "engine/servo_check.h"
 #include "engine/torque.h"
 #include "models/analysis/analysis_display.h"
@@ -25,10 +26,14 @@ struct SweepServo {
     std::optional<double> ratingKgfCm;  // the servo's line on the plot, when it can be used
     int share = 1;
     std::string shareText;  // "per servo: 1 dei 2", empty for one servo
+    // The section at the surface, for the second estimate; none while it cannot be used.
+    std::optional<SectionProfile> profile = {};
 };
 
 // The sweep of the fields' inputs at the model's speed and at each of `speedFactors` times it,
-// slowest first, each torque one servo's. The headings and each row end with the row's mark.
+// slowest first, each torque one servo's; then, at the model's speed, the second estimate by the
+// real section and by the thin airfoil, and the servo's margin against the first, which the plot
+// draws as a band. The headings and each row end with the row's mark.
 SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> speedFactors,
                           const SweepServo& servo, const TorqueConstants& constants);
 

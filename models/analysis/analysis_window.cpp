@@ -39,8 +39,9 @@ void AnalysisWindow::Analisi_Form_Load() {
                                    readProblem + "!! In uso quelle predefinite; il file resta com'è"
                              : "";
     texts_ = {RatingText(), FormatPlainNumber(settings_.safetyFactor),
-              FormatPlainNumber(settings_.servoThrow), SpeedFactorsText(settings_.speedFactors)};
-    valid_ = {true, true, true, true};
+              FormatPlainNumber(settings_.servoThrow), SpeedFactorsText(settings_.speedFactors),
+              ThicknessText()};
+    valid_ = {true, true, true, true, true};
     Refresh();
 }
 
@@ -158,6 +159,7 @@ void AnalysisWindow::Refresh() {
     calculation_ = CalculateFromFields(main_, constants_);
     FillFreshness(calculation_);
     FillTorque(calculation_);
+    FillSecondOpinion(calculation_);
     FillLinkage(calculation_);
     FillServoCheck(calculation_);
     FillSweep(calculation_);
@@ -285,8 +287,12 @@ void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
         // The curves of speeds no longer asked for would pass for the ones typed.
         factors.clear();
     }
-    SweepDisplay sweep =
-        DisplaySweep(calculation, factors, {RatingKgfCm(), Share(), display_.share}, constants_);
+    // The estimate across the deflections with the section the window judges, when usable.
+    std::optional<SectionProfile> profile;
+    if (valid_[static_cast<std::size_t>(AnalysisField::SpessoreProfilo)])
+        profile = Profile();
+    SweepDisplay sweep = DisplaySweep(
+        calculation, factors, {RatingKgfCm(), Share(), display_.share, profile}, constants_);
     display_.sweepHeadings = std::move(sweep.headings);
     display_.sweepRows = std::move(sweep.rows);
     display_.plot = std::move(sweep.plot);

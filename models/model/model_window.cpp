@@ -5,6 +5,8 @@
 
 #include "engine/number_text.h"
 #include "files/platform.h"
+#include "models/model/model_table_file.h"
+#include "models/model/surface_advice.h"
 #include "models/shared/file_written.h"
 
 namespace coppia {
@@ -70,7 +72,8 @@ void ModelWindow::Modello_Form_Load() {
 void ModelWindow::Modello_Form_Activate() {
     const AnalysisSettings before = settings_;
     ReadSettings();
-    if (settings_.safetyFactor != before.safetyFactor || settings_.servoThrow != before.servoThrow)
+    if (settings_.safetyFactor != before.safetyFactor ||
+        settings_.servoThrow != before.servoThrow || settings_.judgeWith != before.judgeWith)
         ComputeRows();
     Refresh();
 }
@@ -157,8 +160,7 @@ std::string ModelWindow::CurrentLabel() const {
 }
 
 void ModelWindow::Edited(std::optional<std::size_t> index, std::string status) {
-    ratingTyped_.reset();
-    detailsProblem_.clear();
+    ForgetTyped();
     FollowLoan();
     ComputeRows();
     if (index) {
@@ -174,11 +176,16 @@ void ModelWindow::Edited(std::optional<std::size_t> index, std::string status) {
 
 void ModelWindow::Replaced() {
     loadTarget_.Loan().End();
-    ratingTyped_.reset();
-    detailsProblem_.clear();
+    ForgetTyped();
     ComputeRows();
     Select(Document().SurfaceCount() > 0 ? std::optional<std::size_t>(0) : std::nullopt);
     Refresh();
+}
+
+void ModelWindow::ForgetTyped() {
+    ratingTyped_.reset();
+    thicknessTyped_.reset();
+    detailsProblem_.clear();
 }
 
 void ModelWindow::Select(std::optional<std::size_t> index) {
@@ -199,12 +206,9 @@ void ModelWindow::Tell(std::string status, Tone tone) {
 }
 
 void ModelWindow::ReadSettings() {
-    settings_ = settingsStore_.Read();
-    const std::string problem = settingsStore_.ReadProblem();
-    display_.settingsProblem = problem.empty() ? std::string()
-                                               : "Impostazioni dell'analisi non lette da " +
-                                                     settingsStore_.Location() + ": " + problem +
-                                                     "!! In uso quelle predefinite";
+    JudgingSettings read = ReadJudgingSettings(settingsStore_);
+    settings_ = read.settings;
+    display_.settingsProblem = std::move(read.problem);
 }
 
 void ModelWindow::ComputeRows() {
@@ -214,7 +218,7 @@ void ModelWindow::ComputeRows() {
     display_.rows.reserve(model.surfaces.size());
     for (const Surface& surface : model.surfaces)
         display_.rows.push_back(SurfaceRow(surface, settings_, constants_));
-    display_.totals = Totals(model, display_.rows);
+    display_.totals = Totals(model, display_.rows, settings_.judgeWith);
     display_.judgingSettings = JudgingSettingsText(settings_);
     ++display_.rowsRevision;
 }
@@ -242,6 +246,10 @@ void ModelWindow::FillDetails() {
     }
     details.inputs = SurfaceInputLines(*surface);
     details.problem = detailsProblem_;
+    const SectionProfile profile = ProfileOf(*surface);
+    details.thickness = thicknessTyped_.value_or(FormatPlainNumber(profile.thicknessPercent));
+    details.gap = profile.gap;
+    details.profileNote = ProfileNote(*surface);
 }
 
 void ModelWindow::Refresh() {

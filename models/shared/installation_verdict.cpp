@@ -29,6 +29,18 @@ std::string Capitalised(std::string text) {
 
 }  // namespace
 
+Tone ToneOf(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Sufficient:
+            return Tone::Good;
+        case Verdict::AtTheLimit:
+            return Tone::Warning;
+        case Verdict::Insufficient:
+            break;
+    }
+    return Tone::Bad;
+}
+
 std::string MarginText(double margin) {
     if (std::isinf(margin))
         return "illimitato";

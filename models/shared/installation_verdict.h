@@ -36,6 +36,9 @@ struct InstallationVerdict {
 
 InstallationVerdict JudgeInstallation(const Installation& installation);
 
+// The colour of a torque's verdict.
+Tone ToneOf(Verdict verdict);
+
 // The margin as it is shown: two decimals rounded down, briefly when huge or infinite.
 std::string MarginText(double margin);
 

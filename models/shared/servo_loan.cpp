@@ -18,6 +18,13 @@ void ServoLoan::SetRating(std::optional<double> rating, RatingUnit unit) {
     Changed();
 }
 
+void ServoLoan::SetProfile(const SectionProfile& profile) {
+    if (!servo_ || servo_->profile == profile)
+        return;
+    servo_->profile = profile;
+    Changed();
+}
+
 void ServoLoan::Follow(std::string surface) {
     if (!servo_ || servo_->surface == surface)
         return;

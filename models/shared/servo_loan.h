@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/hinge_estimate.h"
 #include "engine/torque_units.h"
 
 namespace coppia {
@@ -21,8 +22,15 @@ struct LoanedServo {
     std::optional<double> surfaceRating;
     RatingUnit surfaceUnit = RatingUnit::KgfCm;
 
+    // The section at the surface, for the second estimate: the analysis judges with it and may
+    // change it, as it may change the rating, and "Aggiorna" takes it back.
+    SectionProfile profile = kWingSurfaceProfile;
+    SectionProfile surfaceProfile = kWingSurfaceProfile;  // as the surface has it in the model
+
     bool operator==(const LoanedServo&) const = default;
-    bool DiffersFromSurface() const { return rating != surfaceRating || unit != surfaceUnit; }
+    bool RatingDiffers() const { return rating != surfaceRating || unit != surfaceUnit; }
+    bool ProfileDiffers() const { return profile != surfaceProfile; }
+    bool DiffersFromSurface() const { return RatingDiffers() || ProfileDiffers(); }
 };
 
 // The servo that goes with the surface in the main window, so that the windows judge one servo
@@ -37,6 +45,7 @@ class ServoLoan {
     const std::optional<LoanedServo>& Current() const { return servo_; }
     void Lend(LoanedServo servo);
     void SetRating(std::optional<double> rating, RatingUnit unit);
+    void SetProfile(const SectionProfile& profile);
     // The surface lent is now called `surface`.
     void Follow(std::string surface);
     void End();

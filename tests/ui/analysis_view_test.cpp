@@ -234,10 +234,13 @@ TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) 
     pages->setCurrentIndex(0);
     pages->tabBar()->setFocus();
     walk();
-    EXPECT_EQ(stops, (QStringList{"Pagine", "CoppiaServo", "UnitaCoppia", "FattoreSicurezza",
-                                  "Escursione", "Margine", "CoppiaMinima", "Rotazione",
-                                  "CoppiaKgcm", "CoppiaNcm", "CoppiaNm", "CoppiaOzin", "Copia",
-                                  "EsportaCsv", "Stampa", "EsportaPdf"}));
+    EXPECT_EQ(stops,
+              (QStringList{"Pagine",       "CoppiaServo",  "UnitaCoppia",     "FattoreSicurezza",
+                           "Escursione",   "GiudicaCon",   "SpessoreProfilo", "FessuraProfilo",
+                           "Margine",      "CoppiaMinima", "Rotazione",       "CoppiaKgcm",
+                           "CoppiaNcm",    "CoppiaNm",     "CoppiaOzin",      "StimaReale",
+                           "StimaSottile", "MargineStima", "Copia",           "EsportaCsv",
+                           "Stampa",       "EsportaPdf"}));
     // The table is one stop: Tab leaves it, the arrows move inside.
     pages->setCurrentIndex(2);
     pages->tabBar()->setFocus();
@@ -246,7 +249,7 @@ TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) 
                                   "Stampa", "EsportaPdf"}));
 
     const QStringList keys = Mnemonics(analysis);
-    EXPECT_EQ(keys.size(), 12);
+    EXPECT_EQ(keys.size(), 15);
     EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
         << keys.join(' ').toStdString();
 
@@ -291,12 +294,16 @@ TEST_F(AnalysisViewTest, TheTableHasARowPerDegreeAndFollowsTheInputs) {
     OpenAnalysis();
     auto* table = Find<QTableWidget>("Tabella");
     ASSERT_EQ(table->rowCount(), 61);
-    ASSERT_EQ(table->columnCount(), 7);
+    ASSERT_EQ(table->columnCount(), 10);
     EXPECT_TRUE(table->verticalHeader()->isHidden()) << "the marks have a column of their own";
     EXPECT_EQ(table->item(20, 0)->text(), "20");
     EXPECT_EQ(table->item(20, 3)->text(), "0.52");
-    EXPECT_EQ(table->item(20, 6)->text(), "attuale");
-    EXPECT_EQ(table->item(60, 6)->text(), "picco");
+    EXPECT_EQ(table->item(20, 6)->text(), "0.52") << "the second estimate, real section";
+    EXPECT_EQ(table->item(20, 9)->text(), "attuale");
+    EXPECT_EQ(table->item(60, 9)->text(), "picco");
+    // Narrow, the estimate's headers name it briefly; their tooltips in full, as the CSV does.
+    EXPECT_EQ(table->model()->headerData(7, Qt::Horizontal).toString(), "Stima\nsottile\n(Kg*cm)");
+    EXPECT_EQ(table->horizontalHeaderItem(8)->toolTip(), "Margine seconda stima");
     EXPECT_NE(table->item(60, 3)->background(), table->item(59, 3)->background());
     model.UserEdit(Control::Vel, "20");
     EXPECT_EQ(table->item(20, 3)->text(), "0.10");
@@ -310,7 +317,8 @@ TEST_F(AnalysisViewTest, TheTableHasARowPerDegreeAndFollowsTheInputs) {
     // What a screen reader hears of the plot follows the inputs as the table does.
     EXPECT_EQ(Find<QWidget>("Grafico")->accessibleDescription(),
               "Coppia massima 0.20 Kg*cm a 20 Km/h, modello a 60°; deflessione attuale 20°, "
-              "coppia 0.10 Kg*cm; Servo: 3.00 Kg*cm");
+              "coppia 0.10 Kg*cm; Seconda stima a 20 Km/h, dal profilo reale al sottile; Servo: "
+              "3.00 Kg*cm");
 }
 
 // Calls an export of the window through the plugin's boundary.
@@ -375,7 +383,9 @@ TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheVerdictTheInputsAndEveryRowOfTheTabl
           "Corda ala 300 mm, corda alettone 60 mm", "Velocità 61 Km/h, carico alare 50 g/dm²",
           "Coppia al servo: 0.54 Kg*cm = 5.25 N·cm = 0.0525 N·m = 7.43 oz·in",
           "Coefficiente di portanza (Cp): 0.279", "30.9° di rotazione del servo", "6.932·10⁻¹⁰",
-          "Servo: 3.00 Kg*cm", "73.2 Km/h"}) {
+          "Servo: 3.00 Kg*cm", "73.2 Km/h", "Seconda stima: profilo reale 0.54 Kg*cm",
+          "Fonte: teoria del profilo sottile (Glauert); correzioni DATCOM",
+          "Margine con la seconda stima (profilo reale): 5.5"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     // Every row of the table, cell by cell, as the window's table shows it.

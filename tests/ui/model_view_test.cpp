@@ -30,6 +30,7 @@
 
 #include "files/last_inputs_file.h"
 #include "models/main/main_window.h"
+#include "models/model/model_table.h"
 #include "tests/models/recording_messages.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/closes_with_main_window.h"
@@ -126,12 +127,14 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
         return focused->objectName().startsWith("qt_") ? focused->parentWidget()->objectName()
                                                        : focused->objectName();
     });
-    EXPECT_EQ(stops, (QStringList{"Tabella",      "Pagine",     "NomeSuperficie", "TipoSuperficie",
-                                  "NumeroServi",  "NomeServo",  "CoppiaServo",    "UnitaServo",
-                                  "Aggiungi",     "Aggiorna",   "Carica",         "Annulla",
-                                  "Duplica",      "Rinomina",   "Rimuovi",        "SpostaSu",
-                                  "Nuovo",        "Apri",       "Recenti",        "Salva",
-                                  "SalvaConNome", "EsportaCsv", "Stampa",         "EsportaPdf"}));
+    EXPECT_EQ(stops,
+              (QStringList{"Tabella",         "Pagine",         "NomeSuperficie", "TipoSuperficie",
+                           "NumeroServi",     "NomeServo",      "CoppiaServo",    "UnitaServo",
+                           "SpessoreProfilo", "FessuraProfilo", "Aggiungi",       "Aggiorna",
+                           "Carica",          "Annulla",        "Duplica",        "Rinomina",
+                           "Rimuovi",         "SpostaSu",       "Nuovo",          "Apri",
+                           "Recenti",         "Salva",          "SalvaConNome",   "EsportaCsv",
+                           "Stampa",          "EsportaPdf"}));
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if ((child->focusPolicy() & Qt::TabFocus) && !child->objectName().startsWith("qt_")) {
             EXPECT_FALSE(child->accessibleName().isEmpty()) << child->objectName().toStdString();
@@ -153,16 +156,35 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     const std::optional<QString> pdfText = PdfText(pdf);
     if (pdfText) {
         const QString& text = *pdfText;
+        const auto cell = [table](int row, ModelColumn column) {
+            return QRegularExpression::escape(
+                table->model()->index(row, static_cast<int>(column)).data().toString());
+        };
+        const auto onOneLine = [&text](const QStringList& cells) {
+            return QRegularExpression(cells.join(QStringLiteral("\\s+"))).match(text).hasMatch();
+        };
         for (int row = 0; row < table->model()->rowCount(); ++row) {
+            // The table's cells up to the second estimate, which has a table of its own on
+            // paper, beside the torque, with its ratio to it.
             QStringList cells;
-            for (int column = 0; column < table->model()->columnCount(); ++column) {
-                cells << QRegularExpression::escape(
-                    table->model()->index(row, column).data().toString());
+            for (int column = 0; column < static_cast<int>(ModelColumn::SecondaStimaReale);
+                 ++column) {
+                cells << cell(row, static_cast<ModelColumn>(column));
             }
-            EXPECT_TRUE(
-                QRegularExpression(cells.join(QStringLiteral("\\s+"))).match(text).hasMatch())
-                << cells.join(' ').toStdString();
+            EXPECT_TRUE(onOneLine(cells)) << cells.join(' ').toStdString();
+            if (cell(row, ModelColumn::MargineSecondaStima).isEmpty())
+                continue;  // the surface just added, without a rating
+            const QStringList estimate{cell(row, ModelColumn::Superficie),
+                                       cell(row, ModelColumn::CoppiaKgcm),
+                                       cell(row, ModelColumn::SecondaStimaReale),
+                                       QStringLiteral("\\d\\.\\d\\d volte il calcolo.*"),
+                                       cell(row, ModelColumn::SecondaStimaSottile),
+                                       cell(row, ModelColumn::MargineSecondaStima)};
+            EXPECT_TRUE(onOneLine(estimate)) << estimate.join(' ').toStdString();
         }
+        EXPECT_TRUE(
+            text.contains("Seconda stima: teoria del profilo sottile (Glauert); "
+                          "correzioni DATCOM"));
         EXPECT_TRUE(text.contains("Margine più basso: 2.87, Alettone sinistro"));
     }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "models/model/model_window.h"
+#include "models/shared/second_opinion.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/paper_table.h"
 #include "ui/kit/sheet_painter.h"
@@ -21,9 +22,20 @@ constexpr std::size_t kSurfacesSideBySide = 5;
 
 using Kind = PaperTable::Kind;
 
+// The second estimate's columns have a table of their own on paper, beside the calculation's
+// torque, with their assumptions: with them, the table of the surfaces would not fit across A4.
+constexpr std::size_t kFirstEstimateColumn =
+    static_cast<std::size_t>(ModelColumn::SecondaStimaReale);
+constexpr std::size_t kEstimateColumns = 3;
+bool IsEstimateColumn(std::size_t column) {
+    return column >= kFirstEstimateColumn && column < kFirstEstimateColumn + kEstimateColumns;
+}
+
 PaperTable SurfacesTable(const ModelDisplay& shown) {
     PaperTable table;
     for (std::size_t c = 0; c < kModelColumnCount; ++c) {
+        if (IsEstimateColumn(c))
+            continue;
         const auto column = static_cast<ModelColumn>(c);
         const Kind kind =
             column == ModelColumn::Superficie || column == ModelColumn::Servo ? Kind::Name
@@ -33,8 +45,11 @@ PaperTable SurfacesTable(const ModelDisplay& shown) {
     }
     for (const ModelTableRow& shownRow : shown.rows) {
         PaperTable::Row row;
-        for (const std::string& cell : shownRow.cells) row.cells.push_back(ToQString(cell));
-        row.tones.assign(kModelColumnCount, Tone::Neutral);
+        for (std::size_t c = 0; c < kModelColumnCount; ++c) {
+            if (!IsEstimateColumn(c))
+                row.cells.push_back(ToQString(shownRow.cells[c]));
+        }
+        row.tones.assign(row.cells.size(), Tone::Neutral);
         if (!shownRow.refusal.empty()) {
             // Why the surface has no verdict, across the columns of the figures it lacks.
             row.spanFrom = kFirstComputedColumn;
@@ -44,6 +59,54 @@ PaperTable SurfacesTable(const ModelDisplay& shown) {
         } else {
             row.tones[static_cast<std::size_t>(ModelColumn::Verdetto)] = shownRow.verdictTone;
             row.tones[static_cast<std::size_t>(ModelColumn::Rotazione)] = shownRow.rotationTone;
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+// The second estimate of each surface beside the calculation's torque, one servo's, with the
+// section it assumes, the margin and the verdict against it.
+PaperTable EstimatesTable(const ModelDisplay& shown, const Model& model) {
+    PaperTable table;
+    const auto heading = [&shown](ModelColumn column) {
+        return ToQString(shown.headings[static_cast<std::size_t>(column)]);
+    };
+    table.columns = {{heading(ModelColumn::Superficie), Kind::Name},
+                     {heading(ModelColumn::CoppiaKgcm), Kind::Figure},
+                     {heading(ModelColumn::SecondaStimaReale), Kind::Figure},
+                     {QStringLiteral("Rapporto al calcolo"), Kind::Text},
+                     {heading(ModelColumn::SecondaStimaSottile), Kind::Figure},
+                     {heading(ModelColumn::MargineSecondaStima), Kind::Figure},
+                     {QStringLiteral("Verdetto con la seconda stima"), Kind::Text},
+                     {QStringLiteral("Profilo"), Kind::Text}};
+    for (std::size_t i = 0; i < shown.rows.size() && i < model.surfaces.size(); ++i) {
+        const ModelTableRow& shownRow = shown.rows[i];
+        const auto cell = [&shownRow](ModelColumn column) {
+            return ToQString(shownRow.cells[static_cast<std::size_t>(column)]);
+        };
+        PaperTable::Row row;
+        const bool none = !shownRow.refusal.empty() || !shownRow.estimateProblem.empty();
+        const QString ratio =
+            ToQString(shownRow.estimateRatio) +
+            (shownRow.estimateIndicative.empty() ? QString() : QStringLiteral(", indicativa"));
+        row.cells = {cell(ModelColumn::Superficie),
+                     cell(ModelColumn::CoppiaKgcm),
+                     cell(ModelColumn::SecondaStimaReale),
+                     ratio,
+                     cell(ModelColumn::SecondaStimaSottile),
+                     cell(ModelColumn::MargineSecondaStima),
+                     ToQString(shownRow.estimateVerdict),
+                     ToQString(ProfileText(ProfileOf(model.surfaces[i])))};
+        row.tones.assign(row.cells.size(), Tone::Neutral);
+        row.tones[6] = shownRow.estimateVerdictTone;
+        if (none) {
+            // Why the surface has no estimate, across the columns of the figures it lacks.
+            row.spanFrom = 1;
+            row.spanCount = 6;
+            row.cells[1] =
+                ToQString(shownRow.refusal.empty() ? shownRow.estimateProblem : shownRow.refusal);
+            row.tones[1] = Tone::Bad;
         }
         table.rows.push_back(std::move(row));
     }
@@ -100,9 +163,13 @@ void PaintSummary(SheetPainter& sheet, const ModelDisplay& shown, const Model& c
     sheet.Font(9);
     painter.setPen(Qt::black);
     sheet.Line(ToQString(shown.totals.servos));
-    painter.setPen(ToneColour(shown.totals.weakestTone));
-    if (!shown.totals.weakest.empty())
-        sheet.Line(ToQString(shown.totals.weakest));
+    for (const auto& [line, tone] :
+         {std::pair{&shown.totals.weakest, shown.totals.weakestTone},
+          {&shown.totals.weakestEither, shown.totals.weakestEitherTone}}) {
+        painter.setPen(ToneColour(tone));
+        if (!line->empty())
+            sheet.Line(ToQString(*line));
+    }
     painter.setPen(Qt::black);
     sheet.Line(ToQString(shown.judgingSettings));
     if (!content.notes.empty()) {
@@ -140,6 +207,12 @@ int PaintPages(QPagedPaintDevice& device, const ModelWindow& model, const QDateT
 
     Section(sheet, QStringLiteral("Superfici e servi"));
     PaintTable(sheet, SurfacesTable(shown));
+    Section(sheet, ToQString(kSecondOpinionTitle) + QStringLiteral(": ") +
+                       ToQString(kSecondOpinionSource));
+    PaintTable(sheet, EstimatesTable(shown, content));
+    sheet.Font(kPaperPoints);
+    sheet.Paragraph(ToQString(SecondOpinionAssumptions()));
+    sheet.Skip(2);
     PaintComparison(sheet, model.PrintedComparison());
 
     Section(sheet, QStringLiteral("Dati delle superfici"));

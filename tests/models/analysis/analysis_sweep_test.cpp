@@ -15,16 +15,24 @@ namespace coppia {
 namespace {
 
 TEST_F(AnalysisWindowTest, SweepsEveryDegreeAtTheModelsSpeedAndTheOthers) {
-    EXPECT_EQ(
-        Shown().sweepHeadings,
-        (std::vector<std::string>{"Angolo (°)", "Corsa (mm)", "Coppia a 48 Km/h (Kg*cm)",
-                                  "Coppia a 60 Km/h, modello (Kg*cm)", "Coppia a 72 Km/h (Kg*cm)",
-                                  "Coppia a 90 Km/h, picchiata (Kg*cm)", "Nota"}));
+    EXPECT_EQ(Shown().sweepHeadings,
+              (std::vector<std::string>{
+                  "Angolo (°)", "Corsa (mm)", "Coppia a 48 Km/h (Kg*cm)",
+                  "Coppia a 60 Km/h, modello (Kg*cm)", "Coppia a 72 Km/h (Kg*cm)",
+                  "Coppia a 90 Km/h, picchiata (Kg*cm)", "Seconda stima profilo reale (Kg*cm)",
+                  "Seconda stima profilo sottile (Kg*cm)", "Margine seconda stima", "Nota"}));
     const std::vector<SweepTableRow>& rows = Shown().sweepRows;
     ASSERT_EQ(rows.size(), 61u);
-    // Plain figures: the main window's Coppia shows the same torque as 00.52.
+    // Plain figures: the main window's Coppia shows the same torque as 00.52. The second
+    // estimate at the model's speed, worked by hand: E = 0.2, C_L = 0.288; sealed, 12 %: real
+    // 0.520 Kg*cm, thin 0.718, and 3 / 0.520 = 5.76 of margin.
     EXPECT_EQ(rows[20].cells,
-              (std::vector<std::string>{"20", "20.8", "0.35", "0.52", "0.73", "1.11", "attuale"}));
+              (std::vector<std::string>{"20", "20.8", "0.35", "0.52", "0.73", "1.11", "0.52",
+                                        "0.72", "5.76", "attuale"}));
+    // At 0° only the lift's term is left: C_h_alpha,real 0.585 x -0.4994 at 2.81° of incidence
+    // gives -0.01434, times q c_f^2 b_f = 0.3062 N*m, 0.667 of arm ratio: 0.0299 Kg*cm.
+    EXPECT_EQ(rows[0].cells[6], "0.03");
+    EXPECT_EQ(rows[0].cells[8], "100.44");
     window.UserClick(Control::Calc);
     EXPECT_EQ(Text(Control::Coppia), "00.52");
 
@@ -37,6 +45,13 @@ TEST_F(AnalysisWindowTest, SweepsEveryDegreeAtTheModelsSpeedAndTheOthers) {
     EXPECT_EQ(plot.curves[1].mark->first, 60);
     EXPECT_EQ(plot.curves[1].markLabel, "1.46");
     EXPECT_EQ(plot.deflection, 20);
+    // The estimate at the model's speed as a band from the real section up to the thin airfoil.
+    ASSERT_TRUE(plot.band.has_value());
+    EXPECT_EQ(plot.band->name, "Seconda stima a 60 Km/h, dal profilo reale al sottile");
+    ASSERT_EQ(plot.band->low.size(), 61u);
+    EXPECT_NEAR(plot.band->low[20].second, 0.520408, 1e-6);
+    EXPECT_NEAR(plot.band->high[20].second, 0.718335, 1e-6);
+    EXPECT_GE(plot.scale.high, plot.band->high[60].second) << "the scale holds the band";
     ASSERT_EQ(plot.ratings.size(), 1u);
     EXPECT_EQ(plot.ratings[0].value, 3);
     EXPECT_EQ(plot.ratings[0].name, "Servo: 3.00 Kg*cm");
@@ -152,7 +167,7 @@ TEST_F(AnalysisWindowTest, RefusedRowsSayWhyInEveryTorqueCell) {
 
 TEST_F(AnalysisWindowTest, TheOtherSpeedsCanBeChosenAndAreRemembered) {
     analysis.Analisi_AltreVelocita_Change("1.1");
-    EXPECT_EQ(Shown().sweepHeadings.size(), 5u);
+    EXPECT_EQ(Shown().sweepHeadings.size(), 8u);
     EXPECT_EQ(Shown().sweepHeadings[3], "Coppia a 66 Km/h, picchiata (Kg*cm)");
     EXPECT_EQ(*settings.bytes,
               "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
@@ -165,8 +180,10 @@ TEST_F(AnalysisWindowTest, TheOtherSpeedsCanBeChosenAndAreRemembered) {
               "fino a 10; intanto solo la velocità del modello");
     // The curves of the speeds typed before would pass for the ones asked for.
     EXPECT_EQ(Shown().sweepHeadings,
-              (std::vector<std::string>{"Angolo (°)", "Corsa (mm)",
-                                        "Coppia a 60 Km/h, modello (Kg*cm)", "Nota"}));
+              (std::vector<std::string>{
+                  "Angolo (°)", "Corsa (mm)", "Coppia a 60 Km/h, modello (Kg*cm)",
+                  "Seconda stima profilo reale (Kg*cm)", "Seconda stima profilo sottile (Kg*cm)",
+                  "Margine seconda stima", "Nota"}));
     EXPECT_EQ(Shown().plot.curves.size(), 1u);
     EXPECT_EQ(settings.writes, 1);
 }

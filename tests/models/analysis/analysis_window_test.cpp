@@ -379,11 +379,18 @@ TEST_F(AnalysisWindowTest, CopiesASummaryOfTheInputsTorqueLinkageAndVerdict) {
               "Velocità 60 Km/h, carico alare 50 g/dm²\n"
               "Coppia al servo: 0.52 Kg*cm = 5.09 N·cm = 0.0509 N·m = 7.21 oz·in\n"
               "Coefficiente di portanza (Cp): 0.288. Cp fino a 1.2: nessun rischio di stallo\n"
+              // The second estimate beside the torque, with its source and its assumptions.
+              "Seconda stima: profilo reale 0.52 Kg*cm con il bordo d'uscita in giù, il lato più "
+              "caricato, 1.00 volte il calcolo; profilo sottile 0.72 Kg*cm, il limite superiore\n"
+              "Fonte: teoria del profilo sottile (Glauert); correzioni DATCOM. Ipotesi: spessore "
+              "12% della corda; rapporto delle pendenze 0.85: fessura sigillata\n"
               "Rinvio: 30.9° di rotazione del servo. Entro l'escursione del servo (45° per lato)\n"
               "Servo da 3 Kg*cm, fattore di sicurezza 2: Servo Sufficiente\n"
               "Margine di almeno 2 (il fattore di sicurezza) e rinvio entro l'escursione del "
               "servo\n"
+              "Verdetto, margine, coppia minima e limiti sulla coppia del calcolo\n"
               "Margine 5.77, coppia minima da usare 1.04 Kg*cm\n"
+              "Margine con la seconda stima (profilo reale): 5.76\n"
               "Deflessione massima a 60 Km/h: tutta, fino a 60°, anche con il fattore di "
               "sicurezza\n"
               "Velocità massima a 20°: 150.1 Km/h (105.3 Km/h con il fattore di sicurezza)\n");

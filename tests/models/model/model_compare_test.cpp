@@ -24,6 +24,9 @@ void PrintTo(const InputLinesRow& row, std::ostream* out) {
 
 class SurfaceInputLinesTest : public testing::TestWithParam<InputLinesRow> {};
 
+// Where the servo's rating stands among the lines.
+constexpr std::size_t kRatingLine = 13;
+
 TEST_P(SurfaceInputLinesTest, ListsTheInputsTheCalculationUsesAndTheServo) {
     Surface surface;
     GetParam().change(surface);
@@ -42,7 +45,8 @@ TEST_P(SurfaceInputLinesTest, ListsTheInputsTheCalculationUsesAndTheServo) {
             "CordaAlett, corda della superficie (mm)", "LungAlett, lunghezza della superficie (mm)",
             "BrAlett, braccio della squadretta (mm)", "BrServ, braccio del servo (mm)",
             "Vel, velocità (Km/h)", "CarAla, carico alare (g/dm²)", "Ang, deflessione (°)",
-            "Corsa, del bordo d'uscita (mm)", "Servo", "Coppia dichiarata"}));
+            "Corsa, del bordo d'uscita (mm)", "Servo", "Coppia dichiarata",
+            "Spessore del profilo (%)", "Fessura alla cerniera"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         InputLinesRow{"RatingNotGiven",
                       [](Surface&) {},
                       {"Alettone", "1", "angolo", "300", "60", "500", "18", "12", "60", "50", "20",
-                       "20.8", "—", "da indicare"}},
+                       "20.8", "—", "da indicare", "12", "sigillata"}},
         // The angle is the one Ang shows for the travel, not the one the surface kept.
         InputLinesRow{"TravelGiven",
                       [](Surface& s) {
@@ -61,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                           s.servo = {"Mini digitale", 3, RatingUnit::KgfCm, ""};
                       },
                       {"Alettone", "1", "corsa", "300", "60", "500", "18", "12", "60", "50", "19.2",
-                       "20", "Mini digitale", "3 Kg*cm"}},
+                       "20", "Mini digitale", "3 Kg*cm", "12", "sigillata"}},
         InputLinesRow{"DownwardAngleTwoServosInNewtonCm",
                       [](Surface& s) {
                           s.kind = SurfaceKind::Flap;
@@ -70,7 +74,15 @@ INSTANTIATE_TEST_SUITE_P(
                           s.servo = {"", 30, RatingUnit::NewtonCm, ""};
                       },
                       {"Flap", "2", "angolo", "300", "60", "500", "18", "12", "60", "50", "-20",
-                       "-20.8", "—", "30 N·cm"}},
+                       "-20.8", "—", "30 N·cm", "12", "sigillata"}},
+        // A section given stays as given, whatever the kind's would be.
+        InputLinesRow{"ProfileGiven",
+                      [](Surface& s) {
+                          s.kind = SurfaceKind::Elevatore;
+                          s.profile = SectionProfile{6.5, HingeGap::Open};
+                      },
+                      {"Elevatore", "1", "angolo", "300", "60", "500", "18", "12", "60", "50", "20",
+                       "20.8", "—", "da indicare", "6.5", "aperta"}},
         InputLinesRow{"TravelWithNoAngle",
                       [](Surface& s) {
                           s.kind = SurfaceKind::Timone;
@@ -79,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                           s.inputs.CarAla = 0;
                       },
                       {"Timone", "1", "corsa", "300", "60", "500", "18", "12", "60", "0", "—",
-                       "130", "—", "da indicare"}}));
+                       "130", "—", "da indicare", "9", "sigillata"}}));
 
 // Surfaces named S1, S2, ... with the main window's initial inputs and a 3 Kg*cm servo.
 Model ModelOf(std::size_t count) {
@@ -193,7 +205,7 @@ TEST(CompareTest, DrawsARatingLineOnlyForTheServosRated) {
     EXPECT_EQ(comparison.plot.ratings[1].curve, 2u) << "the line is in its own surface's colour";
     EXPECT_EQ(comparison.plot.ratings[1].name, "Servo di S3: 3.06 Kg*cm");
     EXPECT_DOUBLE_EQ(*comparison.plot.ratings[1].value, 30 / 9.80665);
-    EXPECT_EQ(comparison.rows.back().values,
+    EXPECT_EQ(comparison.rows.at(kRatingLine).values,
               (std::vector<std::string>{"3 Kg*cm", "da indicare", "30 N·cm"}));
 }
 
