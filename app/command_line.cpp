@@ -6,6 +6,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace coppia {
 
@@ -20,6 +24,10 @@ QList<QCommandLineOption> ProgramOptions() {
         {{"v", "version"}, "Show the version and exit."},
         {QStringList{"analisi"}, "Open the torque analysis window (Analisi della Coppia) too."},
         {QStringList{"modello"}, "Open the model window (Modello) too."},
+        {QStringList{"csv"},
+         "Write the table of the model FILE to standard output, as the model window exports it "
+         "in the international CSV format, and exit; no window opens.",
+         "FILE"},
     };
 }
 
@@ -36,7 +44,16 @@ int Finish(const EarlyEnd& end) {
     // Output that never arrived (a closed standard output, a full disk) is a failure, as for
     // every command-line program: the write and the flush both tell of it.
     const QByteArray output = end.output.toLocal8Bit();
-    const bool written = std::fputs(output.constData(), stdout) >= 0 && std::fflush(stdout) == 0;
+    bool written = std::fputs(output.constData(), stdout) >= 0 && std::fflush(stdout) == 0;
+    if (written && !end.bytes.isEmpty()) {
+#ifdef _WIN32
+        // A text stream would write CR CR LF for the file's CR LF.
+        _setmode(_fileno(stdout), _O_BINARY);
+#endif
+        const auto size = static_cast<std::size_t>(end.bytes.size());
+        written =
+            std::fwrite(end.bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
+    }
     const int error = errno;
     std::fputs(end.error.toLocal8Bit().constData(), stderr);
     if (!written) {
@@ -61,6 +78,21 @@ std::optional<std::string> ModelFileBytes(int argc, char* argv[]) {
             options = false;
         } else if (!options || argument.size() < 2 || argument[0] != '-') {
             return std::string(argument);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> CsvFileBytes(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            return std::nullopt;
+        for (const std::string_view option : {"--csv", "-csv"}) {
+            if (argument == option && i + 1 < argc)
+                return std::string(argv[i + 1]);
+            if (argument.starts_with(option) && argument.substr(option.size()).starts_with('='))
+                return std::string(argument.substr(option.size() + 1));
         }
     }
     return std::nullopt;
@@ -109,6 +141,21 @@ std::optional<EarlyEnd> CommandLine::Answer() const {
 std::optional<EarlyEnd> CommandLine::Refusal() const {
     if (!readWhole_)
         return Refuse(parser_.errorText());
+    return std::nullopt;
+}
+
+std::optional<QString> CommandLine::CsvFile() const {
+    if (!parser_.isSet(QStringLiteral("csv")))
+        return std::nullopt;
+    return parser_.value(QStringLiteral("csv"));
+}
+
+std::optional<EarlyEnd> CommandLine::CsvRefusal() const {
+    if (!readWhole_)
+        return Refuse(parser_.errorText());
+    if (!parser_.positionalArguments().isEmpty())
+        return Refuse(QStringLiteral("--csv writes the table of one model: FILE '%1' is not taken")
+                          .arg(parser_.positionalArguments().constFirst()));
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,9 @@ struct EarlyEnd {
     int exitStatus = 0;
     QString output;
     QString error;
+    // Written to standard output as they are, after `output`: a file's bytes, which no
+    // conversion to the system's encoding or line ends may touch.
+    QByteArray bytes = {};
 };
 
 // Prints what the early end says and gives its exit status back; 1, with a message on standard
@@ -28,6 +32,10 @@ QStringList Arguments(int argc, char* argv[]);
 // than UTF-8 needs: the first argument that is no option, as CommandLine::ModelFile() finds it,
 // read from what QApplication left of the arguments.
 std::optional<std::string> ModelFileBytes(int argc, char* argv[]);
+
+// The model file of --csv as the system's bytes, as ModelFileBytes reads the other: the argument
+// after "--csv" (or "-csv"), or what follows "--csv=".
+std::optional<std::string> CsvFileBytes(int argc, char* argv[]);
 
 // The program's command line, read twice. Before the application object exists it answers
 // --help and --version, which therefore need no display. QApplication then takes Qt's own options
@@ -47,6 +55,11 @@ class CommandLine {
     // The model file to open in the model window: the first argument that is no option. A
     // desktop that opens several files at once gives them all; the window takes one model.
     std::optional<QString> ModelFile() const;
+    // The model file whose table --csv writes, when asked for.
+    std::optional<QString> CsvFile() const;
+    // What refuses a --csv command line: an unknown option (with no window to open, Qt's own
+    // are of no use either) or a model file beside it, which no window would open.
+    std::optional<EarlyEnd> CsvRefusal() const;
 
   private:
     QCommandLineParser parser_;

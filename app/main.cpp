@@ -4,6 +4,7 @@
 #include <csignal>
 
 #include "app/command_line.h"
+#include "app/model_table_answer.h"
 #include "files/last_inputs_file.h"
 #include "files/platform.h"
 #include "models/main/main_window.h"
@@ -26,6 +27,19 @@ std::optional<std::string> ModelFilePath(const coppia::CommandLine& commandLine,
     return std::nullopt;
 }
 
+// `coppia --csv FILE`: the model's table on standard output, from the model window's plugin,
+// with no display and no window.
+int WriteModelTable(const coppia::CommandLine& commandLine, int argc, char* argv[]) {
+    if (const auto refusal = commandLine.CsvRefusal())
+        return coppia::Finish(*refusal);
+    const std::string file = coppia::PathsAreText() ? commandLine.CsvFile()->toStdString()
+                                                    : coppia::CsvFileBytes(argc, argv).value();
+    // Only to know the program's folder, where the plugin lies.
+    const QCoreApplication core(argc, argv);
+    return coppia::Finish(coppia::ModelTableAnswer(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/" COPPIA_MODEL_PLUGIN), file));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -37,8 +51,11 @@ int main(int argc, char* argv[]) {
     coppia::UseStartingConsole();
     // Output the user asked for is written first, to where it was asked: a closed output there
     // is an error, and said so.
-    if (const auto answer = coppia::CommandLine(coppia::Arguments(argc, argv)).Answer())
+    const coppia::CommandLine early(coppia::Arguments(argc, argv));
+    if (const auto answer = early.Answer())
         return coppia::Finish(*answer);
+    if (early.IsSet(QStringLiteral("csv")))
+        return WriteModelTable(early, argc, argv);
     coppia::KeepStandardStreamsOpen();
     if (coppia::RunsUnderWine() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");

@@ -94,23 +94,19 @@ double MinimumRatingShown(double neededTorque, double safetyFactor) {
 namespace {
 
 // Whether the servo holds with one input set to `side` times a magnitude; `refused` is set once
-// any calculation of the search is refused, so that no limit is given from a curve with holes.
+// any torque of the search is refused, so that no limit is given from a curve with holes.
 class HoldsWith {
   public:
     HoldsWith(const TorqueInputs& inputs, double TorqueInputs::*varied, double side,
-              double ratedKgfCm, const TorqueConstants& constants)
-        : inputs_(inputs),
-          varied_(varied),
-          side_(side),
-          rated_(ratedKgfCm),
-          constants_(constants) {}
+              double ratedKgfCm, const TorqueAt& torque)
+        : inputs_(inputs), varied_(varied), side_(side), rated_(ratedKgfCm), torque_(torque) {}
 
     bool operator()(double magnitude) {
         TorqueInputs at = inputs_;
         at.*varied_ = side_ * magnitude;
-        const TorqueResult result = CalculateTorque(at, constants_);
-        refused = refused || result.Outcome != TorqueOutcome::Complete;
-        return result.Outcome == TorqueOutcome::Complete && std::fabs(result.ServoTorque) <= rated_;
+        const std::optional<double> needed = torque_(at);
+        refused = refused || !needed;
+        return needed && *needed <= rated_;
     }
 
     bool refused = false;
@@ -120,7 +116,7 @@ class HoldsWith {
     double TorqueInputs::*varied_;
     double side_;
     double rated_;
-    const TorqueConstants& constants_;
+    const TorqueAt& torque_;
 };
 
 // From the slowest speed searched up to `end`, closer together where speeds are low, so that a
@@ -143,11 +139,25 @@ std::vector<double> SpeedGrid(double speed) {
 
 }  // namespace
 
+TorqueAt CalculatedTorqueAt(const TorqueConstants& constants) {
+    return [&constants](const TorqueInputs& at) -> std::optional<double> {
+        const TorqueResult result = CalculateTorque(at, constants);
+        if (result.Outcome != TorqueOutcome::Complete)
+            return std::nullopt;
+        return std::fabs(result.ServoTorque);
+    };
+}
+
 HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
                                    const TorqueConstants& constants) {
+    return LargestDeflectionHeld(inputs, ratedKgfCm, CalculatedTorqueAt(constants));
+}
+
+HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
+                                   const TorqueAt& torque) {
     // Up and down differ when the surface carries lift: the side it is deflected to.
     const double side = inputs.Ang < 0 ? -1 : 1;
-    HoldsWith holds(inputs, &TorqueInputs::Ang, side, ratedKgfCm, constants);
+    HoldsWith holds(inputs, &TorqueInputs::Ang, side, ratedKgfCm, torque);
     std::vector<double> grid;
     for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) grid.push_back(angle);
     // |torque| is the magnitude of a line in the angle: where it holds is one interval.
@@ -160,10 +170,15 @@ HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm
 
 HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
                               const TorqueConstants& constants) {
+    return HighestSpeedHeld(inputs, ratedKgfCm, CalculatedTorqueAt(constants));
+}
+
+HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
+                              const TorqueAt& torque) {
     const double speed = std::fabs(inputs.Vel);
     if (!(speed > 0 && std::isfinite(speed * kSpeedSearchFactor)))
         return {};
-    HoldsWith holds(inputs, &TorqueInputs::Vel, 1, ratedKgfCm, constants);
+    HoldsWith holds(inputs, &TorqueInputs::Vel, 1, ratedKgfCm, torque);
     // |torque| is the magnitude of a line in the squared speed: again one interval.
     const HoldingLimit limit = LargestHeld(SpeedGrid(speed), std::ref(holds));
     return holds.refused ? HoldingLimit{} : limit;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -59,11 +60,21 @@ struct HoldingLimit {
     double value = 0;
 };
 
+// The magnitude of the torque a servo is judged on at some inputs, in Kg*cm; none where it is
+// refused. The searches below need it to be within a rating on one interval of the deflection's
+// magnitude and of the speed, as every torque that is a line in the deflection and in the squared
+// speed is, and so is the larger of two such.
+using TorqueAt = std::function<std::optional<double>(const TorqueInputs&)>;
+// The calculation's: |CalculateTorque|.
+TorqueAt CalculatedTorqueAt(const TorqueConstants& constants);
+
 // The largest deflection from 0° to the sweep's last angle at which the torque's magnitude is
 // within `ratedKgfCm`, at the inputs' speed, on the side the inputs deflect to: a downward
 // (negative) deflection gives a negative figure.
 HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
                                    const TorqueConstants& constants);
+HoldingLimit LargestDeflectionHeld(const TorqueInputs& inputs, double ratedKgfCm,
+                                   const TorqueAt& torque);
 // The highest speed up to kSpeedSearchFactor times the inputs' speed at which the torque's
 // magnitude at the inputs' deflection is within `ratedKgfCm`, searched from the slowest speed up
 // whatever the inputs' speed is.
@@ -71,6 +82,8 @@ inline constexpr double kSpeedSearchFactor = 10;
 inline constexpr double kSlowestSpeedSearched = 1;  // Km/h, or the inputs' speed when slower
 HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
                               const TorqueConstants& constants);
+HoldingLimit HighestSpeedHeld(const TorqueInputs& inputs, double ratedKgfCm,
+                              const TorqueAt& torque);
 
 // The deflections a sweep covers: every whole degree from 0 to 60.
 inline constexpr int kSweepFirstAngle = 0;

@@ -14,6 +14,15 @@ char PathSeparator() {
     return '/';
 }
 
+// A page's paths are names it made itself, UTF-8 throughout.
+std::filesystem::path FileSystemPath(std::string_view path) {
+    return std::filesystem::path(path);
+}
+
+std::string PathString(const std::filesystem::path& path) {
+    return path.native();
+}
+
 bool PathsAreText() {
     return true;
 }
@@ -33,6 +42,10 @@ std::optional<std::string> OlderLastInputsPath() {
 // There is no configuration folder: what the page keeps it keeps in its own storage.
 std::optional<std::string> ConfigFolder() {
     return std::nullopt;
+}
+
+std::string_view NoConfigFolderReason() {
+    return "nel browser non c'è una cartella di configurazione";
 }
 
 // One page, one program: nothing to lock against, and no handle to hold.

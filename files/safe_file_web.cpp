@@ -37,8 +37,17 @@ int SaveCalls::Rename(const char*, const char*) {
     return -1;
 }
 
+int ReadCalls::Open(const char*, int) {
+    errno = ENOSYS;
+    return -1;
+}
+ssize_t ReadCalls::Read(int, void*, std::size_t) {
+    errno = ENOSYS;
+    return -1;
+}
+
 // No file is there: what the page holds comes in as bytes, not through a path.
-BoundedRead ReadRegularFile(const std::string&, std::size_t) {
+BoundedRead ReadRegularFile(const std::string&, std::size_t, ReadCalls&) {
     return BoundedRead{};
 }
 

@@ -118,6 +118,7 @@ const char* const kRatings[] = {"", "3", "0.5", "25", "0", "abc", "1e5", "10000"
 const char* const kFactors[] = {"2", "1", "1.5", "0", "x", "10", "100"};
 const char* const kThrows[] = {"45", "30", "90", "0", "180", "200", "60"};
 const char* const kSpeeds[] = {"", "0.5 1.5", "2", "1 2 3 4 5", "0", "x", "10"};
+const char* const kThicknesses[] = {"12", "0", "20", "9,5", "21", "-1", "x", ""};
 // A servo's data-sheet figures and a supply's currents, in range or not.
 const char* const kFigures[] = {"", "6", "0.11", "2.5", "0", "110", "x", "0,2", "50", "0.001"};
 
@@ -198,7 +199,7 @@ void Windows::RunFigure(std::uint8_t arg, bool inModel) {
 
 void Windows::Run(std::uint8_t what, std::uint8_t arg) {
     const Control field = kFields[arg % std::size(kFields)];
-    switch (what % 27) {
+    switch (what % 29) {
         case 0:
         case 1:
             main_.UserEdit(field, main_.State().Text(field) + kKeys[(arg >> 4) % kKeys.size()]);
@@ -284,13 +285,31 @@ void Windows::Run(std::uint8_t what, std::uint8_t arg) {
         case 23:
             analysis_.Analisi_AltreVelocita_Change(kSpeeds[arg % std::size(kSpeeds)]);
             break;
+        // The section for the second estimate, in each window, and the torque judged.
         case 24:
-            RunFigure(arg);
+            arg & 1 ? model_.Modello_SpessoreProfilo_Change(
+                          kThicknesses[(arg >> 1) % std::size(kThicknesses)])
+                    : model_.Modello_FessuraProfilo_Change(
+                          static_cast<coppia::HingeGap>((arg >> 1) & 1));
             break;
         case 25:
+            if (arg & 1) {
+                analysis_.Analisi_SpessoreProfilo_Change(
+                    kThicknesses[(arg >> 2) % std::size(kThicknesses)]);
+            } else if (arg & 2) {
+                analysis_.Analisi_FessuraProfilo_Change(static_cast<coppia::HingeGap>(arg >> 7));
+            } else {
+                analysis_.Analisi_GiudicaCon_Change(static_cast<coppia::JudgeWith>(arg >> 7));
+            }
+            break;
+        // The servo's data sheet, in each window, and the model's supply.
+        case 26:
+            RunFigure(arg);
+            break;
+        case 27:
             RunFigure(arg, true);
             break;
-        case 26:
+        case 28:
             (arg & 3) == 0   ? model_.Modello_NomeAlimentazione_Change(kNames[(arg >> 2) % 8])
             : (arg & 3) == 1 ? model_.Modello_CorrenteContinua_Change(kFigures[(arg >> 2) % 10])
                              : model_.Modello_CorrentePicco_Change(kFigures[(arg >> 2) % 10]);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "models/shared/plot.h"
+#include "models/shared/second_opinion.h"
 #include "models/shared/tone.h"
 
 namespace coppia {
@@ -14,8 +15,15 @@ namespace coppia {
 inline constexpr std::string_view kAnalysisTitle = "Analisi della Coppia";
 
 // The fields the user types into.
-enum class AnalysisField { CoppiaServo, FattoreSicurezza, Escursione, AltreVelocita };
-inline constexpr std::size_t kAnalysisFieldCount = 4;
+enum class AnalysisField {
+    CoppiaServo,
+    FattoreSicurezza,
+    Escursione,
+    AltreVelocita,
+    // The section at the surface, for the second estimate.
+    SpessoreProfilo,
+};
+inline constexpr std::size_t kAnalysisFieldCount = 5;
 
 // One step from the inputs to the torque: the same numbers as the calculation's own.
 struct AnalysisStep {
@@ -97,6 +105,15 @@ struct AnalysisDisplay {
     std::string status;  // what the last copy or export did; cleared when an input changes
     Tone statusTone = Tone::Neutral;
 
+    // The second estimate beside the calculation's torque, one servo's, and what the verdict is
+    // judged on.
+    SecondOpinionTexts secondOpinion;
+    std::string secondOpinionMargin;  // the servo's against the real-section estimate
+    Tone secondOpinionMarginTone = Tone::Neutral;
+    std::string judgedOn;      // which torque the verdict, margin, least rating and limits use
+    std::string otherVerdict;  // the verdict on the other torque, when it differs
+    Tone otherVerdictTone = Tone::Neutral;
+    std::vector<EstimateStep> estimateSteps;  // empty without an estimate
     // The servo's speed and current at the deflection, under the verdict (DescribeMotion);
     // empty while there is no verdict on the installation to stand under.
     std::string motion;

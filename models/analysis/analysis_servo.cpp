@@ -8,6 +8,7 @@
 #include "models/main/controls.h"
 #include "models/shared/absurd_inputs.h"
 #include "models/shared/installation_verdict.h"
+#include "models/shared/second_opinion.h"
 
 namespace coppia {
 
@@ -73,10 +74,14 @@ void AnalysisWindow::Analisi_UnitaCoppia_Change(RatingUnit unit) {
 void AnalysisWindow::Loan_Change() {
     if (lendingBack_)
         return;
-    // Another servo is judged: its rating takes the field's place, and the field is valid.
+    // Another servo is judged: its rating, its section and its figures take the fields' places, and
+    // the fields are valid.
     const auto index = static_cast<std::size_t>(AnalysisField::CoppiaServo);
     texts_[index] = RatingText();
     valid_[index] = true;
+    const auto thickness = static_cast<std::size_t>(AnalysisField::SpessoreProfilo);
+    texts_[thickness] = ThicknessText();
+    valid_[thickness] = true;
     ShowFigures();
     InputChanged();
 }
@@ -99,19 +104,26 @@ void AnalysisWindow::FillServoOwner() {
         display_.servoOwner +=
             ", uno dei " + std::to_string(loaned->count) + " che si dividono la coppia";
     }
-    if (loaned->RatingDiffers()) {
-        const std::string kept = loaned->surfaceRating
-                                     ? FormatPlainNumber(*loaned->surfaceRating) + " " +
-                                           std::string(RatingUnitName(loaned->surfaceUnit))
-                                     : "da indicare";
-        display_.loanDrift = "Coppia diversa da quella di «" + loaned->surface + "» nel modello (" +
-                             kept + "): per tenerla, Aggiorna nella finestra del modello";
+    const std::string rating = loaned->surfaceRating
+                                   ? FormatPlainNumber(*loaned->surfaceRating) + " " +
+                                         std::string(RatingUnitName(loaned->surfaceUnit))
+                                   : "da indicare";
+    const std::string whose = " di «" + loaned->surface + "» nel modello (";
+    const std::string keep = "Aggiorna nella finestra del modello";
+    if (loaned->RatingDiffers() && loaned->ProfileDiffers()) {
+        display_.loanDrift = "Coppia e profilo diversi da quelli" + whose + rating + "; " +
+                             ProfileText(loaned->surfaceProfile) + "): per tenerli, " + keep;
+    } else if (loaned->RatingDiffers()) {
+        display_.loanDrift =
+            "Coppia diversa da quella" + whose + rating + "): per tenerla, " + keep;
+    } else if (loaned->ProfileDiffers()) {
+        display_.loanDrift = "Profilo diverso da quello" + whose +
+                             ProfileText(loaned->surfaceProfile) + "): per tenerlo, " + keep;
     }
     if (loaned->FiguresDiffer()) {
         display_.loanDrift += (display_.loanDrift.empty() ? "" : ". ") +
                               std::string("Dati del servo diversi da quelli di «") +
-                              loaned->surface +
-                              "» nel modello: per tenerli, Aggiorna nella finestra del modello";
+                              loaned->surface + "» nel modello: per tenerli, " + keep;
     }
 }
 
@@ -139,14 +151,22 @@ void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
         return;
     }
 
+    FillVerdicts(calculation, loaned ? loaned->rating : settings_.rating);
+}
+
+void AnalysisWindow::FillVerdicts(const FieldCalculation& calculation,
+                                  std::optional<double> rating) {
     // Both torques in the unit the rating is typed in, for each of the servos that share it.
     const TorqueInputs& in = calculation.inputs;
-    const std::optional<double> rating = loaned ? loaned->rating : settings_.rating;
-    const double needed = TorqueInUnit(calculation.result.ServoTorque / Share(), Unit());
-    const InstallationVerdict verdict =
-        JudgeInstallation({needed, rating.value_or(0), settings_.safetyFactor, in.BrAlett,
-                           in.BrServ, in.Ang, settings_.servoThrow});
+    const auto judge = [&](double kgfCm) {
+        return JudgeInstallation({TorqueInUnit(kgfCm, Unit()), rating.value_or(0),
+                                  settings_.safetyFactor, in.BrAlett, in.BrServ, in.Ang,
+                                  settings_.servoThrow});
+    };
+    const JudgedTorque judged = JudgedTorqueOf(opinion_, settings_.judgeWith);
+    const InstallationVerdict verdict = judge(judged.kgfCm);
     display_.minimumRating = verdict.minimumRating;
+    display_.judgedOn = judged.words;
     if (!rating && verdict.linkageFits) {
         display_.verdict = "Servo da indicare";
         display_.verdictReason = "Indicare la coppia del servo: almeno " + verdict.minimumRating +
@@ -160,6 +180,18 @@ void AnalysisWindow::FillServoCheck(const FieldCalculation& calculation) {
     if (!rating)
         return;
     display_.margin = verdict.margin;
+    if (opinion_.available) {
+        const InstallationVerdict other =
+            judge(judged.estimate ? opinion_.calculationKgfCm : opinion_.realKgfCm);
+        const InstallationVerdict& onEstimate = judged.estimate ? verdict : other;
+        display_.secondOpinionMargin = onEstimate.margin;
+        display_.secondOpinionMarginTone = ToneOf(onEstimate.torque.verdict);
+        if (const std::optional<OtherVerdict> differs =
+                OtherVerdictOf(verdict, other, !judged.estimate)) {
+            display_.otherVerdict = differs->line;
+            display_.otherVerdictTone = differs->tone;
+        }
+    }
     FillLimits(calculation, *RatingKgfCm());
 }
 
@@ -176,11 +208,15 @@ void AnalysisWindow::FillLimits(const FieldCalculation& calculation, double rati
             return rated + ", anche con il fattore di sicurezza";
         return rated + " (" + withFactor + " con il fattore di sicurezza)";
     };
+    // The torque the verdict is judged on, wherever the searches take the inputs.
+    const TorqueAt torque = opinion_.available
+                                ? JudgedTorqueAt(Profile(), settings_.judgeWith, constants_)
+                                : CalculatedTorqueAt(constants_);
     const auto deflection = [&](double rating) {
-        return HoldingText(LargestDeflectionHeld(in, rating, constants_), "°", "tutta, fino a ");
+        return HoldingText(LargestDeflectionHeld(in, rating, torque), "°", "tutta, fino a ");
     };
     const auto speed = [&](double rating) {
-        return HoldingText(HighestSpeedHeld(in, rating, constants_), " Km/h", "oltre ");
+        return HoldingText(HighestSpeedHeld(in, rating, torque), " Km/h", "oltre ");
     };
     display_.limits.push_back({"Deflessione massima a " + FormatPlainNumber(in.Vel) + " Km/h",
                                both(deflection(together), deflection(together / factor))});

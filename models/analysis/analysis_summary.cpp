@@ -10,13 +10,20 @@ namespace {
 // The verdict's words, its reason, the margin and what the servo holds.
 void SummariseVerdict(const AnalysisDisplay& shown, std::vector<std::string>& lines) {
     lines.push_back(shown.verdict);
+    if (!shown.otherVerdict.empty())
+        lines.push_back(shown.otherVerdict);
     lines.push_back(shown.verdictReason);
+    if (!shown.judgedOn.empty())
+        lines.push_back(shown.judgedOn);
     if (!shown.margin.empty()) {
         lines.push_back("Margine " + shown.margin + ", coppia minima da usare " +
                         shown.minimumRating + " " + shown.ratingUnit);
     } else if (!shown.minimumRating.empty()) {
         lines.push_back("Coppia minima da usare " + shown.minimumRating + " " + shown.ratingUnit);
     }
+    if (!shown.secondOpinionMargin.empty())
+        lines.push_back("Margine con la seconda stima (profilo reale): " +
+                        shown.secondOpinionMargin);
     for (const CaptionedFigure& limit : shown.limits) {
         lines.push_back(limit.caption + ": " + limit.value);
     }
@@ -53,6 +60,8 @@ Summary Summarise(const SummaryQuestion& question, const AnalysisDisplay& shown)
         facts.push_back("Coefficiente di portanza (Cp): " + shown.steps[2].value + ". " +
                         shown.stall);
     }
+    for (std::string& line : SecondOpinionLines(shown.secondOpinion))
+        facts.push_back(std::move(line));
     std::string linkage = "Rinvio: ";
     if (!shown.rotation.empty())
         linkage += shown.rotation + "° di rotazione del servo. ";

@@ -8,6 +8,7 @@
 #include "engine/number_text.h"
 #include "engine/servo_check.h"
 #include "models/analysis/sweep_motion.h"
+#include "models/shared/installation_verdict.h"
 
 namespace coppia {
 
@@ -44,9 +45,63 @@ std::string RowMark(bool peak, bool current) {
     return current ? "attuale" : "";
 }
 
+// The second estimate at each whole degree of the sweep at the model's speed, on the side the
+// sweep deflects to (its angles are positive: down); none where it cannot be given.
+using EstimateSweep = std::vector<std::optional<HingeSide>>;
+EstimateSweep SweepEstimate(const FieldCalculation& calculation, const SweepServo& servo,
+                            const TorqueConstants& constants) {
+    EstimateSweep sides(kSweepRows);
+    if (!servo.profile || !calculation.sweepInputsRead)
+        return sides;
+    TorqueInputs at = calculation.inputs;
+    for (int angle = kSweepFirstAngle; angle <= kSweepLastAngle; ++angle) {
+        at.Ang = angle;
+        const HingeEstimate estimate = EstimateHingeMoment(at, *servo.profile, constants);
+        if (estimate.outcome == HingeEstimateOutcome::Complete)
+            sides[static_cast<std::size_t>(angle)] = estimate.down;
+    }
+    return sides;
+}
+
+// The real section's and the thin airfoil's torques, one servo's, and the margin against the
+// first.
+void AddEstimateCells(SweepTableRow& row, const std::optional<HingeSide>& side,
+                      const SweepServo& servo) {
+    if (!side) {
+        row.cells.insert(row.cells.end(), 3, "—");
+        return;
+    }
+    const double real = side->real.servoTorque / servo.share;
+    row.cells.push_back(TorqueText(real));
+    row.cells.push_back(TorqueText(side->thin.servoTorque / servo.share));
+    row.cells.push_back(servo.ratingKgfCm ? MarginText(*servo.ratingKgfCm / std::fabs(real)) : "");
+}
+
+// The estimate as a band from the real section's torque up to the thin airfoil's.
+std::optional<PlotBand> Band(const EstimateSweep& sides, double speed, const SweepServo& servo,
+                             PlotBounds& bounds) {
+    PlotBand band;
+    band.name = "Seconda stima a " + SpeedText(speed) + " Km/h, dal profilo reale al sottile";
+    for (std::size_t angle = 0; angle < sides.size(); ++angle) {
+        if (!sides[angle])
+            continue;
+        const double low = sides[angle]->real.servoTorque / servo.share;
+        const double high = sides[angle]->thin.servoTorque / servo.share;
+        if (!(std::fabs(low) <= kLargestPlotted && std::fabs(high) <= kLargestPlotted))
+            continue;
+        band.low.emplace_back(static_cast<double>(angle), low);
+        band.high.emplace_back(static_cast<double>(angle), high);
+        bounds.low = std::min({bounds.low, low, high});
+        bounds.high = std::max({bounds.high, low, high});
+    }
+    if (band.low.empty())
+        return std::nullopt;
+    return band;
+}
+
 PlotData Plot(const FieldCalculation& calculation, const std::vector<SweepCurve>& curves,
               const std::vector<double>& factors, const std::vector<std::string>& names,
-              const SweepServo& servo) {
+              const SweepServo& servo, const EstimateSweep& estimate) {
     PlotData plot;
     if (CurrentAngle(calculation))
         plot.deflection = std::fabs(calculation.inputs.Ang);
@@ -70,8 +125,21 @@ PlotData Plot(const FieldCalculation& calculation, const std::vector<SweepCurve>
         plot.ratings.push_back(
             {whose + ": " + TorqueText(*servo.ratingKgfCm) + " Kg*cm", servo.ratingKgfCm, {}});
     }
+    plot.band = Band(estimate, calculation.inputs.Vel, servo, bounds);
     ScalePlot(plot, bounds);
     return plot;
+}
+
+// The second estimate's headings, the row's mark's, then the servo's motion's.
+void AddHeadingsAfterTorques(SweepDisplay& sweep, const std::string& unit,
+                             const std::string& shareText) {
+    for (const char* estimate : {"Seconda stima profilo reale", "Seconda stima profilo sottile"})
+        sweep.headings.push_back(estimate + unit);
+    sweep.headings.push_back("Margine seconda stima");
+    sweep.headings.push_back("Nota");
+    sweep.motionColumn = sweep.headings.size();
+    for (std::string& heading : SweepMotionHeadings(shareText))
+        sweep.headings.push_back(std::move(heading));
 }
 
 }  // namespace
@@ -111,13 +179,11 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
         sweep.headings.push_back("Coppia a " + name + unit);
         names.push_back(std::move(name));
     }
-    sweep.headings.push_back("Nota");
-    sweep.motionColumn = sweep.headings.size();
-    for (std::string& heading : SweepMotionHeadings(servo.shareText))
-        sweep.headings.push_back(std::move(heading));
+    AddHeadingsAfterTorques(sweep, unit, servo.shareText);
     const std::vector<std::array<std::string, kMotionColumnCount>> motion =
         SweepMotion(calculation, servo, constants);
     const std::vector<SweepCurve> curves = SweepTorque(in, speeds, constants);
+    const EstimateSweep estimate = SweepEstimate(calculation, servo, constants);
     const auto modelCurve =
         static_cast<std::size_t>(std::find(factors.begin(), factors.end(), 1.0) - factors.begin());
     const std::optional<int> current = CurrentAngle(calculation);
@@ -134,13 +200,14 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
             row.cells.push_back(calculation.sweepInputsRead ? TorqueCell(point, servo.share)
                                                             : "numero fuori limite");
         }
+        AddEstimateCells(row, estimate[static_cast<std::size_t>(angle)], servo);
         row.peak = calculation.sweepInputsRead && curves[modelCurve].peakAngle == angle;
         row.current = current == angle;
         row.cells.push_back(RowMark(row.peak, row.current));
         const auto& moving = motion[static_cast<std::size_t>(angle)];
         row.cells.insert(row.cells.end(), moving.begin(), moving.end());
     }
-    sweep.plot = Plot(calculation, curves, factors, names, servo);
+    sweep.plot = Plot(calculation, curves, factors, names, servo, estimate);
     return sweep;
 }
 

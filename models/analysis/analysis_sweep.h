@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/hinge_estimate.h"
 #include "engine/servo_check.h"
 #include "engine/torque.h"
 #include "files/section_and_sheet.h"
@@ -28,14 +29,18 @@ struct SweepServo {
     std::optional<double> ratingKgfCm;  // the servo's line on the plot, when it can be used
     int share = 1;
     std::string shareText;  // "per servo: 1 dei 2", empty for one servo
+    // The section at the surface, for the second estimate; none while it cannot be used.
+    std::optional<SectionProfile> profile = {};
     // Its data sheet's figures, and its throw each way (degrees), for its motion.
     ServoFigures figures = {};
     double servoThrow = 45;
 };
 
 // The sweep of the fields' inputs at the model's speed and at each of `speedFactors` times it,
-// slowest first, each torque one servo's. The headings and each row end with the row's mark,
-// then the servo's motion (SweepMotion).
+// slowest first, each torque one servo's; then, at the model's speed, the second estimate by the
+// real section and by the thin airfoil, and the servo's margin against the first, which the plot
+// draws as a band. The headings and each row go on with the row's mark, then end with the servo's
+// motion (SweepMotion).
 SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> speedFactors,
                           const SweepServo& servo, const TorqueConstants& constants);
 

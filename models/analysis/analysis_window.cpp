@@ -39,8 +39,9 @@ void AnalysisWindow::Analisi_Form_Load() {
                                    readProblem + "!! In uso quelle predefinite; il file resta com'è"
                              : "";
     texts_ = {RatingText(), FormatPlainNumber(settings_.safetyFactor),
-              FormatPlainNumber(settings_.servoThrow), SpeedFactorsText(settings_.speedFactors)};
-    valid_ = {true, true, true, true};
+              FormatPlainNumber(settings_.servoThrow), SpeedFactorsText(settings_.speedFactors),
+              ThicknessText()};
+    valid_ = {true, true, true, true, true};
     ShowFigures();
     Refresh();
 }
@@ -159,6 +160,7 @@ void AnalysisWindow::Refresh() {
     calculation_ = CalculateFromFields(main_, constants_);
     FillFreshness(calculation_);
     FillTorque(calculation_);
+    FillSecondOpinion(calculation_);
     FillLinkage(calculation_);
     FillServoCheck(calculation_);
     FillMotion(calculation_);
@@ -287,9 +289,14 @@ void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
         // The curves of speeds no longer asked for would pass for the ones typed.
         factors.clear();
     }
+    // The estimate across the deflections with the section the window judges, when usable.
+    std::optional<SectionProfile> profile;
+    if (valid_[static_cast<std::size_t>(AnalysisField::SpessoreProfilo)])
+        profile = Profile();
     SweepDisplay sweep = DisplaySweep(
         calculation, factors,
-        {RatingKgfCm(), Share(), display_.share, FiguresInUse(), settings_.servoThrow}, constants_);
+        {RatingKgfCm(), Share(), display_.share, profile, FiguresInUse(), settings_.servoThrow},
+        constants_);
     display_.sweepHeadings = std::move(sweep.headings);
     display_.motionColumn = sweep.motionColumn;
     display_.sweepRows = std::move(sweep.rows);

@@ -19,6 +19,7 @@
 #include "models/main/main_window_state.h"
 #include "models/shared/absurd_inputs.h"
 #include "models/shared/csv_text.h"
+#include "models/shared/second_opinion.h"
 #include "models/shared/servo_loan.h"
 
 namespace coppia {
@@ -79,6 +80,13 @@ class AnalysisWindow {
     void Main_Change();
     // A model lent the servo of a surface it loaded, or changed it, or the loan ended.
     void Loan_Change();
+    // The section at the surface, and the torque the verdict is judged on.
+    void Analisi_SpessoreProfilo_Change(std::string_view text);
+    void Analisi_FessuraProfilo_Change(HingeGap gap);
+    void Analisi_GiudicaCon_Change(JudgeWith with);
+    // The section judged: the lent surface's, or the window's own.
+    SectionProfile Profile() const;
+    JudgeWith JudgeChoice() const { return settings_.judgeWith; }
 
   private:
     // Every change of an input makes what was said of the last copy or export old.
@@ -102,6 +110,11 @@ class AnalysisWindow {
     std::string RatingText() const;
     std::optional<GivenTravel> TravelGiven(const FieldCalculation& calculation) const;
     void Save();
+    // The second estimate at the fields' inputs, when the thickness can be used.
+    void FillSecondOpinion(const FieldCalculation& calculation);
+    // The verdict on the torque judged, and the other torque's margin and verdict.
+    void FillVerdicts(const FieldCalculation& calculation, std::optional<double> rating);
+    std::string ThicknessText() const;
 
     // The servo's data sheet: the lent servo's, or the window's own.
     const ServoFigures& Figures() const;
@@ -125,8 +138,9 @@ class AnalysisWindow {
     std::string status_;
     Tone statusTone_ = Tone::Neutral;
     std::array<std::string, kAnalysisFieldCount> texts_;
-    std::array<bool, kAnalysisFieldCount> valid_{true, true, true, true};
+    std::array<bool, kAnalysisFieldCount> valid_{true, true, true, true, true};
     FieldCalculation calculation_;
+    SecondOpinion opinion_;  // at the fields' inputs; not available while refused
     AnalysisDisplay display_;
     Observer observer_;
     std::array<std::string, kServoFigureKeys.size()> figureTexts_;

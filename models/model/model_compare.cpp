@@ -64,6 +64,8 @@ std::vector<InputLine> SurfaceInputLines(const Surface& surface) {
         {"Corsa, del bordo d'uscita (mm)", Number(byTravel ? in.Corsa : SurfaceTravel(surface))},
         {"Servo", surface.servo.name.empty() ? "—" : surface.servo.name},
         {"Coppia dichiarata", rating},
+        {"Spessore del profilo (%)", Number(ProfileOf(surface).thicknessPercent)},
+        {"Fessura alla cerniera", std::string(NameOf(ProfileOf(surface).gap))},
     };
     // The servo's data sheet, each figure as given or not.
     for (std::size_t i = 0; i < kServoFigureKeys.size(); ++i) {

@@ -31,6 +31,12 @@ struct SurfaceDetails {
     std::string servoNote;  // how the servos share the torque, when more than one
     std::vector<InputLine> inputs;
     std::string problem;  // a detail typed that cannot be kept, and why
+
+    // The section at the surface, for the second estimate: the thickness as typed while what was
+    // typed cannot be used, and whether it was given or is its kind's.
+    std::string thickness;
+    HingeGap gap = HingeGap::Sealed;
+    std::string profileNote;
     // The servo's data-sheet figures, in kServoFigureKeys' order, as typed or kept.
     std::array<std::string, kServoFigureKeys.size()> figures = {};
 };

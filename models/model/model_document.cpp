@@ -14,6 +14,7 @@ constexpr std::string_view kRenameName = "Rinomina superficie";
 constexpr std::string_view kKindName = "Tipo di superficie";
 constexpr std::string_view kServoName = "Servo";
 constexpr std::string_view kServoCountName = "Numero di servi";
+constexpr std::string_view kProfileName = "Profilo";
 constexpr std::string_view kRemoveName = "Rimuovi superficie";
 constexpr std::string_view kMoveName = "Sposta superficie";
 constexpr std::string_view kModelName = "Nome del modello";
@@ -67,6 +68,11 @@ bool ModelDocument::SetServo(std::size_t index, ServoRecord servo) {
 bool ModelDocument::SetServoCount(std::size_t index, int count) {
     return ChangeStep(
         index, [count](Surface& s) { s.servoCount = count; }, kServoCountName);
+}
+
+bool ModelDocument::SetProfile(std::size_t index, SectionProfile profile) {
+    return ChangeStep(
+        index, [&profile](Surface& s) { s.profile = profile; }, kProfileName);
 }
 
 bool ModelDocument::RemoveSurface(std::size_t index) {

@@ -40,6 +40,8 @@ class ModelDocument {
     bool SetSurfaceKind(std::size_t index, SurfaceKind kind);
     bool SetServo(std::size_t index, ServoRecord servo);
     bool SetServoCount(std::size_t index, int count);
+    // The section at the surface, given: from then on it no longer follows the surface's kind.
+    bool SetProfile(std::size_t index, SectionProfile profile);
     bool RemoveSurface(std::size_t index);
     bool MoveSurfaceUp(std::size_t index);
     bool MoveSurfaceDown(std::size_t index);

@@ -23,6 +23,16 @@ std::string FileNameOf(const std::string& path) {
 
 }  // namespace
 
+std::string FileNameFor(std::string_view name) {
+    std::string file(name);
+    for (char& c : file) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
+            c = '-';
+    }
+    return file;
+}
+
 ModelSession::ModelSession(ModelDialogs& dialogs, RecentFilesStore& recent)
     : dialogs_(dialogs), recentStore_(recent), document_(NewModel()), recent_(recent.Read()) {}
 
@@ -94,7 +104,7 @@ bool ModelSession::Save() {
 bool ModelSession::SaveAs() {
     saveProblem_.clear();
     const std::optional<std::string> path =
-        dialogs_.AskFileToSave(DisplayName() + std::string(kModelFileExtension));
+        dialogs_.AskFileToSave(FileNameProposed() + std::string(kModelFileExtension));
     return path && SaveTo(*path);
 }
 

@@ -64,6 +64,11 @@ inline std::string SaveChangesQuestion(std::string_view name) {
 
 // The model window's document and its file: New, Open, Save, Save as, the recent files, and
 // the question that keeps unsaved changes from being lost on New, Open and Close.
+// A model's name as the name of a file: every character that some system refuses in a file's
+// name, or takes as a folder's end ("/" and "\\" alike), becomes "-", so that a proposed name
+// never points into another folder wherever the file is saved or carried.
+std::string FileNameFor(std::string_view name);
+
 class ModelSession {
   public:
     ModelSession(ModelDialogs& dialogs, RecentFilesStore& recent);
@@ -76,6 +81,8 @@ class ModelSession {
     const std::optional<std::string>& Path() const { return path_; }
     // The model's name, or the file's when the model has none, or "Senza nome".
     std::string DisplayName() const;
+    // The name a new file of the model is proposed with, without its extension.
+    std::string FileNameProposed() const { return FileNameFor(DisplayName()); }
     // The window's title, with the mark Qt shows while there are unsaved changes: the file's name
     // with the model's beside it, as desktop programs name a document, or the model's alone
     // before there is a file.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "engine/number_text.h"
 #include "models/model/surface_calculation.h"
@@ -10,6 +11,7 @@
 #include "models/shared/absurd_inputs.h"
 #include "models/shared/installation_verdict.h"
 #include "models/shared/refusal_text.h"
+#include "models/shared/second_opinion.h"
 #include "models/shared/servo_motion_text.h"
 
 namespace coppia {
@@ -75,6 +77,9 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
     heading(ModelColumn::Servi) = "Servi";
     heading(ModelColumn::Servo) = "Servo";
     heading(ModelColumn::CoppiaDichiarata) = "Coppia dichiarata";
+    heading(ModelColumn::SecondaStimaReale) = "Seconda stima profilo reale (Kg*cm)";
+    heading(ModelColumn::SecondaStimaSottile) = "Seconda stima profilo sottile (Kg*cm)";
+    heading(ModelColumn::MargineSecondaStima) = "Margine seconda stima";
     for (std::size_t i = 0; i < kMotionColumnCount; ++i)
         headings[static_cast<std::size_t>(ModelColumn::TempoCarico) + i] = kMotionHeadings[i];
     return headings;
@@ -82,14 +87,48 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
 
 namespace {
 
-// The verdict of a surface that can be judged, with its servo's rating or without one.
+// The second estimate's figures, one servo's, or why there is none.
+void FillEstimate(ModelTableRow& row, const SecondOpinion& opinion) {
+    const SecondOpinionTexts texts = TextsOf(opinion);
+    row.estimateProblem = texts.problem;
+    row.estimateRatio = texts.ratio;
+    row.estimateIndicative = texts.indicative;
+    Cell(row, ModelColumn::SecondaStimaReale) = texts.real;
+    Cell(row, ModelColumn::SecondaStimaSottile) = texts.thin;
+}
+
+// The margin against the estimate, and the verdict on the torque not judged when it differs.
+void FillOtherJudgement(ModelTableRow& row, const InstallationVerdict& verdict,
+                        const InstallationVerdict& other, bool judgedOnEstimate) {
+    const InstallationVerdict& onEstimate = judgedOnEstimate ? verdict : other;
+    const InstallationVerdict& onCalculation = judgedOnEstimate ? other : verdict;
+    row.calculationCheck = onCalculation.torque;
+    row.estimateCheck = onEstimate.torque;
+    Cell(row, ModelColumn::MargineSecondaStima) = onEstimate.margin;
+    row.estimateVerdict = onEstimate.words;
+    row.estimateVerdictTone = onEstimate.tone;
+    if (const std::optional<OtherVerdict> differs =
+            OtherVerdictOf(verdict, other, !judgedOnEstimate)) {
+        row.otherVerdict = differs->line;
+        row.otherVerdictTone = differs->tone;
+    }
+}
+
+// The verdict of a surface that can be judged, with its servo's rating or without one, on the
+// torque the settings choose.
 void Judge(ModelTableRow& row, const Surface& surface, const SurfaceCalculation& calculation,
-           const AnalysisSettings& settings) {
+           const AnalysisSettings& settings, const TorqueConstants& constants) {
     const TorqueInputs& in = calculation.inputs;
-    const double needed = TorqueInUnit(calculation.torquePerServo, surface.servo.unit);
-    const InstallationVerdict verdict =
-        JudgeInstallation({needed, surface.servo.rating.value_or(0), settings.safetyFactor,
-                           in.BrAlett, in.BrServ, in.Ang, settings.servoThrow});
+    const SecondOpinion opinion =
+        SecondOpinionOf(in, ProfileOf(surface), surface.servoCount, constants);
+    FillEstimate(row, opinion);
+    const auto judge = [&](double kgfCm) {
+        return JudgeInstallation({TorqueInUnit(kgfCm, surface.servo.unit),
+                                  surface.servo.rating.value_or(0), settings.safetyFactor,
+                                  in.BrAlett, in.BrServ, in.Ang, settings.servoThrow});
+    };
+    const JudgedTorque judged = JudgedTorqueOf(opinion, settings.judgeWith);
+    const InstallationVerdict verdict = judge(judged.kgfCm);
     Cell(row, ModelColumn::CoppiaMinima) = WithUnit(verdict.minimumRating, surface.servo.unit);
     if (verdict.linkage.outcome == LinkageOutcome::Unreachable) {
         Cell(row, ModelColumn::Rotazione) = "irraggiungibile";
@@ -118,6 +157,12 @@ void Judge(ModelTableRow& row, const Surface& surface, const SurfaceCalculation&
     }
     Cell(row, ModelColumn::Margine) = verdict.margin;
     row.torqueCheck = verdict.torque;
+    row.calculationCheck = verdict.torque;
+    if (opinion.available) {
+        FillOtherJudgement(row, verdict,
+                           judge(judged.estimate ? opinion.calculationKgfCm : opinion.realKgfCm),
+                           judged.estimate);
+    }
     row.concern = verdict.tone == Tone::Good      ? Concern::Sufficient
                   : verdict.tone == Tone::Warning ? Concern::AtTheLimit
                                                   : Concern::Failing;
@@ -128,10 +173,6 @@ std::optional<GivenTravel> TravelOf(const Surface& surface, const SurfaceCalcula
         return std::nullopt;
     return GivenTravel{surface.inputs.Corsa, calculation.inputs.Ang};
 }
-
-}  // namespace
-
-namespace {
 
 // The row but for the servo's motion.
 ModelTableRow JudgedRow(const Surface& surface, const AnalysisSettings& settings,
@@ -162,7 +203,7 @@ ModelTableRow JudgedRow(const Surface& surface, const AnalysisSettings& settings
     const TorqueInUnits perServo = ConvertTorque(calculation.torquePerServo);
     Cell(row, ModelColumn::CoppiaKgcm) = FormatFigure(perServo.kgfCm, 2);
     Cell(row, ModelColumn::CoppiaNcm) = FormatFigure(perServo.newtonCm, 2);
-    Judge(row, surface, calculation, settings);
+    Judge(row, surface, calculation, settings, constants);
     return row;
 }
 
@@ -245,9 +286,37 @@ void SummariseVerdicts(ModelTotals& totals, const Model& model,
         totals.verdict += (totals.verdict.empty() ? "" : " · ") + GroupText(group, model);
 }
 
+// The smallest margin by either torque, and whose: "Margine più basso tra calcolo e seconda
+// stima: 1.05, Alettone destro, con la seconda stima"; never green on its own.
+void SummariseEither(ModelTotals& totals, const Model& model,
+                     const std::vector<ModelTableRow>& rows) {
+    const ServoCheck* least = nullptr;
+    std::size_t index = 0;
+    bool estimate = false;
+    for (std::size_t i = 0; i < rows.size() && i < model.surfaces.size(); ++i) {
+        for (const auto& [check, ofEstimate] :
+             {std::pair{&rows[i].calculationCheck, false}, {&rows[i].estimateCheck, true}}) {
+            if (*check && (least == nullptr || (*check)->margin < least->margin)) {
+                least = &**check;
+                index = i;
+                estimate = ofEstimate;
+            }
+        }
+    }
+    if (least == nullptr)
+        return;
+    totals.weakestEither =
+        "Margine più basso tra calcolo e seconda stima: " + MarginText(least->margin) + ", " +
+        SurfaceLabel(model.surfaces[index], index) +
+        (estimate ? ", con la seconda stima" : ", con il calcolo");
+    const Tone tone = ToneOf(least->verdict);
+    totals.weakestEitherTone = tone == Tone::Good ? Tone::Neutral : tone;
+}
+
 }  // namespace
 
-ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
+ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows,
+                   JudgeWith judgeWith) {
     ModelTotals totals;
     if (model.surfaces.empty()) {
         totals.servos = "Nessuna superficie: si aggiungono dalla finestra principale";
@@ -266,6 +335,8 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
     }
     totals.servos = "Servi del modello: " + std::to_string(servos) + ", su " +
                     Counted(model.surfaces.size(), "superficie", "superfici");
+    totals.secondOpinionSource = "Seconda stima per servo: " + std::string(kSecondOpinionSource) +
+                                 ", con lo spessore e la fessura di ogni superficie";
     SummariseVerdicts(totals, model, rows);
     totals.supply = ModelSupply(model, rows);
     if (weakest == nullptr) {
@@ -277,15 +348,24 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows) {
         "Margine più basso: " + weakest->cells[static_cast<std::size_t>(ModelColumn::Margine)] +
         ", " + SurfaceLabel(model.surfaces[weakestIndex], weakestIndex);
     // Never green on its own: the verdict above says whether the model passes.
-    const Tone torqueTone = VerdictTone(weakest->torqueCheck->verdict);
+    const Tone torqueTone = ToneOf(weakest->torqueCheck->verdict);
     totals.weakestTone = torqueTone == Tone::Good ? Tone::Neutral : torqueTone;
+    SummariseEither(totals, model, rows);
+    // Judged on the more prudent torque, the weakest margin is already the least by either.
+    if (judgeWith == JudgeWith::Prudent && !totals.weakestEither.empty()) {
+        totals.weakest = std::exchange(totals.weakestEither, {});
+        totals.weakestTone = totals.weakestEitherTone;
+    }
     return totals;
 }
 
 std::string JudgingSettingsText(const AnalysisSettings& settings) {
-    return "Verdetti con il fattore di sicurezza " + FormatPlainNumber(settings.safetyFactor) +
-           " e l'escursione del servo di " + FormatPlainNumber(settings.servoThrow) +
-           "° per lato, dalle impostazioni dell'analisi";
+    const std::string torque = settings.judgeWith == JudgeWith::Prudent
+                                   ? "sulla coppia più alta tra calcolo e seconda stima"
+                                   : "sulla coppia del calcolo";
+    return "Verdetti " + torque + ", con il fattore di sicurezza " +
+           FormatPlainNumber(settings.safetyFactor) + " e l'escursione del servo di " +
+           FormatPlainNumber(settings.servoThrow) + "° per lato, dalle impostazioni dell'analisi";
 }
 
 std::string ModelCsv(const std::array<std::string, kModelColumnCount>& headings,

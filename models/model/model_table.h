@@ -39,6 +39,10 @@ enum class ModelColumn {
     Servi,
     Servo,
     CoppiaDichiarata,
+    // The second estimate, from wing-section theory, per servo, and the margin against it.
+    SecondaStimaReale,
+    SecondaStimaSottile,
+    MargineSecondaStima,
     // The servo's motion at the surface's deflection, one servo's (MotionCells): a time or
     // where it stops, a current, or which datum of its sheet is missing.
     TempoCarico,
@@ -46,7 +50,7 @@ enum class ModelColumn {
     CorrenteTenuta,
     CorrenteSpunto,
 };
-inline constexpr std::size_t kModelColumnCount = 15;
+inline constexpr std::size_t kModelColumnCount = 18;
 inline constexpr bool IsMotionColumn(std::size_t column) {
     return column >= static_cast<std::size_t>(ModelColumn::TempoCarico) &&
            column <= static_cast<std::size_t>(ModelColumn::CorrenteSpunto);
@@ -74,6 +78,19 @@ struct ModelTableRow {
     std::string verdictReason;
     Tone rotationTone = Tone::Neutral;  // Bad when the arms cannot reach or the servo turns too far
     std::optional<ServoCheck> torqueCheck;  // the torque alone, when computed
+
+    // The torque judged on each way, when a rating is given: the calculation's, and the
+    // real-section estimate's when there is one.
+    std::optional<ServoCheck> calculationCheck;
+    std::optional<ServoCheck> estimateCheck;
+    std::string otherVerdict;  // the verdict on the other torque, when it differs
+    Tone otherVerdictTone = Tone::Neutral;
+    std::string estimateProblem;     // why there is no second estimate, when computed
+    std::string estimateRatio;       // "1.08 volte il calcolo"
+    std::string estimateIndicative;  // why the estimate is only indicative, when it is
+    std::string estimateVerdict;     // the verdict on the real-section estimate, when rated
+    Tone estimateVerdictTone = Tone::Neutral;
+
     // What its servos draw from the supply; the moving current unknown without a verdict.
     SurfaceDraw draw;
     Tone motionTone = Tone::Neutral;  // Bad where the servo stops short
@@ -96,10 +113,16 @@ struct ModelTotals {
     Tone verdictTone = Tone::Neutral;
     std::string weakest;  // "Margine più basso: 1.23, Timone"
     Tone weakestTone = Tone::Neutral;
+    // By either torque, the calculation's or the second estimate's, and which: "Margine più basso
+    // tra calcolo e seconda stima: 1.05, Alettone destro, con la seconda stima". When the verdicts
+    // are judged on the more prudent torque, that is `weakest`, and this stays empty.
+    std::string weakestEither;
+    Tone weakestEitherTone = Tone::Neutral;
+    std::string secondOpinionSource;  // where the second estimate comes from
     // The model's supply against every servo at once (DescribeSupply).
     SupplyLines supply;
 };
-ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows);
+ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows, JudgeWith judgeWith);
 
 // The judging settings the table uses, and where they come from.
 std::string JudgingSettingsText(const AnalysisSettings& settings);

@@ -5,6 +5,8 @@
 
 #include "engine/number_text.h"
 #include "files/platform.h"
+#include "models/model/model_table_file.h"
+#include "models/model/surface_advice.h"
 #include "models/shared/file_written.h"
 
 namespace coppia {
@@ -59,9 +61,7 @@ std::string ModelWindow::ExportFolder() const {
 }
 
 std::string ModelWindow::ExportName() const {
-    std::string name = session_.DisplayName();
-    std::replace(name.begin(), name.end(), '/', '-');
-    return name;
+    return session_.FileNameProposed();
 }
 
 void ModelWindow::Modello_Form_Load() {
@@ -72,7 +72,8 @@ void ModelWindow::Modello_Form_Load() {
 void ModelWindow::Modello_Form_Activate() {
     const AnalysisSettings before = settings_;
     ReadSettings();
-    if (settings_.safetyFactor != before.safetyFactor || settings_.servoThrow != before.servoThrow)
+    if (settings_.safetyFactor != before.safetyFactor ||
+        settings_.servoThrow != before.servoThrow || settings_.judgeWith != before.judgeWith)
         ComputeRows();
     Refresh();
 }
@@ -181,6 +182,15 @@ void ModelWindow::Replaced() {
     Refresh();
 }
 
+void ModelWindow::ForgetTyped() {
+    ratingTyped_.reset();
+    thicknessTyped_.reset();
+    detailsProblem_.clear();
+    figuresTyped_ = {};
+    supplyTyped_ = {};
+    supplyProblem_.clear();
+}
+
 void ModelWindow::Select(std::optional<std::size_t> index) {
     selected_.clear();
     if (index)
@@ -199,12 +209,9 @@ void ModelWindow::Tell(std::string status, Tone tone) {
 }
 
 void ModelWindow::ReadSettings() {
-    settings_ = settingsStore_.Read();
-    const std::string problem = settingsStore_.ReadProblem();
-    display_.settingsProblem = problem.empty() ? std::string()
-                                               : "Impostazioni dell'analisi non lette da " +
-                                                     settingsStore_.Location() + ": " + problem +
-                                                     "!! In uso quelle predefinite";
+    JudgingSettings read = ReadJudgingSettings(settingsStore_);
+    settings_ = read.settings;
+    display_.settingsProblem = std::move(read.problem);
 }
 
 void ModelWindow::ComputeRows() {
@@ -214,7 +221,7 @@ void ModelWindow::ComputeRows() {
     display_.rows.reserve(model.surfaces.size());
     for (const Surface& surface : model.surfaces)
         display_.rows.push_back(SurfaceRow(surface, settings_, constants_));
-    display_.totals = Totals(model, display_.rows);
+    display_.totals = Totals(model, display_.rows, settings_.judgeWith);
     display_.judgingSettings = JudgingSettingsText(settings_);
     ++display_.rowsRevision;
 }
@@ -242,6 +249,10 @@ void ModelWindow::FillDetails() {
     }
     details.inputs = SurfaceInputLines(*surface);
     details.problem = detailsProblem_;
+    const SectionProfile profile = ProfileOf(*surface);
+    details.thickness = thicknessTyped_.value_or(FormatPlainNumber(profile.thicknessPercent));
+    details.gap = profile.gap;
+    details.profileNote = ProfileNote(*surface);
     FillFigures();
 }
 

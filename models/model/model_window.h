@@ -90,6 +90,8 @@ class ModelWindow {
     void Modello_NomeServo_Change(std::string_view name);
     void Modello_CoppiaServo_Change(std::string_view text);
     void Modello_UnitaServo_Change(RatingUnit unit);
+    void Modello_SpessoreProfilo_Change(std::string_view text);
+    void Modello_FessuraProfilo_Change(HingeGap gap);
     void Modello_NomeModello_Change(std::string_view name);
     void Modello_Note_Change(std::string_view notes);
     // The current surface's servo's data sheet, each figure optional (blank: not given); and
@@ -129,6 +131,10 @@ class ModelWindow {
     void FollowLoan();
     // The current surface's servo, changed: a step of the history when it changes something.
     void EditServo(const std::function<void(ServoRecord&)>& change);
+    // The current surface's section, likewise.
+    void EditProfile(const std::function<void(SectionProfile&)>& change);
+    // What was typed into the details and could not be kept is dropped.
+    void ForgetTyped();
     void Tell(std::string status, Tone tone);
     // Says what a save did: where it saved, or why not; nothing when the user gave up.
     void Saved(bool saved);
@@ -148,8 +154,6 @@ class ModelWindow {
     void EditSupplyCurrent(std::size_t current, std::string_view text);
     void FillFigures();
     void FillSupply();
-    // What was typed and cannot be used is shown as typed until the next edit.
-    void ForgetTyped();
 
     const MainWindowState& main_;
     MainWindow& loadTarget_;  // only "Carica nella finestra principale" changes it
@@ -160,7 +164,8 @@ class ModelWindow {
     AnalysisSettings settings_;
     std::vector<std::size_t> selected_;
     std::optional<std::size_t> current_;
-    std::optional<std::string> ratingTyped_;  // a rating typed that cannot be used
+    std::optional<std::string> ratingTyped_;     // a rating typed that cannot be used
+    std::optional<std::string> thicknessTyped_;  // a thickness typed that cannot be used
     std::string detailsProblem_;
     std::string lastExportFolder_;
     // Where the lent surface was, and how many surfaces there were, before the last edit.

@@ -46,14 +46,6 @@ void ModelWindow::Modello_CorrentePicco_Change(std::string_view text) {
     EditSupplyCurrent(1, text);
 }
 
-void ModelWindow::ForgetTyped() {
-    ratingTyped_.reset();
-    detailsProblem_.clear();
-    figuresTyped_ = {};
-    supplyTyped_ = {};
-    supplyProblem_.clear();
-}
-
 void ModelWindow::EditFigure(std::size_t figure, std::string_view text) {
     if (Current() == nullptr)
         return Refresh();

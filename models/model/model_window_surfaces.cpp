@@ -91,6 +91,9 @@ void ModelWindow::Modello_Aggiorna_Click() {
         }
         std::get<Surface>(taken).servo.rating = loaned->rating;
         std::get<Surface>(taken).servo.unit = loaned->unit;
+        // A section the analysis changed is given; one it left as it was still follows the kind.
+        if (loaned->profile != ProfileOf(*current))
+            std::get<Surface>(taken).profile = loaned->profile;
         std::get<Surface>(taken).servo.figures = loaned->figures;
     }
     if (std::get<Surface>(taken) == *current) {
@@ -210,8 +213,9 @@ void ModelWindow::Modello_Tabella_Select(std::vector<std::size_t> selected,
         current.reset();
     if (!current && !selected.empty())
         current = selected.front();
-    if (current != current_)
+    if (current != current_) {
         ForgetTyped();
+    }
     selected_ = std::move(selected);
     current_ = current;
     Refresh();
@@ -224,8 +228,11 @@ void ModelWindow::Modello_NomeSuperficie_Change(std::string_view name) {
 }
 
 void ModelWindow::Modello_TipoSuperficie_Change(SurfaceKind kind) {
-    if (current_ && Document().SetSurfaceKind(*current_, kind))
+    if (current_ && Document().SetSurfaceKind(*current_, kind)) {
+        // A section not given follows the kind: the analysis judges the new one.
+        LendServoAgainIfLent();
         return Edited(current_);
+    }
     Refresh();
 }
 
@@ -255,8 +262,7 @@ void ModelWindow::Modello_CoppiaServo_Change(std::string_view text) {
         detailsProblem_ = RatingProblem();
         return Refresh();
     }
-    ratingTyped_.reset();
-    detailsProblem_.clear();
+    ForgetTyped();
     EditServo([rating](ServoRecord& servo) { servo.rating = *rating; });
 }
 
@@ -306,9 +312,16 @@ void ModelWindow::FollowLoan() {
 
 void ModelWindow::LendServo() {
     const Surface& surface = *Current();
-    LoanedServo servo{CurrentLabel(),     surface.servo.name, surface.servo.rating,
-                      surface.servo.unit, surface.servoCount, surface.servo.rating,
-                      surface.servo.unit};
+    const SectionProfile profile = ProfileOf(surface);
+    LoanedServo servo{CurrentLabel(),
+                      surface.servo.name,
+                      surface.servo.rating,
+                      surface.servo.unit,
+                      surface.servoCount,
+                      surface.servo.rating,
+                      surface.servo.unit,
+                      profile,
+                      profile};
     servo.figures = servo.surfaceFigures = surface.servo.figures;
     loadTarget_.Loan().Lend(std::move(servo));
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/number_text.h"
+#include "models/shared/second_opinion.h"
 
 namespace coppia {
 
@@ -18,6 +19,17 @@ std::optional<std::optional<double>> TypedRating(std::string_view text) {
 
 std::string RatingProblem() {
     return "Coppia dichiarata non valida: serve " + std::string(kRatingRange);
+}
+
+std::string ProfileNote(const Surface& surface) {
+    const std::string assumption = GapAssumption(ProfileOf(surface).gap);
+    if (surface.profile)
+        return "Profilo indicato per questa superficie; " + assumption;
+    return "Profilo tipico del tipo di superficie, finché non se ne indica uno; " + assumption;
+}
+
+std::string ThicknessProblem() {
+    return "Spessore del profilo non valido: serve " + std::string(kThicknessRange);
 }
 
 std::string SameNameWarning(std::string_view name) {

@@ -17,6 +17,12 @@ std::optional<std::optional<double>> TypedRating(std::string_view text);
 // Why a typed rating cannot be used, as the window says it wherever one is typed.
 std::string RatingProblem();
 
+// What the page of a surface says of its section: whether it was given or follows its kind, and
+// what the second estimate takes from it.
+std::string ProfileNote(const Surface& surface);
+// Why a typed thickness cannot be used.
+std::string ThicknessProblem();
+
 // What is said when a surface is given a name another surface has: it is kept, with a warning.
 std::string SameNameWarning(std::string_view name);
 

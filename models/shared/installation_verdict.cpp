@@ -29,7 +29,7 @@ std::string Capitalised(std::string text) {
 
 }  // namespace
 
-Tone VerdictTone(Verdict verdict) {
+Tone ToneOf(Verdict verdict) {
     switch (verdict) {
         case Verdict::Sufficient:
             return Tone::Good;

@@ -36,8 +36,8 @@ struct InstallationVerdict {
 
 InstallationVerdict JudgeInstallation(const Installation& installation);
 
-// A verdict's colour: green, yellow, red.
-Tone VerdictTone(Verdict verdict);
+// The colour of a torque's verdict.
+Tone ToneOf(Verdict verdict);
 
 // The margin as it is shown: two decimals rounded down, briefly when huge or infinite.
 std::string MarginText(double margin);

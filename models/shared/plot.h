@@ -43,11 +43,20 @@ struct PlotRating {
     std::optional<std::size_t> curve;
 };
 
+// A range of torques across the deflections, drawn as a hatched band that a grey print still
+// tells from the curves: the second estimate, from the real section's up to the thin airfoil's.
+struct PlotBand {
+    std::string name;
+    std::vector<std::pair<double, double>> low;   // (degrees, Kg*cm), the real section's
+    std::vector<std::pair<double, double>> high;  // at the same degrees, the thin airfoil's
+};
+
 struct PlotData {
     std::vector<PlotCurve> curves;
     std::optional<double> deflection;  // the current deflection's magnitude, within 0..60
     std::vector<PlotRating> ratings;
     PlotScale scale;
+    std::optional<PlotBand> band;
 };
 
 // A torque axis from `low` to `high` (high above low) on round ticks: 1, 2 or 5 times a power of

@@ -223,6 +223,8 @@ std::string DescribePlot(const PlotData& plot) {
     }
     if (!ofSpeeds && plot.deflection)
         parts.push_back("deflessione attuale " + Degrees(*plot.deflection));
+    if (plot.band)
+        parts.push_back(Named(plot.band->name));
     const std::vector<std::optional<std::size_t>> coincides = CoincidingRatings(plot.ratings);
     for (std::size_t i = 0; i < plot.ratings.size(); ++i) {
         parts.push_back(Named(plot.ratings[i].name));

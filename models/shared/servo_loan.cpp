@@ -18,6 +18,13 @@ void ServoLoan::SetRating(std::optional<double> rating, RatingUnit unit) {
     Changed();
 }
 
+void ServoLoan::SetProfile(const SectionProfile& profile) {
+    if (!servo_ || servo_->profile == profile)
+        return;
+    servo_->profile = profile;
+    Changed();
+}
+
 void ServoLoan::SetFigures(const ServoFigures& figures) {
     if (!servo_ || servo_->figures == figures)
         return;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/hinge_estimate.h"
 #include "engine/torque_units.h"
 #include "files/section_and_sheet.h"
 
@@ -21,14 +22,22 @@ struct LoanedServo {
     // The rating as the surface has it in the model, which the analysis may have changed since.
     std::optional<double> surfaceRating;
     RatingUnit surfaceUnit = RatingUnit::KgfCm;
-    // The data sheet's figures beside the rating, as judged and as the surface has them.
+    // The section at the surface, for the second estimate: the analysis judges with it and may
+    // change it, as it may change the rating, and "Aggiorna" takes it back.
+    SectionProfile profile = kWingSurfaceProfile;
+    SectionProfile surfaceProfile = kWingSurfaceProfile;  // as the surface has it in the model
+    // The data sheet's figures beside the rating, as judged and as the surface has them; "Aggiorna"
+    // takes them back too.
     ServoFigures figures = {};
     ServoFigures surfaceFigures = {};
 
     bool operator==(const LoanedServo&) const = default;
     bool RatingDiffers() const { return rating != surfaceRating || unit != surfaceUnit; }
+    bool ProfileDiffers() const { return profile != surfaceProfile; }
     bool FiguresDiffer() const { return figures != surfaceFigures; }
-    bool DiffersFromSurface() const { return RatingDiffers() || FiguresDiffer(); }
+    bool DiffersFromSurface() const {
+        return RatingDiffers() || ProfileDiffers() || FiguresDiffer();
+    }
 };
 
 // The servo that goes with the surface in the main window, so that the windows judge one servo
@@ -43,6 +52,7 @@ class ServoLoan {
     const std::optional<LoanedServo>& Current() const { return servo_; }
     void Lend(LoanedServo servo);
     void SetRating(std::optional<double> rating, RatingUnit unit);
+    void SetProfile(const SectionProfile& profile);
     void SetFigures(const ServoFigures& figures);
     // The surface lent is now called `surface`.
     void Follow(std::string surface);

@@ -129,7 +129,7 @@ SupplyLines DescribeSupply(const SupplyCheck& check, const std::optional<SupplyR
         return lines;
     }
     lines.verdict = VerdictWords(*check.verdict) + name + ": " + Reasons(check, servos);
-    lines.tone = VerdictTone(*check.verdict);
+    lines.tone = ToneOf(*check.verdict);
     lines.rule = "Regola, una scelta di progetto: sufficiente se la continua è almeno " +
                  FormatPlainNumber(kSupplyReserve) +
                  " volte la corrente in moto e il picco copre lo spunto, noti i dati di ogni "

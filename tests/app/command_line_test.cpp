@@ -16,7 +16,13 @@
 #include <QTemporaryFile>
 #include <ostream>
 
+#include "files/analysis_settings.h"
+#include "files/model_file.h"
 #include "files/platform.h"
+#include "models/model/model_table_file.h"
+#include "tests/files/scratch_folder.h"
+#include "tests/models/memory_analysis_settings.h"
+#include "tests/models/model/session_fixture.h"
 
 namespace coppia {
 namespace {
@@ -130,7 +136,77 @@ INSTANTIATE_TEST_SUITE_P(
         StartRow{{"--platform", "offscreen", "sport.coppia", "--modelo"},
                  1,
                  "",
-                 "coppia: Unknown option 'modelo'." + kRefusal}));
+                 "coppia: Unknown option 'modelo'." + kRefusal},
+        // The table of one model, and nothing that would need a window.
+        StartRow{{"--csv"}, 1, "", "coppia: Missing value after '--csv'." + kRefusal},
+        StartRow{{"--csv", "sport.coppia", "altro.coppia"},
+                 1,
+                 "",
+                 "coppia: --csv writes the table of one model: FILE 'altro.coppia' is not "
+                 "taken" +
+                     kRefusal},
+        StartRow{{"-platform", "offscreen", "--csv", "sport.coppia"},
+                 1,
+                 "",
+                 "coppia: Unknown option 'platform'." + kRefusal}));
+
+// Runs the program with a configuration folder of its own and no display; gives its exit
+// status, standard output as bytes and standard error.
+struct ProgramRun {
+    int exitStatus = -1;
+    QByteArray output;
+    QString error;
+};
+ProgramRun RunProgram(const QStringList& arguments, const fs::path& config) {
+    QProcess program;
+    QProcessEnvironment environment = WithoutDisplay();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(Utf8(config)));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(COPPIA_PROGRAM), arguments);
+    EXPECT_TRUE(program.waitForFinished(60000)) << "still running: it opened a window";
+    return {program.exitCode(), program.readAllStandardOutput(),
+            ProgramLines(program.readAllStandardError())};
+}
+
+TEST(ModelTableTest, CsvWritesTheModelsTableAsTheWindowExportsItAndNothingElse) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the configuration folder is the system's: the window tests' to fill";
+#else
+    const ScratchFolder config;
+    const std::string example = COPPIA_SOURCE_DIR "/docs/esempio.coppia";
+    const ProgramRun run = RunProgram({"--csv", QString::fromStdString(example)}, config.Path());
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.error, "");
+    MemoryAnalysisSettings defaults;
+    const ModelFileTable table = ModelFileCsv(example, defaults, CsvFormat::International);
+    EXPECT_EQ(run.output.toStdString(), table.csv);
+    EXPECT_TRUE(run.output.startsWith("\xEF\xBB\xBFSuperficie,Verdetto,Margine,"));
+    // Each servo's time and currents close its row, as in the window's table.
+    EXPECT_TRUE(
+        run.output.contains(",Tempo sotto carico (s),Tempo a vuoto (s),Corrente in tenuta "
+                            "(A),Corrente di spunto (A)\r\nAlettone sinistro,"));
+    EXPECT_TRUE(run.output.contains(",0.07,0.06,1.00,2.50\r\nAlettone destro,"));
+    EXPECT_TRUE(Listing(config.Path()).empty()) << "no file written, not even the settings";
+
+    // Settings that cannot be read are told, and the defaults used, as the window does.
+    fs::create_directory(config.Path() / "coppia-analisi.ini");
+    const ProgramRun unreadable =
+        RunProgram({"--csv=" + QString::fromStdString(example)}, config.Path());
+    EXPECT_EQ(unreadable.exitStatus, 0);
+    EXPECT_EQ(unreadable.output.toStdString(), table.csv);
+    AnalysisSettingsFile kept(Utf8(config.Path() / "coppia-analisi.ini"));
+    EXPECT_EQ(unreadable.error, QString::fromStdString(ReadJudgingSettings(kept).problem) + "\n");
+
+    // A refused file: the window's reason, and no table.
+    const fs::path missing = config.Path() / "manca.coppia";
+    const ProgramRun refused =
+        RunProgram({"--csv", QString::fromStdString(Utf8(missing))}, config.Path());
+    EXPECT_EQ(refused.exitStatus, 1);
+    EXPECT_TRUE(refused.output.isEmpty());
+    const auto fault = std::get<ModelFileFault>(ReadModelFile(Utf8(missing)));
+    EXPECT_EQ(refused.error, QString::fromStdString(ModelRefusalText(Utf8(missing), fault)) + "\n");
+#endif
+}
 
 TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
     const CommandLine commandLine(QStringList{"coppia"});
@@ -157,6 +233,15 @@ TEST(CommandLineTest, APlainStartIsNeitherAnsweredNorRefused) {
     char* afterEnd[] = {program, option, end, dashed};
     EXPECT_EQ(ModelFileBytes(4, afterEnd), "-altro.coppia");
     EXPECT_FALSE(ModelFileBytes(2, withBytes));
+    // And the file of --csv, given after it or joined to it by "=".
+    char csv[] = "--csv", joined[] = "-csv=caff\xe8.coppia";
+    char* csvApart[] = {program, csv, name};
+    EXPECT_EQ(CsvFileBytes(3, csvApart), "caff\xe8.coppia");
+    char* csvJoined[] = {program, option, joined};
+    EXPECT_EQ(CsvFileBytes(3, csvJoined), "caff\xe8.coppia");
+    EXPECT_FALSE(CsvFileBytes(3, withBytes));
+    EXPECT_EQ(CommandLine(QStringList{"coppia", "--csv", "a.coppia"}).CsvFile(), "a.coppia");
+    EXPECT_FALSE(CommandLine(QStringList{"coppia", "--csv", "a.coppia"}).CsvRefusal());
 }
 
 // The manual page is the Linux package's: the help points to it there alone.

@@ -135,6 +135,8 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
                                   "NomeServo",
                                   "CoppiaServo",
                                   "UnitaServo",
+                                  "SpessoreProfilo",
+                                  "FessuraProfilo",
                                   "TensioneServo",
                                   "Tempo60Servo",
                                   "CorrenteVuotoServo",
@@ -176,22 +178,42 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     const std::optional<QString> pdfText = PdfText(pdf);
     if (pdfText) {
         const QString& text = *pdfText;
-        // The servos' motion in a table of its own, each row after its surface's name.
+        const auto cell = [table](int row, ModelColumn column) {
+            return QRegularExpression::escape(
+                table->model()->index(row, static_cast<int>(column)).data().toString());
+        };
+        const auto onOneLine = [&text](const QStringList& cells) {
+            return QRegularExpression(cells.join(QStringLiteral("\\s+"))).match(text).hasMatch();
+        };
         for (int row = 0; row < table->model()->rowCount(); ++row) {
+            // The table's cells up to the second estimate, which has a table of its own on
+            // paper, beside the torque, with its ratio to it.
             QStringList cells;
-            QStringList motion{
-                QRegularExpression::escape(table->model()->index(row, 0).data().toString())};
-            for (int column = 0; column < table->model()->columnCount(); ++column) {
-                (IsMotionColumn(static_cast<std::size_t>(column)) ? motion : cells)
-                    << QRegularExpression::escape(
-                           table->model()->index(row, column).data().toString());
+            for (int column = 0; column < static_cast<int>(ModelColumn::SecondaStimaReale);
+                 ++column) {
+                cells << cell(row, static_cast<ModelColumn>(column));
             }
-            for (const QStringList& line : {cells, motion}) {
-                EXPECT_TRUE(
-                    QRegularExpression(line.join(QStringLiteral("\\s+"))).match(text).hasMatch())
-                    << line.join(' ').toStdString();
+            EXPECT_TRUE(onOneLine(cells)) << cells.join(' ').toStdString();
+            // The servos' motion in a table of its own, each row after its surface's name.
+            QStringList motion{cell(row, ModelColumn::Superficie)};
+            for (std::size_t column = 0; column < kModelColumnCount; ++column) {
+                if (IsMotionColumn(column))
+                    motion << cell(row, static_cast<ModelColumn>(column));
             }
+            EXPECT_TRUE(onOneLine(motion)) << motion.join(' ').toStdString();
+            if (cell(row, ModelColumn::MargineSecondaStima).isEmpty())
+                continue;  // the surface just added, without a rating
+            const QStringList estimate{cell(row, ModelColumn::Superficie),
+                                       cell(row, ModelColumn::CoppiaKgcm),
+                                       cell(row, ModelColumn::SecondaStimaReale),
+                                       QStringLiteral("\\d\\.\\d\\d volte il calcolo.*"),
+                                       cell(row, ModelColumn::SecondaStimaSottile),
+                                       cell(row, ModelColumn::MargineSecondaStima)};
+            EXPECT_TRUE(onOneLine(estimate)) << estimate.join(' ').toStdString();
         }
+        EXPECT_TRUE(
+            text.contains("Seconda stima: teoria del profilo sottile (Glauert); "
+                          "correzioni DATCOM"));
         EXPECT_TRUE(text.contains("Margine più basso: 2.87, Alettone sinistro"));
         // Superficie 7, just added, has no servo data: the budget of the others is a lower bound.
         EXPECT_TRUE(

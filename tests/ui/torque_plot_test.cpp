@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QTest>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -159,6 +160,51 @@ TEST_P(PlotPictureTest, DrawsNothingRightOfOrAboveTheArea) {
     EXPECT_FALSE(White(At(area.right() + 2, laid.mapping.Y(1.08))));
     EXPECT_TRUE(laid.marks[0].has_value());
     EXPECT_FALSE(laid.marks[1].has_value()) << "no room for a label beyond the scale";
+}
+
+// The band's purple, also where a line of it is blended with the white.
+bool Purple(QRgb pixel) {
+    return qBlue(pixel) > qGreen(pixel) + 30 && qRed(pixel) > qGreen(pixel) + 20;
+}
+
+// The second estimate: hatched between its edges, so that a grey print still tells it from the
+// curves, its lower edge solid, its upper one dotted; and named in the legend.
+TEST_P(PlotPictureTest, DrawsTheBandHatchedBetweenItsEdges) {
+    PlotData plot = Sample();
+    plot.band = PlotBand{"Seconda stima a 60 Km/h, dal profilo reale al sottile", {}, {}};
+    for (int angle = 0; angle <= 60; ++angle) {
+        plot.band->low.emplace_back(angle, 0.00005 * angle * angle);
+        plot.band->high.emplace_back(angle, 0.00025 * angle * angle);
+    }
+    Render(plot);
+    int hatched = 0;
+    int inside = 0;
+    const double x = laid.mapping.X(50);
+    for (double y = laid.mapping.Y(0.00025 * 2500) + 3; y < laid.mapping.Y(0.00005 * 2500) - 3;
+         ++y) {
+        for (double dx = 0; dx < 8; ++dx, ++inside) hatched += Purple(At(x + dx, y)) ? 1 : 0;
+    }
+    EXPECT_GT(hatched, inside / 10) << "filled";
+    EXPECT_LT(hatched, inside * 3 / 4) << "hatched, not a tint";
+    int solid = 0;
+    int dotted = 0;
+    for (int angle = 20; angle <= 50; ++angle) {
+        solid += Purple(At(laid.mapping.X(angle), laid.mapping.Y(0.00005 * angle * angle))) ? 1 : 0;
+        dotted +=
+            Purple(At(laid.mapping.X(angle), laid.mapping.Y(0.00025 * angle * angle))) ? 1 : 0;
+    }
+    EXPECT_EQ(solid, 31);
+    EXPECT_GT(dotted, 5);
+    int outside = 0;
+    for (double y = laid.mapping.Y(1.4); y < laid.mapping.Y(1.2); ++y)
+        outside += Purple(At(laid.mapping.X(30), y)) ? 1 : 0;
+    EXPECT_EQ(outside, 0) << "nothing of it above its upper edge";
+    const auto entry = std::find_if(laid.legend.begin(), laid.legend.end(),
+                                    [](const LegendEntry& e) { return e.band; });
+    ASSERT_NE(entry, laid.legend.end());
+    EXPECT_EQ(entry->text, "Seconda stima a 60 Km/h, dal profilo reale al sottile");
+    EXPECT_TRUE(Purple(At(entry->box.left() + kLegendSampleWidth / 2, entry->box.center().y() + 4)))
+        << "its sample: the solid lower edge";
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, PlotPictureTest,

@@ -54,6 +54,7 @@ QWidget* AnalysisView::BuildVerdictPage() {
     layout->addWidget(BuildVerdict());
     layout->addWidget(BuildLinkage());
     layout->addWidget(BuildTorque());
+    layout->addWidget(BuildSecondOpinion());
     layout->addStretch();
     return Scrolling(page, "PaginaVerifica");
 }
@@ -104,8 +105,11 @@ QWidget* AnalysisView::BuildServoInputs() {
     grid->addWidget(factorNote, 3, 0, 1, 2);
     grid->addWidget(Caption(QStringLiteral("&Escursione del servo per lato"), servoThrow), 4, 0);
     grid->addWidget(WithUnit(servoThrow, Unit(QStringLiteral("°"))), 4, 1);
-    grid->addWidget(loanDrift_, 5, 0, 1, 2);
-    grid->addWidget(settingsProblem_, 6, 0, 1, 2);
+    QComboBox* judgeWith = BuildJudgeWith();
+    grid->addWidget(Caption(QStringLiteral("&Giudica con"), judgeWith), 5, 0);
+    grid->addWidget(judgeWith, 5, 1, Qt::AlignLeft);
+    grid->addWidget(loanDrift_, 6, 0, 1, 2);
+    grid->addWidget(settingsProblem_, 7, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -124,22 +128,27 @@ QWidget* AnalysisView::BuildVerdict() {
     minimumRating_ = AddValue("CoppiaMinima", QStringLiteral("Coppia minima del servo da usare"));
     minimumRatingUnit_ = Unit(QString(), "UnitaCoppiaMinima");
 
+    // The verdict on the other torque, when it differs, right under the verdict.
+    otherVerdict_ = Note("AltroVerdetto", this);
+    judgedOn_ = Note("GiudicatoSu", this);
     grid->addWidget(verdict_, 0, 0, 1, 2);
-    grid->addWidget(verdictReason_, 1, 0, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("Margine"), margin_), 2, 0);
-    grid->addWidget(margin_, 2, 1, Qt::AlignLeft);
-    grid->addWidget(Caption(QStringLiteral("Coppia minima da usare"), minimumRating_), 3, 0);
-    grid->addWidget(WithUnit(minimumRating_, minimumRatingUnit_), 3, 1);
+    grid->addWidget(otherVerdict_, 1, 0, 1, 2);
+    grid->addWidget(verdictReason_, 2, 0, 1, 2);
+    grid->addWidget(judgedOn_, 3, 0, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("Margine"), margin_), 4, 0);
+    grid->addWidget(margin_, 4, 1, Qt::AlignLeft);
+    grid->addWidget(Caption(QStringLiteral("Coppia minima da usare"), minimumRating_), 5, 0);
+    grid->addWidget(WithUnit(minimumRating_, minimumRatingUnit_), 5, 1);
     constexpr std::array<const char*, 2> kLimitNames = {"LimiteDeflessione", "LimiteVelocita"};
     for (std::size_t i = 0; i < limits_.size(); ++i) {
         limitCaptions_[i] = new QLabel(this);
         limits_[i] = Note(kLimitNames[i], this);
         limits_[i]->setWordWrap(true);
-        const int row = 4 + static_cast<int>(i);
+        const int row = 6 + static_cast<int>(i);
         grid->addWidget(limitCaptions_[i], row, 0);
         grid->addWidget(limits_[i], row, 1);
     }
-    AddMotionNotes(grid, 4 + static_cast<int>(limits_.size()));
+    AddMotionNotes(grid, grid->rowCount());
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -188,7 +197,8 @@ QWidget* AnalysisView::BuildStepsPage() {
     }
     stall_ = Note("Stallo", this);
     grid->addWidget(stall_, static_cast<int>(kAnalysisStepCount), 0, 1, 3);
-    grid->setRowStretch(static_cast<int>(kAnalysisStepCount) + 1, 1);
+    grid->addWidget(BuildEstimateSteps(), static_cast<int>(kAnalysisStepCount) + 1, 0, 1, 3);
+    grid->setRowStretch(static_cast<int>(kAnalysisStepCount) + 2, 1);
     grid->setColumnStretch(2, 1);
     return Scrolling(page, "PaginaCalcolo");
 }
@@ -242,6 +252,8 @@ QLineEdit* AnalysisView::AddInput(AnalysisField field, const char* name,
                 return model_.Analisi_Escursione_Change(typed);
             case AnalysisField::AltreVelocita:
                 return model_.Analisi_AltreVelocita_Change(typed);
+            case AnalysisField::SpessoreProfilo:
+                return model_.Analisi_SpessoreProfilo_Change(typed);
         }
     });
     return edit;

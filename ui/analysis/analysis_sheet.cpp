@@ -34,8 +34,12 @@ void PaintVerdict(SheetPainter& sheet, const Summary& summary, const AnalysisDis
     }
     sheet.Font(9);
     for (std::size_t i = next; i < summary.verdict.size(); ++i) {
+        // The verdict on the other torque, when it differs, in the colour of the worse one.
+        const bool other = !shown.otherVerdict.empty() && summary.verdict[i] == shown.otherVerdict;
+        sheet.Painter().setPen(other ? ToneColour(shown.otherVerdictTone) : QColor(Qt::black));
         sheet.Line(ToQString(summary.verdict[i]), indent);
     }
+    sheet.Painter().setPen(Qt::black);
     sheet.Skip(1.5);
     // A bar in the verdict's colour along its left side, and a frame around it.
     QPainter& painter = sheet.Painter();
@@ -50,7 +54,8 @@ void PaintVerdict(SheetPainter& sheet, const Summary& summary, const AnalysisDis
 
 void PaintFacts(SheetPainter& sheet, const Summary& summary, const AnalysisDisplay& shown) {
     sheet.Font(9);
-    for (const std::string& fact : summary.facts) sheet.Line(ToQString(fact));
+    // A fact as long as the second estimate's goes on to a second line rather than off the page.
+    for (const std::string& fact : summary.facts) sheet.Paragraph(ToQString(fact));
     sheet.Skip(1.5);
     sheet.Font(8);
     // The steps in two columns.
@@ -79,9 +84,8 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     if (rows.empty())
         return;
     const std::size_t half = (rows.size() + 1) / 2;
-    const int columns = static_cast<int>(
-        std::min(shown.sweepHeadings.size(),
-                 shown.motionColumn > 0 ? shown.motionColumn : shown.sweepHeadings.size()));
+    // Up to the row's mark: the sweep always says where the servo's motion starts.
+    const int columns = static_cast<int>(std::min(shown.sweepHeadings.size(), shown.motionColumn));
     const double gap = sheet.Mm(4);
     const double blockWidth = (sheet.Width() - gap) / 2;
     // The last column, the row's mark ("picco e attuale"), is twice as wide as the figures'.
@@ -93,7 +97,9 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     QStringList headings;
     qsizetype lines = 1;
     for (int c = 0; c < columns; ++c) {
-        headings << SweepHeadingLines(shown.sweepHeadings[static_cast<std::size_t>(c)]);
+        // The columns are narrower on paper than a speed with its unit: "Km/h" goes below it.
+        headings << SweepHeadingLines(shown.sweepHeadings[static_cast<std::size_t>(c)])
+                        .replace(QStringLiteral(" Km/h"), QStringLiteral("\nKm/h"));
         lines = std::max(lines, headings.back().count(u'\n') + 1);
     }
     sheet.Font(6);

@@ -119,17 +119,24 @@ std::vector<QPushButton*> AnalysisView::BuildButtons() {
 void AnalysisView::SetFocusOrder(const std::vector<QPushButton*>& buttons) {
     // The pages, then what the user types, then the results, then the buttons. Qt passes over
     // the fields of the pages not shown.
-    std::vector<QWidget*> order{pages_->tabBar()};
-    for (QLineEdit* input : inputs_) order.push_back(input);
-    order.insert(order.begin() + 2, unit_);
-    // The servo's data sheet after its throw, as the page shows them.
-    order.insert(order.begin() + 5, figures_.begin(), figures_.end());
-    for (QWidget* result : {static_cast<QWidget*>(margin_), static_cast<QWidget*>(minimumRating_),
-                            static_cast<QWidget*>(rotation_)}) {
-        order.push_back(result);
-    }
+    const auto input = [this](AnalysisField field) -> QWidget* {
+        return inputs_[static_cast<std::size_t>(field)];
+    };
+    std::vector<QWidget*> order{pages_->tabBar(),
+                                input(AnalysisField::CoppiaServo),
+                                unit_,
+                                input(AnalysisField::FattoreSicurezza),
+                                input(AnalysisField::Escursione),
+                                judgeWith_};
+    // The servo's data sheet after its settings, as the page shows them.
+    order.insert(order.end(), figures_.begin(), figures_.end());
+    order.insert(order.end(),
+                 {input(AnalysisField::AltreVelocita), input(AnalysisField::SpessoreProfilo), gap_,
+                  margin_, minimumRating_, rotation_});
     order.insert(order.end(), torque_.begin(), torque_.end());
+    order.insert(order.end(), {estimateReal_, estimateThin_, estimateMargin_});
     order.insert(order.end(), steps_.begin(), steps_.end());
+    order.insert(order.end(), estimateSteps_.begin(), estimateSteps_.end());
     order.push_back(table_);
     order.insert(order.end(), buttons.begin(), buttons.end());
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
@@ -173,10 +180,8 @@ void AnalysisView::Follow() {
         }
     }
     ShowNote(stall_, shown.stall, shown.stallTone);
-    for (AnalysisField field : {AnalysisField::CoppiaServo, AnalysisField::FattoreSicurezza,
-                                AnalysisField::Escursione, AnalysisField::AltreVelocita}) {
-        ShowText(inputs_[static_cast<std::size_t>(field)], model_.Text(field));
-    }
+    for (std::size_t field = 0; field < kAnalysisFieldCount; ++field)
+        ShowText(inputs_[field], model_.Text(static_cast<AnalysisField>(field)));
     unit_->setCurrentIndex(model_.Unit() == RatingUnit::NewtonCm ? 1 : 0);
     ShowText(rotation_, shown.rotation);
     ShowNote(linkage_, shown.linkage, shown.linkageTone);
@@ -199,6 +204,7 @@ void AnalysisView::Follow() {
     plot_->Show(shown.plot);
     table_->Show(shown.sweepHeadings, shown.sweepRows);
     status_->Show(shown.status, shown.statusTone);
+    FollowSecondOpinion(shown);
     FollowFigures(shown);
 }
 

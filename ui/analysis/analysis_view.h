@@ -94,6 +94,27 @@ class AnalysisView : public QWidget {
     StatusLine* speedsProblem_ = nullptr;
     class TorquePlot* plot_ = nullptr;
     class SweepTable* table_ = nullptr;
+
+    // The second estimate and the torque judged, in analysis_second_opinion_view.cpp.
+    QWidget* BuildSecondOpinion();
+    QWidget* BuildEstimateSteps();
+    // "Giudica con", a row of the servo's group.
+    QComboBox* BuildJudgeWith();
+    void FollowSecondOpinion(const AnalysisDisplay& shown);
+    QComboBox* gap_ = nullptr;
+    QComboBox* judgeWith_ = nullptr;
+    QLineEdit* estimateReal_ = nullptr;
+    QLineEdit* estimateThin_ = nullptr;
+    QLineEdit* estimateMargin_ = nullptr;
+    QLabel* estimateRatio_ = nullptr;
+    QLabel* estimateSource_ = nullptr;
+    QLabel* estimateIndicative_ = nullptr;
+    QLabel* estimateProblem_ = nullptr;
+    QLabel* otherVerdict_ = nullptr;
+    QLabel* judgedOn_ = nullptr;
+    QWidget* estimateStepsGroup_ = nullptr;
+    std::array<QLineEdit*, kEstimateStepCount> estimateSteps_{};
+    std::array<QLabel*, kEstimateStepCount> estimateStepUnits_{};
     std::array<QLineEdit*, 4> figures_{};
     QLabel* figuresProblem_ = nullptr;
     QLabel* motion_ = nullptr;

@@ -11,6 +11,10 @@ namespace coppia {
 QString SweepHeadingLines(const std::string& heading) {
     QString label = ToQString(heading);
     label.replace(QStringLiteral("Coppia a "), QString());
+    // The second estimate's columns are narrow: their headers name it "stima", the tooltips
+    // and the CSV in full.
+    label.replace(QStringLiteral("Seconda stima profilo "), QStringLiteral("Stima\n"));
+    label.replace(QStringLiteral("Margine seconda stima"), QStringLiteral("Margine\nstima"));
     label.replace(QStringLiteral(", "), QStringLiteral("\n"));
     label.replace(QStringLiteral(" ("), QStringLiteral("\n("));
     label.replace(QStringLiteral(": "), QStringLiteral(":\n"));
@@ -42,6 +46,8 @@ void SweepTable::Show(const std::vector<std::string>& headings,
     setColumnCount(static_cast<int>(headings.size()));
     setRowCount(static_cast<int>(rows.size()));
     setHorizontalHeaderLabels(labels);
+    for (int c = 0; c < columnCount(); ++c)
+        horizontalHeaderItem(c)->setToolTip(ToQString(headings[static_cast<std::size_t>(c)]));
     for (int r = 0; r < rowCount(); ++r) {
         const SweepTableRow& row = rows[static_cast<std::size_t>(r)];
         const QBrush background = row.peak      ? QBrush(kPeakRowColour)

@@ -26,6 +26,8 @@ const QList<qreal> kOtherDashes[] = {
     {}, {6, 2}, {1.5, 1.5}, {6, 2, 1.5, 2}, {3, 3}, {10, 2, 1.5, 2, 1.5, 2},
 };
 const QColor kRatingColour(200, 0, 0);
+// Of the second estimate's band: a purple no curve of the plot has.
+const QColor kBandColour(130, 60, 150);
 
 constexpr double kEntryGap = 14;  // between entries of a row
 
@@ -40,6 +42,7 @@ struct LegendItem {
     std::optional<std::size_t> coincidesWith;  // a curve's: the earlier one it is drawn over
     QPen pen;
     bool marked = false;
+    bool band = false;
 };
 
 // A name no longer than can be measured at once.
@@ -70,6 +73,8 @@ std::vector<LegendItem> LegendItems(const PlotData& plot, const PlotPens& pens) 
         items.push_back({"Deflessione attuale " + Degrees(*plot.deflection).toStdString(),
                          std::nullopt, pens.deflection, false});
     }
+    if (plot.band)
+        items.push_back({Measurable(plot.band->name), std::nullopt, pens.bandLow, false, true});
     return items;
 }
 
@@ -160,7 +165,8 @@ double LayOutLegend(PlotGeometry& laid, const std::vector<LegendItem>& items, co
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (rows.rowOf[i]) {
             laid.legend.push_back({cut.texts[i], items[i].pen, items[i].marked,
-                                   box(*rows.rowOf[i], rows.leftOf[i], rows.widthOf[i])});
+                                   box(*rows.rowOf[i], rows.leftOf[i], rows.widthOf[i]),
+                                   items[i].band});
         } else {
             laid.leftOut << ToQString(items[i].name);
         }
@@ -321,6 +327,10 @@ PlotPens PensFor(const PlotData& plot) {
     }
     pens.deflection = QPen(QColor(110, 110, 110), 1.5, Qt::SolidLine, Qt::FlatCap);
     pens.deflection.setDashPattern({1, 2});
+    // Hatched, not tinted: a grey print keeps the lines of the hatch where a tint would fade.
+    pens.bandLow = QPen(kBandColour, 1.5, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    pens.bandHigh = QPen(kBandColour, 1.5, Qt::DotLine, Qt::FlatCap, Qt::RoundJoin);
+    pens.bandFill = QBrush(kBandColour, Qt::BDiagPattern);
     return pens;
 }
 

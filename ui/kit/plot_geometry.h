@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QBrush>
 #include <QFontMetricsF>
 #include <QPen>
 #include <QRectF>
@@ -40,6 +41,10 @@ struct PlotPens {
     std::vector<QPen> curves;
     std::vector<QPen> ratings;
     QPen deflection;
+    // A band: hatched between its edges, its lower edge solid and its upper one dotted.
+    QPen bandLow;
+    QPen bandHigh;
+    QBrush bandFill;
 };
 PlotPens PensFor(const PlotData& plot);
 
@@ -48,6 +53,7 @@ struct LegendEntry {
     QPen pen;             // none for the entry that says how many are left out
     bool marked = false;  // a dot on the sample, for a curve with a marked point
     QRectF box;           // sample and text
+    bool band = false;    // the sample is a piece of the band
 };
 
 // A label on the plot, in the colour of what it names.

@@ -70,6 +70,34 @@ void PaintAxes(QPainter& painter, const PlotData& plot, const PlotGeometry& laid
     painter.restore();
 }
 
+// The band under everything else: hatched between its edges, its edges drawn.
+void PaintBand(QPainter& painter, const PlotData& plot, const PlotPens& pens,
+               const PlotGeometry& laid) {
+    if (!plot.band)
+        return;
+    const auto line = [&laid](const std::vector<std::pair<double, double>>& points) {
+        QPolygonF polygon;
+        for (const auto& [angle, torque] : points)
+            polygon << QPointF(laid.mapping.X(angle), laid.mapping.Y(torque));
+        return polygon;
+    };
+    const QPolygonF low = line(plot.band->low);
+    const QPolygonF high = line(plot.band->high);
+    painter.save();
+    painter.setClipRect(ToRect(laid.area));
+    QPolygonF area = low;
+    for (auto point = high.crbegin(); point != high.crend(); ++point) area << *point;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(pens.bandFill);
+    painter.drawPolygon(area);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(pens.bandLow);
+    painter.drawPolyline(low);
+    painter.setPen(pens.bandHigh);
+    painter.drawPolyline(high);
+    painter.restore();
+}
+
 // The rated torques, the current deflection and the curves, clipped to the area.
 void PaintLines(QPainter& painter, const PlotData& plot, const PlotPens& pens,
                 const PlotGeometry& laid) {
@@ -143,8 +171,21 @@ void PaintLabels(QPainter& painter, const PlotGeometry& laid) {
     }
 }
 
-void PaintLegend(QPainter& painter, const PlotGeometry& laid) {
+void PaintLegend(QPainter& painter, const PlotPens& pens, const PlotGeometry& laid) {
     for (const LegendEntry& entry : laid.legend) {
+        if (entry.band) {
+            const QRectF sample(entry.box.left() + 1, entry.box.center().y() - 4,
+                                kLegendSampleWidth - 2, 8);
+            painter.fillRect(sample, pens.bandFill);
+            painter.setPen(pens.bandHigh);
+            painter.drawLine(sample.topLeft(), sample.topRight());
+            painter.setPen(pens.bandLow);
+            painter.drawLine(sample.bottomLeft(), sample.bottomRight());
+            painter.setPen(kText);
+            painter.drawText(entry.box.adjusted(kLegendSampleWidth + kLegendSampleGap, 0, 0, 0),
+                             Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+            continue;
+        }
         if (entry.pen.style() == Qt::NoPen) {
             painter.setPen(kText);
             painter.drawText(entry.box, Qt::AlignLeft | Qt::AlignVCenter, entry.text);
@@ -180,11 +221,12 @@ void PaintPlot(QPainter& painter, const QRectF& bounds, const PlotData& plot, co
     painter.fillRect(bounds, kBackground);
     PaintGridLines(painter, plot, laid, false, kMinorGrid);
     PaintGridLines(painter, plot, laid, true, kGrid);
+    PaintBand(painter, plot, pens, laid);
     PaintLines(painter, plot, pens, laid);
     PaintAxes(painter, plot, laid);
     PaintMarks(painter, plot, pens, laid);
     PaintLabels(painter, laid);
-    PaintLegend(painter, laid);
+    PaintLegend(painter, pens, laid);
     painter.restore();
 }
 

@@ -59,10 +59,9 @@ std::optional<std::string> QtModelDialogs::AskFileToSave(std::string_view sugges
     QString folder = folder_ ? PathQString(folder_()) : QString();
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    QString name = ToQString(suggestion);
-    name.replace(u'/', u'-');
-    QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("Salva modello"),
-                                                QDir(folder).filePath(name), kModelFilter);
+    QString path =
+        QFileDialog::getSaveFileName(parent_, QStringLiteral("Salva modello"),
+                                     QDir(folder).filePath(ToQString(suggestion)), kModelFilter);
     if (path.isEmpty())
         return std::nullopt;
     // A name typed without an extension gets the model files'.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "models/model/model_window.h"
+#include "models/shared/second_opinion.h"
 #include "models/shared/servo_motion_text.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/paper_table.h"
@@ -22,11 +23,20 @@ constexpr std::size_t kSurfacesSideBySide = 5;
 
 using Kind = PaperTable::Kind;
 
+// The second estimate's columns have a table of their own on paper, beside the calculation's
+// torque, with their assumptions: with them, the table of the surfaces would not fit across A4.
+constexpr std::size_t kFirstEstimateColumn =
+    static_cast<std::size_t>(ModelColumn::SecondaStimaReale);
+constexpr std::size_t kEstimateColumns = 3;
+bool IsEstimateColumn(std::size_t column) {
+    return column >= kFirstEstimateColumn && column < kFirstEstimateColumn + kEstimateColumns;
+}
+
 // The table of the surfaces and their servos; their motion has a table of its own.
 PaperTable SurfacesTable(const ModelDisplay& shown) {
     std::vector<std::size_t> printed;
     for (std::size_t c = 0; c < kModelColumnCount; ++c) {
-        if (!IsMotionColumn(c))
+        if (!IsEstimateColumn(c) && !IsMotionColumn(c))
             printed.push_back(c);
     }
     PaperTable table;
@@ -51,6 +61,54 @@ PaperTable SurfacesTable(const ModelDisplay& shown) {
         } else {
             row.tones[static_cast<std::size_t>(ModelColumn::Verdetto)] = shownRow.verdictTone;
             row.tones[static_cast<std::size_t>(ModelColumn::Rotazione)] = shownRow.rotationTone;
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+// The second estimate of each surface beside the calculation's torque, one servo's, with the
+// section it assumes, the margin and the verdict against it.
+PaperTable EstimatesTable(const ModelDisplay& shown, const Model& model) {
+    PaperTable table;
+    const auto heading = [&shown](ModelColumn column) {
+        return ToQString(shown.headings[static_cast<std::size_t>(column)]);
+    };
+    table.columns = {{heading(ModelColumn::Superficie), Kind::Name},
+                     {heading(ModelColumn::CoppiaKgcm), Kind::Figure},
+                     {heading(ModelColumn::SecondaStimaReale), Kind::Figure},
+                     {QStringLiteral("Rapporto al calcolo"), Kind::Text},
+                     {heading(ModelColumn::SecondaStimaSottile), Kind::Figure},
+                     {heading(ModelColumn::MargineSecondaStima), Kind::Figure},
+                     {QStringLiteral("Verdetto con la seconda stima"), Kind::Text},
+                     {QStringLiteral("Profilo"), Kind::Text}};
+    for (std::size_t i = 0; i < shown.rows.size() && i < model.surfaces.size(); ++i) {
+        const ModelTableRow& shownRow = shown.rows[i];
+        const auto cell = [&shownRow](ModelColumn column) {
+            return ToQString(shownRow.cells[static_cast<std::size_t>(column)]);
+        };
+        PaperTable::Row row;
+        const bool none = !shownRow.refusal.empty() || !shownRow.estimateProblem.empty();
+        const QString ratio =
+            ToQString(shownRow.estimateRatio) +
+            (shownRow.estimateIndicative.empty() ? QString() : QStringLiteral(", indicativa"));
+        row.cells = {cell(ModelColumn::Superficie),
+                     cell(ModelColumn::CoppiaKgcm),
+                     cell(ModelColumn::SecondaStimaReale),
+                     ratio,
+                     cell(ModelColumn::SecondaStimaSottile),
+                     cell(ModelColumn::MargineSecondaStima),
+                     ToQString(shownRow.estimateVerdict),
+                     ToQString(ProfileText(ProfileOf(model.surfaces[i])))};
+        row.tones.assign(row.cells.size(), Tone::Neutral);
+        row.tones[6] = shownRow.estimateVerdictTone;
+        if (none) {
+            // Why the surface has no estimate, across the columns of the figures it lacks.
+            row.spanFrom = 1;
+            row.spanCount = 6;
+            row.cells[1] =
+                ToQString(shownRow.refusal.empty() ? shownRow.estimateProblem : shownRow.refusal);
+            row.tones[1] = Tone::Bad;
         }
         table.rows.push_back(std::move(row));
     }
@@ -145,9 +203,13 @@ void PaintSummary(SheetPainter& sheet, const ModelDisplay& shown, const Model& c
     sheet.Font(9);
     painter.setPen(Qt::black);
     sheet.Line(ToQString(shown.totals.servos));
-    painter.setPen(ToneColour(shown.totals.weakestTone));
-    if (!shown.totals.weakest.empty())
-        sheet.Line(ToQString(shown.totals.weakest));
+    for (const auto& [line, tone] :
+         {std::pair{&shown.totals.weakest, shown.totals.weakestTone},
+          {&shown.totals.weakestEither, shown.totals.weakestEitherTone}}) {
+        painter.setPen(ToneColour(tone));
+        if (!line->empty())
+            sheet.Line(ToQString(*line));
+    }
     painter.setPen(Qt::black);
     sheet.Line(ToQString(shown.judgingSettings));
     PaintSupply(sheet, shown.totals.supply);
@@ -186,6 +248,12 @@ int PaintPages(QPagedPaintDevice& device, const ModelWindow& model, const QDateT
 
     Section(sheet, QStringLiteral("Superfici e servi"));
     PaintTable(sheet, SurfacesTable(shown));
+    Section(sheet, ToQString(kSecondOpinionTitle) + QStringLiteral(": ") +
+                       ToQString(kSecondOpinionSource));
+    PaintTable(sheet, EstimatesTable(shown, content));
+    sheet.Font(kPaperPoints);
+    sheet.Paragraph(ToQString(SecondOpinionAssumptions()));
+    sheet.Skip(2);
     Section(sheet, QStringLiteral("Velocità e corrente dei servi"));
     PaintTable(sheet, MotionTable(shown));
     PaintComparison(sheet, model.PrintedComparison());

@@ -83,11 +83,14 @@ void ModelView::Commit() {
         model_.Modello_NomeServo_Change(servoName_->text().toStdString());
     if (rating_->isModified())
         model_.Modello_CoppiaServo_Change(rating_->text().toStdString());
+    if (thickness_->isModified())
+        model_.Modello_SpessoreProfilo_Change(thickness_->text().toStdString());
     if (modelName_->isModified())
         model_.Modello_NomeModello_Change(modelName_->text().toStdString());
     if (notes_->document()->isModified())
         model_.Modello_Note_Change(notes_->toPlainText().toStdString());
-    for (QLineEdit* edit : {name_, servoName_, rating_, modelName_}) edit->setModified(false);
+    for (QLineEdit* edit : {name_, servoName_, rating_, thickness_, modelName_})
+        edit->setModified(false);
     notes_->document()->setModified(false);
     servoCount_->interpretText();
     CommitFiguresAndSupply();
@@ -136,12 +139,14 @@ bool ModelView::eventFilter(QObject* watched, QEvent* event) {
 void ModelView::SetFocusOrder() {
     // The table, the pages and their fields, then the surfaces' buttons and the file's.
     // The page widget hands its focus to its tab bar, and stands in the chain itself.
-    std::vector<QWidget*> order{table_, pages_,      pages_->tabBar(), name_,
-                                kind_,  servoCount_, servoName_,       rating_,
-                                unit_,  sideBySide_, modelName_,       notes_};
-    // The servo's data sheet after its rating, the supply after the model's notes.
-    order.insert(order.begin() + 9, figures_.begin(), figures_.end());
-    order.insert(order.end(), {supplyName_, supplyContinuous_, supplyPeak_});
+    std::vector<QWidget*> order{table_,      pages_,     pages_->tabBar(), name_, kind_,
+                                servoCount_, servoName_, rating_,          unit_, thickness_,
+                                gap_};
+    // The servo's data sheet after the section, as the page shows it; the supply after the
+    // model's notes.
+    order.insert(order.end(), figures_.begin(), figures_.end());
+    order.insert(order.end(),
+                 {sideBySide_, modelName_, notes_, supplyName_, supplyContinuous_, supplyPeak_});
     for (const auto& [button, action] : buttons_) {
         order.push_back(button);
         if (button->objectName() == QStringLiteral("Apri"))

@@ -101,6 +101,8 @@ class ModelView : public QWidget {
     void BuildSurfaceFields();
     void BuildServoFields();
     void PlaceDetailsFields(QGridLayout* grid);
+    // The section's thickness and gap, and where they go in the details' grid.
+    void BuildProfileFields(QGridLayout* grid, int row);
     // The main window's inputs of the surface, shown and not edited.
     QWidget* BuildShownInputs(QWidget* page);
     QLineEdit* AddField(const char* name, const QString& accessibleName);
@@ -150,6 +152,8 @@ class ModelView : public QWidget {
     QLabel* weakest_ = nullptr;
     QLabel* judging_ = nullptr;
     QLabel* settingsProblem_ = nullptr;
+    QLabel* weakestEither_ = nullptr;        // by the calculation or the second estimate
+    QLabel* secondOpinionSource_ = nullptr;  // where the second estimate comes from
     QTabWidget* pages_ = nullptr;
     StatusLine* status_ = nullptr;
 
@@ -164,6 +168,10 @@ class ModelView : public QWidget {
     QComboBox* unit_ = nullptr;
     QLabel* kindNote_ = nullptr;
     QLabel* detailsProblem_ = nullptr;
+    // The section at the surface, for the second estimate.
+    QLineEdit* thickness_ = nullptr;
+    QComboBox* gap_ = nullptr;
+    QLabel* profileNote_ = nullptr;
     std::vector<std::pair<QLabel*, QLabel*>> inputs_;
 
     QLabel* compareNote_ = nullptr;

@@ -31,11 +31,14 @@ QWidget* ModelView::BuildDetailsPage() {
     BuildSurfaceFields();
     BuildServoFields();
     PlaceDetailsFields(grid);
+    BuildProfileFields(grid, 5);
     grid->addWidget(BuildFigureFields(), grid->rowCount(), 0, 1, 2);
     layout->addWidget(detailsFields_);
     kindNote_ = Note("NotaTipo", this);
     detailsProblem_ = Note("ProblemaSuperficie", this);
+    profileNote_ = Note("NotaProfilo", this);
     layout->addWidget(kindNote_);
+    layout->addWidget(profileNote_);
     layout->addWidget(detailsProblem_);
 
     layout->addWidget(BuildShownInputs(page));
@@ -104,6 +107,33 @@ void ModelView::PlaceDetailsFields(QGridLayout* grid) {
     grid->addWidget(Caption(QStringLiteral("Coppia dic&hiarata"), rating_), 4, 0);
     grid->addLayout(ratingRow, 4, 1);
     grid->setColumnStretch(1, 1);
+}
+
+void ModelView::BuildProfileFields(QGridLayout* grid, int row) {
+    thickness_ =
+        AddField("SpessoreProfilo",
+                 QStringLiteral("Spessore del profilo, in percento della corda, da 0 a 20"));
+    thickness_->setAlignment(Qt::AlignRight);
+    thickness_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
+    thickness_->installEventFilter(decimalKeys_);
+    connect(thickness_, &QLineEdit::editingFinished, this, [this] { Commit(); });
+    gap_ = new QComboBox(this);
+    gap_->setObjectName(QStringLiteral("FessuraProfilo"));
+    gap_->setAccessibleName(QStringLiteral("Fessura alla cerniera"));
+    for (const std::string_view gap : kHingeGapNames) gap_->addItem(ToQString(gap));
+    connect(gap_, &QComboBox::activated, this, [this](int index) {
+        Commit();
+        model_.Modello_FessuraProfilo_Change(index == 1 ? HingeGap::Open : HingeGap::Sealed);
+    });
+    auto* thicknessRow = new QHBoxLayout;
+    thicknessRow->addWidget(thickness_);
+    thicknessRow->addWidget(new QLabel(QStringLiteral("% della corda")));
+    thicknessRow->addStretch();
+    // No Alt+letter: every letter of these captions already leads elsewhere on the window.
+    grid->addWidget(Caption(QStringLiteral("Spessore del profilo"), thickness_), row, 0);
+    grid->addLayout(thicknessRow, row, 1);
+    grid->addWidget(Caption(QStringLiteral("Fessura alla cerniera"), gap_), row + 1, 0);
+    grid->addWidget(gap_, row + 1, 1, Qt::AlignLeft);
 }
 
 QWidget* ModelView::BuildShownInputs(QWidget* page) {

@@ -44,6 +44,8 @@ void ModelView::Follow() {
     servos_->setText(ToQString(shown.totals.servos));
     ShowNote(verdict_, shown.totals.verdict, shown.totals.verdictTone);
     ShowNote(weakest_, shown.totals.weakest, shown.totals.weakestTone);
+    ShowNote(weakestEither_, shown.totals.weakestEither, shown.totals.weakestEitherTone);
+    ShowNote(secondOpinionSource_, shown.totals.secondOpinionSource, Tone::Neutral);
     judging_->setText(ToQString(shown.judgingSettings));
     ShowNote(settingsProblem_, shown.settingsProblem, Tone::Bad);
     FollowSupply(shown);
@@ -79,7 +81,10 @@ void ModelView::FollowDetails(const SurfaceDetails& details) {
         kind_->setCurrentIndex(static_cast<int>(details.kind));
         servoCount_->setValue(details.servoCount);
         unit_->setCurrentIndex(details.unit == RatingUnit::NewtonCm ? 1 : 0);
+        gap_->setCurrentIndex(details.gap == HingeGap::Open ? 1 : 0);
     }
+    ShowTyped(thickness_, details.thickness);
+    ShowNote(profileNote_, details.profileNote, Tone::Neutral);
     ShowTyped(servoName_, details.servoName);
     ShowTyped(rating_, details.rating);
     ShowNote(servoNote_, details.servoNote, Tone::Neutral);

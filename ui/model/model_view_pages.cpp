@@ -53,9 +53,12 @@ QWidget* ModelView::BuildTotals() {
     bold.setBold(true);
     verdict_->setFont(bold);
     weakest_ = Note("MargineMinimo", this);
+    weakestEither_ = Note("MargineMinimoStima", this);
     judging_ = Note("Impostazioni", this);
+    secondOpinionSource_ = Note("FonteStima", this);
     settingsProblem_ = Note("ProblemaImpostazioni", this);
-    for (QLabel* label : {verdict_, servos_, weakest_, judging_, settingsProblem_})
+    for (QLabel* label : {verdict_, servos_, weakest_, weakestEither_, judging_,
+                          secondOpinionSource_, settingsProblem_})
         layout->addWidget(label);
     AddSupplyTotals(layout);
     return box;

@@ -5,6 +5,7 @@
 
 #include "files/analysis_settings.h"
 #include "files/recent_files.h"
+#include "models/model/model_table_file.h"
 #include "models/model/model_window.h"
 #include "ui/model/model_dialogs.h"
 #include "ui/model/model_view.h"
@@ -47,6 +48,15 @@ class ModelWindowWithModel : public ModelView {
 
 QWidget* ModelWindowPlugin::CreateModelWindow(MainWindow& main) {
     return new ModelWindowWithModel(std::make_unique<ModelParts>(main));
+}
+
+bool ModelWindowPlugin::ModelTableCsv(const std::string& path, std::string& csv,
+                                      std::string& problem) {
+    AnalysisSettingsFile settings(AnalysisSettingsPath());
+    ModelFileTable table = ModelFileCsv(path, settings, CsvFormat::International);
+    csv = std::move(table.csv);
+    problem = table.read ? std::move(table.settingsProblem) : std::move(table.refusal);
+    return table.read;
 }
 
 }  // namespace coppia

@@ -13,6 +13,7 @@ class ModelWindowPlugin : public QObject, public ModelPlugin {
     Q_INTERFACES(coppia::ModelPlugin)
   public:
     QWidget* CreateModelWindow(MainWindow& main) override;
+    bool ModelTableCsv(const std::string& path, std::string& csv, std::string& problem) override;
 };
 
 }  // namespace coppia

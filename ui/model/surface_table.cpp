@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QItemSelection>
 
+#include "models/shared/installation_verdict.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/window_widgets.h"
 
@@ -13,10 +14,9 @@ namespace {
 
 bool IsFigure(std::size_t column) {
     const auto kind = static_cast<ModelColumn>(column);
-    return IsComputedColumn(column)
-               ? kind != ModelColumn::Verdetto
-               : kind == ModelColumn::Servi || kind == ModelColumn::CoppiaDichiarata ||
-                     IsMotionColumn(column);
+    return IsComputedColumn(column) ? kind != ModelColumn::Verdetto
+                                    : kind != ModelColumn::Superficie &&
+                                          kind != ModelColumn::Tipo && kind != ModelColumn::Servo;
 }
 
 }  // namespace
@@ -50,8 +50,18 @@ QVariant SurfaceTableModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             if (refusal)
                 return ToQString(row.refusal);
-            if (column == static_cast<std::size_t>(ModelColumn::Verdetto))
-                return ToQString(row.verdictReason);
+            if (column == static_cast<std::size_t>(ModelColumn::Verdetto)) {
+                return ToQString(row.otherVerdict.empty()
+                                     ? row.verdictReason
+                                     : row.otherVerdict + "\n" + row.verdictReason);
+            }
+            if (column == static_cast<std::size_t>(ModelColumn::SecondaStimaReale)) {
+                if (!row.estimateProblem.empty())
+                    return ToQString(row.estimateProblem);
+                return ToQString(row.estimateIndicative.empty()
+                                     ? row.estimateRatio
+                                     : row.estimateRatio + "\n" + row.estimateIndicative);
+            }
             return {};
         case Qt::ForegroundRole:
             if (refusal || column == static_cast<std::size_t>(ModelColumn::Verdetto))
@@ -59,6 +69,11 @@ QVariant SurfaceTableModel::data(const QModelIndex& index, int role) const {
             if (column == static_cast<std::size_t>(ModelColumn::Rotazione) &&
                 row.rotationTone != Tone::Neutral) {
                 return ToneColour(row.rotationTone);
+            }
+            // A margin against the second estimate that asks something of the builder.
+            if (column == static_cast<std::size_t>(ModelColumn::MargineSecondaStima) &&
+                row.estimateCheck && row.estimateCheck->verdict != Verdict::Sufficient) {
+                return ToneColour(ToneOf(row.estimateCheck->verdict));
             }
             if (column == static_cast<std::size_t>(ModelColumn::TempoCarico) &&
                 row.motionTone != Tone::Neutral) {

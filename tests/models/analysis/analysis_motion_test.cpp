@@ -49,7 +49,8 @@ TEST_F(AnalysisWindowTest, TheDataSheetGivesTheTimeAndTheCurrentsUnderTheVerdict
         << copied;
     // The sweep's row of the deflection says the same, one servo's, in the CSV too.
     const std::vector<std::string>& row = Shown().sweepRows[20].cells;
-    EXPECT_EQ(std::vector<std::string>(row.begin() + 7, row.end()),
+    EXPECT_EQ(std::vector<std::string>(
+                  row.begin() + static_cast<std::ptrdiff_t>(Shown().motionColumn), row.end()),
               (std::vector<std::string>{"0.08", "0.06", "1.39", "2.50"}));
     EXPECT_NE(analysis.CsvText(CsvFormat::Italian).find("\r\n20;20,8;"), std::string::npos);
 }
@@ -79,7 +80,7 @@ TEST_P(AnalysisStopTest, AServoThatStallsShortSaysWhereAsFarAsItHolds) {
         << Shown().limits[0].value;
     EXPECT_EQ(Shown().verdict, "Servo Insufficiente!!");
     // Past the stop, each degree of the sweep within the throw says where it stops.
-    EXPECT_EQ(Shown().sweepRows[25].cells[7],
+    EXPECT_EQ(Shown().sweepRows[25].cells[Shown().motionColumn],
               "si ferma a " + std::string(GetParam().sweepStop) + "°");
 }
 
@@ -133,7 +134,7 @@ TEST_F(AnalysisWindowTest, AFigureThatCannotBeUsedIsSaidNeitherUsedNorSaved) {
               "Tempo per 60° a vuoto non valido: serve un numero da 0.01 a 10 s, o niente se non "
               "si conosce");
     EXPECT_EQ(Shown().motion, "Tempo per 20°: manca la velocità del servo");
-    EXPECT_EQ(Shown().sweepRows[20].cells[8], "manca la velocità");
+    EXPECT_EQ(Shown().sweepRows[20].cells[Shown().motionColumn + 1], "manca la velocità");
     EXPECT_EQ(*settings.bytes, saved);
     EXPECT_EQ(settings.writes, writes);
     analysis.Analisi_CorrenteStallo_Change("2500");
@@ -161,8 +162,8 @@ TEST_F(AnalysisWindowTest, NoTimeBesideARefusalOrAnInputThatMakesNoSense) {
     analysis.Analisi_Escursione_Change("20");
     EXPECT_EQ(Shown().motion, "Tempo per 20°: il servo dovrebbe ruotare oltre la sua escursione");
     EXPECT_EQ(Shown().motionTone, Tone::Bad);
-    EXPECT_EQ(Shown().sweepRows[10].cells[7], "0.03") << "within the throw";
-    EXPECT_EQ(Shown().sweepRows[20].cells[7], "oltre l'escursione");
+    EXPECT_EQ(Shown().sweepRows[10].cells[Shown().motionColumn], "0.03") << "within the throw";
+    EXPECT_EQ(Shown().sweepRows[20].cells[Shown().motionColumn], "oltre l'escursione");
 }
 
 }  // namespace

@@ -19,17 +19,25 @@ TEST_F(AnalysisWindowTest, SweepsEveryDegreeAtTheModelsSpeedAndTheOthers) {
               (std::vector<std::string>{
                   "Angolo (°)", "Corsa (mm)", "Coppia a 48 Km/h (Kg*cm)",
                   "Coppia a 60 Km/h, modello (Kg*cm)", "Coppia a 72 Km/h (Kg*cm)",
-                  "Coppia a 90 Km/h, picchiata (Kg*cm)", "Nota", "Tempo sotto carico (s)",
-                  "Tempo a vuoto (s)", "Corrente in tenuta (A)", "Corrente di spunto (A)"}));
-    EXPECT_EQ(Shown().motionColumn, 7u);
+                  "Coppia a 90 Km/h, picchiata (Kg*cm)", "Seconda stima profilo reale (Kg*cm)",
+                  "Seconda stima profilo sottile (Kg*cm)", "Margine seconda stima", "Nota",
+                  "Tempo sotto carico (s)", "Tempo a vuoto (s)", "Corrente in tenuta (A)",
+                  "Corrente di spunto (A)"}));
+    EXPECT_EQ(Shown().motionColumn, 10u);
     const std::vector<SweepTableRow>& rows = Shown().sweepRows;
     ASSERT_EQ(rows.size(), 61u);
-    // Plain figures: the main window's Coppia shows the same torque as 00.52.
-    // The servo's data sheet not given: nothing made up, each cell says what is missing.
+    // Plain figures: the main window's Coppia shows the same torque as 00.52. The second
+    // estimate at the model's speed, worked by hand: E = 0.2, C_L = 0.288; sealed, 12 %: real
+    // 0.520 Kg*cm, thin 0.718, and 3 / 0.520 = 5.76 of margin. The servo's data sheet not given:
+    // nothing made up, each of its cells says what is missing.
     EXPECT_EQ(rows[20].cells, (std::vector<std::string>{
-                                  "20", "20.8", "0.35", "0.52", "0.73", "1.11", "attuale",
-                                  "manca la velocità", "manca la velocità",
+                                  "20", "20.8", "0.35", "0.52", "0.73", "1.11", "0.52", "0.72",
+                                  "5.76", "attuale", "manca la velocità", "manca la velocità",
                                   "manca la corrente a vuoto", "manca la corrente di stallo"}));
+    // At 0° only the lift's term is left: C_h_alpha,real 0.585 x -0.4994 at 2.81° of incidence
+    // gives -0.01434, times q c_f^2 b_f = 0.3062 N*m, 0.667 of arm ratio: 0.0299 Kg*cm.
+    EXPECT_EQ(rows[0].cells[6], "0.03");
+    EXPECT_EQ(rows[0].cells[8], "100.44");
     window.UserClick(Control::Calc);
     EXPECT_EQ(Text(Control::Coppia), "00.52");
 
@@ -42,6 +50,13 @@ TEST_F(AnalysisWindowTest, SweepsEveryDegreeAtTheModelsSpeedAndTheOthers) {
     EXPECT_EQ(plot.curves[1].mark->first, 60);
     EXPECT_EQ(plot.curves[1].markLabel, "1.46");
     EXPECT_EQ(plot.deflection, 20);
+    // The estimate at the model's speed as a band from the real section up to the thin airfoil.
+    ASSERT_TRUE(plot.band.has_value());
+    EXPECT_EQ(plot.band->name, "Seconda stima a 60 Km/h, dal profilo reale al sottile");
+    ASSERT_EQ(plot.band->low.size(), 61u);
+    EXPECT_NEAR(plot.band->low[20].second, 0.520408, 1e-6);
+    EXPECT_NEAR(plot.band->high[20].second, 0.718335, 1e-6);
+    EXPECT_GE(plot.scale.high, plot.band->high[60].second) << "the scale holds the band";
     ASSERT_EQ(plot.ratings.size(), 1u);
     EXPECT_EQ(plot.ratings[0].value, 3);
     EXPECT_EQ(plot.ratings[0].name, "Servo: 3.00 Kg*cm");
@@ -157,7 +172,8 @@ TEST_F(AnalysisWindowTest, RefusedRowsSayWhyInEveryTorqueCell) {
 
 TEST_F(AnalysisWindowTest, TheOtherSpeedsCanBeChosenAndAreRemembered) {
     analysis.Analisi_AltreVelocita_Change("1.1");
-    EXPECT_EQ(Shown().motionColumn, 5u);
+    EXPECT_EQ(Shown().sweepHeadings.size(), 12u);
+    EXPECT_EQ(Shown().motionColumn, 8u);
     EXPECT_EQ(Shown().sweepHeadings[3], "Coppia a 66 Km/h, picchiata (Kg*cm)");
     EXPECT_EQ(*settings.bytes,
               "CoppiaServo=3\nUnitaCoppia=Kg*cm\nFattoreSicurezza=2\nEscursione=45\n"
@@ -169,11 +185,12 @@ TEST_F(AnalysisWindowTest, TheOtherSpeedsCanBeChosenAndAreRemembered) {
               "Altre velocità non valide: da 1 a 4 numeri separati da spazi, ciascuno oltre 0 e "
               "fino a 10; intanto solo la velocità del modello");
     // The curves of the speeds typed before would pass for the ones asked for.
-    EXPECT_EQ(
-        Shown().sweepHeadings,
-        (std::vector<std::string>{"Angolo (°)", "Corsa (mm)", "Coppia a 60 Km/h, modello (Kg*cm)",
-                                  "Nota", "Tempo sotto carico (s)", "Tempo a vuoto (s)",
-                                  "Corrente in tenuta (A)", "Corrente di spunto (A)"}));
+    EXPECT_EQ(Shown().sweepHeadings,
+              (std::vector<std::string>{
+                  "Angolo (°)", "Corsa (mm)", "Coppia a 60 Km/h, modello (Kg*cm)",
+                  "Seconda stima profilo reale (Kg*cm)", "Seconda stima profilo sottile (Kg*cm)",
+                  "Margine seconda stima", "Nota", "Tempo sotto carico (s)", "Tempo a vuoto (s)",
+                  "Corrente in tenuta (A)", "Corrente di spunto (A)"}));
     EXPECT_EQ(Shown().plot.curves.size(), 1u);
     EXPECT_EQ(settings.writes, 1);
 }

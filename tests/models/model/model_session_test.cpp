@@ -351,5 +351,24 @@ INSTANTIATE_TEST_SUITE_P(
                     FlowRow{"ChiudiUnchanged", Action::Chiudi, false, std::nullopt, nullptr, false,
                             true, false}));
 
+// A model's name proposed as a file's never leads into another folder on any system, and
+// keeps every letter a name may have.
+TEST_F(ModelSessionTest, ProposesTheModelsNameAsAFileNameEverySystemTakes) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"Sport 160", "Sport 160"},
+        {"Prove a/b", "Prove a-b"},
+        {"..\\Modelli\\Prove", "..-Modelli-Prove"},
+        {"C:Prove", "C-Prove"},
+        {"Che? \"Sì\" <1|2>*", "Che- -Sì- -1-2--"},
+        {"Riga\tdue", "Riga-due"},
+        {"Niccolò caffè Модель", "Niccolò caffè Модель"},
+    };
+    for (const auto& [name, file] : rows) EXPECT_EQ(FileNameFor(name), file) << name;
+
+    ASSERT_TRUE(session.Document().SetName("Prove\\v2"));
+    session.SaveAs();
+    EXPECT_EQ(dialogs.suggestions, std::vector<std::string>{"Prove-v2.coppia"});
+}
+
 }  // namespace
 }  // namespace coppia

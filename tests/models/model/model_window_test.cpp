@@ -201,7 +201,7 @@ TEST_F(ModelWindowTest, ComparesTheSelectedSurfacesSideBySideAndOnOnePlot) {
     EXPECT_EQ(differing, (std::vector<std::string>{"Tipo", "Deflessione data come", "CordaAlett",
                                                    "LungAlett", "BrAlett", "BrServ", "Vel", "Ang",
                                                    "Corsa", "Coppia dichiarata"}));
-    EXPECT_EQ(compared.rows[13].values, (std::vector<std::string>{"3 Kg*cm", "30 N·cm"}));
+    EXPECT_EQ(compared.rows.at(13).values, (std::vector<std::string>{"3 Kg*cm", "30 N·cm"}));
     // The same mini servo's data sheet on both: nothing differs there.
     EXPECT_EQ(compared.rows.back().label, "Corrente di stallo (A)");
     EXPECT_EQ(compared.rows.back().values, (std::vector<std::string>{"2.5", "2.5"}));

@@ -182,6 +182,41 @@ TEST_F(OneAnswerTest, TheLentServoSaysWhenItDiffersAndFollowsItsSurface) {
     EXPECT_EQ(analysis.Text(AnalysisField::CoppiaServo), "3") << "its own servo again";
 }
 
+// The second estimate is one answer too: the analysis judges a lent surface with its section,
+// gives its figures as the surface's row does, and Aggiorna takes a section it changed back.
+TEST_F(OneAnswerTest, TheLentSectionGivesOneEstimateAndComesBackWithAggiorna) {
+    for (const std::size_t index : {std::size_t{0}, std::size_t{5}}) {
+        Select({index});
+        model.Modello_Carica_Click();
+        const ModelTableRow& row = Shown().rows[index];
+        SCOPED_TRACE(Content().surfaces[index].name);
+        EXPECT_EQ(Judged().secondOpinion.real, Cell(row, ModelColumn::SecondaStimaReale));
+        EXPECT_EQ(Judged().secondOpinion.thin, Cell(row, ModelColumn::SecondaStimaSottile));
+        EXPECT_EQ(Judged().secondOpinionMargin, Cell(row, ModelColumn::MargineSecondaStima));
+        EXPECT_EQ(Judged().secondOpinion.ratio, row.estimateRatio);
+    }
+    // The rudder, lent with its kind's section; the analysis makes it thinner and open.
+    analysis.Analisi_SpessoreProfilo_Change("6");
+    analysis.Analisi_FessuraProfilo_Change(HingeGap::Open);
+    EXPECT_EQ(Content().surfaces[5].profile, std::nullopt) << "only Aggiorna changes the model";
+    model.Modello_Aggiorna_Click();
+    EXPECT_EQ(Content().surfaces[5].profile, (SectionProfile{6, HingeGap::Open}));
+    EXPECT_EQ(Judged().loanDrift, "");
+    EXPECT_EQ(Judged().secondOpinion.real, Cell(Shown().rows[5], ModelColumn::SecondaStimaReale));
+
+    // Left as it was, a section is not given by Aggiorna: it still follows the kind.
+    Select({4});
+    model.Modello_Carica_Click();
+    analysis.Analisi_CoppiaServo_Change("5");
+    model.Modello_Aggiorna_Click();
+    EXPECT_EQ(Content().surfaces[4].servo.rating, 5);
+    EXPECT_EQ(Content().surfaces[4].profile, std::nullopt);
+    // The kind changed in the model: a section not given changes with it, and the analysis
+    // judges the new one.
+    model.Modello_TipoSuperficie_Change(SurfaceKind::Flap);
+    EXPECT_EQ(analysis.Text(AnalysisField::SpessoreProfilo), "12");
+}
+
 TEST_F(OneAnswerTest, TheAnalysisJudgesItsOwnServoAgainOnceTheModelIsGone) {
     Select({2});
     model.Modello_Carica_Click();
