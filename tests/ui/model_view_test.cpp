@@ -119,6 +119,17 @@ TEST_F(ModelViewTest, OpensFromTheMainWindowAndIsUsedFromTheKeyboardAlone) {
     EXPECT_EQ(table->model()->index(6, 0).data().toString(), "Superficie 7");
     EXPECT_TRUE(window->isWindowModified());
 
+    // In a small window every line under the table still shows whole: the pages give way.
+    window->resize(700, 600);
+    QApplication::processEvents();
+    for (const char* name : {"Impostazioni", "FonteStima", "VerdettoAlimentazione",
+                             "CorrentiModello", "RegolaAlimentazione"}) {
+        const auto* label = window->findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_FALSE(label->isHidden()) << name;
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
+    }
+
     // Tab goes through the table in one stop, then the page's fields, then the buttons that
     // can be used.
     QApplication::setActiveWindow(window);

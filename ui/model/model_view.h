@@ -188,9 +188,9 @@ class ModelView : public QWidget {
     QLineEdit* supplyContinuous_ = nullptr;
     QLineEdit* supplyPeak_ = nullptr;
     QLabel* supplyProblem_ = nullptr;
-    StatusLine* supplyVerdict_ = nullptr;
-    StatusLine* supplyCurrents_ = nullptr;
-    StatusLine* supplyRule_ = nullptr;
+    QLabel* supplyVerdict_ = nullptr;
+    QLabel* supplyCurrents_ = nullptr;
+    QLabel* supplyRule_ = nullptr;
 };
 
 }  // namespace coppia

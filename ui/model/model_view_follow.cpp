@@ -170,12 +170,12 @@ void ModelView::FollowSupply(const ModelDisplay& shown) {
     ShowTyped(supplyPeak_, shown.supplyPeak);
     ShowNote(supplyProblem_, shown.supplyProblem, Tone::Bad);
     const SupplyLines& supply = shown.totals.supply;
-    supplyVerdict_->Show(supply.verdict, supply.tone);
-    supplyCurrents_->Show(supply.currents, Tone::Neutral);
-    supplyRule_->Show(supply.rule, Tone::Neutral);
+    ShowNote(supplyVerdict_, supply.verdict, supply.tone);
+    ShowNote(supplyCurrents_, supply.currents, Tone::Neutral);
+    ShowNote(supplyRule_, supply.rule, Tone::Neutral);
     // The rules of thumb that give the scale, where the rule is read.
-    if (!supply.rule.empty())
-        supplyRule_->setToolTip(ToQString(supply.rule + "\n" + supply.sources));
+    supplyRule_->setToolTip(supply.rule.empty() ? QString()
+                                                : ToQString(supply.rule + "\n" + supply.sources));
 }
 
 }  // namespace coppia

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -41,8 +42,30 @@ QWidget* ModelView::BuildTableWithTotals() {
     return upper;
 }
 
+namespace {
+
+// Lines that wrap, each as tall as its text at the width it is given: a splitter asks only for
+// the least height, which for a wrapping label is one line, and would cut the rest.
+class WrappedLines : public QWidget {
+  public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override {
+        return {0, layout()->hasHeightForWidth() ? layout()->heightForWidth(width())
+                                                 : layout()->minimumSize().height()};
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (event->oldSize().width() != width())
+            updateGeometry();
+    }
+};
+
+}  // namespace
+
 QWidget* ModelView::BuildTotals() {
-    auto* box = new QWidget(this);
+    auto* box = new WrappedLines(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);

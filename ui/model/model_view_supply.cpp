@@ -93,11 +93,9 @@ QWidget* ModelView::BuildSupplyFields() {
 }
 
 void ModelView::AddSupplyTotals(QVBoxLayout* layout) {
-    // Of a fixed height, two lines each, so that the table above keeps its rows in sight
-    // whatever the texts say; what they cannot show is in their tool tips.
-    supplyVerdict_ = new StatusLine("VerdettoAlimentazione", this, 2);
-    supplyCurrents_ = new StatusLine("CorrentiModello", this, 2);
-    supplyRule_ = new StatusLine("RegolaAlimentazione", this, 2);
+    supplyVerdict_ = Note("VerdettoAlimentazione", this);
+    supplyCurrents_ = Note("CorrentiModello", this);
+    supplyRule_ = Note("RegolaAlimentazione", this);
     for (QLabel* label : {supplyVerdict_, supplyCurrents_, supplyRule_}) layout->addWidget(label);
 }
 
