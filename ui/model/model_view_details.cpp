@@ -32,13 +32,14 @@ QWidget* ModelView::BuildDetailsPage() {
     BuildServoFields();
     PlaceDetailsFields(grid);
     BuildProfileFields(grid, 5);
-    grid->addWidget(BuildFigureFields(), grid->rowCount(), 0, 1, 2);
     layout->addWidget(detailsFields_);
     kindNote_ = Note("NotaTipo", this);
     detailsProblem_ = Note("ProblemaSuperficie", this);
     profileNote_ = Note("NotaProfilo", this);
     layout->addWidget(kindNote_);
     layout->addWidget(profileNote_);
+    // The servo's data sheet after what is said of the section, which it leaves beside its fields.
+    layout->addWidget(BuildFigureFields());
     layout->addWidget(detailsProblem_);
 
     layout->addWidget(BuildShownInputs(page));

@@ -161,7 +161,10 @@ void ModelView::FollowRecentFiles(const std::vector<std::string>& recent) {
 }
 
 void ModelView::FollowFigures(const SurfaceDetails& details) {
-    for (std::size_t i = 0; i < figures_.size(); ++i) ShowTyped(figures_[i], details.figures[i]);
+    for (std::size_t i = 0; i < figures_.size(); ++i) {
+        ShowTyped(figures_[i], details.figures[i]);
+        figures_[i]->setEnabled(details.shown);
+    }
 }
 
 void ModelView::FollowSupply(const ModelDisplay& shown) {
