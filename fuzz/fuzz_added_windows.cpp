@@ -119,6 +119,8 @@ const char* const kFactors[] = {"2", "1", "1.5", "0", "x", "10", "100"};
 const char* const kThrows[] = {"45", "30", "90", "0", "180", "200", "60"};
 const char* const kSpeeds[] = {"", "0.5 1.5", "2", "1 2 3 4 5", "0", "x", "10"};
 const char* const kThicknesses[] = {"12", "0", "20", "9,5", "21", "-1", "x", ""};
+// A servo's data-sheet figures and a supply's currents, in range or not.
+const char* const kFigures[] = {"", "6", "0.11", "2.5", "0", "110", "x", "0,2", "50", "0.001"};
 
 // The surface Carica loaded, as it was then: the check holds while nothing of it has moved.
 struct Loaded {
@@ -151,6 +153,8 @@ class Windows {
         return texts;
     }
     void Select(std::uint8_t arg);
+    // One of the servo's four figures, typed in the analysis or, `inModel`, on the surface's page.
+    void RunFigure(std::uint8_t arg, bool inModel = false);
     void CheckTheLoadedSurface(const coppia::Model& model);
 
     AnsweredMessages messages_;
@@ -178,9 +182,24 @@ void Windows::Select(std::uint8_t arg) {
         rows, rows.empty() ? std::nullopt : std::optional(rows[arg % rows.size()]));
 }
 
+void Windows::RunFigure(std::uint8_t arg, bool inModel) {
+    using Event = void (coppia::AnalysisWindow::*)(std::string_view);
+    using ModelEvent = void (coppia::ModelWindow::*)(std::string_view);
+    constexpr Event kAnalysis[] = {&coppia::AnalysisWindow::Analisi_Tensione_Change,
+                                   &coppia::AnalysisWindow::Analisi_Tempo60_Change,
+                                   &coppia::AnalysisWindow::Analisi_CorrenteVuoto_Change,
+                                   &coppia::AnalysisWindow::Analisi_CorrenteStallo_Change};
+    constexpr ModelEvent kModel[] = {&coppia::ModelWindow::Modello_TensioneServo_Change,
+                                     &coppia::ModelWindow::Modello_Tempo60Servo_Change,
+                                     &coppia::ModelWindow::Modello_CorrenteVuotoServo_Change,
+                                     &coppia::ModelWindow::Modello_CorrenteStalloServo_Change};
+    const char* text = kFigures[(arg >> 2) % std::size(kFigures)];
+    inModel ? (model_.*kModel[arg & 3])(text) : (analysis_.*kAnalysis[arg & 3])(text);
+}
+
 void Windows::Run(std::uint8_t what, std::uint8_t arg) {
     const Control field = kFields[arg % std::size(kFields)];
-    switch (what % 26) {
+    switch (what % 29) {
         case 0:
         case 1:
             main_.UserEdit(field, main_.State().Text(field) + kKeys[(arg >> 4) % kKeys.size()]);
@@ -283,6 +302,18 @@ void Windows::Run(std::uint8_t what, std::uint8_t arg) {
                 analysis_.Analisi_GiudicaCon_Change(static_cast<coppia::JudgeWith>(arg >> 7));
             }
             break;
+        // The servo's data sheet, in each window, and the model's supply.
+        case 26:
+            RunFigure(arg);
+            break;
+        case 27:
+            RunFigure(arg, true);
+            break;
+        case 28:
+            (arg & 3) == 0   ? model_.Modello_NomeAlimentazione_Change(kNames[(arg >> 2) % 8])
+            : (arg & 3) == 1 ? model_.Modello_CorrenteContinua_Change(kFigures[(arg >> 2) % 10])
+                             : model_.Modello_CorrentePicco_Change(kFigures[(arg >> 2) % 10]);
+            break;
     }
     // The builder looks at the model window again: it reads what the analysis saved meanwhile.
     model_.Modello_Form_Activate();
@@ -307,6 +338,13 @@ void Windows::Check() {
                "no more surfaces compared than a plot shows");
     FUZZ_CHECK(shown.comparison.names.size() == shown.comparison.plot.curves.size(),
                "a curve for every surface compared");
+
+    // A supply is never sufficient for servos whose currents are not all known.
+    bool allKnown = true;
+    for (const coppia::ModelTableRow& row : shown.rows)
+        allKnown = allKnown && row.draw.movingCurrent && row.draw.stallCurrent;
+    FUZZ_CHECK(allKnown || shown.totals.supply.tone != coppia::Tone::Good,
+               "no supply is sufficient for servos whose currents are unknown");
 
     const std::string& verdict = shown.totals.verdict;
     FUZZ_CHECK(model.surfaces.empty() || !verdict.empty(), "a model with surfaces has a verdict");

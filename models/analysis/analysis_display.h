@@ -114,6 +114,15 @@ struct AnalysisDisplay {
     std::string otherVerdict;  // the verdict on the other torque, when it differs
     Tone otherVerdictTone = Tone::Neutral;
     std::vector<EstimateStep> estimateSteps;  // empty without an estimate
+    // The servo's speed and current at the deflection, under the verdict (DescribeMotion);
+    // empty while there is no verdict on the installation to stand under.
+    std::string motion;
+    Tone motionTone = Tone::Neutral;
+    std::string current;
+    std::string figures;         // the data sheet they come from (FiguresText), for the summary
+    std::string figuresProblem;  // a figure of the data sheet typed that cannot be used
+    // Where the sweep's columns of the servo's motion start: the sheet leaves them to the CSV.
+    std::size_t motionColumn = 0;
 };
 
 }  // namespace coppia

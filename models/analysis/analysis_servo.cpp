@@ -74,14 +74,15 @@ void AnalysisWindow::Analisi_UnitaCoppia_Change(RatingUnit unit) {
 void AnalysisWindow::Loan_Change() {
     if (lendingBack_)
         return;
-    // Another servo is judged: its rating and its section take the fields' places, and the
-    // fields are valid.
+    // Another servo is judged: its rating, its section and its figures take the fields' places, and
+    // the fields are valid.
     const auto index = static_cast<std::size_t>(AnalysisField::CoppiaServo);
     texts_[index] = RatingText();
     valid_[index] = true;
     const auto thickness = static_cast<std::size_t>(AnalysisField::SpessoreProfilo);
     texts_[thickness] = ThicknessText();
     valid_[thickness] = true;
+    ShowFigures();
     InputChanged();
 }
 
@@ -118,6 +119,11 @@ void AnalysisWindow::FillServoOwner() {
     } else if (loaned->ProfileDiffers()) {
         display_.loanDrift = "Profilo diverso da quello" + whose +
                              ProfileText(loaned->surfaceProfile) + "): per tenerlo, " + keep;
+    }
+    if (loaned->FiguresDiffer()) {
+        display_.loanDrift += (display_.loanDrift.empty() ? "" : ". ") +
+                              std::string("Dati del servo diversi da quelli di «") +
+                              loaned->surface + "» nel modello: per tenerli, " + keep;
     }
 }
 

@@ -27,6 +27,11 @@ void SummariseVerdict(const AnalysisDisplay& shown, std::vector<std::string>& li
     for (const CaptionedFigure& limit : shown.limits) {
         lines.push_back(limit.caption + ": " + limit.value);
     }
+    for (const std::string* motion :
+         {&shown.motion, &shown.current, &shown.figures, &shown.figuresProblem}) {
+        if (!motion->empty())
+            lines.push_back(*motion);
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "engine/deflection.h"
 #include "engine/number_text.h"
 #include "engine/servo_check.h"
+#include "models/analysis/sweep_motion.h"
 #include "models/shared/installation_verdict.h"
 
 namespace coppia {
@@ -129,6 +130,18 @@ PlotData Plot(const FieldCalculation& calculation, const std::vector<SweepCurve>
     return plot;
 }
 
+// The second estimate's headings, the row's mark's, then the servo's motion's.
+void AddHeadingsAfterTorques(SweepDisplay& sweep, const std::string& unit,
+                             const std::string& shareText) {
+    for (const char* estimate : {"Seconda stima profilo reale", "Seconda stima profilo sottile"})
+        sweep.headings.push_back(estimate + unit);
+    sweep.headings.push_back("Margine seconda stima");
+    sweep.headings.push_back("Nota");
+    sweep.motionColumn = sweep.headings.size();
+    for (std::string& heading : SweepMotionHeadings(shareText))
+        sweep.headings.push_back(std::move(heading));
+}
+
 }  // namespace
 
 std::optional<int> CurrentAngle(const FieldCalculation& calculation) {
@@ -166,10 +179,9 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
         sweep.headings.push_back("Coppia a " + name + unit);
         names.push_back(std::move(name));
     }
-    for (const char* estimate : {"Seconda stima profilo reale", "Seconda stima profilo sottile"})
-        sweep.headings.push_back(estimate + unit);
-    sweep.headings.push_back("Margine seconda stima");
-    sweep.headings.push_back("Nota");
+    AddHeadingsAfterTorques(sweep, unit, servo.shareText);
+    const std::vector<std::array<std::string, kMotionColumnCount>> motion =
+        SweepMotion(calculation, servo, constants);
     const std::vector<SweepCurve> curves = SweepTorque(in, speeds, constants);
     const EstimateSweep estimate = SweepEstimate(calculation, servo, constants);
     const auto modelCurve =
@@ -192,6 +204,8 @@ SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<doubl
         row.peak = calculation.sweepInputsRead && curves[modelCurve].peakAngle == angle;
         row.current = current == angle;
         row.cells.push_back(RowMark(row.peak, row.current));
+        const auto& moving = motion[static_cast<std::size_t>(angle)];
+        row.cells.insert(row.cells.end(), moving.begin(), moving.end());
     }
     sweep.plot = Plot(calculation, curves, factors, names, servo, estimate);
     return sweep;

@@ -8,6 +8,7 @@
 #include "engine/hinge_estimate.h"
 #include "engine/servo_check.h"
 #include "engine/torque.h"
+#include "files/section_and_sheet.h"
 #include "models/analysis/analysis_display.h"
 #include "models/main/field_calculation.h"
 #include "models/shared/plot.h"
@@ -19,6 +20,8 @@ struct SweepDisplay {
     std::vector<std::string> headings;  // with their units
     std::vector<SweepTableRow> rows;    // one per whole degree from 0 to 60
     PlotData plot;
+    // Where the columns of the servo's motion start, after the row's mark.
+    std::size_t motionColumn = 0;
 };
 
 // The servo a sweep is drawn for: one of `share` that divide the torque among them.
@@ -28,12 +31,16 @@ struct SweepServo {
     std::string shareText;  // "per servo: 1 dei 2", empty for one servo
     // The section at the surface, for the second estimate; none while it cannot be used.
     std::optional<SectionProfile> profile = {};
+    // Its data sheet's figures, and its throw each way (degrees), for its motion.
+    ServoFigures figures = {};
+    double servoThrow = 45;
 };
 
 // The sweep of the fields' inputs at the model's speed and at each of `speedFactors` times it,
 // slowest first, each torque one servo's; then, at the model's speed, the second estimate by the
 // real section and by the thin airfoil, and the servo's margin against the first, which the plot
-// draws as a band. The headings and each row end with the row's mark.
+// draws as a band. The headings and each row go on with the row's mark, then end with the servo's
+// motion (SweepMotion).
 SweepDisplay DisplaySweep(const FieldCalculation& calculation, std::vector<double> speedFactors,
                           const SweepServo& servo, const TorqueConstants& constants);
 

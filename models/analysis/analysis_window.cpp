@@ -42,6 +42,7 @@ void AnalysisWindow::Analisi_Form_Load() {
               FormatPlainNumber(settings_.servoThrow), SpeedFactorsText(settings_.speedFactors),
               ThicknessText()};
     valid_ = {true, true, true, true, true};
+    ShowFigures();
     Refresh();
 }
 
@@ -162,6 +163,7 @@ void AnalysisWindow::Refresh() {
     FillSecondOpinion(calculation_);
     FillLinkage(calculation_);
     FillServoCheck(calculation_);
+    FillMotion(calculation_);
     FillSweep(calculation_);
     display_.status = status_;
     display_.statusTone = statusTone_;
@@ -292,8 +294,11 @@ void AnalysisWindow::FillSweep(const FieldCalculation& calculation) {
     if (valid_[static_cast<std::size_t>(AnalysisField::SpessoreProfilo)])
         profile = Profile();
     SweepDisplay sweep = DisplaySweep(
-        calculation, factors, {RatingKgfCm(), Share(), display_.share, profile}, constants_);
+        calculation, factors,
+        {RatingKgfCm(), Share(), display_.share, profile, FiguresInUse(), settings_.servoThrow},
+        constants_);
     display_.sweepHeadings = std::move(sweep.headings);
+    display_.motionColumn = sweep.motionColumn;
     display_.sweepRows = std::move(sweep.rows);
     display_.plot = std::move(sweep.plot);
 }

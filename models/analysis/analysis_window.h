@@ -53,6 +53,8 @@ class AnalysisWindow {
     std::string CopyText() const { return SummaryText(Summarised()); }
     // The sweep table with its headings, as CSV in the given format.
     std::string CsvText(CsvFormat format) const;
+    // The servo's data-sheet figures as their fields show them, in kServoFigureKeys' order.
+    const std::string& FigureText(std::size_t figure) const { return figureTexts_.at(figure); }
     // Where the file dialogs open: the folder of the last export, empty before there is one.
     const std::string& ExportFolder() const { return settings_.exportFolder; }
 
@@ -63,6 +65,11 @@ class AnalysisWindow {
     void Analisi_FattoreSicurezza_Change(std::string_view text);
     void Analisi_Escursione_Change(std::string_view text);
     void Analisi_AltreVelocita_Change(std::string_view text);
+    // The servo's data sheet, each figure optional: blank is not given.
+    void Analisi_Tensione_Change(std::string_view text);
+    void Analisi_Tempo60_Change(std::string_view text);
+    void Analisi_CorrenteVuoto_Change(std::string_view text);
+    void Analisi_CorrenteStallo_Change(std::string_view text);
     void Analisi_Copia_Click();
     // Ctrl+C on the table: the selected cells, as (row, column) of the sweep's rows.
     void Analisi_Tabella_Copy(const std::vector<std::pair<int, int>>& cells);
@@ -109,6 +116,14 @@ class AnalysisWindow {
     void FillVerdicts(const FieldCalculation& calculation, std::optional<double> rating);
     std::string ThicknessText() const;
 
+    // The servo's data sheet: the lent servo's, or the window's own.
+    const ServoFigures& Figures() const;
+    // Those in use: a figure whose field holds what cannot be used is not given.
+    ServoFigures FiguresInUse() const;
+    void ShowFigures();
+    void EditFigure(std::size_t figure, std::string_view text);
+    void FillMotion(const FieldCalculation& calculation);
+
     const MainWindowState& main_;
     ServoLoan& loan_;
     int loanObserver_ = 0;
@@ -128,6 +143,8 @@ class AnalysisWindow {
     SecondOpinion opinion_;  // at the fields' inputs; not available while refused
     AnalysisDisplay display_;
     Observer observer_;
+    std::array<std::string, kServoFigureKeys.size()> figureTexts_;
+    std::array<bool, kServoFigureKeys.size()> figureValid_{true, true, true, true};
 };
 
 }  // namespace coppia

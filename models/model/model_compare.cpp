@@ -9,6 +9,7 @@
 #include "models/model/surface_calculation.h"
 #include "models/shared/installation_verdict.h"
 #include "models/shared/plot.h"
+#include "models/shared/servo_motion_text.h"
 
 namespace coppia {
 
@@ -48,7 +49,7 @@ std::vector<InputLine> SurfaceInputLines(const Surface& surface) {
                                    ? FormatPlainNumber(*surface.servo.rating) + " " +
                                          std::string(RatingUnitName(surface.servo.unit))
                                    : "da indicare";
-    return {
+    std::vector<InputLine> lines = {
         {"Tipo", std::string(KindText(surface.kind))},
         {"Servi", std::to_string(surface.servoCount)},
         {"Deflessione data come", byTravel ? "corsa" : "angolo"},
@@ -66,6 +67,13 @@ std::vector<InputLine> SurfaceInputLines(const Surface& surface) {
         {"Spessore del profilo (%)", Number(ProfileOf(surface).thicknessPercent)},
         {"Fessura alla cerniera", std::string(NameOf(ProfileOf(surface).gap))},
     };
+    // The servo's data sheet, each figure as given or not.
+    for (std::size_t i = 0; i < kServoFigureKeys.size(); ++i) {
+        lines.push_back({std::string(kServoFigureCaptions[i]) + " (" +
+                             std::string(kServoFigureKeys[i].unit) + ")",
+                         Number(surface.servo.figures.*kServoFigureKeys[i].value)});
+    }
+    return lines;
 }
 
 Comparison Compare(const Model& model, std::vector<std::size_t> indices,

@@ -17,9 +17,9 @@ struct InputLine {
     std::string value;
 };
 
-// The surface's inputs, its servo included, in the order the main window's drawing reads them.
-// The angle and the travel are the ones the calculation uses: for a travel given, the angle the
-// main window derives from it; for an angle given, the travel it shows.
+// The surface's inputs, its servo and its data sheet included, in the order the main window's
+// drawing reads them. The angle and the travel are the ones the calculation uses: for a travel
+// given, the angle the main window derives from it; for an angle given, the travel it shows.
 std::vector<InputLine> SurfaceInputLines(const Surface& surface);
 
 // Surfaces side by side: one input a row, one surface a column.

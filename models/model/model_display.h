@@ -37,6 +37,8 @@ struct SurfaceDetails {
     std::string thickness;
     HingeGap gap = HingeGap::Sealed;
     std::string profileNote;
+    // The servo's data-sheet figures, in kServoFigureKeys' order, as typed or kept.
+    std::array<std::string, kServoFigureKeys.size()> figures = {};
 };
 
 // Everything the model window shows, as texts and their tones.
@@ -70,6 +72,12 @@ struct ModelDisplay {
 
     std::string status;  // what the last action did, or why it did not
     Tone statusTone = Tone::Neutral;
+
+    // The model's supply on its page: its name and its currents (A) as typed or kept.
+    std::string supplyName;
+    std::string supplyContinuous;
+    std::string supplyPeak;
+    std::string supplyProblem;  // a current typed that cannot be kept, and why
 };
 
 }  // namespace coppia

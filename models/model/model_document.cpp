@@ -19,6 +19,7 @@ constexpr std::string_view kRemoveName = "Rimuovi superficie";
 constexpr std::string_view kMoveName = "Sposta superficie";
 constexpr std::string_view kModelName = "Nome del modello";
 constexpr std::string_view kNotesName = "Note";
+constexpr std::string_view kSupplyName = "Alimentazione";
 
 constexpr std::string_view kVariantSuffix = " (variante)";
 
@@ -112,6 +113,16 @@ bool ModelDocument::SetNotes(std::string notes) {
     return true;
 }
 
+bool ModelDocument::SetSupply(std::optional<SupplyRecord> supply) {
+    if (supply == model_.supply || (supply && CheckSupplyRecord(*supply)))
+        return false;
+    Do(Step{.kind = StepKind::Supply,
+            .name = kSupplyName,
+            .supplyBefore = model_.supply,
+            .supplyAfter = std::move(supply)});
+    return true;
+}
+
 std::string_view ModelDocument::UndoName() const {
     return CanUndo() ? steps_[done_ - 1].name : std::string_view();
 }
@@ -202,6 +213,9 @@ std::optional<std::size_t> ModelDocument::Apply(const Step& step, bool forward) 
             return std::nullopt;
         case StepKind::Notes:
             model_.notes = forward ? step.textAfter : step.textBefore;
+            return std::nullopt;
+        case StepKind::Supply:
+            model_.supply = forward ? step.supplyAfter : step.supplyBefore;
             return std::nullopt;
     }
     return std::nullopt;

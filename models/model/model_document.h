@@ -47,6 +47,8 @@ class ModelDocument {
     bool MoveSurfaceDown(std::size_t index);
     bool SetName(std::string name);
     bool SetNotes(std::string notes);
+    // What feeds the servos; none, or one CheckSupplyRecord finds no fault with.
+    bool SetSupply(std::optional<SupplyRecord> supply);
 
     bool CanUndo() const { return done_ > 0; }
     bool CanRedo() const { return done_ < steps_.size(); }
@@ -55,12 +57,13 @@ class ModelDocument {
     std::string_view RedoName() const;
     // Each returns the index of the surface the step touched, to select it (for a removal
     // undone, the surface back in place; for a move, the moved one where it now is); nothing
-    // when the step touched the model's name or notes, or there was nothing to undo or redo.
+    // when the step touched the model's name, notes or supply, or there was nothing to undo or
+    // redo.
     std::optional<std::size_t> Undo();
     std::optional<std::size_t> Redo();
 
   private:
-    enum class StepKind { Insert, Remove, Replace, Move, Name, Notes };
+    enum class StepKind { Insert, Remove, Replace, Move, Name, Notes, Supply };
     struct Step {
         StepKind kind = StepKind::Replace;
         std::string_view name{};
@@ -70,6 +73,8 @@ class ModelDocument {
         Surface after{};           // Insert, Replace
         std::string textBefore{};  // Name, Notes
         std::string textAfter{};
+        std::optional<SupplyRecord> supplyBefore{};  // Supply
+        std::optional<SupplyRecord> supplyAfter{};
     };
 
     bool ReplaceStep(std::size_t index, Surface surface, std::string_view name);

@@ -7,10 +7,12 @@
 
 #include "engine/number_text.h"
 #include "models/model/surface_calculation.h"
+#include "models/model/surface_motion.h"
 #include "models/shared/absurd_inputs.h"
 #include "models/shared/installation_verdict.h"
 #include "models/shared/refusal_text.h"
 #include "models/shared/second_opinion.h"
+#include "models/shared/servo_motion_text.h"
 
 namespace coppia {
 
@@ -78,6 +80,8 @@ std::array<std::string, kModelColumnCount> ModelTableHeadings(const AnalysisSett
     heading(ModelColumn::SecondaStimaReale) = "Seconda stima profilo reale (Kg*cm)";
     heading(ModelColumn::SecondaStimaSottile) = "Seconda stima profilo sottile (Kg*cm)";
     heading(ModelColumn::MargineSecondaStima) = "Margine seconda stima";
+    for (std::size_t i = 0; i < kMotionColumnCount; ++i)
+        headings[static_cast<std::size_t>(ModelColumn::TempoCarico) + i] = kMotionHeadings[i];
     return headings;
 }
 
@@ -170,10 +174,9 @@ std::optional<GivenTravel> TravelOf(const Surface& surface, const SurfaceCalcula
     return GivenTravel{surface.inputs.Corsa, calculation.inputs.Ang};
 }
 
-}  // namespace
-
-ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& settings,
-                         const TorqueConstants& constants) {
+// The row but for the servo's motion.
+ModelTableRow JudgedRow(const Surface& surface, const AnalysisSettings& settings,
+                        const TorqueConstants& constants) {
     ModelTableRow row;
     Cell(row, ModelColumn::Superficie) = surface.name;
     Cell(row, ModelColumn::Tipo) = KindText(surface.kind);
@@ -201,6 +204,15 @@ ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& setting
     Cell(row, ModelColumn::CoppiaKgcm) = FormatFigure(perServo.kgfCm, 2);
     Cell(row, ModelColumn::CoppiaNcm) = FormatFigure(perServo.newtonCm, 2);
     Judge(row, surface, calculation, settings, constants);
+    return row;
+}
+
+}  // namespace
+
+ModelTableRow SurfaceRow(const Surface& surface, const AnalysisSettings& settings,
+                         const TorqueConstants& constants) {
+    ModelTableRow row = JudgedRow(surface, settings, constants);
+    FillMotion(row, surface, settings, constants);
     return row;
 }
 
@@ -326,6 +338,7 @@ ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows,
     totals.secondOpinionSource = "Seconda stima per servo: " + std::string(kSecondOpinionSource) +
                                  ", con lo spessore e la fessura di ogni superficie";
     SummariseVerdicts(totals, model, rows);
+    totals.supply = ModelSupply(model, rows);
     if (weakest == nullptr) {
         totals.weakest = "Margine più basso: nessuno, nessuna superficie ha un margine";
         totals.weakestTone = Tone::Bad;

@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "engine/servo_check.h"
+#include "engine/supply_check.h"
 #include "engine/torque.h"
 #include "files/analysis_settings.h"
 #include "files/model_record.h"
 #include "models/shared/csv_text.h"
+#include "models/shared/supply_text.h"
 #include "models/shared/tone.h"
 
 namespace coppia {
@@ -41,8 +43,18 @@ enum class ModelColumn {
     SecondaStimaReale,
     SecondaStimaSottile,
     MargineSecondaStima,
+    // The servo's motion at the surface's deflection, one servo's (MotionCells): a time or
+    // where it stops, a current, or which datum of its sheet is missing.
+    TempoCarico,
+    TempoVuoto,
+    CorrenteTenuta,
+    CorrenteSpunto,
 };
-inline constexpr std::size_t kModelColumnCount = 14;
+inline constexpr std::size_t kModelColumnCount = 18;
+inline constexpr bool IsMotionColumn(std::size_t column) {
+    return column >= static_cast<std::size_t>(ModelColumn::TempoCarico) &&
+           column <= static_cast<std::size_t>(ModelColumn::CorrenteSpunto);
+}
 // The computed columns, from the verdict to the rotation: a surface without a verdict says why
 // in their place.
 inline constexpr std::size_t kFirstComputedColumn = static_cast<std::size_t>(ModelColumn::Verdetto);
@@ -78,6 +90,10 @@ struct ModelTableRow {
     std::string estimateIndicative;  // why the estimate is only indicative, when it is
     std::string estimateVerdict;     // the verdict on the real-section estimate, when rated
     Tone estimateVerdictTone = Tone::Neutral;
+
+    // What its servos draw from the supply; the moving current unknown without a verdict.
+    SurfaceDraw draw;
+    Tone motionTone = Tone::Neutral;  // Bad where the servo stops short
 };
 
 // The headings, units included; the rotation's names the throw it is judged against.
@@ -103,6 +119,8 @@ struct ModelTotals {
     std::string weakestEither;
     Tone weakestEitherTone = Tone::Neutral;
     std::string secondOpinionSource;  // where the second estimate comes from
+    // The model's supply against every servo at once (DescribeSupply).
+    SupplyLines supply;
 };
 ModelTotals Totals(const Model& model, const std::vector<ModelTableRow>& rows, JudgeWith judgeWith);
 

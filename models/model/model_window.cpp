@@ -186,6 +186,9 @@ void ModelWindow::ForgetTyped() {
     ratingTyped_.reset();
     thicknessTyped_.reset();
     detailsProblem_.clear();
+    figuresTyped_ = {};
+    supplyTyped_ = {};
+    supplyProblem_.clear();
 }
 
 void ModelWindow::Select(std::optional<std::size_t> index) {
@@ -250,6 +253,7 @@ void ModelWindow::FillDetails() {
     details.thickness = thicknessTyped_.value_or(FormatPlainNumber(profile.thicknessPercent));
     details.gap = profile.gap;
     details.profileNote = ProfileNote(*surface);
+    FillFigures();
 }
 
 void ModelWindow::Refresh() {
@@ -263,6 +267,7 @@ void ModelWindow::Refresh() {
     FillDetails();
     display_.modelName = document.Content().name;
     display_.notes = document.Content().notes;
+    FillSupply();
     display_.comparison = Compare(document.Content(), selected_, constants_);
     display_.canUndo = document.CanUndo();
     display_.canRedo = document.CanRedo();

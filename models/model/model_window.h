@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -93,6 +94,15 @@ class ModelWindow {
     void Modello_FessuraProfilo_Change(HingeGap gap);
     void Modello_NomeModello_Change(std::string_view name);
     void Modello_Note_Change(std::string_view notes);
+    // The current surface's servo's data sheet, each figure optional (blank: not given); and
+    // the model's supply, which a blank name and currents leave without one.
+    void Modello_TensioneServo_Change(std::string_view text);
+    void Modello_Tempo60Servo_Change(std::string_view text);
+    void Modello_CorrenteVuotoServo_Change(std::string_view text);
+    void Modello_CorrenteStalloServo_Change(std::string_view text);
+    void Modello_NomeAlimentazione_Change(std::string_view name);
+    void Modello_CorrenteContinua_Change(std::string_view text);
+    void Modello_CorrentePicco_Change(std::string_view text);
 
     // An export has written `path` (`reason` empty), or could not, for `reason`.
     void Modello_File_Written(std::string_view what, std::string_view path,
@@ -138,6 +148,12 @@ class ModelWindow {
     void ComputeRows();
     void Refresh();
     void FillDetails();
+    // The servo's figures and the supply, in model_window_supply.cpp.
+    void EditFigure(std::size_t figure, std::string_view text);
+    void EditSupply(const std::function<void(SupplyRecord&)>& change);
+    void EditSupplyCurrent(std::size_t current, std::string_view text);
+    void FillFigures();
+    void FillSupply();
 
     const MainWindowState& main_;
     MainWindow& loadTarget_;  // only "Carica nella finestra principale" changes it
@@ -159,6 +175,9 @@ class ModelWindow {
     Tone statusTone_ = Tone::Neutral;
     ModelDisplay display_;
     Observer observer_;
+    std::array<std::optional<std::string>, kServoFigureKeys.size()> figuresTyped_;
+    std::array<std::optional<std::string>, 2> supplyTyped_;  // continuous, peak
+    std::string supplyProblem_;
 };
 
 }  // namespace coppia

@@ -94,6 +94,7 @@ void ModelWindow::Modello_Aggiorna_Click() {
         // A section the analysis changed is given; one it left as it was still follows the kind.
         if (loaned->profile != ProfileOf(*current))
             std::get<Surface>(taken).profile = loaned->profile;
+        std::get<Surface>(taken).servo.figures = loaned->figures;
     }
     if (std::get<Surface>(taken) == *current) {
         Tell(name + " è già come i campi della finestra principale", Tone::Neutral);
@@ -312,9 +313,17 @@ void ModelWindow::FollowLoan() {
 void ModelWindow::LendServo() {
     const Surface& surface = *Current();
     const SectionProfile profile = ProfileOf(surface);
-    loadTarget_.Loan().Lend({CurrentLabel(), surface.servo.name, surface.servo.rating,
-                             surface.servo.unit, surface.servoCount, surface.servo.rating,
-                             surface.servo.unit, profile, profile});
+    LoanedServo servo{CurrentLabel(),
+                      surface.servo.name,
+                      surface.servo.rating,
+                      surface.servo.unit,
+                      surface.servoCount,
+                      surface.servo.rating,
+                      surface.servo.unit,
+                      profile,
+                      profile};
+    servo.figures = servo.surfaceFigures = surface.servo.figures;
+    loadTarget_.Loan().Lend(std::move(servo));
 }
 
 void ModelWindow::Modello_NomeModello_Change(std::string_view name) {

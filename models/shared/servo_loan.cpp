@@ -25,6 +25,13 @@ void ServoLoan::SetProfile(const SectionProfile& profile) {
     Changed();
 }
 
+void ServoLoan::SetFigures(const ServoFigures& figures) {
+    if (!servo_ || servo_->figures == figures)
+        return;
+    servo_->figures = figures;
+    Changed();
+}
+
 void ServoLoan::Follow(std::string surface) {
     if (!servo_ || servo_->surface == surface)
         return;

@@ -8,6 +8,7 @@
 
 #include "engine/hinge_estimate.h"
 #include "engine/torque_units.h"
+#include "files/section_and_sheet.h"
 
 namespace coppia {
 
@@ -21,23 +22,29 @@ struct LoanedServo {
     // The rating as the surface has it in the model, which the analysis may have changed since.
     std::optional<double> surfaceRating;
     RatingUnit surfaceUnit = RatingUnit::KgfCm;
-
     // The section at the surface, for the second estimate: the analysis judges with it and may
     // change it, as it may change the rating, and "Aggiorna" takes it back.
     SectionProfile profile = kWingSurfaceProfile;
     SectionProfile surfaceProfile = kWingSurfaceProfile;  // as the surface has it in the model
+    // The data sheet's figures beside the rating, as judged and as the surface has them; "Aggiorna"
+    // takes them back too.
+    ServoFigures figures = {};
+    ServoFigures surfaceFigures = {};
 
     bool operator==(const LoanedServo&) const = default;
     bool RatingDiffers() const { return rating != surfaceRating || unit != surfaceUnit; }
     bool ProfileDiffers() const { return profile != surfaceProfile; }
-    bool DiffersFromSurface() const { return RatingDiffers() || ProfileDiffers(); }
+    bool FiguresDiffer() const { return figures != surfaceFigures; }
+    bool DiffersFromSurface() const {
+        return RatingDiffers() || ProfileDiffers() || FiguresDiffer();
+    }
 };
 
 // The servo that goes with the surface in the main window, so that the windows judge one servo
 // and give one answer: the model window lends it on "Carica", the analysis judges it in place of
-// its own and may change its rating, and "Aggiorna" takes it back to the surface as it is then.
-// Nothing is lent until a surface is loaded; the loan follows its surface when it is renamed,
-// and ends when the surface or the model that lent it goes.
+// its own and may change its rating and its figures, and "Aggiorna" takes them back to the surface
+// as it is then. Nothing is lent until a surface is loaded; the loan follows its surface when it is
+// renamed, and ends when the surface or the model that lent it goes.
 class ServoLoan {
   public:
     using Observer = std::function<void()>;
@@ -46,6 +53,7 @@ class ServoLoan {
     void Lend(LoanedServo servo);
     void SetRating(std::optional<double> rating, RatingUnit unit);
     void SetProfile(const SectionProfile& profile);
+    void SetFigures(const ServoFigures& figures);
     // The surface lent is now called `surface`.
     void Follow(std::string surface);
     void End();

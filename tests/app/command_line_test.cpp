@@ -181,6 +181,11 @@ TEST(ModelTableTest, CsvWritesTheModelsTableAsTheWindowExportsItAndNothingElse) 
     const ModelFileTable table = ModelFileCsv(example, defaults, CsvFormat::International);
     EXPECT_EQ(run.output.toStdString(), table.csv);
     EXPECT_TRUE(run.output.startsWith("\xEF\xBB\xBFSuperficie,Verdetto,Margine,"));
+    // Each servo's time and currents close its row, as in the window's table.
+    EXPECT_TRUE(
+        run.output.contains(",Tempo sotto carico (s),Tempo a vuoto (s),Corrente in tenuta "
+                            "(A),Corrente di spunto (A)\r\nAlettone sinistro,"));
+    EXPECT_TRUE(run.output.contains(",0.07,0.06,1.00,2.50\r\nAlettone destro,"));
     EXPECT_TRUE(Listing(config.Path()).empty()) << "no file written, not even the settings";
 
     // Settings that cannot be read are told, and the defaults used, as the window does.

@@ -235,12 +235,13 @@ TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) 
     pages->tabBar()->setFocus();
     walk();
     EXPECT_EQ(stops,
-              (QStringList{"Pagine",       "CoppiaServo",  "UnitaCoppia",     "FattoreSicurezza",
-                           "Escursione",   "GiudicaCon",   "SpessoreProfilo", "FessuraProfilo",
-                           "Margine",      "CoppiaMinima", "Rotazione",       "CoppiaKgcm",
-                           "CoppiaNcm",    "CoppiaNm",     "CoppiaOzin",      "StimaReale",
-                           "StimaSottile", "MargineStima", "Copia",           "EsportaCsv",
-                           "Stampa",       "EsportaPdf"}));
+              (QStringList{"Pagine",        "CoppiaServo",    "UnitaCoppia",     "FattoreSicurezza",
+                           "Escursione",    "GiudicaCon",     "Tensione",        "Tempo60",
+                           "CorrenteVuoto", "CorrenteStallo", "SpessoreProfilo", "FessuraProfilo",
+                           "Margine",       "CoppiaMinima",   "Rotazione",       "CoppiaKgcm",
+                           "CoppiaNcm",     "CoppiaNm",       "CoppiaOzin",      "StimaReale",
+                           "StimaSottile",  "MargineStima",   "Copia",           "EsportaCsv",
+                           "Stampa",        "EsportaPdf"}));
     // The table is one stop: Tab leaves it, the arrows move inside.
     pages->setCurrentIndex(2);
     pages->tabBar()->setFocus();
@@ -249,7 +250,7 @@ TEST_F(AnalysisViewTest, TabGoesFromThePagesToTheFieldsTheResultsAndTheButtons) 
                                   "Stampa", "EsportaPdf"}));
 
     const QStringList keys = Mnemonics(analysis);
-    EXPECT_EQ(keys.size(), 15);
+    EXPECT_EQ(keys.size(), 17);
     EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
         << keys.join(' ').toStdString();
 
@@ -294,13 +295,14 @@ TEST_F(AnalysisViewTest, TheTableHasARowPerDegreeAndFollowsTheInputs) {
     OpenAnalysis();
     auto* table = Find<QTableWidget>("Tabella");
     ASSERT_EQ(table->rowCount(), 61);
-    ASSERT_EQ(table->columnCount(), 10);
+    ASSERT_EQ(table->columnCount(), 14);
     EXPECT_TRUE(table->verticalHeader()->isHidden()) << "the marks have a column of their own";
     EXPECT_EQ(table->item(20, 0)->text(), "20");
     EXPECT_EQ(table->item(20, 3)->text(), "0.52");
     EXPECT_EQ(table->item(20, 6)->text(), "0.52") << "the second estimate, real section";
     EXPECT_EQ(table->item(20, 9)->text(), "attuale");
     EXPECT_EQ(table->item(60, 9)->text(), "picco");
+    EXPECT_EQ(table->item(60, 10)->text(), "irraggiungibile") << "the servo's way to each degree";
     // Narrow, the estimate's headers name it briefly; their tooltips in full, as the CSV does.
     EXPECT_EQ(table->model()->headerData(7, Qt::Horizontal).toString(), "Stima\nsottile\n(Kg*cm)");
     EXPECT_EQ(table->horizontalHeaderItem(8)->toolTip(), "Margine seconda stima");
@@ -368,6 +370,11 @@ TEST_F(AnalysisViewTest, ExportsTheTableAsCsvAndSaysWhyWhenItCannot) {
 TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheVerdictTheInputsAndEveryRowOfTheTable) {
     QWidget* analysis = OpenAnalysis();
     model.UserEdit(Control::Vel, "61");  // other speeds that are not whole: 48.8, 73.2, 91.5
+    // The servo's data sheet, typed as a builder types it, comma and all.
+    for (const auto& [name, typed] :
+         {std::pair{"Tempo60", "0,11"}, {"CorrenteVuoto", "0.2"}, {"CorrenteStallo", "2.5"}}) {
+        QTest::keyClicks(Find(name), QString::fromUtf8(typed));
+    }
     const fs::path pdf = config.folder / "coppia.pdf";
     ASSERT_TRUE(Export(analysis, "ExportPdf", pdf));
     if (qEnvironmentVariableIsSet("COPPIA_KEEP_PDF"))
@@ -377,23 +384,36 @@ TEST_F(AnalysisViewTest, ThePdfSheetHoldsTheVerdictTheInputsAndEveryRowOfTheTabl
         GTEST_SKIP() << kNoPdfText;
     const QString& text = *pdfText;
     for (const char* expected :
-         {"Analisi della Coppia", "Data: ", "Servo da 3 Kg*cm, fattore di sicurezza 2",
-          "Servo Sufficiente", "Margine 5.60, coppia minima da usare 1.08 Kg*cm",
+         {"Analisi della Coppia",
+          "Data: ",
+          "Servo da 3 Kg*cm, fattore di sicurezza 2",
+          "Servo Sufficiente",
+          "Margine 5.60, coppia minima da usare 1.08 Kg*cm",
           "Deflessione massima a 61 Km/h: tutta, fino a 60°",
-          "Corda ala 300 mm, corda alettone 60 mm", "Velocità 61 Km/h, carico alare 50 g/dm²",
+          "Corda ala 300 mm, corda alettone 60 mm",
+          "Velocità 61 Km/h, carico alare 50 g/dm²",
           "Coppia al servo: 0.54 Kg*cm = 5.25 N·cm = 0.0525 N·m = 7.43 oz·in",
-          "Coefficiente di portanza (Cp): 0.279", "30.9° di rotazione del servo", "6.932·10⁻¹⁰",
-          "Servo: 3.00 Kg*cm", "73.2 Km/h", "Seconda stima: profilo reale 0.54 Kg*cm",
+          "Coefficiente di portanza (Cp): 0.279",
+          "30.9° di rotazione del servo",
+          "6.932·10⁻¹⁰",
+          "Servo: 3.00 Kg*cm",
+          "73.2 Km/h",
+          "Seconda stima: profilo reale 0.54 Kg*cm",
           "Fonte: teoria del profilo sottile (Glauert); correzioni DATCOM",
-          "Margine con la seconda stima (profilo reale): 5.5"}) {
+          "Margine con la seconda stima (profilo reale): 5.5",
+          "Tempo per 20°: 0.06 s sotto carico (0.06 s a vuoto)",
+          "Corrente in tenuta a 20°: 0.61 A; allo spunto: 2.50 A",
+          "Dati del servo: 60° in 0.11 s a vuoto, 0.2 A a vuoto, 2.5 A in stallo"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
-    // Every row of the table, cell by cell, as the window's table shows it.
+    // Every row of the table, cell by cell, as the window's table shows it, but for the servo's
+    // motion at each degree, which the CSV holds: the sheet has it at the deflection.
     auto* table = Find<QTableWidget>("Tabella");
     ASSERT_EQ(table->rowCount(), 61);
     for (int row = 0; row < table->rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column) {
+        // Up to the row's mark: the servo's motion follows it.
+        for (int column = 0; column < 10; ++column) {
             if (!table->item(row, column)->text().isEmpty())
                 cells << QRegularExpression::escape(table->item(row, column)->text());
         }

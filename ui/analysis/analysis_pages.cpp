@@ -50,6 +50,7 @@ QWidget* AnalysisView::BuildVerdictPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(BuildServoInputs());
+    layout->addWidget(BuildServoFigures());
     layout->addWidget(BuildVerdict());
     layout->addWidget(BuildLinkage());
     layout->addWidget(BuildTorque());
@@ -147,6 +148,7 @@ QWidget* AnalysisView::BuildVerdict() {
         grid->addWidget(limitCaptions_[i], row, 0);
         grid->addWidget(limits_[i], row, 1);
     }
+    AddMotionNotes(grid, grid->rowCount());
     grid->setColumnStretch(1, 1);
     return group;
 }

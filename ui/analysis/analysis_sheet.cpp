@@ -77,13 +77,15 @@ void PaintFacts(SheetPainter& sheet, const Summary& summary, const AnalysisDispl
     sheet.SetY(bottom + sheet.Mm(1.5));
 }
 
-// The table in two blocks side by side, the first half of the degrees on the left.
+// The table in two blocks side by side, the first half of the degrees on the left. The
+// servo's motion at each degree is left to the CSV: the sheet gives it at the deflection.
 void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     const std::vector<SweepTableRow>& rows = shown.sweepRows;
     if (rows.empty())
         return;
     const std::size_t half = (rows.size() + 1) / 2;
-    const int columns = static_cast<int>(shown.sweepHeadings.size());
+    // Up to the row's mark: the sweep always says where the servo's motion starts.
+    const int columns = static_cast<int>(std::min(shown.sweepHeadings.size(), shown.motionColumn));
     const double gap = sheet.Mm(4);
     const double blockWidth = (sheet.Width() - gap) / 2;
     // The last column, the row's mark ("picco e attuale"), is twice as wide as the figures'.
@@ -94,10 +96,10 @@ void PaintTable(SheetPainter& sheet, const AnalysisDisplay& shown) {
     };
     QStringList headings;
     qsizetype lines = 1;
-    for (const std::string& heading : shown.sweepHeadings) {
+    for (int c = 0; c < columns; ++c) {
         // The columns are narrower on paper than a speed with its unit: "Km/h" goes below it.
-        headings << SweepHeadingLines(heading).replace(QStringLiteral(" Km/h"),
-                                                       QStringLiteral("\nKm/h"));
+        headings << SweepHeadingLines(shown.sweepHeadings[static_cast<std::size_t>(c)])
+                        .replace(QStringLiteral(" Km/h"), QStringLiteral("\nKm/h"));
         lines = std::max(lines, headings.back().count(u'\n') + 1);
     }
     sheet.Font(6);

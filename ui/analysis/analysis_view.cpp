@@ -127,13 +127,12 @@ void AnalysisView::SetFocusOrder(const std::vector<QPushButton*>& buttons) {
                                 unit_,
                                 input(AnalysisField::FattoreSicurezza),
                                 input(AnalysisField::Escursione),
-                                judgeWith_,
-                                input(AnalysisField::AltreVelocita),
-                                input(AnalysisField::SpessoreProfilo),
-                                gap_,
-                                margin_,
-                                minimumRating_,
-                                rotation_};
+                                judgeWith_};
+    // The servo's data sheet after its settings, as the page shows them.
+    order.insert(order.end(), figures_.begin(), figures_.end());
+    order.insert(order.end(),
+                 {input(AnalysisField::AltreVelocita), input(AnalysisField::SpessoreProfilo), gap_,
+                  margin_, minimumRating_, rotation_});
     order.insert(order.end(), torque_.begin(), torque_.end());
     order.insert(order.end(), {estimateReal_, estimateThin_, estimateMargin_});
     order.insert(order.end(), steps_.begin(), steps_.end());
@@ -206,6 +205,7 @@ void AnalysisView::Follow() {
     table_->Show(shown.sweepHeadings, shown.sweepRows);
     status_->Show(shown.status, shown.statusTone);
     FollowSecondOpinion(shown);
+    FollowFigures(shown);
 }
 
 bool AnalysisView::eventFilter(QObject* watched, QEvent* event) {

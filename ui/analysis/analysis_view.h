@@ -9,6 +9,7 @@
 #include "ui/kit/window_exports.h"
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -59,6 +60,10 @@ class AnalysisView : public QWidget {
     QWidget* WithUnit(QWidget* field, QLabel* unit);
     void SetFocusOrder(const std::vector<QPushButton*>& buttons);
     void Follow();
+    // The servo's data sheet and its motion under the verdict, in analysis_figures.cpp.
+    QWidget* BuildServoFigures();
+    void AddMotionNotes(QGridLayout* grid, int row);
+    void FollowFigures(const AnalysisDisplay& shown);
 
     AnalysisWindow& model_;
     QObject* decimalKeys_;
@@ -110,6 +115,10 @@ class AnalysisView : public QWidget {
     QWidget* estimateStepsGroup_ = nullptr;
     std::array<QLineEdit*, kEstimateStepCount> estimateSteps_{};
     std::array<QLabel*, kEstimateStepCount> estimateStepUnits_{};
+    std::array<QLineEdit*, 4> figures_{};
+    QLabel* figuresProblem_ = nullptr;
+    QLabel* motion_ = nullptr;
+    QLabel* current_ = nullptr;
 };
 
 }  // namespace coppia

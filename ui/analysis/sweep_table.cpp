@@ -2,6 +2,7 @@
 #include "ui/analysis/sweep_table.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 #include "ui/common/qt_text.h"
 
@@ -17,6 +18,10 @@ QString SweepHeadingLines(const std::string& heading) {
     label.replace(QStringLiteral(", "), QStringLiteral("\n"));
     label.replace(QStringLiteral(" ("), QStringLiteral("\n("));
     label.replace(QStringLiteral(": "), QStringLiteral(":\n"));
+    for (const QString& word : {QStringLiteral("Tempo "), QStringLiteral("Corrente ")}) {
+        if (label.startsWith(word))
+            label[word.size() - 1] = u'\n';
+    }
     return label;
 }
 
@@ -60,6 +65,23 @@ void SweepTable::Show(const std::vector<std::string>& headings,
             cell->setBackground(background);
         }
     }
+    FitColumns();
+}
+
+void SweepTable::FitColumns() {
+    QHeaderView* header = horizontalHeader();
+    int needed = 0;
+    for (int c = 0; c < columnCount(); ++c)
+        needed += std::max(sizeHintForColumn(c), header->sectionSizeHint(c));
+    const auto mode =
+        needed > viewport()->width() ? QHeaderView::ResizeToContents : QHeaderView::Stretch;
+    if (header->sectionResizeMode(0) != mode)
+        header->setSectionResizeMode(mode);
+}
+
+void SweepTable::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    FitColumns();
 }
 
 std::vector<std::pair<int, int>> SweepTable::SelectedCells() const {

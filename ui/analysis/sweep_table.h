@@ -20,10 +20,18 @@ class SweepTable : public QTableWidget {
     void Show(const std::vector<std::string>& headings, const std::vector<SweepTableRow>& rows);
     // The selected cells, as (row, column).
     std::vector<std::pair<int, int>> SelectedCells() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // The columns share the width while what they hold fits; where it does not (a servo's data
+    // sheet missing says so in words), each is as wide as its text, and the table scrolls.
+    void FitColumns();
 };
 
 // A heading of the sweep for a narrow column, in the window and on paper: the speed, its role,
-// the unit and whose share it is on lines of their own.
+// the unit and whose share it is on lines of their own; a time or a current over three lines.
 QString SweepHeadingLines(const std::string& heading);
 
 // The colours that mark the peak's row and the current deflection's, in the window and on paper.

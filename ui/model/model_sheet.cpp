@@ -7,6 +7,7 @@
 
 #include "models/model/model_window.h"
 #include "models/shared/second_opinion.h"
+#include "models/shared/servo_motion_text.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/paper_table.h"
 #include "ui/kit/sheet_painter.h"
@@ -31,11 +32,15 @@ bool IsEstimateColumn(std::size_t column) {
     return column >= kFirstEstimateColumn && column < kFirstEstimateColumn + kEstimateColumns;
 }
 
+// The table of the surfaces and their servos; their motion has a table of its own.
 PaperTable SurfacesTable(const ModelDisplay& shown) {
-    PaperTable table;
+    std::vector<std::size_t> printed;
     for (std::size_t c = 0; c < kModelColumnCount; ++c) {
-        if (IsEstimateColumn(c))
-            continue;
+        if (!IsEstimateColumn(c) && !IsMotionColumn(c))
+            printed.push_back(c);
+    }
+    PaperTable table;
+    for (const std::size_t c : printed) {
         const auto column = static_cast<ModelColumn>(c);
         const Kind kind =
             column == ModelColumn::Superficie || column == ModelColumn::Servo ? Kind::Name
@@ -45,11 +50,8 @@ PaperTable SurfacesTable(const ModelDisplay& shown) {
     }
     for (const ModelTableRow& shownRow : shown.rows) {
         PaperTable::Row row;
-        for (std::size_t c = 0; c < kModelColumnCount; ++c) {
-            if (!IsEstimateColumn(c))
-                row.cells.push_back(ToQString(shownRow.cells[c]));
-        }
-        row.tones.assign(row.cells.size(), Tone::Neutral);
+        for (const std::size_t c : printed) row.cells.push_back(ToQString(shownRow.cells[c]));
+        row.tones.assign(printed.size(), Tone::Neutral);
         if (!shownRow.refusal.empty()) {
             // Why the surface has no verdict, across the columns of the figures it lacks.
             row.spanFrom = kFirstComputedColumn;
@@ -113,6 +115,25 @@ PaperTable EstimatesTable(const ModelDisplay& shown, const Model& model) {
     return table;
 }
 
+// Each surface's servo in motion: the time to its deflection or where it stops, its currents.
+PaperTable MotionTable(const ModelDisplay& shown) {
+    constexpr auto kFirst = static_cast<std::size_t>(ModelColumn::TempoCarico);
+    PaperTable table;
+    table.columns.push_back({ToQString(shown.headings[0]), Kind::Name});
+    for (std::size_t i = 0; i < kMotionColumnCount; ++i)
+        table.columns.push_back({ToQString(shown.headings[kFirst + i]), Kind::Figure});
+    for (const ModelTableRow& shownRow : shown.rows) {
+        PaperTable::Row row;
+        row.cells.push_back(ToQString(shownRow.cells[0]));
+        for (std::size_t i = 0; i < kMotionColumnCount; ++i)
+            row.cells.push_back(ToQString(shownRow.cells[kFirst + i]));
+        row.tones.assign(row.cells.size(), Tone::Neutral);
+        row.tones[1] = shownRow.motionTone;
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
 // "CordaAla, corda dell'ala (mm)" heads its row as "CordaAla (mm)".
 QString ShortLabel(const std::string& label) {
     const QString full = ToQString(label);
@@ -151,6 +172,25 @@ void Section(SheetPainter& sheet, const QString& title, double followingMm = 20)
     sheet.Skip(1);
 }
 
+// The supply's verdict in its colour, with the currents it is judged on and the rule.
+void PaintSupply(SheetPainter& sheet, const SupplyLines& supply) {
+    if (supply.verdict.empty())
+        return;
+    QPainter& painter = sheet.Painter();
+    painter.setPen(ToneColour(supply.tone));
+    sheet.Paragraph(ToQString(supply.verdict));
+    painter.setPen(Qt::black);
+    for (const std::string* line : {&supply.currents, &supply.rule}) {
+        if (!line->empty())
+            sheet.Paragraph(ToQString(*line));
+    }
+    if (!supply.sources.empty()) {
+        sheet.Font(kPaperPoints);
+        sheet.Paragraph(ToQString(supply.sources));
+        sheet.Font(9);
+    }
+}
+
 // The worst verdict first, in its colour; then the servos, the weakest margin, the settings the
 // verdicts use, and the model's notes.
 void PaintSummary(SheetPainter& sheet, const ModelDisplay& shown, const Model& content) {
@@ -172,6 +212,7 @@ void PaintSummary(SheetPainter& sheet, const ModelDisplay& shown, const Model& c
     }
     painter.setPen(Qt::black);
     sheet.Line(ToQString(shown.judgingSettings));
+    PaintSupply(sheet, shown.totals.supply);
     if (!content.notes.empty()) {
         sheet.Skip(2);
         sheet.Paragraph(ToQString(content.notes));
@@ -213,6 +254,8 @@ int PaintPages(QPagedPaintDevice& device, const ModelWindow& model, const QDateT
     sheet.Font(kPaperPoints);
     sheet.Paragraph(ToQString(SecondOpinionAssumptions()));
     sheet.Skip(2);
+    Section(sheet, QStringLiteral("Velocità e corrente dei servi"));
+    PaintTable(sheet, MotionTable(shown));
     PaintComparison(sheet, model.PrintedComparison());
 
     Section(sheet, QStringLiteral("Dati delle superfici"));

@@ -93,6 +93,7 @@ void ModelView::Commit() {
         edit->setModified(false);
     notes_->document()->setModified(false);
     servoCount_->interpretText();
+    CommitFiguresAndSupply();
 }
 
 bool ModelView::OpenFile(const QByteArray& path) {
@@ -138,9 +139,14 @@ bool ModelView::eventFilter(QObject* watched, QEvent* event) {
 void ModelView::SetFocusOrder() {
     // The table, the pages and their fields, then the surfaces' buttons and the file's.
     // The page widget hands its focus to its tab bar, and stands in the chain itself.
-    std::vector<QWidget*> order{table_,      pages_,      pages_->tabBar(), name_, kind_,
-                                servoCount_, servoName_,  rating_,          unit_, thickness_,
-                                gap_,        sideBySide_, modelName_,       notes_};
+    std::vector<QWidget*> order{table_,      pages_,     pages_->tabBar(), name_, kind_,
+                                servoCount_, servoName_, rating_,          unit_, thickness_,
+                                gap_};
+    // The servo's data sheet after the section, as the page shows it; the supply after the
+    // model's notes.
+    order.insert(order.end(), figures_.begin(), figures_.end());
+    order.insert(order.end(),
+                 {sideBySide_, modelName_, notes_, supplyName_, supplyContinuous_, supplyPeak_});
     for (const auto& [button, action] : buttons_) {
         order.push_back(button);
         if (button->objectName() == QStringLiteral("Apri"))

@@ -28,6 +28,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace coppia {
 
@@ -118,6 +119,16 @@ class ModelView : public QWidget {
     void FollowComparison(const Comparison& comparison);
     void FollowRecentFiles(const std::vector<std::string>& recent);
 
+    // The servo's data sheet and the model's supply, in model_view_supply.cpp; followed in
+    // model_view_follow.cpp.
+    QLineEdit* AddFigureField(const char* name, const QString& accessibleName);
+    QWidget* BuildFigureFields();
+    QWidget* BuildSupplyFields();
+    void AddSupplyTotals(QVBoxLayout* layout);
+    void CommitFiguresAndSupply();
+    void FollowFigures(const SurfaceDetails& details);
+    void FollowSupply(const ModelDisplay& shown);
+
     // The inputs the details page shows as they are, from the main window: those between the
     // number of servos and the servo's name, which the page edits.
     static constexpr std::size_t kFirstShownInput = 2;
@@ -171,6 +182,15 @@ class ModelView : public QWidget {
 
     QLineEdit* modelName_ = nullptr;
     QPlainTextEdit* notes_ = nullptr;
+
+    std::array<QLineEdit*, 4> figures_{};
+    QLineEdit* supplyName_ = nullptr;
+    QLineEdit* supplyContinuous_ = nullptr;
+    QLineEdit* supplyPeak_ = nullptr;
+    QLabel* supplyProblem_ = nullptr;
+    QLabel* supplyVerdict_ = nullptr;
+    QLabel* supplyCurrents_ = nullptr;
+    QLabel* supplyRule_ = nullptr;
 };
 
 }  // namespace coppia

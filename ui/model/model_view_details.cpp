@@ -38,6 +38,8 @@ QWidget* ModelView::BuildDetailsPage() {
     profileNote_ = Note("NotaProfilo", this);
     layout->addWidget(kindNote_);
     layout->addWidget(profileNote_);
+    // The servo's data sheet after what is said of the section, which it leaves beside its fields.
+    layout->addWidget(BuildFigureFields());
     layout->addWidget(detailsProblem_);
 
     layout->addWidget(BuildShownInputs(page));

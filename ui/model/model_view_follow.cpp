@@ -48,6 +48,7 @@ void ModelView::Follow() {
     ShowNote(secondOpinionSource_, shown.totals.secondOpinionSource, Tone::Neutral);
     judging_->setText(ToQString(shown.judgingSettings));
     ShowNote(settingsProblem_, shown.settingsProblem, Tone::Bad);
+    FollowSupply(shown);
     FollowDetails(shown.details);
     ShowTyped(modelName_, shown.modelName);
     if (!(notes_->hasFocus() && notes_->document()->isModified()) &&
@@ -89,6 +90,7 @@ void ModelView::FollowDetails(const SurfaceDetails& details) {
     ShowNote(servoNote_, details.servoNote, Tone::Neutral);
     ShowNote(kindNote_, details.kindNote, Tone::Warning);
     ShowNote(detailsProblem_, details.problem, Tone::Bad);
+    FollowFigures(details);
     for (std::size_t i = 0; i < inputs_.size(); ++i) {
         const std::size_t line = kFirstShownInput + i;
         const bool known = line < details.inputs.size();
@@ -156,6 +158,27 @@ void ModelView::FollowRecentFiles(const std::vector<std::string>& recent) {
     if (recent.empty())
         recentMenu_->addAction(QStringLiteral("Nessun file recente"))->setEnabled(false);
     recentMenu_->setToolTipsVisible(true);
+}
+
+void ModelView::FollowFigures(const SurfaceDetails& details) {
+    for (std::size_t i = 0; i < figures_.size(); ++i) {
+        ShowTyped(figures_[i], details.figures[i]);
+        figures_[i]->setEnabled(details.shown);
+    }
+}
+
+void ModelView::FollowSupply(const ModelDisplay& shown) {
+    ShowTyped(supplyName_, shown.supplyName);
+    ShowTyped(supplyContinuous_, shown.supplyContinuous);
+    ShowTyped(supplyPeak_, shown.supplyPeak);
+    ShowNote(supplyProblem_, shown.supplyProblem, Tone::Bad);
+    const SupplyLines& supply = shown.totals.supply;
+    ShowNote(supplyVerdict_, supply.verdict, supply.tone);
+    ShowNote(supplyCurrents_, supply.currents, Tone::Neutral);
+    ShowNote(supplyRule_, supply.rule, Tone::Neutral);
+    // The rules of thumb that give the scale, where the rule is read.
+    supplyRule_->setToolTip(supply.rule.empty() ? QString()
+                                                : ToQString(supply.rule + "\n" + supply.sources));
 }
 
 }  // namespace coppia

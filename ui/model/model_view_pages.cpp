@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -41,8 +42,30 @@ QWidget* ModelView::BuildTableWithTotals() {
     return upper;
 }
 
+namespace {
+
+// Lines that wrap, each as tall as its text at the width it is given: a splitter asks only for
+// the least height, which for a wrapping label is one line, and would cut the rest.
+class WrappedLines : public QWidget {
+  public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override {
+        return {0, layout()->hasHeightForWidth() ? layout()->heightForWidth(width())
+                                                 : layout()->minimumSize().height()};
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (event->oldSize().width() != width())
+            updateGeometry();
+    }
+};
+
+}  // namespace
+
 QWidget* ModelView::BuildTotals() {
-    auto* box = new QWidget(this);
+    auto* box = new WrappedLines(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -60,6 +83,7 @@ QWidget* ModelView::BuildTotals() {
     for (QLabel* label : {verdict_, servos_, weakest_, weakestEither_, judging_,
                           secondOpinionSource_, settingsProblem_})
         layout->addWidget(label);
+    AddSupplyTotals(layout);
     return box;
 }
 
@@ -122,6 +146,7 @@ QWidget* ModelView::BuildModelPage() {
     grid->addWidget(modelName_, 0, 1);
     grid->addWidget(Caption(QStringLiteral("Not&e"), notes_), 1, 0, Qt::AlignTop);
     grid->addWidget(notes_, 1, 1);
+    grid->addWidget(BuildSupplyFields(), 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
     return page;

@@ -75,6 +75,10 @@ QVariant SurfaceTableModel::data(const QModelIndex& index, int role) const {
                 row.estimateCheck && row.estimateCheck->verdict != Verdict::Sufficient) {
                 return ToneColour(ToneOf(row.estimateCheck->verdict));
             }
+            if (column == static_cast<std::size_t>(ModelColumn::TempoCarico) &&
+                row.motionTone != Tone::Neutral) {
+                return ToneColour(row.motionTone);
+            }
             return {};
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(

@@ -393,7 +393,10 @@ TEST_F(AnalysisWindowTest, CopiesASummaryOfTheInputsTorqueLinkageAndVerdict) {
               "Margine con la seconda stima (profilo reale): 5.76\n"
               "Deflessione massima a 60 Km/h: tutta, fino a 60°, anche con il fattore di "
               "sicurezza\n"
-              "Velocità massima a 20°: 150.1 Km/h (105.3 Km/h con il fattore di sicurezza)\n");
+              "Velocità massima a 20°: 150.1 Km/h (105.3 Km/h con il fattore di sicurezza)\n"
+              "Tempo per 20°: manca la velocità del servo\n"
+              "Corrente in tenuta e allo spunto: mancano la corrente a vuoto e quella di stallo "
+              "del servo\n");
     EXPECT_EQ(Shown().status, "Riepilogo copiato negli appunti");
     Retype(Control::Vel, "61");
     EXPECT_EQ(Shown().status, "") << "what was copied is no longer what is shown";

@@ -38,15 +38,26 @@ TEST_P(SurfaceInputLinesTest, ListsTheInputsTheCalculationUsesAndTheServo) {
         values.push_back(line.value);
     }
     EXPECT_EQ(values, GetParam().values);
-    EXPECT_EQ(
-        labels,
-        (std::vector<std::string>{
-            "Tipo", "Servi", "Deflessione data come", "CordaAla, corda dell'ala (mm)",
-            "CordaAlett, corda della superficie (mm)", "LungAlett, lunghezza della superficie (mm)",
-            "BrAlett, braccio della squadretta (mm)", "BrServ, braccio del servo (mm)",
-            "Vel, velocità (Km/h)", "CarAla, carico alare (g/dm²)", "Ang, deflessione (°)",
-            "Corsa, del bordo d'uscita (mm)", "Servo", "Coppia dichiarata",
-            "Spessore del profilo (%)", "Fessura alla cerniera"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"Tipo",
+                                                "Servi",
+                                                "Deflessione data come",
+                                                "CordaAla, corda dell'ala (mm)",
+                                                "CordaAlett, corda della superficie (mm)",
+                                                "LungAlett, lunghezza della superficie (mm)",
+                                                "BrAlett, braccio della squadretta (mm)",
+                                                "BrServ, braccio del servo (mm)",
+                                                "Vel, velocità (Km/h)",
+                                                "CarAla, carico alare (g/dm²)",
+                                                "Ang, deflessione (°)",
+                                                "Corsa, del bordo d'uscita (mm)",
+                                                "Servo",
+                                                "Coppia dichiarata",
+                                                "Spessore del profilo (%)",
+                                                "Fessura alla cerniera",
+                                                "Tensione (V)",
+                                                "Tempo per 60° a vuoto (s)",
+                                                "Corrente a vuoto (A)",
+                                                "Corrente di stallo (A)"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,43 +66,65 @@ INSTANTIATE_TEST_SUITE_P(
         // Without a rating the servo is still to be given: nothing is made up for it.
         InputLinesRow{"RatingNotGiven",
                       [](Surface&) {},
-                      {"Alettone", "1", "angolo", "300", "60", "500", "18", "12", "60", "50", "20",
-                       "20.8", "—", "da indicare", "12", "sigillata"}},
+                      {"Alettone", "1",         "angolo", "300", "60",   "500", "18",
+                       "12",       "60",        "50",     "20",  "20.8", "—",   "da indicare",
+                       "12",       "sigillata", "—",      "—",   "—",    "—"}},
         // The angle is the one Ang shows for the travel, not the one the surface kept.
         InputLinesRow{"TravelGiven",
                       [](Surface& s) {
                           s.deflection = DeflectionInput::Travel;
                           s.inputs.Ang = 75;
-                          s.servo = {"Mini digitale", 3, RatingUnit::KgfCm, ""};
+                          s.servo = {"Mini digitale", 3, RatingUnit::KgfCm, "", {6, 0.11, {}, {}}};
                       },
-                      {"Alettone", "1", "corsa", "300", "60", "500", "18", "12", "60", "50", "19.2",
-                       "20", "Mini digitale", "3 Kg*cm", "12", "sigillata"}},
-        InputLinesRow{"DownwardAngleTwoServosInNewtonCm",
-                      [](Surface& s) {
-                          s.kind = SurfaceKind::Flap;
-                          s.servoCount = 2;
-                          s.inputs.Ang = -20;
-                          s.servo = {"", 30, RatingUnit::NewtonCm, ""};
-                      },
-                      {"Flap", "2", "angolo", "300", "60", "500", "18", "12", "60", "50", "-20",
-                       "-20.8", "—", "30 N·cm", "12", "sigillata"}},
+                      {"Alettone",
+                       "1",
+                       "corsa",
+                       "300",
+                       "60",
+                       "500",
+                       "18",
+                       "12",
+                       "60",
+                       "50",
+                       "19.2",
+                       "20",
+                       "Mini digitale",
+                       "3 Kg*cm",
+                       "12",
+                       "sigillata",
+                       "6",
+                       "0.11",
+                       "—",
+                       "—"}},
+        InputLinesRow{
+            "DownwardAngleTwoServosInNewtonCm",
+            [](Surface& s) {
+                s.kind = SurfaceKind::Flap;
+                s.servoCount = 2;
+                s.inputs.Ang = -20;
+                s.servo = {"", 30, RatingUnit::NewtonCm, ""};
+            },
+            {"Flap", "2",     "angolo", "300",     "60", "500",       "18", "12", "60", "50",
+             "-20",  "-20.8", "—",      "30 N·cm", "12", "sigillata", "—",  "—",  "—",  "—"}},
         // A section given stays as given, whatever the kind's would be.
-        InputLinesRow{"ProfileGiven",
-                      [](Surface& s) {
-                          s.kind = SurfaceKind::Elevatore;
-                          s.profile = SectionProfile{6.5, HingeGap::Open};
-                      },
-                      {"Elevatore", "1", "angolo", "300", "60", "500", "18", "12", "60", "50", "20",
-                       "20.8", "—", "da indicare", "6.5", "aperta"}},
-        InputLinesRow{"TravelWithNoAngle",
-                      [](Surface& s) {
-                          s.kind = SurfaceKind::Timone;
-                          s.deflection = DeflectionInput::Travel;
-                          s.inputs.Corsa = 130;
-                          s.inputs.CarAla = 0;
-                      },
-                      {"Timone", "1", "corsa", "300", "60", "500", "18", "12", "60", "0", "—",
-                       "130", "—", "da indicare", "9", "sigillata"}}));
+        InputLinesRow{
+            "ProfileGiven",
+            [](Surface& s) {
+                s.kind = SurfaceKind::Elevatore;
+                s.profile = SectionProfile{6.5, HingeGap::Open};
+            },
+            {"Elevatore", "1",    "angolo", "300",         "60",  "500",    "18", "12", "60", "50",
+             "20",        "20.8", "—",      "da indicare", "6.5", "aperta", "—",  "—",  "—",  "—"}},
+        InputLinesRow{
+            "TravelWithNoAngle",
+            [](Surface& s) {
+                s.kind = SurfaceKind::Timone;
+                s.deflection = DeflectionInput::Travel;
+                s.inputs.Corsa = 130;
+                s.inputs.CarAla = 0;
+            },
+            {"Timone", "1",   "corsa", "300",         "60", "500",       "18", "12", "60", "0",
+             "—",      "130", "—",     "da indicare", "9",  "sigillata", "—",  "—",  "—",  "—"}}));
 
 // Surfaces named S1, S2, ... with the main window's initial inputs and a 3 Kg*cm servo.
 Model ModelOf(std::size_t count) {
@@ -205,6 +238,7 @@ TEST(CompareTest, DrawsARatingLineOnlyForTheServosRated) {
     EXPECT_EQ(comparison.plot.ratings[1].curve, 2u) << "the line is in its own surface's colour";
     EXPECT_EQ(comparison.plot.ratings[1].name, "Servo di S3: 3.06 Kg*cm");
     EXPECT_DOUBLE_EQ(*comparison.plot.ratings[1].value, 30 / 9.80665);
+    EXPECT_EQ(comparison.rows.at(kRatingLine).label, "Coppia dichiarata");
     EXPECT_EQ(comparison.rows.at(kRatingLine).values,
               (std::vector<std::string>{"3 Kg*cm", "da indicare", "30 N·cm"}));
 }

@@ -258,16 +258,19 @@ TEST(ModelCsvTest, ARefusedSurfaceSaysWhyInTheVerdictColumn) {
     };
     const std::vector<std::string> italian = lines(CsvFormat::Italian);
     ASSERT_EQ(italian.size(), 4u);
-    // The second estimate last: 0.520 Kg*cm by the real section, 0.718 by the thin airfoil, and
-    // 3 / 0.520 = 5.76 of margin against the first.
+    // The second estimate after the servo: 0.520 Kg*cm by the real section, 0.718 by the thin
+    // airfoil, and 3 / 0.520 = 5.76 of margin against the first. Then its motion: a servo without
+    // its data sheet says what is missing; a surface without a verdict has no motion to speak of.
     EXPECT_EQ(italian[1],
               "Buona;Servo Sufficiente;5,77;1,04 Kg*cm;0,52;5,09;30,9;Alettone;1;;3 "
-              "Kg*cm;0,52;0,72;5,76");
-    EXPECT_EQ(italian[2], "Lunga;Nessun verdetto: LungAlett negativa;;;;;;Alettone;1;;3 Kg*cm;;;");
+              "Kg*cm;0,52;0,72;5,76;manca la velocità;manca la velocità;manca la corrente a vuoto;"
+              "manca la corrente di stallo");
+    EXPECT_EQ(italian[2],
+              "Lunga;Nessun verdetto: LungAlett negativa;;;;;;Alettone;1;;3 Kg*cm;;;;;;;");
     const std::vector<std::string> international = lines(CsvFormat::International);
     EXPECT_EQ(international[3],
               "Stretta,\"Calcolo impossibile: Corda Alett./Corda Alare Fuori Gamma!! Rapporto "
-              "0.017, ammesso 0.025–0.8\",,,,,,Alettone,1,HS-65,30 N·cm,,,");
+              "0.017, ammesso 0.025–0.8\",,,,,,Alettone,1,HS-65,30 N·cm,,,,,,,");
 }
 
 }  // namespace

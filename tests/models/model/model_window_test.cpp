@@ -202,6 +202,9 @@ TEST_F(ModelWindowTest, ComparesTheSelectedSurfacesSideBySideAndOnOnePlot) {
                                                    "LungAlett", "BrAlett", "BrServ", "Vel", "Ang",
                                                    "Corsa", "Coppia dichiarata"}));
     EXPECT_EQ(compared.rows.at(13).values, (std::vector<std::string>{"3 Kg*cm", "30 N·cm"}));
+    // The same mini servo's data sheet on both: nothing differs there.
+    EXPECT_EQ(compared.rows.back().label, "Corrente di stallo (A)");
+    EXPECT_EQ(compared.rows.back().values, (std::vector<std::string>{"2.5", "2.5"}));
     // The flap's angle is the one its travel gives, as the main window derives it.
     EXPECT_EQ(compared.rows[10].values, (std::vector<std::string>{"20", "33.2"}));
 

@@ -227,5 +227,47 @@ TEST_F(OneAnswerTest, TheAnalysisJudgesItsOwnServoAgainOnceTheModelIsGone) {
     EXPECT_EQ(analysis.Unit(), RatingUnit::KgfCm);
 }
 
+// The lent servo moves with its own data sheet: the analysis gives the time and the currents of
+// its row; figures typed there stay the analysis's until Aggiorna takes them to the surface.
+TEST_F(OneAnswerTest, TheLentServosDataSheetGivesTheRowsTimeAndCurrents) {
+    Select({1});
+    model.Modello_NumeroServi_Change(2);
+    model.Modello_Carica_Click();
+    const ModelTableRow& row = Shown().rows[1];
+    EXPECT_EQ(analysis.FigureText(3), "2.5");
+    EXPECT_EQ(Judged().motion, "Tempo per 20°: " + Cell(row, ModelColumn::TempoCarico) +
+                                   " s sotto carico (" + Cell(row, ModelColumn::TempoVuoto) +
+                                   " s a vuoto)");
+    EXPECT_EQ(Judged().current,
+              "Corrente in tenuta a 20°: " + Cell(row, ModelColumn::CorrenteTenuta) +
+                  " A; allo spunto: " + Cell(row, ModelColumn::CorrenteSpunto) + " A");
+    EXPECT_EQ(Judged().sweepHeadings.back(), "Corrente di spunto (A, per servo: 1 dei 2)");
+
+    analysis.Analisi_Tempo60_Change("0.2");
+    EXPECT_EQ(Content().surfaces[1].servo.figures.time60, 0.11) << "only Aggiorna changes it";
+    EXPECT_EQ(Judged().loanDrift,
+              "Dati del servo diversi da quelli di «Alettone destro» nel modello: per tenerli, "
+              "Aggiorna nella finestra del modello");
+    analysis.Analisi_CoppiaServo_Change("2");
+    EXPECT_TRUE(
+        Judged().loanDrift.starts_with("Coppia diversa da quella di «Alettone destro» "
+                                       "nel modello (3 Kg*cm): per tenerla, Aggiorna "
+                                       "nella finestra del modello. Dati del servo"));
+    model.Modello_Aggiorna_Click();
+    EXPECT_EQ(Content().surfaces[1].servo.figures.time60, 0.2);
+    EXPECT_EQ(Content().surfaces[1].servo.rating, 2);
+    EXPECT_EQ(Judged().loanDrift, "");
+    EXPECT_EQ(Judged().motion, "Tempo per 20°: " + Cell(Shown().rows[1], ModelColumn::TempoCarico) +
+                                   " s sotto carico (" +
+                                   Cell(Shown().rows[1], ModelColumn::TempoVuoto) + " s a vuoto)");
+    EXPECT_EQ(settings.writes, 0) << "a surface's servo is not the analysis's own";
+
+    // The model gone, the analysis's own sheet is back: none given.
+    dialogs.answer = SaveChoice::NonSalvare;
+    model.Modello_Nuovo_Click();
+    EXPECT_EQ(analysis.FigureText(1), "");
+    EXPECT_EQ(Judged().motion, "Tempo per 20°: manca la velocità del servo");
+}
+
 }  // namespace
 }  // namespace coppia
