@@ -128,6 +128,13 @@ TEST_P(DoubleCharsTest, ShortestTextsReadBack) {
 #else
 // Where the library has the conversions, the portable ones give the same bytes and doubles.
 TEST_P(DoubleCharsTest, SameAsTheLibrary) {
+#if defined(_WIN32)
+    // The portable conversions stand on printf and strtod rounding correctly, as glibc's and
+    // the WebAssembly library's do; Windows' C runtime reads some texts one bit off (the
+    // neighbours of 2^-792, say), and the Windows build calls the library's conversions anyway.
+    GTEST_SKIP() << "the portable conversions serve only libraries without their own, and "
+                    "Windows' strtod does not round every text correctly";
+#endif
     std::mt19937 random(1);
     int failures = 0;
     const auto expectSame = [&](const std::string& portable, const std::string& library,
