@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The safe replace in a browser: a page has no file system. What it keeps it holds as bytes
-// (the last inputs in the page's storage, a model as a download), handed over by the page
-// through the web core, so that no path reaches a file call here and the web build links none.
+// The safe replace and the bounded read in a browser, on the page's files (page_files.h): a
+// replace puts the new bytes in place of the old ones whole, as a rename does on a disk, and
+// no path reaches a call of any system, so that the web build links none.
 #include <cerrno>
 
+#include "files/page_files.h"
 #include "files/safe_file.h"
 
 namespace coppia {
-
-namespace {
-
-// Why a path is refused: in a browser no path names a file the program may write.
-constexpr std::string_view kNoFileSystem = "nel browser non si scrivono file";
-
-}  // namespace
 
 // The calls exist so that a SaveCalls can be made; none of them is ever made here.
 int SaveCalls::Open(const char*, int, mode_t) {
@@ -46,17 +40,26 @@ ssize_t ReadCalls::Read(int, void*, std::size_t) {
     return -1;
 }
 
-// No file is there: what the page holds comes in as bytes, not through a path.
-BoundedRead ReadRegularFile(const std::string&, std::size_t, ReadCalls&) {
-    return BoundedRead{};
+// The page's files are bytes already: no call of a system reads them.
+BoundedRead ReadRegularFile(const std::string& path, std::size_t limit, ReadCalls&) {
+    const std::string* bytes = PageFile(path);
+    if (bytes == nullptr)
+        return BoundedRead{};
+    return BoundedRead{true, bytes->substr(0, limit), bytes->size() <= limit, {}};
 }
 
-SaveResult ReplaceFile(const std::string&, const std::string&, SaveCalls&, MissingFolders) {
-    return SaveResult{false, std::string(kNoFileSystem), false};
+// Every folder is there: a page's files have none to make or to lose.
+SaveResult ReplaceFile(const std::string& path, const std::string& bytes, SaveCalls&,
+                       MissingFolders) {
+    std::string refusal = PageFileRefusal(path);
+    if (!refusal.empty())
+        return SaveResult{false, std::move(refusal), false};
+    ReplacePageFile(path, bytes);
+    return SaveResult{true, {}, false};
 }
 
-std::string ReplaceRefusal(const std::string&) {
-    return std::string(kNoFileSystem);
+std::string ReplaceRefusal(const std::string& path) {
+    return PageFileRefusal(path);
 }
 
 }  // namespace coppia
