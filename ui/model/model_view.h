@@ -105,6 +105,7 @@ class ModelView : public QWidget {
     // The main window's inputs of the surface, shown and not edited.
     QWidget* BuildShownInputs(QWidget* page);
     QLineEdit* AddField(const char* name);
+    QLineEdit* AddField(const char* name, const QString& accessibleName);
 
     // The window itself, in model_view.cpp.
     void SetFocusOrder();
