@@ -18,6 +18,10 @@ namespace coppia {
 // visits.
 inline constexpr std::string_view kPageConfigFolder = "/impostazioni";
 
+// Where a file the user gives the page (picked, dropped, or named to save) lies: its name, in no
+// folder; a "/" in it is no folder, and becomes "-".
+std::string PagePathOf(std::string_view name);
+
 // Hands a file over: its bytes replace whatever the path held.
 void PutPageFile(const std::string& path, std::string bytes);
 // The bytes at `path`; none when no file is there.

@@ -29,6 +29,12 @@ bool IsIn(std::string_view path, std::string_view folder) {
 
 }  // namespace
 
+std::string PagePathOf(std::string_view name) {
+    std::string path = "/" + std::string(name);
+    std::replace(path.begin() + 1, path.end(), '/', '-');
+    return path;
+}
+
 void PutPageFile(const std::string& path, std::string bytes) {
     Files().bytes.insert_or_assign(path, std::move(bytes));
 }

@@ -67,6 +67,12 @@ inline constexpr std::string_view kInputHeading = "Dato";
 inline constexpr std::string_view kDifferenceHeading = "Differenza";
 inline constexpr std::string_view kDiffers = "diversa";
 
+// The question whether to save unsaved changes: its buttons, in the order of SaveChoice.
+inline constexpr std::array<std::string_view, 3> kSaveChoiceCaptions = {"&Salva", "&Non salvare",
+                                                                        "Annulla"};
+inline constexpr std::string_view kOpenDialogTitle = "Apri modello";
+inline constexpr std::string_view kSaveDialogTitle = "Salva modello";
+
 // What a field of a rating not given yet says while it is empty.
 inline constexpr std::string_view kRatingToBeGiven = "da indicare";
 

@@ -16,6 +16,8 @@ namespace {
 
 class PageFilesTest : public testing::Test {
   protected:
+    // The suites before this one in the same program save files too.
+    PageFilesTest() { TakeWrittenPageFiles(); }
     ~PageFilesTest() override {
         RefusePageFilesIn("/impostazioni", "");
         for (const std::string& path : PageFilesIn("/")) RemovePageFile(path);
