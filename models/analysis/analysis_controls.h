@@ -9,7 +9,7 @@
 namespace coppia {
 
 // The analysis window's controls, in the order of its pages and of the keyboard.
-inline constexpr std::array<ControlText, 26> kAnalysisControls = {{
+inline constexpr std::array<ControlText, 32> kAnalysisControls = {{
     {"PaginaVerifica", "&Verifica", ""},
     {"ServoERinvio", "Servo e rinvio", ""},
     {"CoppiaServo", "Co&ppia del servo", "Coppia dichiarata del servo"},
@@ -17,6 +17,7 @@ inline constexpr std::array<ControlText, 26> kAnalysisControls = {{
     {"FattoreSicurezza", "&Fattore di sicurezza", "Fattore di sicurezza"},
     {"NotaFattore", "Copre raffiche, picchiate, giochi del rinvio e batteria scarica.", ""},
     {"Escursione", "&Escursione del servo per lato", "Escursione del servo per lato, in gradi"},
+    {"GiudicaCon", "&Giudica con", "Giudica con: la coppia su cui si dà il verdetto"},
     {"GruppoVerdetto", "Verdetto", ""},
     {"Margine", "Margine", "Margine: coppia del servo su coppia necessaria"},
     {"CoppiaMinima", "Coppia minima da usare", "Coppia minima del servo da usare"},
@@ -26,6 +27,14 @@ inline constexpr std::array<ControlText, 26> kAnalysisControls = {{
     {"CoppiaNcm", "N·cm", "Coppia al servo in N·cm"},
     {"CoppiaNm", "N·m", "Coppia al servo in N·m"},
     {"CoppiaOzin", "oz·in", "Coppia al servo in oz·in"},
+    {"SpessoreProfilo", "Spessore del profi&lo",
+     "Spessore del profilo, in percento della corda, da 0 a 20"},
+    {"FessuraProfilo", "Fessura alla cernie&ra", "Fessura alla cerniera"},
+    {"StimaReale", "Profilo reale", "Seconda stima, profilo reale"},
+    {"StimaSottile", "Profilo sottile, il limite superiore",
+     "Seconda stima, profilo sottile: il limite superiore"},
+    {"MargineStima", "Margine con la seconda stima",
+     "Margine con la seconda stima (profilo reale)"},
     {"PaginaCalcolo", "C&ome si ottiene", ""},
     {"PaginaAndamento", "&Andamento con la deflessione", ""},
     {"AltreVelocita", "Altre veloc&ità (× velocità del modello)",

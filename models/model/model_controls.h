@@ -9,7 +9,7 @@ namespace coppia {
 
 // The model window's controls: the buttons of its actions on the surfaces and on the file, the
 // current surface's fields, its pages and the model's own fields, and the new surface's dialog.
-inline constexpr std::array<ControlText, 45> kModelControls = {{
+inline constexpr std::array<ControlText, 47> kModelControls = {{
     {"Tabella", "", "Tabella delle superfici del modello, una per riga"},
     {"FinestraPrincipale", "Finestra principale:", ""},
     {"Aggiungi", "&Aggiungi", "Aggiungi una superficie dalla finestra principale"},
@@ -38,6 +38,10 @@ inline constexpr std::array<ControlText, 45> kModelControls = {{
     {"NomeServo", "Nome del &servo", "Nome del servo"},
     {"CoppiaServo", "Coppia dic&hiarata", "Coppia dichiarata del servo"},
     {"UnitaServo", "", "Unità della coppia dichiarata"},
+    // No Alt+letter: every letter of these captions already leads elsewhere on the window.
+    {"SpessoreProfilo", "Spessore del profilo",
+     "Spessore del profilo, in percento della corda, da 0 a 20"},
+    {"FessuraProfilo", "Fessura alla cerniera", "Fessura alla cerniera"},
     {"DatiSuperficie", "Dati dalla finestra principale (si cambiano lì, poi Aggiorna)", ""},
     {"PaginaConfronto", "Confron&to", ""},
     {"Grafico", "", "Grafico della coppia per servo delle superfici selezionate"},

@@ -68,6 +68,11 @@ inline fs::path PathFromUtf8(const std::string& path) {
 class ScratchFolder {
   public:
     ScratchFolder() : path_(FreshFolder()) {}
+#if defined(__EMSCRIPTEN__)
+    ~ScratchFolder() {
+        for (const std::string& path : PageFilesIn(path_.string())) RemovePageFile(path);
+    }
+#else
     ~ScratchFolder() {
         // A folder a test made read-only would keep what it holds.
         for (const auto& entry : fs::recursive_directory_iterator(path_)) {
@@ -76,10 +81,13 @@ class ScratchFolder {
         }
         fs::remove_all(path_);
     }
+#endif
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const fs::path& Path() const { return path_; }
+    const fs::path& Path() const {
+        return path_;
+    }
     std::string operator/(const std::string& name) const {
         return Utf8(path_ / PathFromUtf8(name));
     }
@@ -87,8 +95,14 @@ class ScratchFolder {
     // The names in the folder itself, sorted.
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
+#if defined(__EMSCRIPTEN__)
+        for (const std::string& path : PageFilesIn(path_.string()))
+            names.push_back(fs::path(path).lexically_relative(path_).begin()->string());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+#else
         for (const auto& entry : fs::directory_iterator(path_))
             names.push_back(Utf8(entry.path().filename()));
+#endif
         std::sort(names.begin(), names.end());
         return names;
     }

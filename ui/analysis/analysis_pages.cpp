@@ -98,7 +98,7 @@ QWidget* AnalysisView::BuildServoInputs() {
     grid->addWidget(Caption(CaptionOf(AnalysisControl("Escursione")), servoThrow), 4, 0);
     grid->addWidget(WithUnit(servoThrow, Unit(QStringLiteral("°"))), 4, 1);
     QComboBox* judgeWith = BuildJudgeWith();
-    grid->addWidget(Caption(QStringLiteral("&Giudica con"), judgeWith), 5, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("GiudicaCon")), judgeWith), 5, 0);
     grid->addWidget(judgeWith, 5, 1, Qt::AlignLeft);
     grid->addWidget(loanDrift_, 6, 0, 1, 2);
     grid->addWidget(settingsProblem_, 7, 0, 1, 2);

@@ -112,16 +112,14 @@ void ModelView::PlaceDetailsFields(QGridLayout* grid) {
 }
 
 void ModelView::BuildProfileFields(QGridLayout* grid, int row) {
-    thickness_ =
-        AddField("SpessoreProfilo",
-                 QStringLiteral("Spessore del profilo, in percento della corda, da 0 a 20"));
+    thickness_ = AddField("SpessoreProfilo");
     thickness_->setAlignment(Qt::AlignRight);
     thickness_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
     thickness_->installEventFilter(decimalKeys_);
     connect(thickness_, &QLineEdit::editingFinished, this, [this] { Commit(); });
     gap_ = new QComboBox(this);
     gap_->setObjectName(QStringLiteral("FessuraProfilo"));
-    gap_->setAccessibleName(QStringLiteral("Fessura alla cerniera"));
+    gap_->setAccessibleName(AccessibleNameOf(ModelControl("FessuraProfilo")));
     for (const std::string_view gap : kHingeGapNames) gap_->addItem(ToQString(gap));
     connect(gap_, &QComboBox::activated, this, [this](int index) {
         Commit();
@@ -131,10 +129,9 @@ void ModelView::BuildProfileFields(QGridLayout* grid, int row) {
     thicknessRow->addWidget(thickness_);
     thicknessRow->addWidget(new QLabel(QStringLiteral("% della corda")));
     thicknessRow->addStretch();
-    // No Alt+letter: every letter of these captions already leads elsewhere on the window.
-    grid->addWidget(Caption(QStringLiteral("Spessore del profilo"), thickness_), row, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("SpessoreProfilo")), thickness_), row, 0);
     grid->addLayout(thicknessRow, row, 1);
-    grid->addWidget(Caption(QStringLiteral("Fessura alla cerniera"), gap_), row + 1, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("FessuraProfilo")), gap_), row + 1, 0);
     grid->addWidget(gap_, row + 1, 1, Qt::AlignLeft);
 }
 

@@ -30,12 +30,28 @@ struct NamedField {
     std::string_view name;
     FieldEvent event;
 };
-constexpr std::array<NamedField, 4> kFieldEvents = {{
+constexpr std::array<NamedField, 5> kFieldEvents = {{
     {"CoppiaServo", &AnalysisWindow::Analisi_CoppiaServo_Change},
     {"FattoreSicurezza", &AnalysisWindow::Analisi_FattoreSicurezza_Change},
     {"Escursione", &AnalysisWindow::Analisi_Escursione_Change},
     {"AltreVelocita", &AnalysisWindow::Analisi_AltreVelocita_Change},
+    {"SpessoreProfilo", &AnalysisWindow::Analisi_SpessoreProfilo_Change},
 }};
+
+// An entry chosen in one of the window's lists, by its place; false for none.
+bool Choose(AnalysisWindow& window, std::string_view list, int index) {
+    if (index < 0 || index > 1)
+        return false;
+    if (list == "UnitaCoppia")
+        window.Analisi_UnitaCoppia_Change(index == 1 ? RatingUnit::NewtonCm : RatingUnit::KgfCm);
+    else if (list == "FessuraProfilo")
+        window.Analisi_FessuraProfilo_Change(index == 1 ? HingeGap::Open : HingeGap::Sealed);
+    else if (list == "GiudicaCon")
+        window.Analisi_GiudicaCon_Change(index == 1 ? JudgeWith::Prudent : JudgeWith::Calculation);
+    else
+        return false;
+    return true;
+}
 
 // Runs an event of the analysis, then what follows it on the page; false for no analysis.
 template <typename Event>
@@ -92,11 +108,7 @@ int coppia_analysis_edit(int analysis, const char* field, const char* text) {
 
 int coppia_analysis_choose(int analysis, const char* list, int index) {
     return coppia::Run(analysis, [list, index](AnalysisWindow& window) {
-        if (std::string_view(list) != "UnitaCoppia" || index < 0 || index > 1)
-            return false;
-        window.Analisi_UnitaCoppia_Change(index == 1 ? coppia::RatingUnit::NewtonCm
-                                                     : coppia::RatingUnit::KgfCm);
-        return true;
+        return coppia::Choose(window, list, index);
     });
 }
 

@@ -98,10 +98,11 @@ COPPIA_EXPORT void coppia_analysis_destroy(int analysis);
 COPPIA_EXPORT const char* coppia_analysis_controls(void);
 // Reads its settings, then shows what it judges.
 COPPIA_EXPORT void coppia_analysis_load(int analysis);
-// A field typed into (CoppiaServo, FattoreSicurezza, Escursione, AltreVelocita); 0 for a name
-// that is none.
+// A field typed into (CoppiaServo, FattoreSicurezza, Escursione, AltreVelocita,
+// SpessoreProfilo); 0 for a name that is none.
 COPPIA_EXPORT int coppia_analysis_edit(int analysis, const char* field, const char* text);
-// An entry chosen in a list (UnitaCoppia: 0 Kg*cm, 1 N·cm).
+// An entry chosen in a list (UnitaCoppia: 0 Kg*cm, 1 N·cm; FessuraProfilo: 0 sigillata,
+// 1 aperta; GiudicaCon: 0 the calculation, 1 the more prudent).
 COPPIA_EXPORT int coppia_analysis_choose(int analysis, const char* list, int index);
 // A button (Copia); the text it copied is then coppia_analysis_copied's.
 COPPIA_EXPORT int coppia_analysis_click(int analysis, const char* button);
@@ -125,9 +126,11 @@ COPPIA_EXPORT void coppia_model_answer(int model, const char* answers);
 // A button, by the desktop's name (Nuovo, Apri, Salva, SalvaConNome, Aggiungi, Aggiorna,
 // Carica, Duplica, Rinomina, Rimuovi, SpostaSu, SpostaGiu, Annulla, Ripeti); 0 for none.
 COPPIA_EXPORT int coppia_model_click(int model, const char* button);
-// A field typed into (NomeSuperficie, NomeServo, CoppiaServo, NomeModello, Note).
+// A field typed into (NomeSuperficie, NomeServo, CoppiaServo, SpessoreProfilo, NomeModello,
+// Note).
 COPPIA_EXPORT int coppia_model_edit(int model, const char* field, const char* text);
-// An entry chosen (TipoSuperficie, UnitaServo, NumeroServi: the count, Recenti: the file).
+// An entry chosen (TipoSuperficie, UnitaServo, FessuraProfilo, NumeroServi: the count,
+// Recenti: the file).
 COPPIA_EXPORT int coppia_model_choose(int model, const char* list, int index);
 // The rows selected, as a JSON list, and the one with the keyboard's focus (-1: none).
 COPPIA_EXPORT int coppia_model_select(int model, const char* rows, int current);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "files/model_record.h"
+#include "files/section_and_sheet.h"
 #include "models/analysis/analysis_controls.h"
 #include "models/model/model_controls.h"
 #include "models/model/model_table.h"
@@ -17,7 +18,7 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kToneNames = {"neutral", "good", "warning", "bad"};
 constexpr std::array<std::string_view, kAnalysisFieldCount> kFieldNames = {
-    "CoppiaServo", "FattoreSicurezza", "Escursione", "AltreVelocita"};
+    "CoppiaServo", "FattoreSicurezza", "Escursione", "AltreVelocita", "SpessoreProfilo"};
 
 std::string_view ToneName(Tone tone) {
     return kToneNames[static_cast<std::size_t>(tone)];
@@ -63,6 +64,47 @@ std::string Sweep(const AnalysisDisplay& shown) {
         .Done();
 }
 
+std::string Gaps() {
+    JsonWriter gaps = JsonWriter::List();
+    for (const std::string_view gap : kHingeGapNames) gaps.Text({}, gap);
+    return gaps.Done();
+}
+
+// The second estimate beside the calculation's torque, its steps, and what the verdict is judged
+// on, with the lists that choose them.
+std::string SecondOpinionJson(const AnalysisWindow& window) {
+    const AnalysisDisplay& shown = window.Display();
+    const SecondOpinionTexts& texts = shown.secondOpinion;
+    JsonWriter steps = JsonWriter::List();
+    for (const EstimateStep& step : shown.estimateSteps) {
+        steps.Raw({}, JsonWriter::Object()
+                          .Text("name", step.name)
+                          .Text("value", step.value)
+                          .Text("unit", step.unit)
+                          .Done());
+    }
+    JsonWriter judgeWith = JsonWriter::List();
+    for (const std::string_view with : kJudgeWithTexts) judgeWith.Text({}, with);
+    return JsonWriter::Object()
+        .Text("title", kSecondOpinionTitle)
+        .Text("problem", texts.problem)
+        .Text("real", texts.real)
+        .Text("ratio", texts.ratio)
+        .Text("thin", texts.thin)
+        .Text("side", texts.side)
+        .Text("source", SourceAndAssumption(texts))
+        .Text("indicative", texts.indicative)
+        .Raw("margin", Toned(shown.secondOpinionMargin, shown.secondOpinionMarginTone))
+        .Text("judgedOn", shown.judgedOn)
+        .Raw("otherVerdict", Toned(shown.otherVerdict, shown.otherVerdictTone))
+        .Raw("steps", steps.Done())
+        .Number("gap", window.Profile().gap == HingeGap::Open ? 1 : 0)
+        .Raw("gaps", Gaps())
+        .Number("judgeWith", window.JudgeChoice() == JudgeWith::Prudent ? 1 : 0)
+        .Raw("judgeWithTexts", judgeWith.Done())
+        .Done();
+}
+
 std::string Limits(const AnalysisDisplay& shown) {
     JsonWriter limits = JsonWriter::List();
     for (const CaptionedFigure& limit : shown.limits) {
@@ -105,6 +147,9 @@ std::string Details(const SurfaceDetails& details) {
         .Text("servoNote", details.servoNote)
         .Raw("inputs", inputs.Done())
         .Text("problem", details.problem)
+        .Text("thickness", details.thickness)
+        .Number("gap", details.gap == HingeGap::Open ? 1 : 0)
+        .Text("profileNote", details.profileNote)
         .Done();
 }
 
@@ -209,6 +254,7 @@ std::string AnalysisWindowJson(const AnalysisWindow& window) {
         .Text("speedsProblem", shown.speedsProblem)
         .Text("plotDescription", DescribePlot(shown.plot))
         .Raw("status", Toned(shown.status, shown.statusTone))
+        .Raw("secondOpinion", SecondOpinionJson(window))
         .Done();
 }
 
@@ -243,6 +289,7 @@ std::string ModelWindowJson(const ModelWindow& window) {
         .Raw("status", Toned(shown.status, shown.statusTone))
         .Raw("kinds", Kinds())
         .Raw("units", Units())
+        .Raw("gaps", Gaps())
         .Number("mostServos", kMaxServoCount)
         .Done();
 }

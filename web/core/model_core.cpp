@@ -53,10 +53,11 @@ struct NamedEdit {
     std::string_view name;
     void (ModelWindow::*event)(std::string_view);
 };
-constexpr std::array<NamedEdit, 5> kEdits = {{
+constexpr std::array<NamedEdit, 6> kEdits = {{
     {"NomeSuperficie", &ModelWindow::Modello_NomeSuperficie_Change},
     {"NomeServo", &ModelWindow::Modello_NomeServo_Change},
     {"CoppiaServo", &ModelWindow::Modello_CoppiaServo_Change},
+    {"SpessoreProfilo", &ModelWindow::Modello_SpessoreProfilo_Change},
     {"NomeModello", &ModelWindow::Modello_NomeModello_Change},
     {"Note", &ModelWindow::Modello_Note_Change},
 }};
@@ -81,6 +82,8 @@ bool Choose(ModelWindow& window, std::string_view list, int index) {
         window.Modello_TipoSuperficie_Change(static_cast<SurfaceKind>(index));
     } else if (list == "UnitaServo" && (index == 0 || index == 1)) {
         window.Modello_UnitaServo_Change(index == 1 ? RatingUnit::NewtonCm : RatingUnit::KgfCm);
+    } else if (list == "FessuraProfilo" && (index == 0 || index == 1)) {
+        window.Modello_FessuraProfilo_Change(index == 1 ? HingeGap::Open : HingeGap::Sealed);
     } else if (list == "NumeroServi") {
         window.Modello_NumeroServi_Change(index);
     } else if (list == "Recenti" && index >= 0) {

@@ -87,7 +87,8 @@ class SvgWriter {
           laid_(laid),
           style_(style),
           measure_(measure),
-          clip_(std::string(id) + "-area") {}
+          clip_(std::string(id) + "-area"),
+          hatch_(std::string(id) + "-hatch") {}
 
     void Line(double x1, double y1, double x2, double y2, std::string_view stroke) {
         out += "<line x1=\"" + Number(x1) + "\" y1=\"" + Number(y1) + "\" x2=\"" + Number(x2) +
@@ -127,11 +128,43 @@ class SvgWriter {
         }
     }
 
+    // The band's hatch, as the desktop's: lines from bottom left to top right every 8 pixels.
+    void Hatch() {
+        out += "<defs><pattern id=\"" + hatch_ +
+               "\" patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\"><path d=\"M0,8 "
+               "L8,0 M-2,2 L2,-2 M6,10 L10,6\" stroke=\"" +
+               Colour(style_.bandLow.colour) + "\" stroke-width=\"1\"/></pattern></defs>";
+    }
+
+    std::string Points(const std::vector<std::pair<double, double>>& points) const {
+        std::string text;
+        for (const auto& [angle, torque] : points) {
+            text += (text.empty() ? "" : " ") + Number(laid_.mapping.X(angle)) + "," +
+                    Number(laid_.mapping.Y(torque));
+        }
+        return text;
+    }
+
+    // The band under everything else: hatched between its edges, its edges drawn.
+    void Band() {
+        if (!plot_.band)
+            return;
+        std::vector<std::pair<double, double>> outline = plot_.band->low;
+        outline.insert(outline.end(), plot_.band->high.rbegin(), plot_.band->high.rend());
+        out += "<polygon points=\"" + Points(outline) + "\" fill=\"url(#" + hatch_ +
+               ")\" stroke=\"none\"/>";
+        out +=
+            "<polyline points=\"" + Points(plot_.band->low) + "\"" + Stroke(style_.bandLow) + "/>";
+        out += "<polyline points=\"" + Points(plot_.band->high) + "\"" + Stroke(style_.bandHigh) +
+               "/>";
+    }
+
     void Lines() {
         const PlotRect& area = laid_.area;
         out += "<clipPath id=\"" + clip_ + "\"><rect x=\"" + Number(area.left) + "\" y=\"" +
                Number(area.top) + "\" width=\"" + Number(area.width) + "\" height=\"" +
                Number(area.height) + "\"/></clipPath><g clip-path=\"url(#" + clip_ + ")\">";
+        Band();
         for (std::size_t i = 0; i < plot_.ratings.size(); ++i) {
             if (!plot_.ratings[i].value)
                 continue;
@@ -146,12 +179,8 @@ class SvgWriter {
             const PlotCurve& curve = plot_.curves[i];
             if (curve.points.empty())
                 continue;
-            std::string points;
-            for (const auto& [angle, torque] : curve.points) {
-                points += (points.empty() ? "" : " ") + Number(laid_.mapping.X(angle)) + "," +
-                          Number(laid_.mapping.Y(torque));
-            }
-            out += "<polyline points=\"" + points + "\"" + Stroke(style_.curves[i]) + "/>";
+            out += "<polyline points=\"" + Points(curve.points) + "\"" + Stroke(style_.curves[i]) +
+                   "/>";
         }
         out += "</g>";
     }
@@ -223,7 +252,17 @@ class SvgWriter {
                 continue;
             }
             const double y = box.top + box.height / 2;
-            Line(box.left + 1, y, box.left + kLegendSampleWidth - 1, y, Stroke(*entry.pen));
+            if (entry.band) {
+                out += "<rect x=\"" + Number(box.left + 1) + "\" y=\"" + Number(y - 4) +
+                       "\" width=\"" + Number(kLegendSampleWidth - 2) +
+                       "\" height=\"8\" fill=\"url(#" + hatch_ + ")\"/>";
+                Line(box.left + 1, y - 4, box.left + kLegendSampleWidth - 1, y - 4,
+                     Stroke(style_.bandHigh));
+                Line(box.left + 1, y + 4, box.left + kLegendSampleWidth - 1, y + 4,
+                     Stroke(style_.bandLow));
+            } else {
+                Line(box.left + 1, y, box.left + kLegendSampleWidth - 1, y, Stroke(*entry.pen));
+            }
             if (entry.marked)
                 Mark(box.left + kLegendSampleWidth / 2, y, entry.pen->colour);
             const double indent = kLegendSampleWidth + kLegendSampleGap;
@@ -240,6 +279,7 @@ class SvgWriter {
     const PlotStyle& style_;
     const SvgTextMeasure& measure_;
     std::string clip_;
+    std::string hatch_;
 };
 
 std::string Described(std::string_view description, const std::vector<std::string>& leftOut) {
@@ -265,6 +305,7 @@ std::string PlotSvg(const PlotData& plot, const SvgSize& size, std::string_view 
                  Number(size.fontSize) + "\"><title>" + Escaped(name) + "</title><desc>" +
                  Escaped(Described(description, laid.leftOut)) + "</desc><rect width=\"" + width +
                  "\" height=\"" + height + "\" fill=\"" + std::string(kBackground) + "\"/>";
+    writer.Hatch();
     writer.GridLines(false, kMinorGrid);
     writer.GridLines(true, kGrid);
     writer.Lines();
