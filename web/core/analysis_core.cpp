@@ -30,12 +30,16 @@ struct NamedField {
     std::string_view name;
     FieldEvent event;
 };
-constexpr std::array<NamedField, 5> kFieldEvents = {{
+constexpr std::array<NamedField, 9> kFieldEvents = {{
     {"CoppiaServo", &AnalysisWindow::Analisi_CoppiaServo_Change},
     {"FattoreSicurezza", &AnalysisWindow::Analisi_FattoreSicurezza_Change},
     {"Escursione", &AnalysisWindow::Analisi_Escursione_Change},
     {"AltreVelocita", &AnalysisWindow::Analisi_AltreVelocita_Change},
     {"SpessoreProfilo", &AnalysisWindow::Analisi_SpessoreProfilo_Change},
+    {"Tensione", &AnalysisWindow::Analisi_Tensione_Change},
+    {"Tempo60", &AnalysisWindow::Analisi_Tempo60_Change},
+    {"CorrenteVuoto", &AnalysisWindow::Analisi_CorrenteVuoto_Change},
+    {"CorrenteStallo", &AnalysisWindow::Analisi_CorrenteStallo_Change},
 }};
 
 // An entry chosen in one of the window's lists, by its place; false for none.

@@ -99,7 +99,8 @@ COPPIA_EXPORT const char* coppia_analysis_controls(void);
 // Reads its settings, then shows what it judges.
 COPPIA_EXPORT void coppia_analysis_load(int analysis);
 // A field typed into (CoppiaServo, FattoreSicurezza, Escursione, AltreVelocita,
-// SpessoreProfilo); 0 for a name that is none.
+// SpessoreProfilo, and the servo's data sheet: Tensione, Tempo60, CorrenteVuoto,
+// CorrenteStallo); 0 for a name that is none.
 COPPIA_EXPORT int coppia_analysis_edit(int analysis, const char* field, const char* text);
 // An entry chosen in a list (UnitaCoppia: 0 Kg*cm, 1 N·cm; FessuraProfilo: 0 sigillata,
 // 1 aperta; GiudicaCon: 0 the calculation, 1 the more prudent).

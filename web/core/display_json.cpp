@@ -10,6 +10,7 @@
 #include "models/model/model_table.h"
 #include "models/model/surface_advice.h"
 #include "models/shared/plot_layout.h"
+#include "models/shared/servo_motion_text.h"
 #include "web/core/json_text.h"
 
 namespace coppia {
@@ -102,6 +103,33 @@ std::string SecondOpinionJson(const AnalysisWindow& window) {
         .Raw("gaps", Gaps())
         .Number("judgeWith", window.JudgeChoice() == JudgeWith::Prudent ? 1 : 0)
         .Raw("judgeWithTexts", judgeWith.Done())
+        .Done();
+}
+
+// The servo's data sheet, its fields named as the desktop's (the order of kServoFigureKeys), and
+// the servo's speed and current it gives.
+constexpr std::array<std::string_view, kServoFigureKeys.size()> kFigureNames = {
+    "Tensione", "Tempo60", "CorrenteVuoto", "CorrenteStallo"};
+
+std::string MotionJson(const AnalysisWindow& window) {
+    const AnalysisDisplay& shown = window.Display();
+    JsonWriter fields = JsonWriter::List();
+    for (std::size_t i = 0; i < kServoFigureKeys.size(); ++i) {
+        fields.Raw({}, JsonWriter::Object()
+                           .Text("name", kFigureNames[i])
+                           .Text("caption", kServoFigureCaptions[i])
+                           .Text("description", kServoFigureDescriptions[i])
+                           .Text("unit", kServoFigureKeys[i].unit)
+                           .Text("value", window.FigureText(i))
+                           .Done());
+    }
+    return JsonWriter::Object()
+        .Text("title", kServoFiguresTitle)
+        .Raw("fields", fields.Done())
+        .Raw("motion", Toned(shown.motion, shown.motionTone))
+        .Text("current", shown.current)
+        .Text("figures", shown.figures)
+        .Text("problem", shown.figuresProblem)
         .Done();
 }
 
@@ -255,6 +283,7 @@ std::string AnalysisWindowJson(const AnalysisWindow& window) {
         .Text("plotDescription", DescribePlot(shown.plot))
         .Raw("status", Toned(shown.status, shown.statusTone))
         .Raw("secondOpinion", SecondOpinionJson(window))
+        .Raw("servo", MotionJson(window))
         .Done();
 }
 

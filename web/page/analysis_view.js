@@ -49,6 +49,18 @@ export function buildAnalysis(document, core, analysis, root, run) {
         element(document, 'p', { class: 'note' }, caption('NotaFattore')), servoThrow.field,
         judgeWith.field, loanDrift, settingsProblem);
 
+    // The servo's data sheet, its fields as the core lists them.
+    const sheet = analysis.display().servo;
+    const figures = group(document, 'DatiServo', sheet.title);
+    const figureFields = sheet.fields.map((figure) => {
+        const made = textField(document, tableOf([{ name: figure.name, caption: figure.caption,
+            accessibleName: figure.description }]), figure.name, edit(figure.name), figure.unit);
+        figures.append(made.field);
+        return made;
+    });
+    const figuresProblem = note(document, 'ProblemaDatiServo', 'note tone-bad');
+    figures.append(figuresProblem);
+
     const verdictGroup = group(document, 'GruppoVerdetto', caption('GruppoVerdetto'));
     const verdict = element(document, 'p', { id: 'Verdetto', class: 'verdict', role: 'status' });
     const otherVerdict = note(document, 'AltroVerdetto');
@@ -57,7 +69,11 @@ export function buildAnalysis(document, core, analysis, root, run) {
     const margin = valueField(document, table, 'Margine');
     const minimum = valueField(document, table, 'CoppiaMinima', 'UnitaCoppiaMinima');
     const limits = kLimits.map((id) => element(document, 'p', { id, class: 'note' }));
-    verdictGroup.append(verdict, otherVerdict, reason, judgedOn, margin.field, minimum.field, ...limits);
+    // The servo's speed and current, under the verdict as on the desktop.
+    const motion = note(document, 'TempoServo');
+    const current = note(document, 'CorrenteServo');
+    verdictGroup.append(verdict, otherVerdict, reason, judgedOn, margin.field, minimum.field, ...limits,
+        motion, current);
 
     const linkage = group(document, 'GruppoRinvio', caption('GruppoRinvio'));
     const rotation = valueField(document, table, 'Rotazione');
@@ -112,7 +128,7 @@ export function buildAnalysis(document, core, analysis, root, run) {
     const status = note(document, 'Stato', 'status');
     sweep.append(speeds.field, speedsProblem, plot, tableBox, buttons, status);
 
-    root.append(inputs, verdictGroup, linkage, torqueGroup, second, steps, sweep);
+    root.append(inputs, figures, verdictGroup, linkage, torqueGroup, second, steps, sweep);
 
     const renderSteps = (list, items) => {
         list.replaceChildren(...items.map((step) => {
@@ -170,6 +186,11 @@ export function buildAnalysis(document, core, analysis, root, run) {
             const limit = display.limits[i];
             showText(shownLimit, limit && limit.value ? `${limit.caption} ${limit.value}` : '');
         });
+
+        figureFields.forEach((field, i) => setValue(field.input, display.servo.fields[i].value));
+        showText(figuresProblem, display.servo.problem);
+        showToned(motion, display.servo.motion);
+        showText(current, display.servo.current);
 
         rotation.output.value = display.rotation;
         showToned(linkageNote, display.linkage);

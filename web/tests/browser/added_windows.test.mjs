@@ -66,6 +66,19 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
         test('the analysis judges the servo typed as the desktop does, with its plot and table', async () => {
             const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true });
             const { page, errors } = await openPage(context, url);
+            // A mini servo's data sheet (tests/models/analysis/analysis_motion_test.cpp), a comma
+            // typed as the point; kept as the desktop keeps the analysis's settings.
+            await enter(page, 'Analisi_CoppiaServo', '1');
+            for (const [id, typed] of [['Tensione', '6'], ['Tempo60', '0,11'], ['CorrenteVuoto', '0.2'],
+                ['CorrenteStallo', '2.5']]) {
+                await enter(page, `Analisi_${id}`, typed);
+            }
+            assert.equal(await verdictOf(page), 'Servo al Limite (verdict tone-warning)');
+            assert.equal(await text(page, 'Analisi_TempoServo'), 'Tempo per 20°: 0.08 s sotto carico (0.06 s a vuoto)');
+            assert.equal(await text(page, 'Analisi_CorrenteServo'), 'Corrente in tenuta a 20°: 1.39 A; allo spunto: 2.50 A');
+            assert.match(await page.evaluate(() => localStorage.getItem('coppia:/impostazioni/coppia-analisi.ini')),
+                /\nTempo60Servo=0.11\n/);
+
             await enter(page, 'Analisi_CoppiaServo', '0.8');
             await enter(page, 'Analisi_FattoreSicurezza', '2');
             assert.equal(await text(page, 'Analisi_Margine'), '1.54');
@@ -95,6 +108,14 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
             assert.equal(csv.suggestedFilename(), 'coppia-analisi.csv');
             const heading = await page.locator('#Analisi_Tabella th').first().textContent();
             assert.ok(readFileSync(await csv.path(), 'utf8').includes(heading));
+            // One page of three windows: no two ids alike, every field named for a screen reader.
+            assert.deepEqual(await page.evaluate(() => {
+                const ids = [...document.querySelectorAll('[id]')].map((named) => named.id);
+                const unnamed = [...document.querySelectorAll('input, select, textarea')]
+                    .filter((field) => field.type !== 'file' && field.labels.length === 0 && !field.getAttribute('aria-label'))
+                    .map((field) => field.id);
+                return { repeated: ids.filter((id, i) => ids.indexOf(id) !== i), unnamed };
+            }), { repeated: [], unnamed: [] });
             await page.screenshot({ path: join(shots, `analysis-${width}.png`), fullPage: true });
             assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
             assert.deepEqual(errors, []);
