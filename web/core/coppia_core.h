@@ -128,7 +128,8 @@ COPPIA_EXPORT void coppia_model_answer(int model, const char* answers);
 // Carica, Duplica, Rinomina, Rimuovi, SpostaSu, SpostaGiu, Annulla, Ripeti); 0 for none.
 COPPIA_EXPORT int coppia_model_click(int model, const char* button);
 // A field typed into (NomeSuperficie, NomeServo, CoppiaServo, SpessoreProfilo, NomeModello,
-// Note).
+// Note, and the servo's data sheet: TensioneServo, Tempo60Servo, CorrenteVuotoServo,
+// CorrenteStalloServo).
 COPPIA_EXPORT int coppia_model_edit(int model, const char* field, const char* text);
 // An entry chosen (TipoSuperficie, UnitaServo, FessuraProfilo, NumeroServi: the count,
 // Recenti: the file).

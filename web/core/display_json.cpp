@@ -111,21 +111,31 @@ std::string SecondOpinionJson(const AnalysisWindow& window) {
 constexpr std::array<std::string_view, kServoFigureKeys.size()> kFigureNames = {
     "Tensione", "Tempo60", "CorrenteVuoto", "CorrenteStallo"};
 
-std::string MotionJson(const AnalysisWindow& window) {
-    const AnalysisDisplay& shown = window.Display();
+constexpr std::array<std::string_view, kServoFigureKeys.size()> kModelFigureNames = {
+    "TensioneServo", "Tempo60Servo", "CorrenteVuotoServo", "CorrenteStalloServo"};
+
+template <typename Value>
+std::string FigureFields(const std::array<std::string_view, kServoFigureKeys.size()>& names,
+                         Value value) {
     JsonWriter fields = JsonWriter::List();
     for (std::size_t i = 0; i < kServoFigureKeys.size(); ++i) {
         fields.Raw({}, JsonWriter::Object()
-                           .Text("name", kFigureNames[i])
+                           .Text("name", names[i])
                            .Text("caption", kServoFigureCaptions[i])
                            .Text("description", kServoFigureDescriptions[i])
                            .Text("unit", kServoFigureKeys[i].unit)
-                           .Text("value", window.FigureText(i))
+                           .Text("value", value(i))
                            .Done());
     }
+    return fields.Done();
+}
+
+std::string MotionJson(const AnalysisWindow& window) {
+    const AnalysisDisplay& shown = window.Display();
     return JsonWriter::Object()
         .Text("title", kServoFiguresTitle)
-        .Raw("fields", fields.Done())
+        .Raw("fields",
+             FigureFields(kFigureNames, [&window](std::size_t i) { return window.FigureText(i); }))
         .Raw("motion", Toned(shown.motion, shown.motionTone))
         .Text("current", shown.current)
         .Text("figures", shown.figures)
@@ -178,6 +188,8 @@ std::string Details(const SurfaceDetails& details) {
         .Text("thickness", details.thickness)
         .Number("gap", details.gap == HingeGap::Open ? 1 : 0)
         .Text("profileNote", details.profileNote)
+        .Raw("figures", FigureFields(kModelFigureNames,
+                                     [&details](std::size_t i) { return details.figures[i]; }))
         .Done();
 }
 

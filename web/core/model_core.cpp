@@ -53,13 +53,17 @@ struct NamedEdit {
     std::string_view name;
     void (ModelWindow::*event)(std::string_view);
 };
-constexpr std::array<NamedEdit, 6> kEdits = {{
+constexpr std::array<NamedEdit, 10> kEdits = {{
     {"NomeSuperficie", &ModelWindow::Modello_NomeSuperficie_Change},
     {"NomeServo", &ModelWindow::Modello_NomeServo_Change},
     {"CoppiaServo", &ModelWindow::Modello_CoppiaServo_Change},
     {"SpessoreProfilo", &ModelWindow::Modello_SpessoreProfilo_Change},
     {"NomeModello", &ModelWindow::Modello_NomeModello_Change},
     {"Note", &ModelWindow::Modello_Note_Change},
+    {"TensioneServo", &ModelWindow::Modello_TensioneServo_Change},
+    {"Tempo60Servo", &ModelWindow::Modello_Tempo60Servo_Change},
+    {"CorrenteVuotoServo", &ModelWindow::Modello_CorrenteVuotoServo_Change},
+    {"CorrenteStalloServo", &ModelWindow::Modello_CorrenteStalloServo_Change},
 }};
 
 // Runs an event of the model window with the answers the page gave for it, then what follows it

@@ -4,7 +4,7 @@
 // deflection (SVG laid out by the desktop's layout) and its table. Every text comes from the
 // analysis's display (web/core/display_json.h); nothing here computes, words or judges.
 import {
-    button, choiceField, prefixIds, ratingField, download, element, setChoices, setValue, showText, showToned, tableOf,
+    button, choiceField, figureFields, prefixIds, ratingField, download, element, setChoices, setValue, showText, showToned, tableOf,
     textField, valueField,
 } from './page_kit.js';
 
@@ -52,12 +52,8 @@ export function buildAnalysis(document, core, analysis, root, run) {
     // The servo's data sheet, its fields as the core lists them.
     const sheet = analysis.display().servo;
     const figures = group(document, 'DatiServo', sheet.title);
-    const figureFields = sheet.fields.map((figure) => {
-        const made = textField(document, tableOf([{ name: figure.name, caption: figure.caption,
-            accessibleName: figure.description }]), figure.name, edit(figure.name), figure.unit);
-        figures.append(made.field);
-        return made;
-    });
+    const sheetFields = figureFields(document, sheet.fields, edit);
+    figures.append(...sheetFields.map((made) => made.field));
     const figuresProblem = note(document, 'ProblemaDatiServo', 'note tone-bad');
     figures.append(figuresProblem);
 
@@ -187,7 +183,7 @@ export function buildAnalysis(document, core, analysis, root, run) {
             showText(shownLimit, limit && limit.value ? `${limit.caption} ${limit.value}` : '');
         });
 
-        figureFields.forEach((field, i) => setValue(field.input, display.servo.fields[i].value));
+        sheetFields.forEach((field, i) => setValue(field.input, display.servo.fields[i].value));
         showText(figuresProblem, display.servo.problem);
         showToned(motion, display.servo.motion);
         showText(current, display.servo.current);

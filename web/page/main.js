@@ -17,19 +17,13 @@ async function start() {
     if (kept.refused) window.storageRefused();
     else if (kept.text !== null) window.putBack(kept.text);
     window.load();
-    // The analysis and the model follow the calculator as the desktop's windows follow theirs;
-    // they read what earlier visits kept as they load.
-    if (!putBackFiles(core.files)) core.files.storageRefused();
-    const analysis = core.newAnalysis(window);
-    analysis.load();
-    const model = core.newModel(window);
-    model.load();
 
     document.getElementById('title').textContent = core.title;
     const form = document.getElementById('fields');
     const view = buildWindow(document, core, window, form, document.getElementById('notes'));
     const dialog = document.getElementById('message');
     const questions = document.getElementById('question');
+    let model = null;
     let analysisView = null;
     let modelView = null;
 
@@ -41,7 +35,7 @@ async function start() {
             view.render();
             analysisView?.render();
             modelView?.render();
-            await showMessages(dialog, [...window.takeMessages(), ...model.takeMessages()]);
+            await showMessages(dialog, [...window.takeMessages(), ...(model?.takeMessages() ?? [])]);
             const saved = window.takeSaved();
             if (saved !== null && !keep(saved)) window.storageRefused();
             if (!takeWrittenFiles(document, core.files)) core.files.storageRefused();
@@ -61,8 +55,19 @@ async function start() {
             answers[answer[0]] = answer[1];
         }
     });
-    analysisView = buildAnalysis(document, core, analysis, document.getElementById('Analisi'), after);
-    modelView = buildModel(document, core, model, document.getElementById('Modello'), modelEvent);
+    // The analysis and the model follow the calculator as the desktop's windows follow theirs,
+    // and read what earlier visits kept as they load. They come once the calculator is shown, so
+    // that its first result does not wait for them.
+    const addWindows = () => {
+        if (!putBackFiles(core.files)) core.files.storageRefused();
+        const analysis = core.newAnalysis(window);
+        analysis.load();
+        model = core.newModel(window);
+        model.load();
+        analysisView = buildAnalysis(document, core, analysis, document.getElementById('Analisi'), after);
+        modelView = buildModel(document, core, model, document.getElementById('Modello'), modelEvent);
+        return after(() => {}).then(() => document.body.classList.add('windows-ready'));
+    };
 
     form.addEventListener('beforeinput', (event) => {
         const control = view.controlOf(event.target);
@@ -97,6 +102,7 @@ async function start() {
     await after(() => {});  // messages the kept inputs raised at the start
     document.body.classList.add('ready');
     document.getElementById('Main').removeAttribute('aria-busy');
+    setTimeout(addWindows, 0);
 }
 
 // The service worker fetches every file of the site to keep it: only once the window is shown,

@@ -5,7 +5,7 @@
 // here (ask.js) and its messages shown as the main window's are; every text comes from the
 // model window's display (web/core/display_json.h).
 import {
-    button, choiceField, prefixIds, ratingField, element, setChoices, setValue, showText, showToned, tableOf, textField,
+    button, choiceField, figureFields, prefixIds, ratingField, element, setChoices, setValue, showText, showToned, tableOf, textField,
 } from './page_kit.js';
 
 // The file's commands, in the desktop's menu's order, before the table; the surfaces', in the
@@ -73,13 +73,15 @@ export function buildModel(document, core, model, root, event) {
     const thickness = textField(document, table, 'SpessoreProfilo', edit('SpessoreProfilo'));
     const gap = choiceField(document, table, 'FessuraProfilo', choose('FessuraProfilo'));
     const profileNote = element(document, 'p', { id: 'NotaProfilo', class: 'note' });
+    const sheetFields = figureFields(document, model.display().details.figures, edit);
     const problem = element(document, 'p', { id: 'ProblemaSuperficie', class: 'note tone-bad' });
     const shownInputs = element(document, 'dl', { id: 'DatiSuperficie', class: 'inputs',
         'aria-labelledby': 'DatiSuperficie-title' });
     const inputsTitle = element(document, 'p', { id: 'DatiSuperficie-title', class: 'inputs-title' },
         table.get('DatiSuperficie').caption);
     details.append(detailsHeading, name.field, kind.field, kindNote, count.field, servoNote,
-        servoName.field, rating.field, thickness.field, gap.field, profileNote, problem, inputsTitle,
+        servoName.field, rating.field, thickness.field, gap.field, profileNote,
+        ...sheetFields.map((made) => made.field), problem, inputsTitle,
         shownInputs);
 
     const whole = element(document, 'section', { id: 'PaginaModello', class: 'group' });
@@ -134,7 +136,8 @@ export function buildModel(document, core, model, root, event) {
 
         const shown = display.details;
         detailsHeading.textContent = shown.heading;
-        for (const field of [name, kind, count, servoName, rating, thickness, gap]) {
+        sheetFields.forEach((field, i) => setValue(field.input, shown.figures[i].value));
+        for (const field of [name, kind, count, servoName, rating, thickness, gap, ...sheetFields]) {
             field.field.hidden = !shown.shown;
         }
         inputsTitle.hidden = shown.inputs.length === 0;

@@ -68,6 +68,14 @@ export function ratingField(document, table, unitName, edited, chosen) {
     return { rating, unit };
 }
 
+// The servo's data sheet, as the core lists its fields ({name, caption, description, unit}),
+// each typed into as the window's others.
+export function figureFields(document, figures, edited) {
+    return figures.map((figure) => textField(document, tableOf([{ name: figure.name,
+        caption: figure.caption, accessibleName: figure.description }]), figure.name,
+    edited(figure.name), figure.unit));
+}
+
 // A value the window shows, read only, with its caption.
 export function valueField(document, table, name, unitId = '') {
     const control = table.get(name);

@@ -33,6 +33,13 @@ after(async () => {
     server?.close();
 });
 
+// The page, once the analysis and the model are shown below the calculator.
+async function openSections(context) {
+    const opened = await openPage(context, url);
+    await opened.page.waitForSelector('body.windows-ready', { timeout: 15000 });
+    return opened;
+}
+
 // Types into a field and leaves it, as the desktop takes a field's text.
 async function enter(page, id, text) {
     await page.locator(`#${id}`).fill(text);
@@ -65,7 +72,7 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
     describe(`at ${width}x${height}`, () => {
         test('the analysis judges the servo typed as the desktop does, with its plot and table', async () => {
             const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true });
-            const { page, errors } = await openPage(context, url);
+            const { page, errors } = await openSections(context);
             // A mini servo's data sheet (tests/models/analysis/analysis_motion_test.cpp), a comma
             // typed as the point; kept as the desktop keeps the analysis's settings.
             await enter(page, 'Analisi_CoppiaServo', '1');
@@ -124,7 +131,7 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
 
         test('opens the example model, loads a surface and saves the desktop\'s bytes', async () => {
             const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true });
-            const { page, errors } = await openPage(context, url);
+            const { page, errors } = await openSections(context);
             await page.setInputFiles('#Modello_ApriFile', example);
             await page.waitForFunction(() => document.getElementById('Modello_Tabella').tBodies[0]?.rows.length > 0);
             const opened = await verdicts(page);
@@ -157,7 +164,7 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
 
 test('a model dropped on the section opens; a refused one is told in the desktop\'s words', async () => {
     const context = await browser.newContext({ viewport: { width: 390, height: 844 } });
-    const { page, errors } = await openPage(context, url);
+    const { page, errors } = await openSections(context);
     const drop = (name, content) => page.evaluate(([fileName, bytes]) => {
         const transfer = new DataTransfer();
         transfer.items.add(new File([bytes], fileName));
