@@ -8,8 +8,7 @@
 
 namespace coppia {
 
-// ConfigFolder() and NoConfigFolderReason() are the system's: platform_posix.cpp,
-// platform_windows.cpp.
+// ConfigFolder() and NoConfigFolderReason() are the system's: platform/<system>/platform.cpp.
 
 std::optional<std::string> ConfigFilePath(std::string_view name) {
     const std::optional<std::string> folder = ConfigFolder();

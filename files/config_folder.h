@@ -27,7 +27,7 @@ SaveResult ReplaceConfigFile(const std::optional<std::string>& path, const std::
 std::string ConfigFileLocation(const std::optional<std::string>& path, std::string_view name);
 
 // Why nothing can be saved when there is no configuration folder, in the system's words ($HOME
-// means nothing on Windows): platform_posix.cpp, platform_windows.cpp.
+// means nothing on Windows): platform/<system>/platform.cpp.
 std::string_view NoConfigFolderReason();
 
 }  // namespace coppia

@@ -323,6 +323,12 @@ SaveResult WriteModelFile(const std::string& path, const Model& model) {
     return ReplaceFileInItsFolder(path, EncodeModel(model));
 }
 
+std::string NamedAsModelFile(std::string name) {
+    if (name.find('.') == std::string::npos)
+        name += kModelFileExtension;
+    return name;
+}
+
 std::string ModelRefusalText(std::string_view path, const ModelFileFault& fault) {
     std::string text =
         "Il modello " + (path.empty() ? "" : std::string(path) + " ") + "non può essere aperto: ";

@@ -35,6 +35,9 @@ std::variant<Model, ModelFileFault> ReadModelFile(const std::string& path);
 // when it was removed (ReplaceFileInItsFolder).
 SaveResult WriteModelFile(const std::string& path, const Model& model);
 
+// The name a model is saved under: a name given without an extension gets the model files'.
+std::string NamedAsModelFile(std::string name);
+
 // What the user is told when a file is refused: its path, the place and the reason.
 std::string ModelRefusalText(std::string_view path, const ModelFileFault& fault);
 

@@ -10,8 +10,9 @@
 namespace coppia {
 
 // What the files' code needs of the system beyond the safe replace, once per system:
-// platform_posix.cpp and platform_windows.cpp, one of which files/CMakeLists.txt builds. Paths
-// are std::string everywhere: the system's bytes on POSIX, UTF-8 on Windows.
+// platform/posix/platform.cpp, platform/windows/platform.cpp and platform/web/platform.cpp, one of
+// which files/CMakeLists.txt builds. Paths are std::string everywhere: the system's bytes on POSIX, UTF-8 on Windows and in
+// a browser.
 
 // A path that names the same file from any current folder: "/..." on POSIX; "C:\...", "C:/..."
 // or "\\server\share\..." on Windows.

@@ -16,4 +16,7 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 # pass every catch and reach the page as a bare number. The models need more than the 16 MB a
 # module starts with.
 set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
+# Optimised for size: a page downloads and compiles the core at every first visit, and the
+# windows' models are mostly texts and branches, which gain little from -O3's inlining and grow.
+set(CMAKE_CXX_FLAGS_RELEASE_INIT "-Os -DNDEBUG")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1")

@@ -4,12 +4,17 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "engine/servo_check.h"
 
 namespace coppia {
+
+// What a screen reader calls the plot.
+inline constexpr std::string_view kPlotAccessibleName =
+    "Grafico della coppia al servo secondo la deflessione";
 
 // Torques beyond this are left off the plot: only absurd inputs reach them, and the tables
 // still give them.

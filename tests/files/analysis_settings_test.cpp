@@ -126,12 +126,7 @@ class AnalysisSettingsFileTest : public testing::Test {
         folder = FreshFolder();
         path = folder / "coppia-analisi.ini";
     }
-    ~AnalysisSettingsFileTest() override { fs::remove_all(folder); }
-
-    std::string Contents() const {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    ~AnalysisSettingsFileTest() override { RemoveAll(folder); }
 
     fs::path folder;
     fs::path path;
@@ -142,7 +137,7 @@ TEST_F(AnalysisSettingsFileTest, AMissingFileGivesTheDefaultsAndASaveCreatesIt) 
     EXPECT_EQ(file.Read(), AnalysisSettings{});
     const SaveResult saved = file.Write(kChosen);
     EXPECT_TRUE(saved.saved) << saved.reason;
-    EXPECT_EQ(Contents(), kChosenBytes);
+    EXPECT_EQ(Contents(path), kChosenBytes);
     EXPECT_EQ(AnalysisSettingsFile(path.string()).Read(), kChosen);
 }
 
@@ -171,7 +166,7 @@ TEST_P(SettingsAtTheBoundTest, ReadsOnlyWholeLines) {
     }
     bytes += "CoppiaServo=150\n";
     bytes += GetParam().after;
-    std::ofstream(path, std::ios::binary) << bytes;
+    Put(path, bytes);
     EXPECT_EQ(AnalysisSettingsFile(path.string()).Read().rating, GetParam().rating);
 }
 

@@ -375,7 +375,7 @@ TEST(RecentFilesTest, KeepsTheLastEightAbsolutePathsNewestFirstEachOnce) {
     EXPECT_TRUE(file.Read().empty());
     ASSERT_TRUE(file.Write(expected).saved);
     EXPECT_EQ(file.Read(), expected);
-    fs::remove_all(folder);
+    RemoveAll(folder);
 
     // A damaged list gives the paths it can.
     EXPECT_EQ(DecodeRecentFiles(Sys("/a\nrelativo\n\n/a\n/b")), SysList({"/a", "/b"}));

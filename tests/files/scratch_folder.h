@@ -18,10 +18,22 @@
 #include <string>
 #include <vector>
 
+#if defined(__EMSCRIPTEN__)
+#include "files/page_files.h"
+#endif
+
 namespace coppia {
 
 namespace fs = std::filesystem;
 
+#if defined(__EMSCRIPTEN__)
+// In a browser the program's files are the page's (files/page_files.h): a test's files are made
+// there, as the page hands files over, and read back from there; a folder is a part of a path.
+inline fs::path FreshFolder() {
+    static int made = 0;
+    return fs::path("/coppia-" + std::to_string(++made));
+}
+#else
 // A new folder of the test's own in the system's temporary folder: "coppia-Ab3dE9".
 inline fs::path FreshFolder() {
 #if defined(_WIN32)
@@ -38,6 +50,7 @@ inline fs::path FreshFolder() {
     return mkdtemp(pattern.data());
 #endif
 }
+#endif
 
 // A path as the program keeps it, in UTF-8 whatever the system's code page (which
 // fs::path::string() gives on Windows).
@@ -55,6 +68,11 @@ inline fs::path PathFromUtf8(const std::string& path) {
 class ScratchFolder {
   public:
     ScratchFolder() : path_(FreshFolder()) {}
+#if defined(__EMSCRIPTEN__)
+    ~ScratchFolder() {
+        for (const std::string& path : PageFilesIn(path_.string())) RemovePageFile(path);
+    }
+#else
     ~ScratchFolder() {
         // A folder a test made read-only would keep what it holds.
         for (const auto& entry : fs::recursive_directory_iterator(path_)) {
@@ -63,10 +81,13 @@ class ScratchFolder {
         }
         fs::remove_all(path_);
     }
+#endif
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const fs::path& Path() const { return path_; }
+    const fs::path& Path() const {
+        return path_;
+    }
     std::string operator/(const std::string& name) const {
         return Utf8(path_ / PathFromUtf8(name));
     }
@@ -74,8 +95,14 @@ class ScratchFolder {
     // The names in the folder itself, sorted.
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
+#if defined(__EMSCRIPTEN__)
+        for (const std::string& path : PageFilesIn(path_.string()))
+            names.push_back(fs::path(path).lexically_relative(path_).begin()->string());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+#else
         for (const auto& entry : fs::directory_iterator(path_))
             names.push_back(Utf8(entry.path().filename()));
+#endif
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -84,6 +111,37 @@ class ScratchFolder {
     fs::path path_;
 };
 
+#if defined(__EMSCRIPTEN__)
+inline std::string Contents(const fs::path& path) {
+    const std::string* bytes = PageFile(path.string());
+    return bytes != nullptr ? *bytes : "<unreadable>";
+}
+
+inline void Put(const fs::path& path, const std::string& bytes) {
+    PutPageFile(path.string(), bytes);
+}
+
+inline bool Exists(const fs::path& path) {
+    return PageFile(path.string()) != nullptr;
+}
+
+inline void RemoveAll(const fs::path& folder) {
+    for (const std::string& path : PageFilesIn(folder.string())) RemovePageFile(path);
+}
+
+// The paths in the folder and below, sorted.
+inline std::vector<fs::path> Listing(const fs::path& folder) {
+    const std::vector<std::string> paths = PageFilesIn(folder.string());
+    return {paths.begin(), paths.end()};
+}
+
+// A file of the source tree, where the program finds it: handed over to the page's files under
+// its path, as the page hands over a file the user picks.
+inline void HandOver(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    PutPageFile(path, std::string(std::istreambuf_iterator<char>(in), {}));
+}
+#else
 inline std::string Contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<unreadable>";
@@ -92,6 +150,26 @@ inline std::string Contents(const fs::path& path) {
 inline void Put(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
+
+inline bool Exists(const fs::path& path) {
+    return fs::exists(path);
+}
+
+inline void RemoveAll(const fs::path& folder) {
+    fs::remove_all(folder);
+}
+
+// The paths in the folder itself, sorted.
+inline std::vector<fs::path> Listing(const fs::path& folder) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// A file of the source tree is where the program finds it.
+inline void HandOver(const std::string&) {}
+#endif
 
 #if !defined(_WIN32)
 // A character device node of the test's own, with the numbers of the system's null (minor 3) or

@@ -84,8 +84,8 @@ class PlotPictureTest : public testing::TestWithParam<ScaleRow> {
         QPainter painter(&image);
         widget.render(&painter);
         painter.end();
-        laid = LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, PensFor(plot),
-                          QFontMetricsF(widget.font(), &image));
+        laid =
+            LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, QFontMetricsF(widget.font(), &image));
     }
     QRgb At(double x, double y) const {
         const double ratio = GetParam().ratio;
@@ -232,8 +232,9 @@ TEST_P(ElideTest, FitsTheWidthAndKeepsTheStart) {
     EXPECT_LE(metrics.horizontalAdvance(elided), row.width);
     EXPECT_TRUE(elided.isValidUtf16());
     // Past a few hundred characters the text is cut before it is measured, whatever the room.
-    EXPECT_LE(elided.size(), kLongestMeasured + 1);
-    if (row.text.size() <= kLongestMeasured && metrics.horizontalAdvance(row.text) <= row.width) {
+    EXPECT_LE(static_cast<std::size_t>(elided.size()), kLongestMeasured + 1);
+    if (static_cast<std::size_t>(row.text.size()) <= kLongestMeasured &&
+        metrics.horizontalAdvance(row.text) <= row.width) {
         EXPECT_EQ(elided, row.text);
     } else if (!elided.isEmpty()) {
         EXPECT_TRUE(elided.endsWith(QStringLiteral("…"))) << elided.toStdString();
@@ -258,8 +259,7 @@ TEST(PlotLegendTest, SaysWhichCurvesCoincideAndElidesLongNames) {
     plot.curves.back().name = std::string(100000, 'x');
     plot.curves.back().points = plot.curves[1].points;
     const QFontMetricsF metrics{QFont()};
-    const PlotGeometry laid =
-        LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, PensFor(plot), metrics);
+    const PlotGeometry laid = LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, metrics);
     ASSERT_EQ(laid.legend.size(), 5u) << "three curves, the rating and the deflection";
     EXPECT_EQ(laid.legend[0].text, "48 Km/h");
     const QString coincides = laid.legend[2].text;
@@ -284,11 +284,11 @@ TEST(PlotLabelsTest, LabelAPointThatCoincidingCurvesShareOnce) {
     const QFontMetricsF metrics{QFont()};
     const QRectF bounds(0, 0, kWidth, kHeight);
     plot.curves[0].mark = plot.curves[1].mark = std::make_pair(20.0, 0.2);
-    PlotGeometry laid = LayOutPlot(bounds, plot, PensFor(plot), metrics);
+    PlotGeometry laid = LayOutPlot(bounds, plot, metrics);
     EXPECT_FALSE(laid.marks[0].has_value()) << "the model's speed labels it";
     EXPECT_TRUE(laid.marks[1].has_value());
     plot.curves[0].mark = std::make_pair(30.0, 0.45);
-    laid = LayOutPlot(bounds, plot, PensFor(plot), metrics);
+    laid = LayOutPlot(bounds, plot, metrics);
     EXPECT_TRUE(laid.marks[0].has_value()) << "a point of its own";
     EXPECT_TRUE(laid.marks[1].has_value());
 }
@@ -317,8 +317,7 @@ PlotData EightSurfaces() {
 TEST(PlotLegendTest, NamesEveryCurveApartOrSaysHowManyMoreThereAre) {
     const PlotData plot = EightSurfaces();
     for (const QSizeF size : {QSizeF(650, 400), QSizeF(650, 250), QSizeF(300, 250)}) {
-        const PlotGeometry laid =
-            LayOutPlot(QRectF(QPointF(), size), plot, PensFor(plot), QFontMetricsF{QFont()});
+        const PlotGeometry laid = LayOutPlot(QRectF(QPointF(), size), plot, QFontMetricsF{QFont()});
         QStringList named;
         for (const LegendEntry& entry : laid.legend) {
             EXPECT_LE(entry.box.right(), size.width() + 0.01) << entry.text.toStdString();
@@ -338,8 +337,8 @@ TEST(PlotLegendTest, NamesEveryCurveApartOrSaysHowManyMoreThereAre) {
     widget.Show(plot);
     widget.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-    const PlotGeometry laid = LayOutPlot(QRectF(widget.rect()), plot, PensFor(plot),
-                                         QFontMetricsF(widget.font(), &widget));
+    const PlotGeometry laid =
+        LayOutPlot(QRectF(widget.rect()), plot, QFontMetricsF(widget.font(), &widget));
     ASSERT_FALSE(laid.leftOut.isEmpty());
     QTest::mouseMove(&widget, laid.legend.back().box.center().toPoint());
     EXPECT_TRUE(QToolTip::isVisible() &&
@@ -356,7 +355,7 @@ TEST(PlotLabelsTest, EachInItsCurvesColourOffTheThickLineAndEqualRatingsSayTheyC
     plot.curves[3].modelSpeed = true;
     const PlotPens pens = PensFor(plot);
     const PlotGeometry laid =
-        LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, pens, QFontMetricsF{QFont()});
+        LayOutPlot(QRectF(0, 0, kWidth, kHeight), plot, QFontMetricsF{QFont()});
     for (std::size_t i = 0; i < plot.curves.size(); ++i) {
         if (const std::optional<PlotLabel>& label = laid.marks[i]) {
             EXPECT_EQ(label->colour, TextColour(pens.curves[i].color())) << i;
@@ -407,8 +406,8 @@ TEST(PlotWidgetTest, HoveringACurveShowsItsValueThere) {
     widget.Show(plot);
     widget.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-    const PlotGeometry laid = LayOutPlot(QRectF(widget.rect()), plot, PensFor(plot),
-                                         QFontMetricsF(widget.font(), &widget));
+    const PlotGeometry laid =
+        LayOutPlot(QRectF(widget.rect()), plot, QFontMetricsF(widget.font(), &widget));
     const auto hover = [&](double angle, double torque) {
         QTest::mouseMove(&widget,
                          QPointF(laid.mapping.X(angle), laid.mapping.Y(torque) + 2).toPoint());

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "models/analysis/analysis_controls.h"
 #include "ui/analysis/analysis_view.h"
 #include "ui/analysis/sweep_table.h"
 #include "ui/common/qt_text.h"
@@ -18,14 +19,9 @@ namespace coppia {
 
 namespace {
 
-// The four torque fields and the nine steps' value fields, in the model's order.
-constexpr std::array<const char*, 4> kTorqueNames = {"CoppiaKgcm", "CoppiaNcm", "CoppiaNm",
-                                                     "CoppiaOzin"};
-constexpr std::array<const char*, 4> kTorqueUnits = {"Kg*cm", "N·cm", "N·m", "oz·in"};
-constexpr std::array<const char*, kAnalysisStepCount> kStepFieldNames = {
-    "RapportoCorde",  "VelocitaMs",     "Cp",
-    "FattoreAngolo",  "AngoloEfficace", "CoeffCerniera",
-    "CoppiaCerniera", "RapportoBracci", "CoppiaAlServo"};
+// The four torque fields, in the model's order.
+constexpr std::array<std::string_view, 4> kTorqueNames = {"CoppiaKgcm", "CoppiaNcm", "CoppiaNm",
+                                                          "CoppiaOzin"};
 
 QLabel* Unit(const QString& text, const char* name = nullptr) {
     auto* label = new QLabel(text);
@@ -60,35 +56,31 @@ QWidget* AnalysisView::BuildVerdictPage() {
 }
 
 QWidget* AnalysisView::BuildServoInputs() {
-    auto* group = new QGroupBox(QStringLiteral("Servo e rinvio"), this);
+    auto* group = new QGroupBox(CaptionOf(AnalysisControl("ServoERinvio")), this);
     group->setObjectName(QStringLiteral("ServoERinvio"));
     auto* grid = new QGridLayout(group);
-    QLineEdit* rating = AddInput(AnalysisField::CoppiaServo, "CoppiaServo",
-                                 QStringLiteral("Coppia dichiarata del servo"));
+    QLineEdit* rating = AddInput(AnalysisField::CoppiaServo, "CoppiaServo");
     unit_ = new QComboBox(this);
     unit_->setObjectName(QStringLiteral("UnitaCoppia"));
-    unit_->setAccessibleName(QStringLiteral("Unità della coppia del servo"));
+    unit_->setAccessibleName(AccessibleNameOf(AnalysisControl("UnitaCoppia")));
     unit_->addItem(QStringLiteral("Kg*cm"));
     unit_->addItem(QStringLiteral("N·cm"));
     connect(unit_, &QComboBox::activated, this, [this](int index) {
         model_.Analisi_UnitaCoppia_Change(index == 1 ? RatingUnit::NewtonCm : RatingUnit::KgfCm);
     });
-    QLineEdit* factor = AddInput(AnalysisField::FattoreSicurezza, "FattoreSicurezza",
-                                 QStringLiteral("Fattore di sicurezza"));
-    factor->setToolTip(
-        QStringLiteral("Copre raffiche, picchiate, giochi del rinvio e batteria scarica"));
-    QLineEdit* servoThrow = AddInput(AnalysisField::Escursione, "Escursione",
-                                     QStringLiteral("Escursione del servo per lato, in gradi"));
+    QLineEdit* factor = AddInput(AnalysisField::FattoreSicurezza, "FattoreSicurezza");
+    const QString factorNoteText = CaptionOf(AnalysisControl("NotaFattore"));
+    factor->setToolTip(factorNoteText.chopped(1));
+    QLineEdit* servoThrow = AddInput(AnalysisField::Escursione, "Escursione");
     // A screen reader names the combo by the caption it is the buddy of, not by its value.
     auto* ratingRow = new QWidget(this);
     auto* ratingLayout = new QHBoxLayout(ratingRow);
     ratingLayout->setContentsMargins(0, 0, 0, 0);
     ratingLayout->addWidget(rating);
-    ratingLayout->addWidget(Caption(QStringLiteral("&Unità"), unit_));
+    ratingLayout->addWidget(Caption(CaptionOf(AnalysisControl("UnitaCoppia")), unit_));
     ratingLayout->addWidget(unit_);
     ratingLayout->addStretch();
-    auto* factorNote = new QLabel(
-        QStringLiteral("Copre raffiche, picchiate, giochi del rinvio e batteria scarica."), this);
+    auto* factorNote = new QLabel(factorNoteText, this);
     factorNote->setObjectName(QStringLiteral("NotaFattore"));
     factorNote->setWordWrap(true);
     settingsProblem_ = Note("ProblemaImpostazioni", this);
@@ -98,15 +90,15 @@ QWidget* AnalysisView::BuildServoInputs() {
     loanDrift_ = Note("CoppiaDiversa", this);
 
     grid->addWidget(servoOwner_, 0, 0, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("Co&ppia del servo"), rating), 1, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("CoppiaServo")), rating), 1, 0);
     grid->addWidget(ratingRow, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("&Fattore di sicurezza"), factor), 2, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("FattoreSicurezza")), factor), 2, 0);
     grid->addWidget(factor, 2, 1);
     grid->addWidget(factorNote, 3, 0, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("&Escursione del servo per lato"), servoThrow), 4, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("Escursione")), servoThrow), 4, 0);
     grid->addWidget(WithUnit(servoThrow, Unit(QStringLiteral("°"))), 4, 1);
     QComboBox* judgeWith = BuildJudgeWith();
-    grid->addWidget(Caption(QStringLiteral("&Giudica con"), judgeWith), 5, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("GiudicaCon")), judgeWith), 5, 0);
     grid->addWidget(judgeWith, 5, 1, Qt::AlignLeft);
     grid->addWidget(loanDrift_, 6, 0, 1, 2);
     grid->addWidget(settingsProblem_, 7, 0, 1, 2);
@@ -115,7 +107,7 @@ QWidget* AnalysisView::BuildServoInputs() {
 }
 
 QWidget* AnalysisView::BuildVerdict() {
-    auto* group = new QGroupBox(QStringLiteral("Verdetto"), this);
+    auto* group = new QGroupBox(CaptionOf(AnalysisControl("GruppoVerdetto")), this);
     group->setObjectName(QStringLiteral("GruppoVerdetto"));
     auto* grid = new QGridLayout(group);
     verdict_ = Note("Verdetto", this);
@@ -124,8 +116,8 @@ QWidget* AnalysisView::BuildVerdict() {
     large.setPointSizeF(large.pointSizeF() * 1.4);
     verdict_->setFont(large);
     verdictReason_ = Note("MotivoVerdetto", this);
-    margin_ = AddValue("Margine", QStringLiteral("Margine: coppia del servo su coppia necessaria"));
-    minimumRating_ = AddValue("CoppiaMinima", QStringLiteral("Coppia minima del servo da usare"));
+    margin_ = AddValue("Margine");
+    minimumRating_ = AddValue("CoppiaMinima");
     minimumRatingUnit_ = Unit(QString(), "UnitaCoppiaMinima");
 
     // The verdict on the other torque, when it differs, right under the verdict.
@@ -135,9 +127,9 @@ QWidget* AnalysisView::BuildVerdict() {
     grid->addWidget(otherVerdict_, 1, 0, 1, 2);
     grid->addWidget(verdictReason_, 2, 0, 1, 2);
     grid->addWidget(judgedOn_, 3, 0, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("Margine"), margin_), 4, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("Margine")), margin_), 4, 0);
     grid->addWidget(margin_, 4, 1, Qt::AlignLeft);
-    grid->addWidget(Caption(QStringLiteral("Coppia minima da usare"), minimumRating_), 5, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("CoppiaMinima")), minimumRating_), 5, 0);
     grid->addWidget(WithUnit(minimumRating_, minimumRatingUnit_), 5, 1);
     constexpr std::array<const char*, 2> kLimitNames = {"LimiteDeflessione", "LimiteVelocita"};
     for (std::size_t i = 0; i < limits_.size(); ++i) {
@@ -154,10 +146,11 @@ QWidget* AnalysisView::BuildVerdict() {
 }
 
 QWidget* AnalysisView::BuildLinkage() {
-    auto* group = new QGroupBox(QStringLiteral("Rinvio"), this);
+    auto* group = new QGroupBox(CaptionOf(AnalysisControl("GruppoRinvio")), this);
+    group->setObjectName(QStringLiteral("GruppoRinvio"));
     auto* grid = new QGridLayout(group);
-    rotation_ = AddValue("Rotazione", QStringLiteral("Rotazione del braccio del servo, in gradi"));
-    grid->addWidget(Caption(QStringLiteral("Rotazione del braccio del servo"), rotation_), 0, 0);
+    rotation_ = AddValue("Rotazione");
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("Rotazione")), rotation_), 0, 0);
     grid->addWidget(WithUnit(rotation_, Unit(QStringLiteral("°"))), 0, 1);
     linkage_ = Note("NotaRinvio", this);
     grid->addWidget(linkage_, 1, 0, 1, 2);
@@ -170,8 +163,8 @@ QWidget* AnalysisView::BuildTorque() {
     torqueGroup_->setObjectName(QStringLiteral("GruppoCoppia"));
     auto* grid = new QGridLayout(torqueGroup_);
     for (std::size_t i = 0; i < torque_.size(); ++i) {
-        const QString unit = QString::fromUtf8(kTorqueUnits[i]);
-        torque_[i] = AddValue(kTorqueNames[i], QStringLiteral("Coppia al servo in %1").arg(unit));
+        const QString unit = CaptionOf(AnalysisControl(kTorqueNames[i]));
+        torque_[i] = AddValue(kTorqueNames[i]);
         grid->addWidget(WithUnit(torque_[i], Caption(unit, torque_[i])), static_cast<int>(i) / 2,
                         static_cast<int>(i) % 2);
     }
@@ -184,7 +177,7 @@ QWidget* AnalysisView::BuildStepsPage() {
     for (std::size_t i = 0; i < kAnalysisStepCount; ++i) {
         const QString name = ToQString(kAnalysisStepNames[i]);
         const QString unit = ToQString(kAnalysisStepUnits[i]);
-        steps_[i] = AddValue(kStepFieldNames[i], unit.isEmpty() ? name : name + " in " + unit);
+        steps_[i] = AddValue(kAnalysisStepFields[i], unit.isEmpty() ? name : name + " in " + unit);
         const int row = static_cast<int>(i);
         grid->addWidget(Caption(QStringLiteral("%1.  %2").arg(i + 1).arg(name), steps_[i]), row, 0);
         grid->addWidget(steps_[i], row, 1);
@@ -205,9 +198,7 @@ QWidget* AnalysisView::BuildStepsPage() {
 
 QWidget* AnalysisView::BuildSweepPage() {
     auto* page = new QWidget(this);
-    QLineEdit* speeds = AddInput(AnalysisField::AltreVelocita, "AltreVelocita",
-                                 QStringLiteral("Altre velocità, in multipli della velocità del "
-                                                "modello, separate da spazi"));
+    QLineEdit* speeds = AddInput(AnalysisField::AltreVelocita, "AltreVelocita");
     speeds->setAlignment(Qt::AlignLeft);
     speeds->setMaximumWidth(
         fontMetrics().horizontalAdvance(QStringLiteral("0.00 0.00 0.00 0.00 ")));
@@ -218,8 +209,7 @@ QWidget* AnalysisView::BuildSweepPage() {
     table_->setMinimumHeight(150);
 
     auto* speedsRow = new QHBoxLayout;
-    speedsRow->addWidget(
-        Caption(QStringLiteral("Altre veloc&ità (× velocità del modello)"), speeds));
+    speedsRow->addWidget(Caption(CaptionOf(AnalysisControl("AltreVelocita")), speeds));
     speedsRow->addWidget(speeds);
     speedsRow->addStretch();
     // The problem has a line of its own, so that it never squeezes the plot or the field.
@@ -231,10 +221,10 @@ QWidget* AnalysisView::BuildSweepPage() {
     return Scrolling(page, "PaginaAndamento");
 }
 
-QLineEdit* AnalysisView::AddInput(AnalysisField field, const char* name,
-                                  const QString& accessibleName) {
+QLineEdit* AnalysisView::AddInput(AnalysisField field, std::string_view name) {
+    const QString accessibleName = AccessibleNameOf(AnalysisControl(name));
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromUtf8(name));
+    edit->setObjectName(ToQString(name));
     edit->setAccessibleName(accessibleName);
     edit->setToolTip(accessibleName);
     edit->setAlignment(Qt::AlignRight);
@@ -259,9 +249,13 @@ QLineEdit* AnalysisView::AddInput(AnalysisField field, const char* name,
     return edit;
 }
 
-QLineEdit* AnalysisView::AddValue(const char* name, const QString& accessibleName) {
+QLineEdit* AnalysisView::AddValue(std::string_view name) {
+    return AddValue(name, AccessibleNameOf(AnalysisControl(name)));
+}
+
+QLineEdit* AnalysisView::AddValue(std::string_view name, const QString& accessibleName) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromUtf8(name));
+    edit->setObjectName(ToQString(name));
     edit->setAccessibleName(accessibleName);
     edit->setReadOnly(true);
     edit->setAlignment(Qt::AlignRight);

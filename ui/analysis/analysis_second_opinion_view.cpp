@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "models/analysis/analysis_controls.h"
 #include "ui/analysis/analysis_view.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/window_widgets.h"
@@ -17,8 +18,7 @@ namespace coppia {
 QComboBox* AnalysisView::BuildJudgeWith() {
     judgeWith_ = new QComboBox(this);
     judgeWith_->setObjectName(QStringLiteral("GiudicaCon"));
-    judgeWith_->setAccessibleName(
-        QStringLiteral("Giudica con: la coppia su cui si dà il verdetto"));
+    judgeWith_->setAccessibleName(AccessibleNameOf(AnalysisControl("GiudicaCon")));
     for (const std::string_view text : kJudgeWithTexts) judgeWith_->addItem(ToQString(text));
     judgeWith_->setToolTip(
         QStringLiteral("La coppia del calcolo, o la più alta tra il calcolo e la seconda stima "
@@ -33,37 +33,32 @@ QWidget* AnalysisView::BuildSecondOpinion() {
     auto* group = new QGroupBox(ToQString(kSecondOpinionTitle), this);
     group->setObjectName(QStringLiteral("GruppoSecondaStima"));
     auto* grid = new QGridLayout(group);
-    QLineEdit* thickness =
-        AddInput(AnalysisField::SpessoreProfilo, "SpessoreProfilo",
-                 QStringLiteral("Spessore del profilo, in percento della corda, da 0 a 20"));
+    QLineEdit* thickness = AddInput(AnalysisField::SpessoreProfilo, "SpessoreProfilo");
     gap_ = new QComboBox(this);
     gap_->setObjectName(QStringLiteral("FessuraProfilo"));
-    gap_->setAccessibleName(QStringLiteral("Fessura alla cerniera"));
+    gap_->setAccessibleName(AccessibleNameOf(AnalysisControl("FessuraProfilo")));
     for (const std::string_view gap : kHingeGapNames) gap_->addItem(ToQString(gap));
     connect(gap_, &QComboBox::activated, this, [this](int index) {
         model_.Analisi_FessuraProfilo_Change(index == 1 ? HingeGap::Open : HingeGap::Sealed);
     });
-    estimateReal_ = AddValue("StimaReale", QStringLiteral("Seconda stima, profilo reale"));
-    estimateThin_ = AddValue("StimaSottile",
-                             QStringLiteral("Seconda stima, profilo sottile: il limite superiore"));
-    estimateMargin_ =
-        AddValue("MargineStima", QStringLiteral("Margine con la seconda stima (profilo reale)"));
+    estimateReal_ = AddValue("StimaReale");
+    estimateThin_ = AddValue("StimaSottile");
+    estimateMargin_ = AddValue("MargineStima");
     estimateRatio_ = Note("RapportoStima", this);
     estimateSource_ = Note("FonteStima", this);
     estimateIndicative_ = Note("StimaIndicativa", this);
     estimateProblem_ = Note("ProblemaStima", this);
 
-    grid->addWidget(Caption(QStringLiteral("Spessore del profi&lo"), thickness), 0, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("SpessoreProfilo")), thickness), 0, 0);
     grid->addWidget(WithUnit(thickness, new QLabel(QStringLiteral("% della corda"))), 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Fessura alla cernie&ra"), gap_), 1, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("FessuraProfilo")), gap_), 1, 0);
     grid->addWidget(gap_, 1, 1, Qt::AlignLeft);
-    grid->addWidget(Caption(QStringLiteral("Profilo reale"), estimateReal_), 2, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("StimaReale")), estimateReal_), 2, 0);
     grid->addWidget(WithUnit(estimateReal_, new QLabel(QStringLiteral("Kg*cm"))), 2, 1);
     grid->addWidget(estimateRatio_, 3, 1);
-    grid->addWidget(Caption(QStringLiteral("Profilo sottile, il limite superiore"), estimateThin_),
-                    4, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("StimaSottile")), estimateThin_), 4, 0);
     grid->addWidget(WithUnit(estimateThin_, new QLabel(QStringLiteral("Kg*cm"))), 4, 1);
-    grid->addWidget(Caption(QStringLiteral("Margine con la seconda stima"), estimateMargin_), 5, 0);
+    grid->addWidget(Caption(CaptionOf(AnalysisControl("MargineStima")), estimateMargin_), 5, 0);
     grid->addWidget(estimateMargin_, 5, 1, Qt::AlignLeft);
     grid->addWidget(estimateSource_, 6, 0, 1, 2);
     grid->addWidget(estimateIndicative_, 7, 0, 1, 2);

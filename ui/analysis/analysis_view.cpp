@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "models/analysis/analysis_controls.h"
 #include "ui/analysis/analysis_sheet.h"
 #include "ui/analysis/sweep_table.h"
 #include "ui/common/decimal_key_filter.h"
@@ -65,7 +66,7 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
     // Its one menu leads to the other windows.
     auto* menus = new QMenuBar(this);
     menus->setObjectName(QStringLiteral("Menu"));
-    menus->setAccessibleName(QStringLiteral("Menu dell'analisi"));
+    menus->setAccessibleName(AccessibleNameOf(AnalysisControl("Menu")));
     AddWindowMenu(menus);
     layout->setMenuBar(menus);
     layout->addWidget(freshness_);
@@ -84,10 +85,10 @@ AnalysisView::AnalysisView(AnalysisWindow& model, QWidget* parent)
 void AnalysisView::BuildPages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("Pagine"));
-    pages_->setAccessibleName(QStringLiteral("Pagine dell'analisi"));
-    pages_->addTab(BuildVerdictPage(), QStringLiteral("&Verifica"));
-    pages_->addTab(BuildStepsPage(), QStringLiteral("C&ome si ottiene"));
-    pages_->addTab(BuildSweepPage(), QStringLiteral("&Andamento con la deflessione"));
+    pages_->setAccessibleName(AccessibleNameOf(AnalysisControl("Pagine")));
+    pages_->addTab(BuildVerdictPage(), CaptionOf(AnalysisControl("PaginaVerifica")));
+    pages_->addTab(BuildStepsPage(), CaptionOf(AnalysisControl("PaginaCalcolo")));
+    pages_->addTab(BuildSweepPage(), CaptionOf(AnalysisControl("PaginaAndamento")));
     // Where the tabs do not fit, the arrow keys already switch pages: their scroll buttons
     // would only be two more stops of Tab.
     for (QToolButton* scroll : pages_->tabBar()->findChildren<QToolButton*>()) {
@@ -98,20 +99,16 @@ void AnalysisView::BuildPages() {
 
 // The buttons along the bottom, in their order of Tab.
 std::vector<QPushButton*> AnalysisView::BuildButtons() {
-    QPushButton* copy = AddButton("Copia", QStringLiteral("&Copia riepilogo"),
-                                  QStringLiteral("Copia il riepilogo negli appunti"));
+    QPushButton* copy = AddButton("Copia");
     copy->setToolTip(
         QStringLiteral("Copia dati, coppia, rinvio e verdetto negli appunti "
                        "(Ctrl+C quando nulla è selezionato)"));
     connect(copy, &QPushButton::clicked, this, [this] { model_.Analisi_Copia_Click(); });
-    QPushButton* csv = AddButton("EsportaCsv", QStringLiteral("Esporta C&SV…"),
-                                 QStringLiteral("Esporta la tabella in un file CSV"));
+    QPushButton* csv = AddButton("EsportaCsv");
     connect(csv, &QPushButton::clicked, this, [this] { exports_.ChooseAndWriteCsv(); });
-    QPushButton* print = AddButton("Stampa", QStringLiteral("S&tampa…"),
-                                   QStringLiteral("Stampa il foglio dell'analisi"));
+    QPushButton* print = AddButton("Stampa");
     connect(print, &QPushButton::clicked, this, [this] { exports_.Print(); });
-    QPushButton* pdf = AddButton("EsportaPdf", QStringLiteral("Esporta P&DF…"),
-                                 QStringLiteral("Esporta il foglio dell'analisi in un file PDF"));
+    QPushButton* pdf = AddButton("EsportaPdf");
     connect(pdf, &QPushButton::clicked, this, [this] { exports_.ChooseAndWritePdf(); });
     return {copy, csv, print, pdf};
 }
@@ -143,11 +140,11 @@ void AnalysisView::SetFocusOrder(const std::vector<QPushButton*>& buttons) {
     pages_->tabBar()->setFocus();
 }
 
-QPushButton* AnalysisView::AddButton(const char* name, const QString& text,
-                                     const QString& accessibleName) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setAccessibleName(accessibleName);
+QPushButton* AnalysisView::AddButton(std::string_view name) {
+    const ControlText& control = AnalysisControl(name);
+    auto* button = new QPushButton(CaptionOf(control), this);
+    button->setObjectName(ToQString(name));
+    button->setAccessibleName(AccessibleNameOf(control));
     return button;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "models/analysis/analysis_window.h"
@@ -53,9 +54,11 @@ class AnalysisView : public QWidget {
 
     void BuildPages();
     std::vector<QPushButton*> BuildButtons();
-    QPushButton* AddButton(const char* name, const QString& text, const QString& accessibleName);
-    QLineEdit* AddInput(AnalysisField field, const char* name, const QString& accessibleName);
-    QLineEdit* AddValue(const char* name, const QString& accessibleName);
+    // Each named as the window's table (analysis_controls.h) names it.
+    QPushButton* AddButton(std::string_view name);
+    QLineEdit* AddInput(AnalysisField field, std::string_view name);
+    QLineEdit* AddValue(std::string_view name);
+    QLineEdit* AddValue(std::string_view name, const QString& accessibleName);
     // A field with its unit right after it, as every field with a unit has it.
     QWidget* WithUnit(QWidget* field, QLabel* unit);
     void SetFocusOrder(const std::vector<QPushButton*>& buttons);

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <algorithm>
 
+#include "models/analysis/analysis_controls.h"
 #include "ui/common/qt_text.h"
 
 namespace coppia {
@@ -27,8 +28,7 @@ QString SweepHeadingLines(const std::string& heading) {
 
 SweepTable::SweepTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("Tabella"));
-    setAccessibleName(
-        QStringLiteral("Tabella della coppia al servo per ogni grado di deflessione"));
+    setAccessibleName(AccessibleNameOf(AnalysisControl("Tabella")));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);

@@ -2,41 +2,32 @@
 #pragma once
 
 #include <QBrush>
+#include <QColor>
 #include <QFontMetricsF>
 #include <QPen>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
-#include <cstddef>
 #include <optional>
 #include <vector>
 
 #include "models/shared/plot.h"
-#include "models/shared/plot_layout.h"
+#include "models/shared/plot_placement.h"
+#include "models/shared/plot_style.h"
 
 namespace coppia {
 
-// Where everything of a torque plot goes within a rectangle, for a font: laid out once, drawn by
-// PaintPlot and read by the widget for the hovered value.
-
-// The plot's measures, in logical pixels.
-inline constexpr double kPlotTickLength = 4;
-inline constexpr double kPlotMarkRadius = 4.5;
-inline constexpr double kLegendSampleWidth = 30;  // of a line in the legend
-inline constexpr double kLegendSampleGap = 5;     // between the sample and its text
-
-// Longer texts are cut to this many characters before they are measured, so that eliding a name
-// costs the same whatever its length.
-inline constexpr int kLongestMeasured = 300;
+// The plot's layout (models/shared/plot_placement.h) for a Qt font, in Qt's types: laid out once,
+// drawn by PaintPlot and read by the widget for the hovered value.
 
 // The text as wide as `width` at most, cut with "…" where it must be.
 QString ElideToWidth(const QFontMetricsF& metrics, const QString& text, double width);
 
+QColor ColourOf(const PlotColour& colour);
 // A colour of the same hue dark enough to read as text on white.
 QColor TextColour(const QColor& colour);
 
-// How each curve and line is drawn: colours that people who see red and green alike still tell
-// apart, and a dash pattern of its own for each curve, so that a grey print tells them apart too.
+// How each curve and line is drawn (StyleFor), as pens.
 struct PlotPens {
     std::vector<QPen> curves;
     std::vector<QPen> ratings;
@@ -79,10 +70,6 @@ struct PlotGeometry {
     QStringList leftOut;
 };
 
-PlotGeometry LayOutPlot(const QRectF& bounds, const PlotData& plot, const PlotPens& pens,
-                        const QFontMetricsF& metrics);
-
-// A tick's label: the scale's decimals.
-QString TickText(double value, int decimals);
+PlotGeometry LayOutPlot(const QRectF& bounds, const PlotData& plot, const QFontMetricsF& metrics);
 
 }  // namespace coppia

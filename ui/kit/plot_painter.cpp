@@ -50,7 +50,8 @@ void PaintAxes(QPainter& painter, const PlotData& plot, const PlotGeometry& laid
         painter.drawLine(QPointF(left - kPlotTickLength, y), QPointF(left, y));
         painter.setPen(kText);
         painter.drawText(QRectF(laid.torqueLabelsRight - 1000, y - line / 2, 1000, line),
-                         Qt::AlignRight | Qt::AlignVCenter, TickText(torque, plot.scale.decimals));
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         ToQString(TickText(torque, plot.scale.decimals)));
     }
     for (const double deflection : MajorTicks(kDeflectionScale)) {
         const double x = PixelCentre(laid.mapping.X(deflection));
@@ -58,7 +59,7 @@ void PaintAxes(QPainter& painter, const PlotData& plot, const PlotGeometry& laid
         painter.drawLine(QPointF(x, bottom), QPointF(x, bottom + kPlotTickLength));
         painter.setPen(kText);
         painter.drawText(QRectF(x - 50, bottom + kPlotTickLength + 1, 100, line), Qt::AlignCenter,
-                         TickText(deflection, 0));
+                         ToQString(TickText(deflection, 0)));
     }
     painter.drawText(laid.deflectionTitleBox, Qt::AlignCenter, laid.deflectionTitle);
     painter.save();
@@ -209,7 +210,7 @@ void PaintLegend(QPainter& painter, const PlotPens& pens, const PlotGeometry& la
 void PaintPlot(QPainter& painter, const QRectF& bounds, const PlotData& plot, const QFont& font) {
     painter.setFont(font);
     const PlotPens pens = PensFor(plot);
-    const PlotGeometry laid = LayOutPlot(bounds, plot, pens, QFontMetricsF(font, painter.device()));
+    const PlotGeometry laid = LayOutPlot(bounds, plot, QFontMetricsF(font, painter.device()));
     PaintPlot(painter, bounds, plot, pens, laid);
 }
 

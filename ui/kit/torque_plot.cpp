@@ -26,7 +26,7 @@ constexpr int kHoveredName = 80;
 
 TorquePlot::TorquePlot(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Grafico"));
-    setAccessibleName(QStringLiteral("Grafico della coppia al servo secondo la deflessione"));
+    setAccessibleName(ToQString(kPlotAccessibleName));
     // The table beside it holds every value for the keyboard; the description says the main
     // ones to a screen reader.
     setFocusPolicy(Qt::NoFocus);
@@ -54,7 +54,7 @@ QSize TorquePlot::minimumSizeHint() const {
 }
 
 void TorquePlot::LayOut() {
-    laid_ = LayOutPlot(QRectF(rect()), plot_, pens_, QFontMetricsF(font(), this));
+    laid_ = LayOutPlot(QRectF(rect()), plot_, QFontMetricsF(font(), this));
     // What the legend has no room for is said in words, as a tooltip over its last entry.
     const QString leftOut = laid_.leftOut.join(QStringLiteral("; "));
     setAccessibleDescription(leftOut.isEmpty() ? described_

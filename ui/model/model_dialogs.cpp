@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "files/model_file.h"
+#include "models/model/model_controls.h"
 #include "models/model/model_display.h"
 #include "ui/common/path_bytes.h"
 #include "ui/common/qt_text.h"
@@ -30,9 +31,9 @@ void QtModelDialogs::SetParent(QWidget* parent) {
 SaveChoice QtModelDialogs::AskToSave(std::string_view question) {
     QMessageBox box(QMessageBox::Question, ToQString(kModelTitle), ToQString(question),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("&Salva"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Non salvare"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    box.button(QMessageBox::Save)->setText(ToQString(kSaveChoiceCaptions[0]));
+    box.button(QMessageBox::Discard)->setText(ToQString(kSaveChoiceCaptions[1]));
+    box.button(QMessageBox::Cancel)->setText(ToQString(kSaveChoiceCaptions[2]));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -48,7 +49,7 @@ SaveChoice QtModelDialogs::AskToSave(std::string_view question) {
 std::optional<std::string> QtModelDialogs::AskFileToOpen() {
     const QString folder = folder_ ? PathQString(folder_()) : QString();
     const QString path = QFileDialog::getOpenFileName(
-        parent_, QStringLiteral("Apri modello"), folder.isEmpty() ? QDir::homePath() : folder,
+        parent_, ToQString(kOpenDialogTitle), folder.isEmpty() ? QDir::homePath() : folder,
         kModelFilter + QStringLiteral(";;Tutti i file (*)"));
     if (path.isEmpty())
         return std::nullopt;
@@ -59,15 +60,14 @@ std::optional<std::string> QtModelDialogs::AskFileToSave(std::string_view sugges
     QString folder = folder_ ? PathQString(folder_()) : QString();
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    QString path =
-        QFileDialog::getSaveFileName(parent_, QStringLiteral("Salva modello"),
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, ToQString(kSaveDialogTitle),
                                      QDir(folder).filePath(ToQString(suggestion)), kModelFilter);
     if (path.isEmpty())
         return std::nullopt;
-    // A name typed without an extension gets the model files'.
-    if (!QFileInfo(path).fileName().contains(u'.'))
-        path += ToQString(kModelFileExtension);
-    return PathBytes(path);
+    const QFileInfo file(path);
+    return PathBytes(
+        file.dir().filePath(ToQString(NamedAsModelFile(file.fileName().toStdString()))));
 }
 
 std::optional<std::string> QtModelDialogs::AskText(std::string_view question,

@@ -44,10 +44,9 @@ class ModelView : public QWidget {
   public:
     // Where an action's button stands: its action's name, its text and its accessible name,
     // and its row and column.
+    // A button of an action, its caption and name from the window's table (model_controls.h).
     struct ButtonPlace {
         const char* action;
-        const char* text;
-        const char* accessibleName;
         int row;
         int column;
     };
@@ -105,6 +104,7 @@ class ModelView : public QWidget {
     void BuildProfileFields(QGridLayout* grid, int row);
     // The main window's inputs of the surface, shown and not edited.
     QWidget* BuildShownInputs(QWidget* page);
+    QLineEdit* AddField(const char* name);
     QLineEdit* AddField(const char* name, const QString& accessibleName);
 
     // The window itself, in model_view.cpp.

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <span>
 
+#include "models/model/model_controls.h"
+#include "ui/common/qt_text.h"
 #include "ui/common/window_menu.h"
 #include "ui/model/model_view.h"
 
@@ -19,27 +21,15 @@ namespace {
 // The buttons of the actions on the surfaces, beside "Finestra principale:", with their
 // mnemonics; Annulla, Ripeti and the moves have their shortcuts instead.
 constexpr ModelView::ButtonPlace kSurfaceButtons[] = {
-    {"Aggiungi", "&Aggiungi", "Aggiungi una superficie dalla finestra principale", 0, 1},
-    {"Aggiorna", "A&ggiorna", "Aggiorna la superficie selezionata dalla finestra principale", 0, 2},
-    {"Carica", "&Carica", "Carica la superficie selezionata nella finestra principale", 0, 3},
-    {"Annulla", "Annulla", "Annulla l'ultima modifica del modello", 0, 5},
-    {"Ripeti", "Ripeti", "Ripeti la modifica annullata", 0, 6},
-    {"Duplica", "&Duplica", "Duplica la superficie selezionata come variante", 1, 1},
-    {"Rinomina", "&Rinomina…", "Rinomina la superficie selezionata", 1, 2},
-    {"Rimuovi", "R&imuovi", "Rimuovi la superficie selezionata", 1, 3},
-    {"SpostaSu", "Sposta su", "Sposta su la superficie selezionata", 1, 5},
-    {"SpostaGiu", "Sposta giù", "Sposta giù la superficie selezionata", 1, 6},
+    {"Aggiungi", 0, 1}, {"Aggiorna", 0, 2},  {"Carica", 0, 3},   {"Annulla", 0, 5},
+    {"Ripeti", 0, 6},   {"Duplica", 1, 1},   {"Rinomina", 1, 2}, {"Rimuovi", 1, 3},
+    {"SpostaSu", 1, 5}, {"SpostaGiu", 1, 6},
 };
 
 // The file's buttons, which have the File menu's shortcuts; "Recenti" opens a menu.
 constexpr ModelView::ButtonPlace kFileButtons[] = {
-    {"Nuovo", "Nuovo", "Nuovo modello", 0, 0},
-    {"Apri", "Apri…", "Apri un modello", 0, 1},
-    {"Salva", "Salva", "Salva il modello", 0, 3},
-    {"SalvaConNome", "Salva con nome…", "Salva il modello in un altro file", 0, 4},
-    {"EsportaCsv", "Esporta CSV…", "Esporta la tabella in un file CSV", 1, 0},
-    {"Stampa", "Stampa…", "Stampa il modello", 1, 1},
-    {"EsportaPdf", "Esporta PDF…", "Esporta il modello in un file PDF", 1, 2},
+    {"Nuovo", 0, 0},      {"Apri", 0, 1},   {"Salva", 0, 3},      {"SalvaConNome", 0, 4},
+    {"EsportaCsv", 1, 0}, {"Stampa", 1, 1}, {"EsportaPdf", 1, 2},
 };
 
 }  // namespace
@@ -128,7 +118,7 @@ void ModelView::BuildEditMenu(QMenu* edit) {
 
 QWidget* ModelView::BuildSurfaceButtons() {
     auto* box = ButtonGrid(kSurfaceButtons);
-    auto* main = new QLabel(QStringLiteral("Finestra principale:"), box);
+    auto* main = new QLabel(CaptionOf(ModelControl("FinestraPrincipale")), box);
     main->setObjectName(QStringLiteral("FinestraPrincipale"));
     auto* grid = static_cast<QGridLayout*>(box->layout());
     grid->addWidget(main, 0, 0);
@@ -139,9 +129,10 @@ QWidget* ModelView::BuildSurfaceButtons() {
 QWidget* ModelView::BuildFileButtons() {
     auto* box = ButtonGrid(kFileButtons);
     // The last files, in the menu that the button opens.
-    auto* recent = new QPushButton(QStringLiteral("Recenti"), box);
+    const ControlText& recentText = ModelControl("Recenti");
+    auto* recent = new QPushButton(CaptionOf(recentText), box);
     recent->setObjectName(QStringLiteral("Recenti"));
-    recent->setAccessibleName(QStringLiteral("Modelli aperti di recente"));
+    recent->setAccessibleName(AccessibleNameOf(recentText));
     recent->setToolTip(recent->accessibleName());
     recent->setMenu(recentMenu_);
     static_cast<QGridLayout*>(box->layout())->addWidget(recent, 0, 2);
@@ -155,9 +146,9 @@ QWidget* ModelView::ButtonGrid(std::span<const ButtonPlace> places) {
     for (const ButtonPlace& place : places) {
         auto* action =
             findChild<QAction*>(QString::fromUtf8(place.action), Qt::FindDirectChildrenOnly);
-        grid->addWidget(AddButton(action, QString::fromUtf8(place.text),
-                                  QString::fromUtf8(place.accessibleName)),
-                        place.row, place.column);
+        const ControlText& text = ModelControl(place.action);
+        grid->addWidget(AddButton(action, CaptionOf(text), AccessibleNameOf(text)), place.row,
+                        place.column);
     }
     return box;
 }

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "models/model/model_controls.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/window_widgets.h"
 #include "ui/model/model_view.h"
@@ -48,11 +49,11 @@ QWidget* ModelView::BuildDetailsPage() {
 }
 
 void ModelView::BuildSurfaceFields() {
-    name_ = AddField("NomeSuperficie", QStringLiteral("Nome della superficie"));
+    name_ = AddField("NomeSuperficie");
     connect(name_, &QLineEdit::editingFinished, this, [this] { Commit(); });
     kind_ = new QComboBox(this);
     kind_->setObjectName(QStringLiteral("TipoSuperficie"));
-    kind_->setAccessibleName(QStringLiteral("Tipo di superficie"));
+    kind_->setAccessibleName(AccessibleNameOf(ModelControl("TipoSuperficie")));
     for (std::size_t k = 0; k < kSurfaceKindNames.size(); ++k)
         kind_->addItem(ToQString(KindText(static_cast<SurfaceKind>(k))));
     connect(kind_, &QComboBox::activated, this, [this](int index) {
@@ -61,7 +62,7 @@ void ModelView::BuildSurfaceFields() {
     });
     servoCount_ = new QSpinBox(this);
     servoCount_->setObjectName(QStringLiteral("NumeroServi"));
-    servoCount_->setAccessibleName(QStringLiteral("Numero di servi che muovono la superficie"));
+    servoCount_->setAccessibleName(AccessibleNameOf(ModelControl("NumeroServi")));
     servoCount_->setRange(1, kMaxServoCount);
     servoCount_->setKeyboardTracking(false);
     connect(servoCount_, &QSpinBox::valueChanged, this,
@@ -70,16 +71,16 @@ void ModelView::BuildSurfaceFields() {
 }
 
 void ModelView::BuildServoFields() {
-    servoName_ = AddField("NomeServo", QStringLiteral("Nome del servo"));
+    servoName_ = AddField("NomeServo");
     connect(servoName_, &QLineEdit::editingFinished, this, [this] { Commit(); });
-    rating_ = AddField("CoppiaServo", QStringLiteral("Coppia dichiarata del servo"));
+    rating_ = AddField("CoppiaServo");
     rating_->setAlignment(Qt::AlignRight);
     rating_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
     rating_->installEventFilter(decimalKeys_);
     connect(rating_, &QLineEdit::editingFinished, this, [this] { Commit(); });
     unit_ = new QComboBox(this);
     unit_->setObjectName(QStringLiteral("UnitaServo"));
-    unit_->setAccessibleName(QStringLiteral("Unità della coppia dichiarata"));
+    unit_->setAccessibleName(AccessibleNameOf(ModelControl("UnitaServo")));
     unit_->addItem(QStringLiteral("Kg*cm"));
     unit_->addItem(QStringLiteral("N·cm"));
     connect(unit_, &QComboBox::activated, this, [this](int index) {
@@ -96,31 +97,29 @@ void ModelView::PlaceDetailsFields(QGridLayout* grid) {
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(servoCount_, 0, Qt::AlignLeft);
     countRow->addWidget(servoNote_, 1);
-    grid->addWidget(Caption(QStringLiteral("&Nome"), name_), 0, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("NomeSuperficie")), name_), 0, 0);
     grid->addWidget(name_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Ti&po"), kind_), 1, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("TipoSuperficie")), kind_), 1, 0);
     grid->addWidget(kind_, 1, 1, Qt::AlignLeft);
     servoCount_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
-    grid->addWidget(Caption(QStringLiteral("Ser&vi"), servoCount_), 2, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("NumeroServi")), servoCount_), 2, 0);
     grid->addLayout(countRow, 2, 1);
-    grid->addWidget(Caption(QStringLiteral("Nome del &servo"), servoName_), 3, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("NomeServo")), servoName_), 3, 0);
     grid->addWidget(servoName_, 3, 1);
-    grid->addWidget(Caption(QStringLiteral("Coppia dic&hiarata"), rating_), 4, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("CoppiaServo")), rating_), 4, 0);
     grid->addLayout(ratingRow, 4, 1);
     grid->setColumnStretch(1, 1);
 }
 
 void ModelView::BuildProfileFields(QGridLayout* grid, int row) {
-    thickness_ =
-        AddField("SpessoreProfilo",
-                 QStringLiteral("Spessore del profilo, in percento della corda, da 0 a 20"));
+    thickness_ = AddField("SpessoreProfilo");
     thickness_->setAlignment(Qt::AlignRight);
     thickness_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
     thickness_->installEventFilter(decimalKeys_);
     connect(thickness_, &QLineEdit::editingFinished, this, [this] { Commit(); });
     gap_ = new QComboBox(this);
     gap_->setObjectName(QStringLiteral("FessuraProfilo"));
-    gap_->setAccessibleName(QStringLiteral("Fessura alla cerniera"));
+    gap_->setAccessibleName(AccessibleNameOf(ModelControl("FessuraProfilo")));
     for (const std::string_view gap : kHingeGapNames) gap_->addItem(ToQString(gap));
     connect(gap_, &QComboBox::activated, this, [this](int index) {
         Commit();
@@ -130,16 +129,14 @@ void ModelView::BuildProfileFields(QGridLayout* grid, int row) {
     thicknessRow->addWidget(thickness_);
     thicknessRow->addWidget(new QLabel(QStringLiteral("% della corda")));
     thicknessRow->addStretch();
-    // No Alt+letter: every letter of these captions already leads elsewhere on the window.
-    grid->addWidget(Caption(QStringLiteral("Spessore del profilo"), thickness_), row, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("SpessoreProfilo")), thickness_), row, 0);
     grid->addLayout(thicknessRow, row, 1);
-    grid->addWidget(Caption(QStringLiteral("Fessura alla cerniera"), gap_), row + 1, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("FessuraProfilo")), gap_), row + 1, 0);
     grid->addWidget(gap_, row + 1, 1, Qt::AlignLeft);
 }
 
 QWidget* ModelView::BuildShownInputs(QWidget* page) {
-    auto* inputs = new QGroupBox(
-        QStringLiteral("Dati dalla finestra principale (si cambiano lì, poi Aggiorna)"), page);
+    auto* inputs = new QGroupBox(CaptionOf(ModelControl("DatiSuperficie")), page);
     inputs->setObjectName(QStringLiteral("DatiSuperficie"));
     auto* inputGrid = new QGridLayout(inputs);
     const std::vector<InputLine> lines = SurfaceInputLines(Surface{});
@@ -154,6 +151,10 @@ QWidget* ModelView::BuildShownInputs(QWidget* page) {
     }
     inputGrid->setColumnStretch(2, 1);
     return inputs;
+}
+
+QLineEdit* ModelView::AddField(const char* name) {
+    return AddField(name, AccessibleNameOf(ModelControl(name)));
 }
 
 QLineEdit* ModelView::AddField(const char* name, const QString& accessibleName) {

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include "models/model/model_controls.h"
 #include "ui/common/path_bytes.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/torque_plot.h"
@@ -70,8 +71,7 @@ void ModelView::Follow() {
 }
 
 void ModelView::FollowDetails(const SurfaceDetails& details) {
-    detailsHeading_->setText(details.shown ? ToQString(details.heading)
-                                           : QStringLiteral("Nessuna superficie selezionata"));
+    detailsHeading_->setText(ToQString(details.shown ? details.heading : kNoSurfaceHeading));
     detailsFields_->setEnabled(details.shown);
     ShowTyped(name_, details.name);
     {
@@ -110,15 +110,15 @@ void ModelView::FollowComparison(const Comparison& comparison) {
     sideBySide_->clear();
     sideBySide_->setColumnCount(columns);
     sideBySide_->setRowCount(static_cast<int>(comparison.rows.size()));
-    QStringList headings{QStringLiteral("Dato")};
+    QStringList headings{ToQString(kInputHeading)};
     for (const std::string& name : comparison.names) headings << ToQString(name);
-    headings << QStringLiteral("Differenza");
+    headings << ToQString(kDifferenceHeading);
     sideBySide_->setHorizontalHeaderLabels(headings);
     for (int r = 0; r < sideBySide_->rowCount(); ++r) {
         const SideBySideRow& row = comparison.rows[static_cast<std::size_t>(r)];
         QStringList cells{ToQString(row.label)};
         for (const std::string& value : row.values) cells << ToQString(value);
-        cells << (row.differs ? QStringLiteral("diversa") : QString());
+        cells << (row.differs ? ToQString(kDiffers) : QString());
         for (int c = 0; c < columns; ++c) {
             auto* item = new QTableWidgetItem(cells.value(c));
             if (row.differs) {

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "models/model/model_controls.h"
+#include "ui/common/qt_text.h"
 #include "ui/common/tab_scroll_names.h"
 #include "ui/kit/torque_plot.h"
 #include "ui/kit/window_widgets.h"
@@ -90,12 +92,13 @@ QWidget* ModelView::BuildTotals() {
 QWidget* ModelView::BuildPages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("Pagine"));
-    pages_->setAccessibleName(
-        QStringLiteral("Pagine della superficie, del confronto e del modello"));
+    pages_->setAccessibleName(AccessibleNameOf(ModelControl("Pagine")));
     pages_->addTab(Scrolling(BuildDetailsPage(), "PaginaSuperficie"),
-                   QStringLiteral("S&uperficie"));
-    pages_->addTab(Scrolling(BuildComparePage(), "PaginaConfronto"), QStringLiteral("Confron&to"));
-    pages_->addTab(Scrolling(BuildModelPage(), "PaginaModello"), QStringLiteral("Mode&llo"));
+                   CaptionOf(ModelControl("PaginaSuperficie")));
+    pages_->addTab(Scrolling(BuildComparePage(), "PaginaConfronto"),
+                   CaptionOf(ModelControl("PaginaConfronto")));
+    pages_->addTab(Scrolling(BuildModelPage(), "PaginaModello"),
+                   CaptionOf(ModelControl("PaginaModello")));
     NameTabScrollButtons(pages_->tabBar());
     return pages_;
 }
@@ -105,19 +108,14 @@ QWidget* ModelView::BuildComparePage() {
     auto* layout = new QVBoxLayout(page);
     compareNote_ = Note("NotaConfronto", this);
     plot_ = new TorquePlot(page);
-    plot_->setAccessibleName(
-        QStringLiteral("Grafico della coppia per servo delle superfici selezionate"));
+    plot_->setAccessibleName(AccessibleNameOf(ModelControl("Grafico")));
     plot_->setMinimumHeight(fontMetrics().height() * 14);
-    auto* legend = new QLabel(
-        QStringLiteral("Ogni curva alla velocità della sua superficie; il punto è la sua "
-                       "deflessione, la tratteggiata la coppia dichiarata del suo servo."),
-        page);
+    auto* legend = new QLabel(CaptionOf(ModelControl("LegendaConfronto")), page);
     legend->setObjectName(QStringLiteral("LegendaConfronto"));
     legend->setWordWrap(true);
     sideBySide_ = new QTableWidget(page);
     sideBySide_->setObjectName(QStringLiteral("Confronto"));
-    sideBySide_->setAccessibleName(
-        QStringLiteral("Dati delle superfici selezionate affiancati, con le differenze"));
+    sideBySide_->setAccessibleName(AccessibleNameOf(ModelControl("Confronto")));
     sideBySide_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sideBySide_->setTabKeyNavigation(false);
     sideBySide_->verticalHeader()->hide();
@@ -135,16 +133,16 @@ QWidget* ModelView::BuildComparePage() {
 QWidget* ModelView::BuildModelPage() {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-    modelName_ = AddField("NomeModello", QStringLiteral("Nome del modello"));
+    modelName_ = AddField("NomeModello");
     connect(modelName_, &QLineEdit::editingFinished, this, [this] { Commit(); });
     notes_ = new QPlainTextEdit(this);
     notes_->setObjectName(QStringLiteral("Note"));
-    notes_->setAccessibleName(QStringLiteral("Note del modello"));
+    notes_->setAccessibleName(AccessibleNameOf(ModelControl("Note")));
     notes_->setTabChangesFocus(true);
     notes_->installEventFilter(this);
-    grid->addWidget(Caption(QStringLiteral("Nome del m&odello"), modelName_), 0, 0);
+    grid->addWidget(Caption(CaptionOf(ModelControl("NomeModello")), modelName_), 0, 0);
     grid->addWidget(modelName_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Not&e"), notes_), 1, 0, Qt::AlignTop);
+    grid->addWidget(Caption(CaptionOf(ModelControl("Note")), notes_), 1, 0, Qt::AlignTop);
     grid->addWidget(notes_, 1, 1);
     grid->addWidget(BuildSupplyFields(), 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 
 #include "engine/number_text.h"
+#include "models/model/model_controls.h"
 #include "models/model/model_table.h"
 #include "models/model/surface_advice.h"
 #include "ui/common/decimal_key_filter.h"
@@ -21,21 +22,25 @@ namespace coppia {
 
 namespace {
 
+// Named as the window's table names the control, with its caption for the form's row.
 template <typename Widget>
-Widget* Named(Widget* widget, const char* name, const char* accessible) {
+Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString::fromUtf8(accessible));
+    widget->setAccessibleName(AccessibleNameOf(ModelControl(name)));
     return widget;
+}
+
+QString CaptionFor(const char* name) {
+    return CaptionOf(ModelControl(name));
 }
 
 // Aggiungi and Annulla, named in Italian.
 QDialogButtonBox* Buttons(QDialog& dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    Named(buttons->button(QDialogButtonBox::Ok), "AggiungiNuovaSuperficie",
-          "Aggiungi la superficie")
-        ->setText(QStringLiteral("Aggiungi"));
-    Named(buttons->button(QDialogButtonBox::Cancel), "AnnullaNuovaSuperficie", "Annulla")
-        ->setText(QStringLiteral("Annulla"));
+    Named(buttons->button(QDialogButtonBox::Ok), "AggiungiNuovaSuperficie")
+        ->setText(CaptionFor("AggiungiNuovaSuperficie"));
+    Named(buttons->button(QDialogButtonBox::Cancel), "AnnullaNuovaSuperficie")
+        ->setText(CaptionFor("AnnullaNuovaSuperficie"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return buttons;
@@ -71,22 +76,20 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
                                               const NewSurfaceAdvisor& advise) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("NuovaSuperficie"));
-    dialog.setWindowTitle(QStringLiteral("Aggiungi superficie – Modello"));
-    auto* name = Named(new QLineEdit(ToQString(proposal.name)), "NomeNuovaSuperficie",
-                       "Nome della nuova superficie");
-    auto* kind = Named(new QComboBox, "TipoNuovaSuperficie", "Tipo della nuova superficie");
+    dialog.setWindowTitle(CaptionFor("NuovaSuperficie"));
+    auto* name = Named(new QLineEdit(ToQString(proposal.name)), "NomeNuovaSuperficie");
+    auto* kind = Named(new QComboBox, "TipoNuovaSuperficie");
     for (std::size_t k = 0; k < kSurfaceKindNames.size(); ++k)
         kind->addItem(ToQString(KindText(static_cast<SurfaceKind>(k))));
     kind->setCurrentIndex(static_cast<int>(proposal.kind));
-    auto* count = Named(new QSpinBox, "ServiNuovaSuperficie", "Numero di servi");
+    auto* count = Named(new QSpinBox, "ServiNuovaSuperficie");
     count->setRange(1, kMaxServoCount);
     count->setValue(proposal.servoCount);
-    auto* servo =
-        Named(new QLineEdit(ToQString(proposal.servo.name)), "NomeServoNuovo", "Nome del servo");
-    auto* rating = Named(new QLineEdit, "CoppiaServoNuovo", "Coppia dichiarata del servo");
-    rating->setPlaceholderText(QStringLiteral("da indicare"));
+    auto* servo = Named(new QLineEdit(ToQString(proposal.servo.name)), "NomeServoNuovo");
+    auto* rating = Named(new QLineEdit, "CoppiaServoNuovo");
+    rating->setPlaceholderText(ToQString(kRatingToBeGiven));
     rating->installEventFilter(new DecimalKeyFilter(rating));
-    auto* unit = Named(new QComboBox, "UnitaServoNuovo", "Unità della coppia");
+    auto* unit = Named(new QComboBox, "UnitaServoNuovo");
     unit->addItems({QStringLiteral("Kg*cm"), QStringLiteral("N·cm")});
     unit->setCurrentIndex(proposal.servo.unit == RatingUnit::NewtonCm ? 1 : 0);
 
@@ -94,12 +97,13 @@ std::optional<NewSurface> AskNewSurfaceDialog(QWidget* parent, const NewSurface&
     QLabel* advice = Advice(dialog, name, rating, buttons->button(QDialogButtonBox::Ok), advise);
 
     auto* form = new QFormLayout(&dialog);
-    form->addRow(QStringLiteral("&Nome"), name);
-    form->addRow(QStringLiteral("&Tipo"), kind);
-    form->addRow(QStringLiteral("&Servi"), count);
-    form->addRow(QStringLiteral("Nome del s&ervo"), servo);
-    form->addRow(QStringLiteral("&Coppia dichiarata"), rating);
-    form->addRow(QStringLiteral("&Unità"), unit);
+    for (auto [caption, field] : {std::pair<const char*, QWidget*>{"NomeNuovaSuperficie", name},
+                                  {"TipoNuovaSuperficie", kind},
+                                  {"ServiNuovaSuperficie", count},
+                                  {"NomeServoNuovo", servo},
+                                  {"CoppiaServoNuovo", rating},
+                                  {"UnitaServoNuovo", unit}})
+        form->addRow(CaptionFor(caption), field);
     form->addRow(advice);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QItemSelection>
 
+#include "models/model/model_controls.h"
 #include "models/shared/installation_verdict.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/window_widgets.h"
@@ -116,7 +117,7 @@ QVariant SurfaceTableModel::headerData(int section, Qt::Orientation orientation,
 
 SurfaceTable::SurfaceTable(QWidget* parent) : QTableView(parent), rows_(this) {
     setObjectName(QStringLiteral("Tabella"));
-    setAccessibleName(QStringLiteral("Tabella delle superfici del modello, una per riga"));
+    setAccessibleName(AccessibleNameOf(ModelControl("Tabella")));
     setModel(&rows_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);

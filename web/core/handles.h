@@ -22,6 +22,14 @@ class Handles {
         return found == windows_.end() ? nullptr : found->second.get();
     }
     void Remove(int handle) { windows_.erase(handle); }
+    template <typename Visit>
+    void ForEach(Visit visit) {
+        for (auto& [handle, window] : windows_) visit(*window);
+    }
+    template <typename Matches>
+    void RemoveIf(Matches matches) {
+        std::erase_if(windows_, [&](const auto& entry) { return matches(*entry.second); });
+    }
 
   private:
     std::map<int, std::unique_ptr<Window>> windows_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window for the page: the desktop's model, its messages kept in order for the page to
-// show, its last inputs held as bytes for the page to keep.
+// show, its last inputs held as bytes for the page to keep. The analysis and the model windows
+// made on it follow each of its events.
 #include <memory>
 #include <string>
 #include <utility>
@@ -9,33 +10,11 @@
 #include "models/main/main_window.h"
 #include "web/core/coppia_core.h"
 #include "web/core/core_controls.h"
-#include "web/core/handles.h"
-#include "web/core/page_last_inputs.h"
+#include "web/core/page_windows.h"
 
 namespace coppia {
 
 namespace {
-
-// The page shows each message as a dialog once the event has run, in the order the window
-// raised them; the desktop shows them as the event runs, with the same texts in the same order.
-class PageMessages : public MessageSink {
-  public:
-    void ShowMessage(std::string_view text, std::string_view title) override {
-        shown.emplace_back(std::string(text), std::string(title));
-    }
-    std::vector<std::pair<std::string, std::string>> shown;
-};
-
-struct PageMainWindow {
-    PageMessages messages;
-    PageLastInputs lastInputs;
-    MainWindow window{messages, lastInputs};
-};
-
-Handles<PageMainWindow>& MainWindows() {
-    static Handles<PageMainWindow> windows;
-    return windows;
-}
 
 PageMainWindow* Find(int handle) {
     return MainWindows().Find(handle);
@@ -62,7 +41,7 @@ int coppia_main_create(void) {
 }
 
 void coppia_main_destroy(int window) {
-    coppia::MainWindows().Remove(window);
+    coppia::DestroyMainWindow(window);
 }
 
 void coppia_main_put_back(int window, const char* bytes, int size) {
@@ -76,20 +55,30 @@ void coppia_main_storage_refused(int window) {
 }
 
 void coppia_main_load(int window) {
-    if (auto* page = Find(window))
+    if (auto* page = Find(window)) {
         page->window.Main_Form_Load();
+        coppia::AfterEvent(window);
+    }
 }
 
 int coppia_main_edit(int window, int control, const char* text) {
     auto* page = Find(window);
     const coppia::ControlEntry* entry = EntryAt(control);
-    return page != nullptr && entry != nullptr && page->window.UserEdit(entry->id, text);
+    if (page == nullptr || entry == nullptr)
+        return 0;
+    const bool edited = page->window.UserEdit(entry->id, text);
+    coppia::AfterEvent(window);
+    return edited;
 }
 
 int coppia_main_click(int window, int control) {
     auto* page = Find(window);
     const coppia::ControlEntry* entry = EntryAt(control);
-    return page != nullptr && entry != nullptr && page->window.UserClick(entry->id);
+    if (page == nullptr || entry == nullptr)
+        return 0;
+    const bool clicked = page->window.UserClick(entry->id);
+    coppia::AfterEvent(window);
+    return clicked;
 }
 
 const char* coppia_main_typed(int control, const char* typed) {

@@ -5,14 +5,9 @@
 
 #include "files/last_inputs_file.h"
 #include "files/last_inputs_format.h"
+#include "files/page_files.h"
 
 namespace coppia {
-
-namespace {
-
-constexpr std::string_view kStorageRefused = "il browser non conserva i dati di questa pagina";
-
-}  // namespace
 
 bool PageLastInputs::TakeSaved() {
     const bool saved = saved_;
@@ -30,7 +25,7 @@ std::vector<std::string> PageLastInputs::ReadValues() {
 
 SaveResult PageLastInputs::Write(const LastInputsNumbers& numbers) {
     if (storageRefused_)
-        return SaveResult{false, std::string(kStorageRefused), false};
+        return SaveResult{false, std::string(kPageStorageRefused), false};
     bytes_ = EncodeLastInputs(numbers);
     saved_ = true;
     return SaveResult{true, {}, false};

@@ -75,11 +75,8 @@ class MainWindow {
 
     // The bytes of Mervanti.ini kept at an earlier visit, as text.
     putBack(text) {
-        const bytes = new TextEncoder().encode(text);
-        const at = this.module._malloc(Math.max(bytes.length, 1));
-        this.module.HEAPU8.set(bytes, at);
-        this.calls.putBackBytes(this.handle, at, bytes.length);
-        this.module._free(at);
+        withBytes(this.module, new TextEncoder().encode(text),
+            (at, size) => this.calls.putBackBytes(this.handle, at, size));
     }
     storageRefused() { this.calls.storageRefused(this.handle); }
     load() { this.calls.load(this.handle); }
@@ -112,14 +109,114 @@ class MainWindow {
     }
 }
 
+// Bytes into the module's memory for the length of a call; the call gets their place and size.
+function withBytes(module, bytes, call) {
+    const at = module._malloc(Math.max(bytes.length, 1));
+    module.HEAPU8.set(bytes, at);
+    try {
+        return call(at, bytes.length);
+    } finally {
+        module._free(at);
+    }
+}
+
+// The page's files: bytes under paths, which the windows read and write as files.
+class PageFiles {
+    constructor(module) {
+        this.module = module;
+        const call = (name, result, args) => module.cwrap(name, result, args);
+        this.put = call('coppia_file_put', null, ['string', 'number', 'number']);
+        this.handOverCall = call('coppia_file_hand_over', 'string', ['string', 'number', 'number']);
+        this.size = call('coppia_file_size', 'number', ['string']);
+        this.bytesAt = call('coppia_file_bytes', 'number', ['string']);
+        this.writtenCall = call('coppia_files_written', 'string', []);
+        this.keptCall = call('coppia_files_kept', 'string', []);
+        this.storageRefused = call('coppia_files_storage_refused', null, []);
+    }
+
+    // Puts a file back at its path (what the page's storage kept).
+    putBack(path, bytes) { withBytes(this.module, bytes, (at, size) => this.put(path, at, size)); }
+    // A file the user gave, by its name; gives the path it lies at.
+    handOver(name, bytes) {
+        return withBytes(this.module, bytes, (at, size) => this.handOverCall(name, at, size));
+    }
+    // The bytes at a path, a copy; null for no file.
+    read(path) {
+        const size = this.size(path);
+        if (size < 0) return null;
+        const at = this.bytesAt(path);
+        return this.module.HEAPU8.slice(at, at + size);
+    }
+    // The paths written since the last call.
+    written() { return JSON.parse(this.writtenCall()); }
+    // The paths the page keeps between visits.
+    kept() { return JSON.parse(this.keptCall()); }
+}
+
+// An added window (analysis or model): a handle, made on a main window, and calls by name.
+class AddedWindow {
+    constructor(module, prefix, main) {
+        this.module = module;
+        this.call = (name, result, args) => module.cwrap(`coppia_${prefix}_${name}`, result, args);
+        this.handle = this.call('create', 'number', ['number'])(main.handle);
+        this.loadCall = this.call('load', null, ['number']);
+        this.editCall = this.call('edit', 'number', ['number', 'string', 'string']);
+        this.chooseCall = this.call('choose', 'number', ['number', 'string', 'number']);
+        this.clickCall = this.call('click', 'number', ['number', 'string']);
+        this.displayCall = this.call('display', 'string', ['number']);
+        this.plotCall = this.call('plot', 'string', ['number', 'number', 'number', 'number']);
+        this.csvCall = this.call('csv', 'string', ['number', 'number']);
+    }
+    load() { this.loadCall(this.handle); }
+    edit(field, text) { return this.editCall(this.handle, field, text) !== 0; }
+    choose(list, index) { return this.chooseCall(this.handle, list, index) !== 0; }
+    click(button) { return this.clickCall(this.handle, button) !== 0; }
+    display() { return JSON.parse(this.displayCall(this.handle)); }
+    // The plot as SVG text, for a box of this size in CSS pixels.
+    plot(width, height, fontSize) { return this.plotCall(this.handle, width, height, fontSize); }
+    csv(international) { return this.csvCall(this.handle, international ? 1 : 0); }
+}
+
+class AnalysisWindow extends AddedWindow {
+    constructor(module, main) {
+        super(module, 'analysis', main);
+        this.copiedCall = this.call('copied', 'string', ['number']);
+    }
+    copied() { return this.copiedCall(this.handle); }
+}
+
+class ModelWindow extends AddedWindow {
+    constructor(module, main) {
+        super(module, 'model', main);
+        this.answerCall = this.call('answer', null, ['number', 'string']);
+        this.selectCall = this.call('select', 'number', ['number', 'string', 'number']);
+        this.questionCall = this.call('question', 'string', ['number']);
+        this.messagesCall = this.call('messages', 'string', ['number']);
+        this.adviceCall = this.call('advice', 'string', ['number', 'string', 'string']);
+    }
+    // The answers to the questions of the next event.
+    answer(answers) { this.answerCall(this.handle, JSON.stringify(answers)); }
+    select(rows, current) { return this.selectCall(this.handle, JSON.stringify(rows), current ?? -1) !== 0; }
+    // The question the last event had no answer for; null for none.
+    question() { return JSON.parse(this.questionCall(this.handle)); }
+    takeMessages() { return JSON.parse(this.messagesCall(this.handle)); }
+    advice(name, rating) { return JSON.parse(this.adviceCall(this.handle, name, rating)); }
+}
+
 // Loads the core: the WebAssembly module beside this page, or the one the page carries.
 export async function loadCore() {
     const wasmBinary = inlineWasm();
     const module = await globalThis.createCoppiaCore(wasmBinary ? { wasmBinary } : {});
     const calls = mainWindowCalls(module);
+    const table = (name) => JSON.parse(module.cwrap(`coppia_${name}_controls`, 'string', [])());
     return {
         title: module.cwrap('coppia_main_title', 'string', [])(),
         controls: controlTable(module),
+        analysisControls: table('analysis'),
+        modelControls: table('model'),
+        files: new PageFiles(module),
         newMainWindow: () => new MainWindow(module, calls),
+        newAnalysis: (main) => new AnalysisWindow(module, main),
+        newModel: (main) => new ModelWindow(module, main),
     };
 }

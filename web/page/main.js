@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's start and its events: each one goes to the core, then the page shows what the
 // window shows, then its messages, then keeps the inputs a calculation saved.
+import { buildAnalysis } from './analysis_view.js';
+import { ask } from './ask.js';
 import { loadCore } from './core.js';
+import { putBackFiles, takeWrittenFiles } from './kept_files.js';
 import { keep, readKept } from './last_inputs.js';
 import { showMessages } from './messages.js';
+import { buildModel } from './model_view.js';
 import { buildWindow } from './view.js';
 
 async function start() {
@@ -18,18 +22,51 @@ async function start() {
     const form = document.getElementById('fields');
     const view = buildWindow(document, core, window, form, document.getElementById('notes'));
     const dialog = document.getElementById('message');
+    const questions = document.getElementById('question');
+    let model = null;
+    let analysisView = null;
+    let modelView = null;
 
     // One event at a time, as on the desktop, where a message box holds the window.
     let running = Promise.resolve();
     const after = (event) => {
         running = running.then(async () => {
-            event();
+            await event();
             view.render();
-            await showMessages(dialog, window.takeMessages());
+            analysisView?.render();
+            modelView?.render();
+            await showMessages(dialog, [...window.takeMessages(), ...(model?.takeMessages() ?? [])]);
             const saved = window.takeSaved();
             if (saved !== null && !keep(saved)) window.storageRefused();
+            if (!takeWrittenFiles(document, core.files)) core.files.storageRefused();
         });
         return running;
+    };
+    // A model window's event, run again with each answer its user gives to what it asks.
+    const modelEvent = (call, given = {}) => after(async () => {
+        const answers = { ...given };
+        for (;;) {
+            model.answer(answers);
+            call();
+            const question = model.question();
+            if (question === null) return;
+            const answer = await ask(questions, core, question, model.display());
+            if (answer === null) return;
+            answers[answer[0]] = answer[1];
+        }
+    });
+    // The analysis and the model follow the calculator as the desktop's windows follow theirs,
+    // and read what earlier visits kept as they load. They come once the calculator is shown, so
+    // that its first result does not wait for them.
+    const addWindows = () => {
+        if (!putBackFiles(core.files)) core.files.storageRefused();
+        const analysis = core.newAnalysis(window);
+        analysis.load();
+        model = core.newModel(window);
+        model.load();
+        analysisView = buildAnalysis(document, core, analysis, document.getElementById('Analisi'), after);
+        modelView = buildModel(document, core, model, document.getElementById('Modello'), modelEvent);
+        return after(() => {}).then(() => document.body.classList.add('windows-ready'));
     };
 
     form.addEventListener('beforeinput', (event) => {
@@ -65,6 +102,7 @@ async function start() {
     await after(() => {});  // messages the kept inputs raised at the start
     document.body.classList.add('ready');
     document.getElementById('Main').removeAttribute('aria-busy');
+    setTimeout(addWindows, 0);
 }
 
 // The service worker fetches every file of the site to keep it: only once the window is shown,

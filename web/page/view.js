@@ -3,6 +3,8 @@
 // keyboard order, each with the desktop control's name as its id; their texts and flags follow
 // the model after every event. Nothing here computes, words or judges anything.
 
+import { element } from './page_kit.js';
+
 // Which of the desktop's labels names a box beside it; a box without one is named by what a
 // screen reader hears of it on the desktop.
 const kCaptionOf = {
@@ -21,13 +23,6 @@ const kResults = ['Coppia', 'Cp_Out'];
 const kSigned = ['Ang', 'Corsa'];
 // The travel, its box and the toggle beside it, lie together as on the desktop.
 const kTravelGroup = ['Corsa', 'UP', 'Down'];
-
-function element(document, tag, attributes = {}, text = '') {
-    const made = document.createElement(tag);
-    for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
-    if (text) made.textContent = text;
-    return made;
-}
 
 function textBox(document, control, captionOf) {
     const field = element(document, 'div', { class: `field field-${control.name}` });
@@ -52,7 +47,7 @@ function textBox(document, control, captionOf) {
     return field;
 }
 
-function button(document, control) {
+function commandButton(document, control) {
     const made = element(document, 'button', {
         id: control.name,
         type: 'button',
@@ -110,7 +105,7 @@ export function buildWindow(document, core, window, root, notes) {
     for (const control of focusable) {
         let made;
         if (control.kind === 'textBox') made = textBox(document, control, captionOf);
-        else if (control.kind === 'button') made = button(document, control);
+        else if (control.kind === 'button') made = commandButton(document, control);
         else made = toggle(document, control);
         if (kTravelGroup.includes(control.name)) {
             travel ??= root.appendChild(element(document, 'div', { class: 'travel' }));

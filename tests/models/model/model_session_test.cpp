@@ -272,6 +272,9 @@ TEST_P(UnsavedChangesTest, AsksAndSavesGoesOnOrStopsAsAnswered) {
     }
     const Model edited = session.Document().Content();
     if (row.saveFails) {
+#if defined(__EMSCRIPTEN__)
+        GTEST_SKIP() << "a page's files have no folder to stand where a file is saved";
+#endif
         fs::remove(validPath);
         fs::create_directory(validPath);
     }
@@ -310,7 +313,7 @@ TEST_P(UnsavedChangesTest, AsksAndSavesGoesOnOrStopsAsAnswered) {
         EXPECT_EQ(session.RecentFiles().at(row.action == Action::Apri ? 1 : 0), savedPath);
     } else if (!row.saveFails) {
         EXPECT_EQ(FileBytes(validPath), kValid);
-        EXPECT_FALSE(row.saveAs && fs::exists(folder / row.saveAs));
+        EXPECT_FALSE(row.saveAs && Exists(folder / row.saveAs));
     }
     if (row.saveFails) {
         ASSERT_EQ(dialogs.messages.shown.size(), 1u);

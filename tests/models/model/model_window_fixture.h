@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "models/model/model_window.h"
+#include "tests/files/scratch_folder.h"
 #include "tests/models/memory_analysis_settings.h"
 #include "tests/models/model/scripted_dialogs.h"
 #include "tests/models/window_fixture.h"
@@ -25,6 +26,7 @@ inline const std::string& Cell(const ModelTableRow& row, ModelColumn column) {
 class ModelWindowTest : public WindowFixture {
   protected:
     ModelWindowTest() : model(window, dialogs, recent, settings) {
+        HandOver(kExample);
         Load();  // nothing remembered: the main window's initial texts
         model.Modello_Form_Load();
     }

@@ -31,12 +31,11 @@ inline const std::string kValid =
 )";
 
 inline std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return Contents(path);
 }
 
 inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    Put(path, bytes);
 }
 
 // A link to a folder; false where the system lets the test make none.
@@ -53,13 +52,6 @@ inline std::string OldPath(const std::string& name) {
     return Utf8(fs::temp_directory_path().root_path() / "vecchi" / name);
 }
 
-inline std::vector<fs::path> Listing(const fs::path& folder) {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 // A session in a temporary folder, with the valid model open and edited.
 class ModelSessionTest : public testing::Test {
   protected:
@@ -68,7 +60,7 @@ class ModelSessionTest : public testing::Test {
         validPath = Utf8(folder / "prova.coppia");
         WriteBytes(validPath, kValid);
     }
-    ~ModelSessionTest() override { fs::remove_all(folder); }
+    ~ModelSessionTest() override { RemoveAll(folder); }
 
     void OpenValidAndEdit() {
         ASSERT_TRUE(session.OpenFile(validPath));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a browser provides of a system: no folders, no standard streams to keep open, no other
-// instance sharing a folder. Names of files the page hands over are text.
+// What a browser provides of a system: no standard streams to keep open, no other instance
+// sharing a folder. Its files are the page's (page_files.h), named by text.
 #include "files/config_folder.h"
+#include "files/page_files.h"
 #include "files/platform.h"
 
 namespace coppia {
@@ -39,9 +40,9 @@ std::optional<std::string> OlderLastInputsPath() {
     return std::nullopt;
 }
 
-// There is no configuration folder: what the page keeps it keeps in its own storage.
+// The folder of the page's files that the page keeps in its storage between visits.
 std::optional<std::string> ConfigFolder() {
-    return std::nullopt;
+    return std::string(kPageConfigFolder);
 }
 
 std::string_view NoConfigFolderReason() {

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model as a section of the page: open a .coppia (picker or drop), its surfaces with their
+// verdicts and the summary, the selected surface to edit, Carica into the calculator, and save,
+// which downloads the bytes the desktop's save writes. The model window's questions are asked
+// here (ask.js) and its messages shown as the main window's are; every text comes from the
+// model window's display (web/core/display_json.h).
+import {
+    button, choiceField, figureFields, prefixIds, ratingField, element, setChoices, setValue, showText, showToned, tableOf, textField,
+} from './page_kit.js';
+
+// The file's commands, in the desktop's menu's order, before the table; the surfaces', in the
+// desktop's keyboard order, after it, where a thumb reaches them after choosing a row.
+const kSurfaceButtons = ['Aggiungi', 'Aggiorna', 'Carica', 'Annulla', 'Ripeti', 'Duplica', 'Rinomina',
+    'Rimuovi', 'SpostaSu', 'SpostaGiu'];
+
+// Builds the section into `root`. `event(call, answers)` runs a model window's event with the
+// answers given so far, asking what it asks (main.js).
+export function buildModel(document, core, model, root, event) {
+    const table = tableOf(core.modelControls);
+    const click = (name) => () => event(() => model.click(name));
+    const edit = (field) => (text) => event(() => model.edit(field, text));
+    const choose = (list) => (index) => event(() => model.choose(list, index));
+
+    const heading = element(document, 'h2', { id: 'titolo' });
+    // Apri: the browser's file picker, or a file dropped on the section.
+    const picker = element(document, 'input', { id: 'ApriFile', type: 'file', accept: '.coppia', hidden: '' });
+    const open = button(document, table, 'Apri', () => picker.click());
+    const openFile = async (file) => {
+        const path = core.files.handOver(file.name, new Uint8Array(await file.arrayBuffer()));
+        await event(() => model.click('Apri'), { apri: path.slice(1) });
+    };
+    picker.addEventListener('change', () => {
+        if (picker.files.length > 0) openFile(picker.files[0]).then(() => { picker.value = ''; });
+    });
+    root.addEventListener('dragover', (dropping) => dropping.preventDefault());
+    root.addEventListener('drop', (dropped) => {
+        dropped.preventDefault();
+        if (dropped.dataTransfer.files.length > 0) openFile(dropped.dataTransfer.files[0]);
+    });
+    const buttons = element(document, 'div', { class: 'buttons', role: 'toolbar',
+        'aria-labelledby': 'titolo' });
+    buttons.append(button(document, table, 'Nuovo', click('Nuovo')), open, picker,
+        button(document, table, 'Salva', click('Salva')),
+        button(document, table, 'SalvaConNome', click('SalvaConNome')));
+    const surfaceButtons = element(document, 'div', { class: 'buttons', role: 'toolbar',
+        'aria-label': table.get('Tabella').accessibleName });
+    surfaceButtons.append(...kSurfaceButtons.map((name) => button(document, table, name, click(name))));
+
+    const surfaces = element(document, 'table', { id: 'Tabella', class: 'surfaces',
+        'aria-label': table.get('Tabella').accessibleName });
+    const tableBox = element(document, 'div', { class: 'table-box' });
+    tableBox.append(surfaces);
+    const totals = element(document, 'div', { id: 'Riepilogo', class: 'totals' });
+    const servos = element(document, 'p', { id: 'TotaleServi' });
+    const verdict = element(document, 'p', { id: 'VerdettoModello', class: 'verdict', role: 'status' });
+    const weakest = element(document, 'p', { id: 'PiuDebole' });
+    const judging = element(document, 'p', { id: 'ImpostazioniGiudizio', class: 'note' });
+    const settingsProblem = element(document, 'p', { id: 'ProblemaImpostazioni', class: 'note tone-bad' });
+    totals.append(servos, verdict, weakest, judging, settingsProblem);
+
+    // The surface selected, as "Superficie" on the desktop.
+    const details = element(document, 'section', { id: 'PaginaSuperficie', class: 'group',
+        'aria-labelledby': 'PaginaSuperficie-title' });
+    const detailsHeading = element(document, 'h3', { id: 'PaginaSuperficie-title' });
+    const name = textField(document, table, 'NomeSuperficie', edit('NomeSuperficie'));
+    const kind = choiceField(document, table, 'TipoSuperficie', choose('TipoSuperficie'));
+    const kindNote = element(document, 'p', { id: 'NotaTipo', class: 'note' });
+    const count = choiceField(document, table, 'NumeroServi', (index) => event(() => model.choose('NumeroServi', index + 1)));
+    const servoNote = element(document, 'p', { id: 'NotaServi', class: 'note' });
+    const servoName = textField(document, table, 'NomeServo', edit('NomeServo'));
+    const { rating, unit } = ratingField(document, table, 'UnitaServo', edit('CoppiaServo'),
+        choose('UnitaServo'));
+    const thickness = textField(document, table, 'SpessoreProfilo', edit('SpessoreProfilo'));
+    const gap = choiceField(document, table, 'FessuraProfilo', choose('FessuraProfilo'));
+    const profileNote = element(document, 'p', { id: 'NotaProfilo', class: 'note' });
+    const sheetFields = figureFields(document, model.display().details.figures, edit);
+    const problem = element(document, 'p', { id: 'ProblemaSuperficie', class: 'note tone-bad' });
+    const shownInputs = element(document, 'dl', { id: 'DatiSuperficie', class: 'inputs',
+        'aria-labelledby': 'DatiSuperficie-title' });
+    const inputsTitle = element(document, 'p', { id: 'DatiSuperficie-title', class: 'inputs-title' },
+        table.get('DatiSuperficie').caption);
+    details.append(detailsHeading, name.field, kind.field, kindNote, count.field, servoNote,
+        servoName.field, rating.field, thickness.field, gap.field, profileNote,
+        ...sheetFields.map((made) => made.field), problem, inputsTitle,
+        shownInputs);
+
+    const whole = element(document, 'section', { id: 'PaginaModello', class: 'group' });
+    const modelName = textField(document, table, 'NomeModello', edit('NomeModello'));
+    const notesField = element(document, 'div', { class: 'field field-Note' });
+    const notes = element(document, 'textarea', { id: 'Note', rows: '3', 'aria-label': table.get('Note').accessibleName });
+    notesField.append(element(document, 'label', { for: 'Note' }, table.get('Note').caption), notes);
+    notes.addEventListener('change', () => edit('Note')(notes.value));
+    whole.append(modelName.field, notesField);
+    const status = element(document, 'p', { id: 'StatoModello', class: 'status' });
+
+    root.append(heading, buttons, tableBox, surfaceButtons, totals, details, whole, status);
+
+    let selected = [];
+    const select = (row) => event(() => model.select([row], row));
+    const renderRows = (display) => {
+        const head = element(document, 'tr');
+        head.append(...display.headings.map((text) => element(document, 'th', { scope: 'col' }, text)));
+        const rows = display.rows.map((row, index) => {
+            const made = element(document, 'tr', {
+                tabindex: '0', 'aria-selected': String(display.selected.includes(index)),
+                class: display.selected.includes(index) ? 'selected' : '',
+            });
+            made.append(...row.cells.map((text, column) => {
+                const cell = element(document, 'td', {}, text);
+                if (column === row.cells.length - 1) cell.className = `tone-${row.verdict.tone}`;
+                return cell;
+            }));
+            made.title = row.refusal || row.verdict.text;
+            made.addEventListener('click', () => select(index));
+            made.addEventListener('keydown', (key) => {
+                if (key.key === 'Enter' || key.key === ' ') { key.preventDefault(); select(index); }
+            });
+            return made;
+        });
+        surfaces.replaceChildren(element(document, 'thead'), element(document, 'tbody'));
+        surfaces.tHead.append(head);
+        surfaces.tBodies[0].append(...rows);
+    };
+
+    prefixIds(root, 'Modello');
+    const render = () => {
+        const display = model.display();
+        heading.textContent = display.title;
+        renderRows(display);
+        selected = display.selected;
+        showText(servos, display.totals.servos);
+        showToned(verdict, display.totals.verdict);
+        showToned(weakest, display.totals.weakest);
+        showText(judging, display.judgingSettings);
+        showText(settingsProblem, display.settingsProblem);
+
+        const shown = display.details;
+        detailsHeading.textContent = shown.heading;
+        sheetFields.forEach((field, i) => setValue(field.input, shown.figures[i].value));
+        for (const field of [name, kind, count, servoName, rating, thickness, gap, ...sheetFields]) {
+            field.field.hidden = !shown.shown;
+        }
+        inputsTitle.hidden = shown.inputs.length === 0;
+        setValue(name.input, shown.name);
+        setChoices(kind.select, display.kinds, shown.kind);
+        setChoices(count.select, Array.from({ length: display.mostServos }, (_, i) => String(i + 1)),
+            Math.max(shown.servoCount - 1, 0));
+        setValue(servoName.input, shown.servoName);
+        setValue(rating.input, shown.rating);
+        setChoices(unit.select, display.units, shown.unit);
+        setValue(thickness.input, shown.thickness);
+        setChoices(gap.select, display.gaps, shown.gap);
+        showText(kindNote, shown.kindNote);
+        showText(servoNote, shown.servoNote);
+        showText(profileNote, shown.profileNote);
+        showText(problem, shown.problem);
+        shownInputs.replaceChildren(...shown.inputs.flatMap((line) => [
+            element(document, 'dt', {}, line.label), element(document, 'dd', {}, line.value)]));
+
+        setValue(modelName.input, display.modelName);
+        if (notes.value !== display.notes) notes.value = display.notes;
+        for (const [id, usable] of [['Annulla', display.canUndo], ['Ripeti', display.canRedo],
+            ['SpostaSu', display.canMoveUp], ['SpostaGiu', display.canMoveDown]]) {
+            document.getElementById(`Modello_${id}`).disabled = !usable;
+        }
+        showToned(status, display.status);
+    };
+    return { render, selected: () => selected };
+}

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The analysis and the model below the calculator, as a user meets them at a phone's size and
+// at a laptop's: the verdict and the margin for the servo typed (the analysis window's own texts
+// for these inputs, tests/models/analysis), the plot and its table, the CSV; the example model
+// opened by the picker and by a drop, its verdicts, a refused file in the desktop's words, Carica
+// into the calculator, and Salva con nome downloading the bytes the desktop's save writes (the
+// core's test under node pins that they are the example's own: web/tests).
+// Usage: COPPIA_WEB_BUILD=build-web node --test web/tests/browser/
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join, resolve } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { startServer } from '../../tools/serve.mjs';
+import { launchChromium, openPage } from './browser.mjs';
+
+const build = resolve(process.env.COPPIA_WEB_BUILD ?? 'build-web');
+const site = join(build, 'web/page/site');
+const shots = join(build, 'web/screenshots');
+const example = resolve(fileURLToPath(import.meta.url), '../../../../docs/esempio.coppia');
+
+let browser;
+let server;
+let url;
+before(async () => {
+    browser = await launchChromium();
+    server = await startServer(site);
+    url = `http://127.0.0.1:${server.address().port}/`;
+});
+after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+// The page, once the analysis and the model are shown below the calculator.
+async function openSections(context) {
+    const opened = await openPage(context, url);
+    await opened.page.waitForSelector('body.windows-ready', { timeout: 15000 });
+    return opened;
+}
+
+// Types into a field and leaves it, as the desktop takes a field's text.
+async function enter(page, id, text) {
+    await page.locator(`#${id}`).fill(text);
+    await page.locator(`#${id}`).press('Tab');
+}
+
+const text = (page, id) => page.locator(`#${id}`).textContent();
+
+async function verdictOf(page) {
+    const verdict = page.locator('#Analisi_Verdetto');
+    return `${await verdict.textContent()} (${await verdict.getAttribute('class')})`;
+}
+
+async function message(page) {
+    const dialog = page.locator('#message');
+    await dialog.waitFor({ state: 'visible' });
+    const shown = await dialog.locator('.message-text').textContent();
+    await dialog.getByRole('button', { name: 'OK' }).click();
+    await dialog.waitFor({ state: 'hidden' });
+    return shown;
+}
+
+// The example's surfaces and their verdicts, as the table shows them.
+async function verdicts(page) {
+    return page.locator('#Modello_Tabella tbody tr').evaluateAll((rows) =>
+        rows.map((row) => `${row.cells[0].textContent}: ${row.cells[row.cells.length - 1].textContent}`));
+}
+
+for (const [width, height] of [[390, 844], [1366, 768]]) {
+    describe(`at ${width}x${height}`, () => {
+        test('the analysis judges the servo typed as the desktop does, with its plot and table', async () => {
+            const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true });
+            const { page, errors } = await openSections(context);
+            // A mini servo's data sheet (tests/models/analysis/analysis_motion_test.cpp), a comma
+            // typed as the point; kept as the desktop keeps the analysis's settings.
+            await enter(page, 'Analisi_CoppiaServo', '1');
+            for (const [id, typed] of [['Tensione', '6'], ['Tempo60', '0,11'], ['CorrenteVuoto', '0.2'],
+                ['CorrenteStallo', '2.5']]) {
+                await enter(page, `Analisi_${id}`, typed);
+            }
+            assert.equal(await verdictOf(page), 'Servo al Limite (verdict tone-warning)');
+            assert.equal(await text(page, 'Analisi_TempoServo'), 'Tempo per 20°: 0.08 s sotto carico (0.06 s a vuoto)');
+            assert.equal(await text(page, 'Analisi_CorrenteServo'), 'Corrente in tenuta a 20°: 1.39 A; allo spunto: 2.50 A');
+            assert.match(await page.evaluate(() => localStorage.getItem('coppia:/impostazioni/coppia-analisi.ini')),
+                /\nTempo60Servo=0.11\n/);
+
+            await enter(page, 'Analisi_CoppiaServo', '0.8');
+            await enter(page, 'Analisi_FattoreSicurezza', '2');
+            assert.equal(await text(page, 'Analisi_Margine'), '1.54');
+            assert.equal(await text(page, 'Analisi_CoppiaMinima'), '1.04');
+            assert.equal(await text(page, 'Analisi_UnitaCoppiaMinima'), 'Kg*cm');
+            assert.equal(await verdictOf(page), 'Servo al Limite (verdict tone-warning)');
+
+            await page.selectOption('#Analisi_UnitaCoppia', { index: 1 });
+            await enter(page, 'Analisi_CoppiaServo', '5');
+            assert.equal(await text(page, 'Analisi_Margine'), '0.98');
+            assert.equal(await text(page, 'Analisi_CoppiaMinima'), '10.19');
+            assert.equal(await text(page, 'Analisi_UnitaCoppiaMinima'), 'N·cm');
+            assert.equal(await verdictOf(page), 'Servo Insufficiente!! (verdict tone-bad)');
+            assert.equal(await text(page, 'Analisi_CoppiaKgcm'), '0.52');
+            assert.equal(await text(page, 'Analisi_CoppiaAlServo'), '0.52 Kg*cm');
+
+            // A field of the calculator is followed at once.
+            await page.locator('#Vel').fill('20');
+            await page.waitForFunction(() => document.getElementById('Analisi_CoppiaKgcm').textContent === '0.10');
+
+            const plot = page.locator('#Analisi_Grafico svg');
+            const box = await plot.boundingBox();
+            assert.ok(box.width > 250 && box.width <= width, `the plot is ${box.width} pixels wide`);
+            assert.ok((await page.locator('#Analisi_Tabella tbody tr').count()) > 10);
+
+            const [csv] = await Promise.all([page.waitForEvent('download'), page.click('#Analisi_EsportaCsv')]);
+            assert.equal(csv.suggestedFilename(), 'coppia-analisi.csv');
+            const heading = await page.locator('#Analisi_Tabella th').first().textContent();
+            assert.ok(readFileSync(await csv.path(), 'utf8').includes(heading));
+            // One page of three windows: no two ids alike, every field named for a screen reader.
+            assert.deepEqual(await page.evaluate(() => {
+                const ids = [...document.querySelectorAll('[id]')].map((named) => named.id);
+                const unnamed = [...document.querySelectorAll('input, select, textarea')]
+                    .filter((field) => field.type !== 'file' && field.labels.length === 0 && !field.getAttribute('aria-label'))
+                    .map((field) => field.id);
+                return { repeated: ids.filter((id, i) => ids.indexOf(id) !== i), unnamed };
+            }), { repeated: [], unnamed: [] });
+            await page.screenshot({ path: join(shots, `analysis-${width}.png`), fullPage: true });
+            assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
+            assert.deepEqual(errors, []);
+            await context.close();
+        });
+
+        test('opens the example model, loads a surface and saves the desktop\'s bytes', async () => {
+            const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true });
+            const { page, errors } = await openSections(context);
+            await page.setInputFiles('#Modello_ApriFile', example);
+            await page.waitForFunction(() => document.getElementById('Modello_Tabella').tBodies[0]?.rows.length > 0);
+            const opened = await verdicts(page);
+            assert.equal(opened.length, JSON.parse(readFileSync(example, 'utf8')).superfici.length);
+            assert.match(await text(page, 'Modello_titolo'), /^esempio\.coppia \(Sport 160\)/);
+            assert.equal(await page.locator('#Modello_NomeModello').inputValue(), 'Sport 160');
+
+            await page.locator('#Modello_Tabella tbody tr').first().click();
+            assert.equal(await page.locator('#Modello_NomeSuperficie').inputValue(), 'Alettone sinistro');
+            await page.click('#Modello_Carica');
+            assert.equal(await page.locator('#CordaAla').inputValue(), '270');
+            assert.equal(await page.locator('#Vel').inputValue(), '90');
+
+            await page.click('#Modello_SalvaConNome');
+            const question = page.locator('#question');
+            await question.waitFor({ state: 'visible' });
+            await question.locator('input').fill('copia');
+            const [saved] = await Promise.all([
+                page.waitForEvent('download'),
+                question.getByRole('button', { name: 'Salva' }).click(),
+            ]);
+            assert.equal(saved.suggestedFilename(), 'copia.coppia');
+            assert.deepEqual(readFileSync(await saved.path()), readFileSync(example));
+            await page.screenshot({ path: join(shots, `model-${width}.png`), fullPage: true });
+            assert.deepEqual(errors, []);
+            await context.close();
+        });
+    });
+}
+
+test('a model dropped on the section opens; a refused one is told in the desktop\'s words', async () => {
+    const context = await browser.newContext({ viewport: { width: 390, height: 844 } });
+    const { page, errors } = await openSections(context);
+    const drop = (name, content) => page.evaluate(([fileName, bytes]) => {
+        const transfer = new DataTransfer();
+        transfer.items.add(new File([bytes], fileName));
+        document.getElementById('Modello').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+    }, [name, content]);
+    await drop('rotto.coppia', '{"formato": "altro"}');
+    assert.match(await message(page), /^Il modello \S*rotto\.coppia non può essere aperto: /);
+    await drop('esempio.coppia', readFileSync(example, 'utf8'));
+    await page.waitForFunction(() => document.getElementById('Modello_Tabella').tBodies[0]?.rows.length > 0);
+    assert.ok((await verdicts(page)).every((row) => / \S/.test(row)), 'every surface has a verdict');
+    assert.deepEqual(errors, []);
+    await context.close();
+});
