@@ -186,7 +186,7 @@ DecimalText ScanDecimal(std::string_view text) {
         shift += negative ? -exponent : exponent;
         out.end = e;
     }
-    out.unpointed += "e" + std::to_string(shift);
+    out.unpointed.append("e").append(std::to_string(shift));
     return out;
 }
 
@@ -257,8 +257,9 @@ std::to_chars_result ScientificChars(char* first, char* last, double value, int 
     std::string text = Printed("%.*e", precision, std::fabs(value));
     // The locale's decimal point, whatever it is, stands between the first digit and the next.
     const std::size_t next = text.find_first_of("0123456789e", 1);
+    // Rebuilt by appends: GCC 12 warns of an overlap, wrongly, in a replace inside the string.
     if (next > 1)
-        text.replace(1, next - 1, ".");
+        text = std::string(1, text[0]).append(".").append(text, next);
     return Copy(first, last, negative, text);
 }
 

@@ -157,7 +157,7 @@ struct ProgramRun {
     QByteArray output;
     QString error;
 };
-ProgramRun RunProgram(const QStringList& arguments, const fs::path& config) {
+[[maybe_unused]] ProgramRun RunProgram(const QStringList& arguments, const fs::path& config) {
     QProcess program;
     QProcessEnvironment environment = WithoutDisplay();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(Utf8(config)));
