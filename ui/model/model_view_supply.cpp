@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "models/model/model_controls.h"
 #include "models/shared/servo_motion_text.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/window_widgets.h"
@@ -69,24 +70,23 @@ QWidget* ModelView::BuildFigureFields() {
 }
 
 QWidget* ModelView::BuildSupplyFields() {
-    auto* group = new QGroupBox(QStringLiteral("Alimentazione dei servi"), this);
+    auto* group = new QGroupBox(CaptionOf(ModelControl("Alimentazione")), this);
     group->setObjectName(QStringLiteral("Alimentazione"));
     auto* grid = new QGridLayout(group);
-    supplyName_ = AddField("NomeAlimentazione",
-                           QStringLiteral("Nome dell'alimentazione: batteria, regolatore o BEC"));
-    supplyName_->setPlaceholderText(QStringLiteral("BEC 5 A, batteria ricevente…"));
+    supplyName_ = AddField("NomeAlimentazione");
+    supplyName_->setPlaceholderText(ToQString(kSupplyNameExample));
     connect(supplyName_, &QLineEdit::editingFinished, this, [this] { Commit(); });
-    supplyContinuous_ = AddFigureField(
-        "CorrenteContinua", QStringLiteral("Corrente continua dell'alimentazione, in ampere"));
-    supplyPeak_ = AddFigureField("CorrentePicco",
-                                 QStringLiteral("Corrente di picco dell'alimentazione, in ampere"));
+    supplyContinuous_ =
+        AddFigureField("CorrenteContinua", AccessibleNameOf(ModelControl("CorrenteContinua")));
+    supplyPeak_ = AddFigureField("CorrentePicco", AccessibleNameOf(ModelControl("CorrentePicco")));
     supplyProblem_ = Note("ProblemaAlimentazione", this);
-    grid->addWidget(Caption(QStringLiteral("Alimenta&zione"), supplyName_), 0, 0);
+    const QString unit = ToQString(kSupplyCurrentUnit);
+    grid->addWidget(Caption(CaptionOf(ModelControl("NomeAlimentazione")), supplyName_), 0, 0);
     grid->addWidget(supplyName_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Corrente continua"), supplyContinuous_), 1, 0);
-    grid->addWidget(WithUnit(group, supplyContinuous_, QStringLiteral("A")), 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Corrente di picco"), supplyPeak_), 2, 0);
-    grid->addWidget(WithUnit(group, supplyPeak_, QStringLiteral("A")), 2, 1);
+    grid->addWidget(Caption(CaptionOf(ModelControl("CorrenteContinua")), supplyContinuous_), 1, 0);
+    grid->addWidget(WithUnit(group, supplyContinuous_, unit), 1, 1);
+    grid->addWidget(Caption(CaptionOf(ModelControl("CorrentePicco")), supplyPeak_), 2, 0);
+    grid->addWidget(WithUnit(group, supplyPeak_, unit), 2, 1);
     grid->addWidget(supplyProblem_, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;

@@ -244,6 +244,26 @@ std::string Totals(const ModelDisplay& shown) {
         .Text("servos", shown.totals.servos)
         .Raw("verdict", Toned(shown.totals.verdict, shown.totals.verdictTone))
         .Raw("weakest", Toned(shown.totals.weakest, shown.totals.weakestTone))
+        .Raw("weakestEither", Toned(shown.totals.weakestEither, shown.totals.weakestEitherTone))
+        .Text("secondOpinionSource", shown.totals.secondOpinionSource)
+        .Done();
+}
+
+// The model's supply: its fields on the page of the model, its verdict and currents below the
+// totals, and where its rule comes from.
+std::string SupplyJson(const ModelDisplay& shown) {
+    const SupplyLines& lines = shown.totals.supply;
+    return JsonWriter::Object()
+        .Text("example", kSupplyNameExample)
+        .Text("unit", kSupplyCurrentUnit)
+        .Text("name", shown.supplyName)
+        .Text("continuous", shown.supplyContinuous)
+        .Text("peak", shown.supplyPeak)
+        .Text("problem", shown.supplyProblem)
+        .Raw("verdict", Toned(lines.verdict, lines.tone))
+        .Text("currents", lines.currents)
+        .Text("rule", lines.rule)
+        .Text("sources", lines.sources)
         .Done();
 }
 
@@ -320,6 +340,8 @@ std::string ModelWindowJson(const ModelWindow& window) {
         .Text("modelName", shown.modelName)
         .Text("notes", shown.notes)
         .Raw("comparison", ComparisonJson(shown.comparison))
+        .Raw("supply", SupplyJson(shown))
+        .Text("exportName", window.ExportName())
         .Bool("canUndo", shown.canUndo)
         .Bool("canRedo", shown.canRedo)
         .Text("undoName", shown.undoName)

@@ -166,9 +166,12 @@ class AddedWindow {
         this.displayCall = this.call('display', 'string', ['number']);
         this.plotCall = this.call('plot', 'string', ['number', 'number', 'number', 'number']);
         this.csvCall = this.call('csv', 'string', ['number', 'number']);
+        this.typedCall = this.call('typed', 'string', ['string', 'string']);
     }
     load() { this.loadCall(this.handle); }
     edit(field, text) { return this.editCall(this.handle, field, text) !== 0; }
+    // What typing these characters into the field enters ("," is "." in a number's field).
+    typed(field, text) { return this.typedCall(field, text); }
     choose(list, index) { return this.chooseCall(this.handle, list, index) !== 0; }
     click(button) { return this.clickCall(this.handle, button) !== 0; }
     display() { return JSON.parse(this.displayCall(this.handle)); }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The model as a section of the page: open a .coppia (picker or drop), its surfaces with their
-// verdicts and the summary, the selected surface to edit, Carica into the calculator, and save,
-// which downloads the bytes the desktop's save writes. The model window's questions are asked
+// verdicts and the summary, the selected surface to edit, the model's supply, Carica into the
+// calculator, and save and Esporta CSV, which download the bytes the desktop's write. The model window's questions are asked
 // here (ask.js) and its messages shown as the main window's are; every text comes from the
 // model window's display (web/core/display_json.h).
 import {
-    button, choiceField, figureFields, prefixIds, ratingField, element, setChoices, setValue, showText, showToned, tableOf, textField,
+    button, choiceField, download, element, enterAsTyped, figureFields, prefixIds, ratingField, setChoices, setValue,
+    showText, showToned, tableOf, textField,
 } from './page_kit.js';
 
 // The file's commands, in the desktop's menu's order, before the table; the surfaces', in the
@@ -41,7 +42,9 @@ export function buildModel(document, core, model, root, event) {
         'aria-labelledby': 'titolo' });
     buttons.append(button(document, table, 'Nuovo', click('Nuovo')), open, picker,
         button(document, table, 'Salva', click('Salva')),
-        button(document, table, 'SalvaConNome', click('SalvaConNome')));
+        button(document, table, 'SalvaConNome', click('SalvaConNome')),
+        button(document, table, 'EsportaCsv', () => download(document, `${model.display().exportName}.csv`,
+            model.csv(false), 'text/csv;charset=utf-8')));
     const surfaceButtons = element(document, 'div', { class: 'buttons', role: 'toolbar',
         'aria-label': table.get('Tabella').accessibleName });
     surfaceButtons.append(...kSurfaceButtons.map((name) => button(document, table, name, click(name))));
@@ -50,13 +53,21 @@ export function buildModel(document, core, model, root, event) {
         'aria-label': table.get('Tabella').accessibleName });
     const tableBox = element(document, 'div', { class: 'table-box' });
     tableBox.append(surfaces);
+    // Below the table, as on the desktop: the worst verdict first, the supply's last.
     const totals = element(document, 'div', { id: 'Riepilogo', class: 'totals' });
-    const servos = element(document, 'p', { id: 'TotaleServi' });
+    const note = (id, className = 'note') => element(document, 'p', { id, class: className });
     const verdict = element(document, 'p', { id: 'VerdettoModello', class: 'verdict', role: 'status' });
-    const weakest = element(document, 'p', { id: 'PiuDebole' });
-    const judging = element(document, 'p', { id: 'ImpostazioniGiudizio', class: 'note' });
-    const settingsProblem = element(document, 'p', { id: 'ProblemaImpostazioni', class: 'note tone-bad' });
-    totals.append(servos, verdict, weakest, judging, settingsProblem);
+    const servos = note('Servi');
+    const weakest = note('MargineMinimo');
+    const weakestEither = note('MargineMinimoStima');
+    const judging = note('Impostazioni');
+    const estimateSource = note('FonteStima');
+    const settingsProblem = note('ProblemaImpostazioni', 'note tone-bad');
+    const supplyVerdict = note('VerdettoAlimentazione', 'note supply-verdict');
+    const supplyCurrents = note('CorrentiModello');
+    const supplyRule = note('RegolaAlimentazione');
+    totals.append(verdict, servos, weakest, weakestEither, judging, estimateSource, settingsProblem,
+        supplyVerdict, supplyCurrents, supplyRule);
 
     // The surface selected, as "Superficie" on the desktop.
     const details = element(document, 'section', { id: 'PaginaSuperficie', class: 'group',
@@ -90,7 +101,18 @@ export function buildModel(document, core, model, root, event) {
     const notes = element(document, 'textarea', { id: 'Note', rows: '3', 'aria-label': table.get('Note').accessibleName });
     notesField.append(element(document, 'label', { for: 'Note' }, table.get('Note').caption), notes);
     notes.addEventListener('change', () => edit('Note')(notes.value));
-    whole.append(modelName.field, notesField);
+    // The servos' supply, after the notes as on the desktop, its currents with their unit.
+    const supplyShown = model.display().supply;
+    const supply = element(document, 'section', { id: 'Alimentazione', class: 'group',
+        'aria-labelledby': 'Alimentazione-title' });
+    const supplyName = textField(document, table, 'NomeAlimentazione', edit('NomeAlimentazione'));
+    supplyName.input.placeholder = supplyShown.example;
+    const [continuous, peak] = ['CorrenteContinua', 'CorrentePicco'].map((name) =>
+        textField(document, table, name, edit(name), supplyShown.unit));
+    const supplyProblem = note('ProblemaAlimentazione', 'note tone-bad');
+    supply.append(element(document, 'h3', { id: 'Alimentazione-title' }, table.get('Alimentazione').caption),
+        supplyName.field, continuous.field, peak.field, supplyProblem);
+    whole.append(modelName.field, notesField, supply);
     const status = element(document, 'p', { id: 'StatoModello', class: 'status' });
 
     root.append(heading, buttons, tableBox, surfaceButtons, totals, details, whole, status);
@@ -123,6 +145,7 @@ export function buildModel(document, core, model, root, event) {
     };
 
     prefixIds(root, 'Modello');
+    enterAsTyped(root, 'Modello', (field, text) => model.typed(field, text));
     const render = () => {
         const display = model.display();
         heading.textContent = display.title;
@@ -131,8 +154,15 @@ export function buildModel(document, core, model, root, event) {
         showText(servos, display.totals.servos);
         showToned(verdict, display.totals.verdict);
         showToned(weakest, display.totals.weakest);
+        showToned(weakestEither, display.totals.weakestEither);
         showText(judging, display.judgingSettings);
+        showText(estimateSource, display.totals.secondOpinionSource);
         showText(settingsProblem, display.settingsProblem);
+        const supplyNow = display.supply;
+        showToned(supplyVerdict, supplyNow.verdict);
+        showText(supplyCurrents, supplyNow.currents);
+        showText(supplyRule, supplyNow.rule);
+        supplyRule.title = supplyNow.rule && `${supplyNow.rule}\n${supplyNow.sources}`;
 
         const shown = display.details;
         detailsHeading.textContent = shown.heading;
@@ -159,6 +189,10 @@ export function buildModel(document, core, model, root, event) {
 
         setValue(modelName.input, display.modelName);
         if (notes.value !== display.notes) notes.value = display.notes;
+        setValue(supplyName.input, supplyNow.name);
+        setValue(continuous.input, supplyNow.continuous);
+        setValue(peak.input, supplyNow.peak);
+        showText(supplyProblem, supplyNow.problem);
         for (const [id, usable] of [['Annulla', display.canUndo], ['Ripeti', display.canRedo],
             ['SpostaSu', display.canMoveUp], ['SpostaGiu', display.canMoveDown]]) {
             document.getElementById(`Modello_${id}`).disabled = !usable;

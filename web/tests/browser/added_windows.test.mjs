@@ -46,7 +46,30 @@ async function enter(page, id, text) {
     await page.locator(`#${id}`).press('Tab');
 }
 
+// Types into a field key by key, as a user does, and leaves it.
+async function type(page, id, text) {
+    await page.locator(`#${id}`).clear();
+    await page.locator(`#${id}`).pressSequentially(text);
+    await page.locator(`#${id}`).press('Tab');
+}
+
 const text = (page, id) => page.locator(`#${id}`).textContent();
+
+async function toned(page, id) {
+    const shown = page.locator(`#${id}`);
+    return `${await shown.textContent()} (${(await shown.getAttribute('class')).match(/tone-\w+/)[0]})`;
+}
+
+async function openExample(page) {
+    await page.setInputFiles('#Modello_ApriFile', example);
+    await page.waitForFunction(() => document.getElementById('Modello_Tabella').tBodies[0]?.rows.length > 0);
+}
+
+// A surface's servo in motion, as the table's last four columns show it.
+async function motionOf(page, row) {
+    return page.locator('#Modello_Tabella tbody tr').nth(row).evaluate((shown) =>
+        [...shown.cells].slice(-4).map((cell) => cell.textContent));
+}
 
 async function verdictOf(page) {
     const verdict = page.locator('#Analisi_Verdetto');
@@ -73,13 +96,15 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
         test('the analysis judges the servo typed as the desktop does, with its plot and table', async () => {
             const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true });
             const { page, errors } = await openSections(context);
-            // A mini servo's data sheet (tests/models/analysis/analysis_motion_test.cpp), a comma
-            // typed as the point; kept as the desktop keeps the analysis's settings.
+            // A mini servo's data sheet (tests/models/analysis/analysis_motion_test.cpp), its
+            // time typed key by key with a comma, which enters the point as the desktop's keys do;
+            // kept as the desktop keeps the analysis's settings.
             await enter(page, 'Analisi_CoppiaServo', '1');
             for (const [id, typed] of [['Tensione', '6'], ['Tempo60', '0,11'], ['CorrenteVuoto', '0.2'],
                 ['CorrenteStallo', '2.5']]) {
-                await enter(page, `Analisi_${id}`, typed);
+                await type(page, `Analisi_${id}`, typed);
             }
+            assert.equal(await page.locator('#Analisi_Tempo60').inputValue(), '0.11');
             assert.equal(await verdictOf(page), 'Servo al Limite (verdict tone-warning)');
             assert.equal(await text(page, 'Analisi_TempoServo'), 'Tempo per 20°: 0.08 s sotto carico (0.06 s a vuoto)');
             assert.equal(await text(page, 'Analisi_CorrenteServo'), 'Corrente in tenuta a 20°: 1.39 A; allo spunto: 2.50 A');
@@ -156,6 +181,62 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
             assert.equal(saved.suggestedFilename(), 'copia.coppia');
             assert.deepEqual(readFileSync(await saved.path()), readFileSync(example));
             await page.screenshot({ path: join(shots, `model-${width}.png`), fullPage: true });
+            assert.deepEqual(errors, []);
+            await context.close();
+        });
+
+        // The example's supply and its last surface's servo (tests/models/model/model_motion_test.cpp).
+        test('the model\'s supply and a surface\'s data sheet, typed, judged as the desktop judges them', async () => {
+            const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true });
+            const { page, errors } = await openSections(context);
+            await openExample(page);
+            assert.equal(await toned(page, 'Modello_VerdettoAlimentazione'), 'Alimentazione al Limite (BEC 5 A): '
+                + 'riserva 1.11, sotto 1.25; il picco non copre lo spunto (tone-warning)');
+            assert.equal(await text(page, 'Modello_CorrentiModello'), 'Tutte le superfici in moto, ciascuna alla '
+                + 'sua deflessione: 4.47 A su 5 A continui; tutti i servi allo spunto: 13.60 A su 7.5 A di picco');
+            // Named for a screen reader by the desktop's table, in the desktop's keyboard order.
+            const supplyFields = [['Modello_NomeAlimentazione', 'BEC 5 A', 'Nome dell\'alimentazione: batteria, regolatore o BEC'],
+                ['Modello_CorrenteContinua', '5', 'Corrente continua dell\'alimentazione, in ampere'],
+                ['Modello_CorrentePicco', '7.5', 'Corrente di picco dell\'alimentazione, in ampere']];
+            await page.locator('#Modello_Note').focus();
+            for (const [id, value, name] of supplyFields) {
+                await page.keyboard.press('Tab');
+                assert.equal(await page.evaluate(() => document.activeElement.id), id);
+                assert.equal(await page.getByRole('textbox', { name, exact: true }).inputValue(), value);
+            }
+
+            await type(page, 'Modello_CorrentePicco', '14');
+            await type(page, 'Modello_CorrenteContinua', '5,58');
+            assert.equal(await page.locator('#Modello_CorrenteContinua').inputValue(), '5.58');
+            assert.equal(await toned(page, 'Modello_VerdettoAlimentazione'),
+                'Alimentazione al Limite (BEC 5 A): riserva 1.24, sotto 1.25 (tone-warning)');
+            await type(page, 'Modello_CorrenteContinua', '5.59');
+            assert.equal(await toned(page, 'Modello_VerdettoAlimentazione'),
+                'Alimentazione sufficiente (BEC 5 A): riserva 1.25, picco che copre lo spunto (tone-good)');
+            await type(page, 'Modello_CorrentePicco', '0');
+            assert.equal(await text(page, 'Modello_ProblemaAlimentazione'), 'Corrente di picco non valida: serve un '
+                + 'numero da 0.01 a 1000 A, o niente se non si conosce');
+            assert.equal(await page.locator('#Modello_CorrentePicco').inputValue(), '0', 'kept as typed');
+
+            // The last surface's servo without its stall current, then without its speed.
+            await type(page, 'Modello_CorrenteContinua', '100');
+            await type(page, 'Modello_CorrentePicco', '100');
+            const rows = page.locator('#Modello_Tabella tbody tr');
+            await rows.last().click();
+            assert.deepEqual(await motionOf(page, 5), ['0.14', '0.12', '0.56', '1.80']);
+            await enter(page, 'Modello_CorrenteStalloServo', '');
+            assert.deepEqual(await motionOf(page, 5), ['0.14', '0.12', 'manca la corrente di stallo',
+                'manca la corrente di stallo']);
+            assert.equal(await toned(page, 'Modello_VerdettoAlimentazione'), 'Alimentazione al Limite (BEC 5 A): '
+                + 'riserva al più 25.57; 1 servo senza dati di corrente (tone-warning)');
+            await enter(page, 'Modello_CoppiaServo', '0.5');
+            await enter(page, 'Modello_Tempo60Servo', '');
+            assert.deepEqual(await motionOf(page, 5), ['si ferma a 15.2°', 'manca la velocità',
+                'manca la corrente di stallo', 'manca la corrente di stallo']);
+
+            await page.locator('#Modello_Alimentazione').scrollIntoViewIfNeeded();
+            await page.screenshot({ path: join(shots, `model-supply-${width}.png`) });
+            assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
             assert.deepEqual(errors, []);
             await context.close();
         });
