@@ -9,6 +9,7 @@
 #include "models/model/model_controls.h"
 #include "models/model/model_table.h"
 #include "models/model/surface_advice.h"
+#include "models/model/table_cell.h"
 #include "models/shared/plot_layout.h"
 #include "models/shared/servo_motion_text.h"
 #include "web/core/json_text.h"
@@ -156,12 +157,19 @@ std::string Limits(const AnalysisDisplay& shown) {
 std::string Rows(const ModelDisplay& shown) {
     JsonWriter rows = JsonWriter::List();
     for (const ModelTableRow& row : shown.rows) {
+        JsonWriter cells = JsonWriter::List();
+        JsonWriter tones = JsonWriter::List();
+        for (std::size_t column = 0; column < kModelColumnCount; ++column) {
+            const TableCell cell = CellOf(row, column);
+            cells.Text({}, cell.text);
+            tones.Text({}, ToneName(cell.tone));
+        }
         rows.Raw({}, JsonWriter::Object()
-                         .Texts("cells", row.cells)
+                         .Raw("cells", cells.Done())
+                         .Raw("tones", tones.Done())
                          .Text("refusal", row.refusal)
                          .Text("headline", row.headline)
                          .Raw("verdict", Toned(row.verdictReason, row.verdictTone))
-                         .Text("rotationTone", ToneName(row.rotationTone))
                          .Done());
     }
     return rows.Done();

@@ -127,11 +127,8 @@ export function buildModel(document, core, model, root, event) {
                 tabindex: '0', 'aria-selected': String(display.selected.includes(index)),
                 class: display.selected.includes(index) ? 'selected' : '',
             });
-            made.append(...row.cells.map((text, column) => {
-                const cell = element(document, 'td', {}, text);
-                if (column === row.cells.length - 1) cell.className = `tone-${row.verdict.tone}`;
-                return cell;
-            }));
+            made.append(...row.cells.map((text, column) => element(document, 'td',
+                row.tones[column] === 'neutral' ? {} : { class: `tone-${row.tones[column]}` }, text)));
             made.title = row.refusal || row.verdict.text;
             made.addEventListener('click', () => select(index));
             made.addEventListener('keydown', (key) => {

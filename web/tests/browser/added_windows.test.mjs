@@ -88,7 +88,7 @@ async function message(page) {
 // The example's surfaces and their verdicts, as the table shows them.
 async function verdicts(page) {
     return page.locator('#Modello_Tabella tbody tr').evaluateAll((rows) =>
-        rows.map((row) => `${row.cells[0].textContent}: ${row.cells[row.cells.length - 1].textContent}`));
+        rows.map((row) => `${row.cells[0].textContent}: ${row.cells[1].textContent} (${row.cells[1].className})`));
 }
 
 for (const [width, height] of [[390, 844], [1366, 768]]) {
@@ -233,7 +233,12 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
             await enter(page, 'Modello_Tempo60Servo', '');
             assert.deepEqual(await motionOf(page, 5), ['si ferma a 15.2°', 'manca la velocità',
                 'manca la corrente di stallo', 'manca la corrente di stallo']);
+            // In the desktop's colours: the verdict's cell, and the time of a servo that stops short.
+            assert.equal((await verdicts(page))[5], 'Timone: Servo Insufficiente!! (tone-bad)');
+            assert.deepEqual(await rows.last().evaluate((shown) => [...shown.cells].slice(-4).map((cell) => cell.className)),
+                ['tone-bad', '', '', '']);
 
+            await page.locator('#Modello_Riepilogo').screenshot({ path: join(shots, `model-totals-${width}.png`) });
             await page.locator('#Modello_Alimentazione').scrollIntoViewIfNeeded();
             await page.screenshot({ path: join(shots, `model-supply-${width}.png`) });
             assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
@@ -255,7 +260,8 @@ test('a model dropped on the section opens; a refused one is told in the desktop
     assert.match(await message(page), /^Il modello \S*rotto\.coppia non può essere aperto: /);
     await drop('esempio.coppia', readFileSync(example, 'utf8'));
     await page.waitForFunction(() => document.getElementById('Modello_Tabella').tBodies[0]?.rows.length > 0);
-    assert.ok((await verdicts(page)).every((row) => / \S/.test(row)), 'every surface has a verdict');
+    assert.deepEqual(await verdicts(page), ['Alettone sinistro', 'Alettone destro', 'Flap sinistro', 'Flap destro',
+        'Elevatore', 'Timone'].map((name) => `${name}: Servo Sufficiente (tone-good)`));
     assert.deepEqual(errors, []);
     await context.close();
 });
