@@ -3,8 +3,10 @@
 // at a laptop's: the verdict and the margin for the servo typed (the analysis window's own texts
 // for these inputs, tests/models/analysis), the plot and its table, the CSV; the example model
 // opened by the picker and by a drop, its verdicts, a refused file in the desktop's words, Carica
-// into the calculator, and Salva con nome downloading the bytes the desktop's save writes (the
-// core's test under node pins that they are the example's own: web/tests).
+// into the calculator, Salva con nome and Esporta CSV downloading the bytes the desktop's save and
+// export write (the core's test under node pins that they are the example's own: web/tests); the
+// model's supply and a surface's data sheet typed; a surface added and renamed through the
+// page's dialogs.
 // Usage: COPPIA_WEB_BUILD=build-web node --test web/tests/browser/
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -19,6 +21,8 @@ const build = resolve(process.env.COPPIA_WEB_BUILD ?? 'build-web');
 const site = join(build, 'web/page/site');
 const shots = join(build, 'web/screenshots');
 const example = resolve(fileURLToPath(import.meta.url), '../../../../docs/esempio.coppia');
+// The desktop's export of the example's table (tests/models/model).
+const desktopCsv = resolve(fileURLToPath(import.meta.url), '../../../../tests/models/model/esempio_modello_it.csv');
 
 let browser;
 let server;
@@ -139,7 +143,9 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
             const [csv] = await Promise.all([page.waitForEvent('download'), page.click('#Analisi_EsportaCsv')]);
             assert.equal(csv.suggestedFilename(), 'coppia-analisi.csv');
             const heading = await page.locator('#Analisi_Tabella th').first().textContent();
-            assert.ok(readFileSync(await csv.path(), 'utf8').includes(heading));
+            const bytes = readFileSync(await csv.path());
+            assert.deepEqual([...bytes.subarray(0, 3)], [0xef, 0xbb, 0xbf], 'UTF-8 for a spreadsheet, as the desktop marks it');
+            assert.ok(bytes.toString('utf8').includes(heading));
             // One page of three windows: no two ids alike, every field named for a screen reader.
             assert.deepEqual(await page.evaluate(() => {
                 const ids = [...document.querySelectorAll('[id]')].map((named) => named.id);
@@ -163,6 +169,13 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
             assert.equal(opened.length, JSON.parse(readFileSync(example, 'utf8')).superfici.length);
             assert.match(await text(page, 'Modello_titolo'), /^esempio\.coppia \(Sport 160\)/);
             assert.equal(await page.locator('#Modello_NomeModello').inputValue(), 'Sport 160');
+            // Esporta CSV: the bytes the desktop writes for Italian spreadsheets, its first choice.
+            const exportButton = page.locator('#Modello').getByRole('button', { name: 'Esporta la tabella in un file CSV', exact: true });
+            assert.equal(await exportButton.getAttribute('id'), 'Modello_EsportaCsv');
+            assert.equal(await exportButton.textContent(), 'Esporta CSV…');
+            const [csv] = await Promise.all([page.waitForEvent('download'), exportButton.click()]);
+            assert.equal(csv.suggestedFilename(), 'Sport 160.csv');
+            assert.deepEqual(readFileSync(await csv.path()), readFileSync(desktopCsv));
 
             await page.locator('#Modello_Tabella tbody tr').first().click();
             assert.equal(await page.locator('#Modello_NomeSuperficie').inputValue(), 'Alettone sinistro');
