@@ -155,7 +155,7 @@ export function buildAnalysis(document, core, analysis, root, run) {
     };
 
     prefixIds(root, 'Analisi');
-    enterAsTyped(root, 'Analisi', (field, text) => analysis.typed(field, text));
+    enterAsTyped(root, (field, text) => analysis.typed(field, text), 'Analisi');
     const render = () => {
         const display = analysis.display();
         Object.assign(shown, display);

@@ -142,7 +142,7 @@ export function buildModel(document, core, model, root, event) {
     };
 
     prefixIds(root, 'Modello');
-    enterAsTyped(root, 'Modello', (field, text) => model.typed(field, text));
+    enterAsTyped(root, (field, text) => model.typed(field, text), 'Modello');
     const render = () => {
         const display = model.display();
         heading.textContent = display.title;

@@ -261,6 +261,50 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
     });
 }
 
+// The new surface's dialog says what the model window's says as the name and the rating are typed
+// (tests/models/model/model_window_test.cpp), and greys Aggiungi while the rating cannot be used.
+test('a surface is added and renamed through the page\'s dialogs, in the desktop\'s words', async () => {
+    const context = await browser.newContext({ viewport: { width: 390, height: 844 } });
+    const { page, errors } = await openSections(context);
+    await openExample(page);
+    await page.click('#Modello_Aggiungi');
+    const question = page.locator('#question');
+    await question.waitFor({ state: 'visible' });
+    assert.equal(await question.locator('h2').textContent(), 'Aggiungi superficie – Modello');
+    const add = question.getByRole('button', { name: 'Aggiungi', exact: true });
+    await question.getByRole('textbox', { name: 'Nome della nuova superficie', exact: true }).fill('Timone');
+    assert.equal(await toned(page, 'AvvisoNuovaSuperficie'),
+        'Attenzione: un\'altra superficie si chiama già «Timone» (tone-warning)');
+    assert.ok(await add.isEnabled());
+    await type(page, 'CoppiaServoNuovo', 'abc');
+    assert.equal(await toned(page, 'AvvisoNuovaSuperficie'),
+        'Coppia dichiarata non valida: serve un numero da 0.01 a 10000 (tone-bad)');
+    assert.ok(await add.isDisabled());
+    await page.screenshot({ path: join(shots, 'new-surface-390.png') });
+    await type(page, 'CoppiaServoNuovo', '2,5');
+    assert.equal(await page.locator('#CoppiaServoNuovo').inputValue(), '2.5');
+    await page.locator('#NomeNuovaSuperficie').fill('Alettone centrale');
+    assert.ok(await page.locator('#AvvisoNuovaSuperficie').isHidden());
+    await add.click();
+    await question.waitFor({ state: 'hidden' });
+    const names = () => page.locator('#Modello_Tabella tbody tr td:first-child').allTextContents();
+    assert.equal((await names()).at(-1), 'Alettone centrale');
+    assert.equal(await page.locator('#Modello_NomeSuperficie').inputValue(), 'Alettone centrale');
+    assert.equal(await page.locator('#Modello_CoppiaServo').inputValue(), '2.5');
+
+    // Renamed to a name another surface has: done, and said.
+    await page.click('#Modello_Rinomina');
+    await question.waitFor({ state: 'visible' });
+    assert.equal(await page.locator('#question-text').inputValue(), 'Alettone centrale');
+    await page.locator('#question-text').fill('Timone');
+    await question.getByRole('button', { name: 'OK' }).click();
+    await question.waitFor({ state: 'hidden' });
+    assert.equal((await names()).at(-1), 'Timone');
+    assert.equal(await text(page, 'Modello_StatoModello'), 'Attenzione: un\'altra superficie si chiama già «Timone»');
+    assert.deepEqual(errors, []);
+    await context.close();
+});
+
 test('a model dropped on the section opens; a refused one is told in the desktop\'s words', async () => {
     const context = await browser.newContext({ viewport: { width: 390, height: 844 } });
     const { page, errors } = await openSections(context);
