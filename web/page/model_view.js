@@ -14,6 +14,58 @@ import {
 const kSurfaceButtons = ['Aggiungi', 'Aggiorna', 'Carica', 'Annulla', 'Ripeti', 'Duplica', 'Rinomina',
     'Rimuovi', 'SpostaSu', 'SpostaGiu'];
 
+const kPlotFont = 13;
+
+// "Confronto": the surfaces selected side by side, their curves in one plot (SVG laid out by the
+// desktop's layout) and their inputs in one table, where they differ marked.
+function buildComparison(document, table, model) {
+    const section = element(document, 'section', { id: 'PaginaConfronto', class: 'group',
+        'aria-labelledby': 'PaginaConfronto-title' });
+    const note = element(document, 'p', { id: 'NotaConfronto', class: 'note' });
+    const plot = element(document, 'figure', { id: 'Grafico', class: 'plot' });
+    const legend = element(document, 'p', { id: 'LegendaConfronto', class: 'note' }, table.get('LegendaConfronto').caption);
+    const sideBySide = element(document, 'table', { id: 'Confronto', class: 'compare',
+        'aria-label': table.get('Confronto').accessibleName });
+    const box = element(document, 'div', { class: 'table-box' });
+    box.append(sideBySide);
+    section.append(element(document, 'h3', { id: 'PaginaConfronto-title' }, table.get('PaginaConfronto').caption),
+        note, plot, legend, box);
+    let description;
+    const renderPlot = () => {
+        const width = Math.max(plot.clientWidth, 280);
+        const height = Math.round(Math.min(Math.max(width * 0.62, 260), 460));
+        plot.innerHTML = model.plot(width, height, kPlotFont);
+        plot.setAttribute('aria-label', description);
+    };
+    let width = 0;
+    new ResizeObserver(() => {
+        if (plot.clientWidth !== width && description !== undefined) {
+            width = plot.clientWidth;
+            renderPlot();
+        }
+    }).observe(plot);
+    const render = (comparison) => {
+        showText(note, comparison.note);
+        const compared = comparison.names.length > 0;
+        for (const part of [plot, legend, box]) part.hidden = !compared;
+        description = comparison.description;
+        if (compared) renderPlot();
+        const head = element(document, 'tr');
+        head.append(...[comparison.headings[0], ...comparison.names, comparison.headings[1]]
+            .map((text) => element(document, 'th', { scope: 'col' }, text)));
+        const rows = comparison.rows.map((row) => {
+            const made = element(document, 'tr', row.differs ? { class: 'differs' } : {});
+            made.append(element(document, 'th', { scope: 'row' }, row.label),
+                ...[...row.values, row.differs].map((text) => element(document, 'td', {}, text)));
+            return made;
+        });
+        sideBySide.replaceChildren(element(document, 'thead'), element(document, 'tbody'));
+        sideBySide.tHead.append(head);
+        sideBySide.tBodies[0].append(...rows);
+    };
+    return { section, render };
+}
+
 // Builds the section into `root`. `event(call, answers)` runs a model window's event with the
 // answers given so far, asking what it asks (main.js).
 export function buildModel(document, core, model, root, event) {
@@ -115,10 +167,25 @@ export function buildModel(document, core, model, root, event) {
     whole.append(modelName.field, notesField, supply);
     const status = element(document, 'p', { id: 'StatoModello', class: 'status' });
 
-    root.append(heading, buttons, tableBox, surfaceButtons, totals, details, whole, status);
+    const comparison = buildComparison(document, table, model);
 
+    root.append(heading, buttons, tableBox, surfaceButtons, totals, details, comparison.section, whole, status);
+
+    // One row chosen, or more to compare, as on the desktop: with Ctrl (⌘) one more or one less,
+    // with Shift (a click or the arrows) those from the row last chosen.
     let selected = [];
-    const select = (row) => event(() => model.select([row], row));
+    let anchor = 0;
+    const select = (row, key) => {
+        let rows = [row];
+        if (key.shiftKey) {
+            rows = Array.from({ length: Math.abs(row - anchor) + 1 }, (_, i) => Math.min(row, anchor) + i);
+        } else if (key.ctrlKey || key.metaKey) {
+            rows = selected.includes(row) ? selected.filter((chosen) => chosen !== row) : [...selected, row];
+        }
+        if (!key.shiftKey) anchor = row;
+        return event(() => model.select(rows.sort((a, b) => a - b), row));
+    };
+    const kSteps = { ArrowUp: -1, ArrowDown: 1 };
     const renderRows = (display) => {
         const head = element(document, 'tr');
         head.append(...display.headings.map((text) => element(document, 'th', { scope: 'col' }, text)));
@@ -130,15 +197,20 @@ export function buildModel(document, core, model, root, event) {
             made.append(...row.cells.map((text, column) => element(document, 'td',
                 row.tones[column] === 'neutral' ? {} : { class: `tone-${row.tones[column]}` }, text)));
             made.title = row.refusal || row.verdict.text;
-            made.addEventListener('click', () => select(index));
+            made.addEventListener('click', (click) => select(index, click));
             made.addEventListener('keydown', (key) => {
-                if (key.key === 'Enter' || key.key === ' ') { key.preventDefault(); select(index); }
+                const next = index + (kSteps[key.key] ?? 0);
+                if (key.key === 'Enter' || key.key === ' ') { key.preventDefault(); select(index, key); }
+                if (next !== index && next >= 0 && next < display.rows.length) { key.preventDefault(); select(next, key); }
             });
             return made;
         });
+        // The keyboard stays on the table, at the row it chose.
+        const hadFocus = surfaces.contains(document.activeElement);
         surfaces.replaceChildren(element(document, 'thead'), element(document, 'tbody'));
         surfaces.tHead.append(head);
         surfaces.tBodies[0].append(...rows);
+        if (hadFocus && display.current !== null) rows[display.current]?.focus();
     };
 
     prefixIds(root, 'Modello');
@@ -148,6 +220,7 @@ export function buildModel(document, core, model, root, event) {
         heading.textContent = display.title;
         renderRows(display);
         selected = display.selected;
+        comparison.render(display.comparison);
         showText(servos, display.totals.servos);
         showToned(verdict, display.totals.verdict);
         showToned(weakest, display.totals.weakest);

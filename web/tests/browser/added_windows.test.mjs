@@ -198,6 +198,36 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
             await context.close();
         });
 
+        test('compares the surfaces chosen with Ctrl and with Shift and the arrows, as the desktop does', async () => {
+            const context = await browser.newContext({ viewport: { width, height } });
+            const { page, errors } = await openSections(context);
+            await openExample(page);
+            const rows = page.locator('#Modello_Tabella tbody tr');
+            await rows.first().click();
+            assert.equal(await text(page, 'Modello_NotaConfronto'), 'Per confrontare più superfici, selezionale nella '
+                + 'tabella (Ctrl+clic, o Maiusc e le frecce)');
+            await rows.last().click({ modifiers: ['Control'] });
+            const headings = () => page.locator('#Modello_Confronto thead th').allTextContents();
+            assert.deepEqual(await headings(), ['Dato', 'Alettone sinistro', 'Timone', 'Differenza']);
+            assert.ok(await page.locator('#Modello_NotaConfronto').isHidden());
+            const differing = await page.locator('#Modello_Confronto tr.differs').evaluateAll((shown) =>
+                shown.map((row) => `${row.cells[0].textContent}: ${row.cells[row.cells.length - 1].textContent}`));
+            assert.ok(differing.includes('Tipo: diversa'), differing.join('; '));
+            assert.equal(await page.locator('#Modello_Grafico svg polyline').count() >= 2, true);
+            assert.ok((await page.locator('#Modello_Grafico').getAttribute('aria-label')).length > 0);
+
+            // From the first row down two with Shift: three surfaces, the keyboard still on the table.
+            await rows.first().click();
+            await page.keyboard.press('Shift+ArrowDown');
+            await page.keyboard.press('Shift+ArrowDown');
+            assert.deepEqual(await headings(), ['Dato', 'Alettone sinistro', 'Alettone destro', 'Flap sinistro', 'Differenza']);
+            assert.equal(await page.evaluate(() => document.activeElement.rowIndex), 3);
+            await page.locator('#Modello_PaginaConfronto').screenshot({ path: join(shots, `model-compare-${width}.png`) });
+            assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
+            assert.deepEqual(errors, []);
+            await context.close();
+        });
+
         // The example's supply and its last surface's servo (tests/models/model/model_motion_test.cpp).
         test('the model\'s supply and a surface\'s data sheet, typed, judged as the desktop judges them', async () => {
             const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true });
