@@ -26,7 +26,9 @@ function buildComparison(document, table, model) {
     const legend = element(document, 'p', { id: 'LegendaConfronto', class: 'note' }, table.get('LegendaConfronto').caption);
     const sideBySide = element(document, 'table', { id: 'Confronto', class: 'compare',
         'aria-label': table.get('Confronto').accessibleName });
-    const box = element(document, 'div', { class: 'table-box' });
+    // Wider than a phone: the keyboard scrolls it, as the analysis's table.
+    const box = element(document, 'div', { class: 'table-box', tabindex: '0', role: 'region',
+        'aria-label': table.get('Confronto').accessibleName });
     box.append(sideBySide);
     section.append(element(document, 'h3', { id: 'PaginaConfronto-title' }, table.get('PaginaConfronto').caption),
         note, plot, legend, box);
@@ -190,8 +192,10 @@ export function buildModel(document, core, model, root, event) {
         const head = element(document, 'tr');
         head.append(...display.headings.map((text) => element(document, 'th', { scope: 'col' }, text)));
         const rows = display.rows.map((row, index) => {
+            // One stop of the keyboard, as the desktop's table: its rows are reached with the arrows.
             const made = element(document, 'tr', {
-                tabindex: '0', 'aria-selected': String(display.selected.includes(index)),
+                tabindex: index === (display.current ?? 0) ? '0' : '-1',
+                'aria-selected': String(display.selected.includes(index)),
                 class: display.selected.includes(index) ? 'selected' : '',
             });
             made.append(...row.cells.map((text, column) => element(document, 'td',

@@ -222,6 +222,8 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
             await page.keyboard.press('Shift+ArrowDown');
             assert.deepEqual(await headings(), ['Dato', 'Alettone sinistro', 'Alettone destro', 'Flap sinistro', 'Differenza']);
             assert.equal(await page.evaluate(() => document.activeElement.rowIndex), 3);
+            await page.keyboard.press('Tab');
+            assert.equal(await page.evaluate(() => document.activeElement.id), 'Modello_Aggiungi', 'the table is one stop');
             await page.locator('#Modello_PaginaConfronto').screenshot({ path: join(shots, `model-compare-${width}.png`) });
             assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
             assert.deepEqual(errors, []);
