@@ -18,17 +18,9 @@ namespace coppia {
 
 namespace {
 
-// In kServoFigureKeys' order: each field's name and caption.
-struct FigureField {
-    const char* name;
-    const char* caption;
-};
-constexpr std::array<FigureField, 4> kFigureFields = {{
-    {"TensioneServo", "Tensione"},
-    {"Tempo60Servo", "Tempo per &60° a vuoto"},
-    {"CorrenteVuotoServo", "Corrente a vuoto"},
-    {"CorrenteStalloServo", "Corrente di stallo"},
-}};
+// In kServoFigureKeys' order, as the model window's table names them.
+constexpr std::array<const char*, 4> kFigureFields = {"TensioneServo", "Tempo60Servo",
+                                                      "CorrenteVuotoServo", "CorrenteStalloServo"};
 
 // A field with its unit right after it.
 QWidget* WithUnit(QWidget* parent, QLineEdit* field, const QString& unit) {
@@ -43,8 +35,8 @@ QWidget* WithUnit(QWidget* parent, QLineEdit* field, const QString& unit) {
 
 }  // namespace
 
-QLineEdit* ModelView::AddFigureField(const char* name, const QString& accessibleName) {
-    QLineEdit* edit = AddField(name, accessibleName);
+QLineEdit* ModelView::AddFigureField(const char* name) {
+    QLineEdit* edit = AddField(name);
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
     edit->installEventFilter(decimalKeys_);
@@ -57,11 +49,11 @@ QWidget* ModelView::BuildFigureFields() {
     group->setObjectName(QStringLiteral("DatiServo"));
     auto* grid = new QGridLayout(group);
     for (std::size_t i = 0; i < kFigureFields.size(); ++i) {
-        const FigureField& field = kFigureFields[i];
-        figures_[i] = AddFigureField(field.name, ToQString(kServoFigureDescriptions[i]));
+        const ControlText& field = ModelControl(kFigureFields[i]);
+        figures_[i] = AddFigureField(kFigureFields[i]);
         const int row = static_cast<int>(i) / 2;
         const int column = static_cast<int>(i) % 2 * 2;
-        grid->addWidget(Caption(QString::fromUtf8(field.caption), figures_[i]), row, column);
+        grid->addWidget(Caption(CaptionOf(field), figures_[i]), row, column);
         grid->addWidget(WithUnit(group, figures_[i], ToQString(kServoFigureKeys[i].unit)), row,
                         column + 1);
     }
@@ -76,9 +68,8 @@ QWidget* ModelView::BuildSupplyFields() {
     supplyName_ = AddField("NomeAlimentazione");
     supplyName_->setPlaceholderText(ToQString(kSupplyNameExample));
     connect(supplyName_, &QLineEdit::editingFinished, this, [this] { Commit(); });
-    supplyContinuous_ =
-        AddFigureField("CorrenteContinua", AccessibleNameOf(ModelControl("CorrenteContinua")));
-    supplyPeak_ = AddFigureField("CorrentePicco", AccessibleNameOf(ModelControl("CorrentePicco")));
+    supplyContinuous_ = AddFigureField("CorrenteContinua");
+    supplyPeak_ = AddFigureField("CorrentePicco");
     supplyProblem_ = Note("ProblemaAlimentazione", this);
     const QString unit = ToQString(kSupplyCurrentUnit);
     grid->addWidget(Caption(CaptionOf(ModelControl("NomeAlimentazione")), supplyName_), 0, 0);
