@@ -4,12 +4,13 @@
 #include <array>
 
 #include "models/shared/control_text.h"
+#include "models/shared/servo_motion_text.h"
 
 namespace coppia {
 
 // The model window's controls: the buttons of its actions on the surfaces and on the file, the
 // current surface's fields, its pages and the model's own fields, and the new surface's dialog.
-inline constexpr std::array<ControlText, 47> kModelControls = {{
+inline constexpr std::array<ControlText, 55> kModelControls = {{
     {"Tabella", "", "Tabella delle superfici del modello, una per riga"},
     {"FinestraPrincipale", "Finestra principale:", ""},
     {"Aggiungi", "&Aggiungi", "Aggiungi una superficie dalla finestra principale"},
@@ -42,6 +43,11 @@ inline constexpr std::array<ControlText, 47> kModelControls = {{
     {"SpessoreProfilo", "Spessore del profilo",
      "Spessore del profilo, in percento della corda, da 0 a 20"},
     {"FessuraProfilo", "Fessura alla cerniera", "Fessura alla cerniera"},
+    // The servo's data sheet, in kServoFigureKeys' order, said as the analysis window says it.
+    {"TensioneServo", "Tensione", kServoFigureDescriptions[0]},
+    {"Tempo60Servo", "Tempo per &60° a vuoto", kServoFigureDescriptions[1]},
+    {"CorrenteVuotoServo", "Corrente a vuoto", kServoFigureDescriptions[2]},
+    {"CorrenteStalloServo", "Corrente di stallo", kServoFigureDescriptions[3]},
     {"DatiSuperficie", "Dati dalla finestra principale (si cambiano lì, poi Aggiorna)", ""},
     {"PaginaConfronto", "Confron&to", ""},
     {"Grafico", "", "Grafico della coppia per servo delle superfici selezionate"},
@@ -53,6 +59,10 @@ inline constexpr std::array<ControlText, 47> kModelControls = {{
     {"PaginaModello", "Mode&llo", ""},
     {"NomeModello", "Nome del m&odello", "Nome del modello"},
     {"Note", "Not&e", "Note del modello"},
+    {"Alimentazione", "Alimentazione dei servi", ""},
+    {"NomeAlimentazione", "Alimenta&zione", "Nome dell'alimentazione: batteria, regolatore o BEC"},
+    {"CorrenteContinua", "Corrente continua", "Corrente continua dell'alimentazione, in ampere"},
+    {"CorrentePicco", "Corrente di picco", "Corrente di picco dell'alimentazione, in ampere"},
     {"NuovaSuperficie", "Aggiungi superficie – Modello", ""},
     {"NomeNuovaSuperficie", "&Nome", "Nome della nuova superficie"},
     {"TipoNuovaSuperficie", "&Tipo", "Tipo della nuova superficie"},
@@ -63,6 +73,10 @@ inline constexpr std::array<ControlText, 47> kModelControls = {{
     {"AggiungiNuovaSuperficie", "Aggiungi", "Aggiungi la superficie"},
     {"AnnullaNuovaSuperficie", "Annulla", "Annulla"},
 }};
+
+// What the supply's name may be, shown in its field while it is empty; the unit of its currents.
+inline constexpr std::string_view kSupplyNameExample = "BEC 5 A, batteria ricevente…";
+inline constexpr std::string_view kSupplyCurrentUnit = "A";
 
 // The current surface's heading when there is none.
 inline constexpr std::string_view kNoSurfaceHeading = "Nessuna superficie selezionata";

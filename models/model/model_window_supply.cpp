@@ -2,6 +2,7 @@
 // The model window's servos in motion: each surface's servo's data-sheet figures, on the page
 // of the surface, and the model's supply, on the page of the model. Each is a step of the
 // history; what is typed and cannot be kept stays in its field, said why, and is not used.
+#include "models/model/model_controls.h"
 #include "models/model/model_window.h"
 #include "models/shared/servo_motion_text.h"
 #include "models/shared/supply_text.h"
@@ -10,8 +11,8 @@ namespace coppia {
 
 namespace {
 
-constexpr std::array<std::string_view, 2> kSupplyCurrentCaptions = {"Corrente continua",
-                                                                    "Corrente di picco"};
+constexpr std::array<std::string_view, 2> kSupplyCurrentCaptions = {
+    ModelControl("CorrenteContinua").caption, ModelControl("CorrentePicco").caption};
 constexpr std::array<std::optional<double> SupplyRecord::*, 2> kSupplyCurrents = {
     &SupplyRecord::continuous, &SupplyRecord::peak};
 

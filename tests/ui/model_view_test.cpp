@@ -30,10 +30,12 @@
 
 #include "files/last_inputs_file.h"
 #include "models/main/main_window.h"
+#include "models/model/model_controls.h"
 #include "models/model/model_table.h"
 #include "tests/models/recording_messages.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/closes_with_main_window.h"
+#include "ui/common/qt_text.h"
 #include "ui/main/main_window_view.h"
 #include "ui/qt_italian.h"
 #include "ui/window_opener.h"
@@ -274,6 +276,33 @@ void DeliverLanguageChange() {
 
 // The buttons name their keys as the menus do, in the translation Qt has when it is shown, and
 // the page tabs' scroll buttons speak Italian.
+// The window's table is what the page reads too: each widget of a control in it says for a screen
+// reader what the table says, and a field's caption is the table's, its Alt key included.
+TEST_F(ModelViewTest, EveryControlOfTheTableIsNamedAndCaptionedAsTheTableSays) {
+    QApplication::setActiveWindow(&view);
+    QTest::keyClick(view.Widget(Control::Vel), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* window = opener.Window();
+    ASSERT_NE(window, nullptr);
+    QSet<QString> checked;
+    for (const ControlText& control : kModelControls) {
+        const auto* widget = window->findChild<QWidget*>(ToQString(control.name));
+        if (widget == nullptr || control.accessibleName.empty())
+            continue;  // the new surface's dialog's, or a page's tab
+        EXPECT_EQ(widget->accessibleName(), AccessibleNameOf(control)) << control.name;
+        checked << ToQString(control.name);
+        if (qobject_cast<const QLineEdit*>(widget) == nullptr || control.caption.empty())
+            continue;
+        QStringList captions;
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            if (label->buddy() == widget)
+                captions << label->text();
+        EXPECT_EQ(captions, QStringList{CaptionOf(control)}) << control.name;
+    }
+    for (const char* name : {"NomeAlimentazione", "CorrenteContinua", "CorrentePicco", "Note",
+                             "EsportaCsv", "Tabella"})
+        EXPECT_TRUE(checked.contains(QString::fromUtf8(name))) << name;
+}
+
 TEST_F(ModelViewTest, TheButtonsNameTheirKeysAsTheMenusDo) {
     QApplication::setActiveWindow(&view);
     QTest::keyClick(view.Widget(Control::Vel), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);

@@ -105,7 +105,6 @@ class ModelView : public QWidget {
     // The main window's inputs of the surface, shown and not edited.
     QWidget* BuildShownInputs(QWidget* page);
     QLineEdit* AddField(const char* name);
-    QLineEdit* AddField(const char* name, const QString& accessibleName);
 
     // The window itself, in model_view.cpp.
     void SetFocusOrder();
@@ -121,7 +120,7 @@ class ModelView : public QWidget {
 
     // The servo's data sheet and the model's supply, in model_view_supply.cpp; followed in
     // model_view_follow.cpp.
-    QLineEdit* AddFigureField(const char* name, const QString& accessibleName);
+    QLineEdit* AddFigureField(const char* name);
     QWidget* BuildFigureFields();
     QWidget* BuildSupplyFields();
     void AddSupplyTotals(QVBoxLayout* layout);

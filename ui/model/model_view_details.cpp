@@ -154,13 +154,9 @@ QWidget* ModelView::BuildShownInputs(QWidget* page) {
 }
 
 QLineEdit* ModelView::AddField(const char* name) {
-    return AddField(name, AccessibleNameOf(ModelControl(name)));
-}
-
-QLineEdit* ModelView::AddField(const char* name, const QString& accessibleName) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromUtf8(name));
-    edit->setAccessibleName(accessibleName);
+    edit->setAccessibleName(AccessibleNameOf(ModelControl(name)));
     return edit;
 }
 

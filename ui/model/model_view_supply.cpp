@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "models/model/model_controls.h"
 #include "models/shared/servo_motion_text.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/window_widgets.h"
@@ -17,17 +18,9 @@ namespace coppia {
 
 namespace {
 
-// In kServoFigureKeys' order: each field's name and caption.
-struct FigureField {
-    const char* name;
-    const char* caption;
-};
-constexpr std::array<FigureField, 4> kFigureFields = {{
-    {"TensioneServo", "Tensione"},
-    {"Tempo60Servo", "Tempo per &60° a vuoto"},
-    {"CorrenteVuotoServo", "Corrente a vuoto"},
-    {"CorrenteStalloServo", "Corrente di stallo"},
-}};
+// In kServoFigureKeys' order, as the model window's table names them.
+constexpr std::array<const char*, 4> kFigureFields = {"TensioneServo", "Tempo60Servo",
+                                                      "CorrenteVuotoServo", "CorrenteStalloServo"};
 
 // A field with its unit right after it.
 QWidget* WithUnit(QWidget* parent, QLineEdit* field, const QString& unit) {
@@ -42,8 +35,8 @@ QWidget* WithUnit(QWidget* parent, QLineEdit* field, const QString& unit) {
 
 }  // namespace
 
-QLineEdit* ModelView::AddFigureField(const char* name, const QString& accessibleName) {
-    QLineEdit* edit = AddField(name, accessibleName);
+QLineEdit* ModelView::AddFigureField(const char* name) {
+    QLineEdit* edit = AddField(name);
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
     edit->installEventFilter(decimalKeys_);
@@ -56,11 +49,11 @@ QWidget* ModelView::BuildFigureFields() {
     group->setObjectName(QStringLiteral("DatiServo"));
     auto* grid = new QGridLayout(group);
     for (std::size_t i = 0; i < kFigureFields.size(); ++i) {
-        const FigureField& field = kFigureFields[i];
-        figures_[i] = AddFigureField(field.name, ToQString(kServoFigureDescriptions[i]));
+        const ControlText& field = ModelControl(kFigureFields[i]);
+        figures_[i] = AddFigureField(kFigureFields[i]);
         const int row = static_cast<int>(i) / 2;
         const int column = static_cast<int>(i) % 2 * 2;
-        grid->addWidget(Caption(QString::fromUtf8(field.caption), figures_[i]), row, column);
+        grid->addWidget(Caption(CaptionOf(field), figures_[i]), row, column);
         grid->addWidget(WithUnit(group, figures_[i], ToQString(kServoFigureKeys[i].unit)), row,
                         column + 1);
     }
@@ -69,24 +62,22 @@ QWidget* ModelView::BuildFigureFields() {
 }
 
 QWidget* ModelView::BuildSupplyFields() {
-    auto* group = new QGroupBox(QStringLiteral("Alimentazione dei servi"), this);
+    auto* group = new QGroupBox(CaptionOf(ModelControl("Alimentazione")), this);
     group->setObjectName(QStringLiteral("Alimentazione"));
     auto* grid = new QGridLayout(group);
-    supplyName_ = AddField("NomeAlimentazione",
-                           QStringLiteral("Nome dell'alimentazione: batteria, regolatore o BEC"));
-    supplyName_->setPlaceholderText(QStringLiteral("BEC 5 A, batteria ricevente…"));
+    supplyName_ = AddField("NomeAlimentazione");
+    supplyName_->setPlaceholderText(ToQString(kSupplyNameExample));
     connect(supplyName_, &QLineEdit::editingFinished, this, [this] { Commit(); });
-    supplyContinuous_ = AddFigureField(
-        "CorrenteContinua", QStringLiteral("Corrente continua dell'alimentazione, in ampere"));
-    supplyPeak_ = AddFigureField("CorrentePicco",
-                                 QStringLiteral("Corrente di picco dell'alimentazione, in ampere"));
+    supplyContinuous_ = AddFigureField("CorrenteContinua");
+    supplyPeak_ = AddFigureField("CorrentePicco");
     supplyProblem_ = Note("ProblemaAlimentazione", this);
-    grid->addWidget(Caption(QStringLiteral("Alimenta&zione"), supplyName_), 0, 0);
+    const QString unit = ToQString(kSupplyCurrentUnit);
+    grid->addWidget(Caption(CaptionOf(ModelControl("NomeAlimentazione")), supplyName_), 0, 0);
     grid->addWidget(supplyName_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Corrente continua"), supplyContinuous_), 1, 0);
-    grid->addWidget(WithUnit(group, supplyContinuous_, QStringLiteral("A")), 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Corrente di picco"), supplyPeak_), 2, 0);
-    grid->addWidget(WithUnit(group, supplyPeak_, QStringLiteral("A")), 2, 1);
+    grid->addWidget(Caption(CaptionOf(ModelControl("CorrenteContinua")), supplyContinuous_), 1, 0);
+    grid->addWidget(WithUnit(group, supplyContinuous_, unit), 1, 1);
+    grid->addWidget(Caption(CaptionOf(ModelControl("CorrentePicco")), supplyPeak_), 2, 0);
+    grid->addWidget(WithUnit(group, supplyPeak_, unit), 2, 1);
     grid->addWidget(supplyProblem_, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;

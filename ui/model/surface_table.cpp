@@ -5,7 +5,7 @@
 #include <QItemSelection>
 
 #include "models/model/model_controls.h"
-#include "models/shared/installation_verdict.h"
+#include "models/model/table_cell.h"
 #include "ui/common/qt_text.h"
 #include "ui/kit/window_widgets.h"
 
@@ -45,9 +45,7 @@ QVariant SurfaceTableModel::data(const QModelIndex& index, int role) const {
     const bool refusal = !row.refusal.empty() && IsComputedColumn(column);
     switch (role) {
         case Qt::DisplayRole:
-            if (refusal)
-                return column == kFirstComputedColumn ? ToQString(row.refusal) : QVariant();
-            return ToQString(row.cells[column]);
+            return ToQString(CellOf(row, column).text);
         case Qt::ToolTipRole:
             if (refusal)
                 return ToQString(row.refusal);
@@ -64,23 +62,10 @@ QVariant SurfaceTableModel::data(const QModelIndex& index, int role) const {
                                      : row.estimateRatio + "\n" + row.estimateIndicative);
             }
             return {};
-        case Qt::ForegroundRole:
-            if (refusal || column == static_cast<std::size_t>(ModelColumn::Verdetto))
-                return row.verdictTone == Tone::Neutral ? QVariant() : ToneColour(row.verdictTone);
-            if (column == static_cast<std::size_t>(ModelColumn::Rotazione) &&
-                row.rotationTone != Tone::Neutral) {
-                return ToneColour(row.rotationTone);
-            }
-            // A margin against the second estimate that asks something of the builder.
-            if (column == static_cast<std::size_t>(ModelColumn::MargineSecondaStima) &&
-                row.estimateCheck && row.estimateCheck->verdict != Verdict::Sufficient) {
-                return ToneColour(ToneOf(row.estimateCheck->verdict));
-            }
-            if (column == static_cast<std::size_t>(ModelColumn::TempoCarico) &&
-                row.motionTone != Tone::Neutral) {
-                return ToneColour(row.motionTone);
-            }
-            return {};
+        case Qt::ForegroundRole: {
+            const Tone tone = CellOf(row, column).tone;
+            return tone == Tone::Neutral ? QVariant() : ToneColour(tone);
+        }
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(
                 (IsFigure(column) && !refusal ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "models/analysis/analysis_controls.h"
+#include "models/main/number_keys.h"
 #include "models/shared/plot_layout.h"
 #include "web/core/coppia_core.h"
 #include "web/core/display_json.h"
@@ -108,6 +109,14 @@ int coppia_analysis_edit(int analysis, const char* field, const char* text) {
         }
         return false;
     });
+}
+
+const char* coppia_analysis_typed(const char* field, const char* typed) {
+    for (const coppia::NamedField& named : coppia::kFieldEvents) {
+        if (named.name == field)
+            return coppia::Held(coppia::NumberFieldTyped(typed));
+    }
+    return coppia::Held(typed);
 }
 
 int coppia_analysis_choose(int analysis, const char* list, int index) {

@@ -102,6 +102,9 @@ COPPIA_EXPORT void coppia_analysis_load(int analysis);
 // SpessoreProfilo, and the servo's data sheet: Tensione, Tempo60, CorrenteVuoto,
 // CorrenteStallo); 0 for a name that is none.
 COPPIA_EXPORT int coppia_analysis_edit(int analysis, const char* field, const char* text);
+// What typing these characters into the field enters: every field of the analysis takes a
+// number, where "," is ".", as in the main window's.
+COPPIA_EXPORT const char* coppia_analysis_typed(const char* field, const char* typed);
 // An entry chosen in a list (UnitaCoppia: 0 Kg*cm, 1 N·cm; FessuraProfilo: 0 sigillata,
 // 1 aperta; GiudicaCon: 0 the calculation, 1 the more prudent).
 COPPIA_EXPORT int coppia_analysis_choose(int analysis, const char* list, int index);
@@ -128,9 +131,12 @@ COPPIA_EXPORT void coppia_model_answer(int model, const char* answers);
 // Carica, Duplica, Rinomina, Rimuovi, SpostaSu, SpostaGiu, Annulla, Ripeti); 0 for none.
 COPPIA_EXPORT int coppia_model_click(int model, const char* button);
 // A field typed into (NomeSuperficie, NomeServo, CoppiaServo, SpessoreProfilo, NomeModello,
-// Note, and the servo's data sheet: TensioneServo, Tempo60Servo, CorrenteVuotoServo,
-// CorrenteStalloServo).
+// Note, the servo's data sheet: TensioneServo, Tempo60Servo, CorrenteVuotoServo,
+// CorrenteStalloServo, and the model's supply: NomeAlimentazione, CorrenteContinua,
+// CorrentePicco).
 COPPIA_EXPORT int coppia_model_edit(int model, const char* field, const char* text);
+// What typing these characters into the field enters ("," is "." in a field of a number).
+COPPIA_EXPORT const char* coppia_model_typed(const char* field, const char* typed);
 // An entry chosen (TipoSuperficie, UnitaServo, FessuraProfilo, NumeroServi: the count,
 // Recenti: the file).
 COPPIA_EXPORT int coppia_model_choose(int model, const char* list, int index);
@@ -145,6 +151,8 @@ COPPIA_EXPORT const char* coppia_model_advice(int model, const char* name, const
 COPPIA_EXPORT const char* coppia_model_display(int model);
 COPPIA_EXPORT const char* coppia_model_plot(int model, double width, double height,
                                             double font_size);
+// The table as CSV, as the desktop's Esporta CSV writes it: 0 for Italian spreadsheets (the
+// desktop's first choice), 1 international; the display's exportName names its file.
 COPPIA_EXPORT const char* coppia_model_csv(int model, int international);
 
 #ifdef __cplusplus

@@ -9,6 +9,7 @@
 #include "models/model/model_controls.h"
 #include "models/model/model_table.h"
 #include "models/model/surface_advice.h"
+#include "models/model/table_cell.h"
 #include "models/shared/plot_layout.h"
 #include "models/shared/servo_motion_text.h"
 #include "web/core/json_text.h"
@@ -156,12 +157,19 @@ std::string Limits(const AnalysisDisplay& shown) {
 std::string Rows(const ModelDisplay& shown) {
     JsonWriter rows = JsonWriter::List();
     for (const ModelTableRow& row : shown.rows) {
+        JsonWriter cells = JsonWriter::List();
+        JsonWriter tones = JsonWriter::List();
+        for (std::size_t column = 0; column < kModelColumnCount; ++column) {
+            const TableCell cell = CellOf(row, column);
+            cells.Text({}, cell.text);
+            tones.Text({}, ToneName(cell.tone));
+        }
         rows.Raw({}, JsonWriter::Object()
-                         .Texts("cells", row.cells)
+                         .Raw("cells", cells.Done())
+                         .Raw("tones", tones.Done())
                          .Text("refusal", row.refusal)
                          .Text("headline", row.headline)
                          .Raw("verdict", Toned(row.verdictReason, row.verdictTone))
-                         .Text("rotationTone", ToneName(row.rotationTone))
                          .Done());
     }
     return rows.Done();
@@ -244,6 +252,26 @@ std::string Totals(const ModelDisplay& shown) {
         .Text("servos", shown.totals.servos)
         .Raw("verdict", Toned(shown.totals.verdict, shown.totals.verdictTone))
         .Raw("weakest", Toned(shown.totals.weakest, shown.totals.weakestTone))
+        .Raw("weakestEither", Toned(shown.totals.weakestEither, shown.totals.weakestEitherTone))
+        .Text("secondOpinionSource", shown.totals.secondOpinionSource)
+        .Done();
+}
+
+// The model's supply: its fields on the page of the model, its verdict and currents below the
+// totals, and where its rule comes from.
+std::string SupplyJson(const ModelDisplay& shown) {
+    const SupplyLines& lines = shown.totals.supply;
+    return JsonWriter::Object()
+        .Text("example", kSupplyNameExample)
+        .Text("unit", kSupplyCurrentUnit)
+        .Text("name", shown.supplyName)
+        .Text("continuous", shown.supplyContinuous)
+        .Text("peak", shown.supplyPeak)
+        .Text("problem", shown.supplyProblem)
+        .Raw("verdict", Toned(lines.verdict, lines.tone))
+        .Text("currents", lines.currents)
+        .Text("rule", lines.rule)
+        .Text("sources", lines.sources)
         .Done();
 }
 
@@ -320,6 +348,8 @@ std::string ModelWindowJson(const ModelWindow& window) {
         .Text("modelName", shown.modelName)
         .Text("notes", shown.notes)
         .Raw("comparison", ComparisonJson(shown.comparison))
+        .Raw("supply", SupplyJson(shown))
+        .Text("exportName", window.ExportName())
         .Bool("canUndo", shown.canUndo)
         .Bool("canRedo", shown.canRedo)
         .Text("undoName", shown.undoName)

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "models/main/number_keys.h"
 #include "models/model/model_controls.h"
 #include "models/model/surface_advice.h"
 #include "models/shared/plot_layout.h"
@@ -49,21 +50,26 @@ constexpr std::array<NamedClick, 14> kClicks = {{
     {"Ripeti", &ModelWindow::Modello_Ripeti_Click},
 }};
 
+// Each field's event, and whether it takes a number, where a comma typed is the point.
 struct NamedEdit {
     std::string_view name;
     void (ModelWindow::*event)(std::string_view);
+    bool number = false;
 };
-constexpr std::array<NamedEdit, 10> kEdits = {{
+constexpr std::array<NamedEdit, 13> kEdits = {{
     {"NomeSuperficie", &ModelWindow::Modello_NomeSuperficie_Change},
     {"NomeServo", &ModelWindow::Modello_NomeServo_Change},
-    {"CoppiaServo", &ModelWindow::Modello_CoppiaServo_Change},
-    {"SpessoreProfilo", &ModelWindow::Modello_SpessoreProfilo_Change},
+    {"CoppiaServo", &ModelWindow::Modello_CoppiaServo_Change, true},
+    {"SpessoreProfilo", &ModelWindow::Modello_SpessoreProfilo_Change, true},
     {"NomeModello", &ModelWindow::Modello_NomeModello_Change},
     {"Note", &ModelWindow::Modello_Note_Change},
-    {"TensioneServo", &ModelWindow::Modello_TensioneServo_Change},
-    {"Tempo60Servo", &ModelWindow::Modello_Tempo60Servo_Change},
-    {"CorrenteVuotoServo", &ModelWindow::Modello_CorrenteVuotoServo_Change},
-    {"CorrenteStalloServo", &ModelWindow::Modello_CorrenteStalloServo_Change},
+    {"TensioneServo", &ModelWindow::Modello_TensioneServo_Change, true},
+    {"Tempo60Servo", &ModelWindow::Modello_Tempo60Servo_Change, true},
+    {"CorrenteVuotoServo", &ModelWindow::Modello_CorrenteVuotoServo_Change, true},
+    {"CorrenteStalloServo", &ModelWindow::Modello_CorrenteStalloServo_Change, true},
+    {"NomeAlimentazione", &ModelWindow::Modello_NomeAlimentazione_Change},
+    {"CorrenteContinua", &ModelWindow::Modello_CorrenteContinua_Change, true},
+    {"CorrentePicco", &ModelWindow::Modello_CorrentePicco_Change, true},
 }};
 
 // Runs an event of the model window with the answers the page gave for it, then what follows it
@@ -155,6 +161,14 @@ int coppia_model_edit(int model, const char* field, const char* text) {
         }
         return false;
     });
+}
+
+const char* coppia_model_typed(const char* field, const char* typed) {
+    for (const coppia::NamedEdit& edit : coppia::kEdits) {
+        if (edit.name == field && edit.number)
+            return coppia::Held(coppia::NumberFieldTyped(typed));
+    }
+    return coppia::Held(typed);
 }
 
 int coppia_model_choose(int model, const char* list, int index) {

@@ -4,7 +4,7 @@
 // deflection (SVG laid out by the desktop's layout) and its table. Every text comes from the
 // analysis's display (web/core/display_json.h); nothing here computes, words or judges.
 import {
-    button, choiceField, figureFields, prefixIds, ratingField, download, element, setChoices, setValue, showText, showToned, tableOf,
+    button, choiceField, enterAsTyped, figureFields, prefixIds, ratingField, download, element, setChoices, setValue, showText, showToned, tableOf,
     textField, valueField,
 } from './page_kit.js';
 
@@ -155,6 +155,7 @@ export function buildAnalysis(document, core, analysis, root, run) {
     };
 
     prefixIds(root, 'Analisi');
+    enterAsTyped(root, (field, text) => analysis.typed(field, text), 'Analisi');
     const render = () => {
         const display = analysis.display();
         Object.assign(shown, display);

@@ -3,12 +3,13 @@
 // save under, a text (a new name), a new surface. Each question comes whole from the core
 // (title, text, buttons); the answer goes back as the core reads it (display_json.h). A question
 // given up answers null, as a dialog closed on the desktop.
-import { element, setChoices } from './page_kit.js';
+import { element, enterAsTyped, setChoices, showToned } from './page_kit.js';
 
 // The answer's key for each kind of question.
 const kSaveChoices = ['Salva', 'NonSalvare', 'Annulla'];
 
-function choice(dialog, question, body) {
+// `shown(buttons)` runs once the buttons are made, before the dialog opens.
+function choice(dialog, question, body, shown = () => {}) {
     const document = dialog.ownerDocument;
     const form = element(document, 'form', { method: 'dialog' });
     form.append(element(document, 'h2', { id: 'question-title', class: 'message-title' }, question.title));
@@ -22,6 +23,7 @@ function choice(dialog, question, body) {
     });
     form.append(buttons);
     dialog.replaceChildren(form);
+    shown([...buttons.children]);
     return new Promise((resolve) => {
         dialog.addEventListener('close', () => resolve(dialog.returnValue === '' ? null : Number(dialog.returnValue)), { once: true });
         dialog.returnValue = '';
@@ -29,21 +31,24 @@ function choice(dialog, question, body) {
     });
 }
 
-function answerBox(document, id, label, value) {
+function answerBox(document, id, label, value, accessibleName = label) {
     const field = element(document, 'div', { class: 'field' });
-    const input = element(document, 'input', { id, type: 'text', autocomplete: 'off' });
+    const input = element(document, 'input', { id, type: 'text', autocomplete: 'off', 'aria-label': accessibleName });
     input.value = value;
     field.append(element(document, 'label', { for: id }, label), input);
     return { field, input };
 }
 
-// The new surface's dialog: its fields named and captioned as the desktop's.
-function newSurfaceFields(document, core, proposal, display) {
+// The new surface's dialog: its fields named and captioned as the desktop's, and below them what
+// the model window says of the name and the rating typed, which may grey Aggiungi.
+function newSurfaceFields(document, core, proposal, model) {
+    const display = model.display();
     const table = new Map(core.modelControls.map((control) => [control.name, control]));
-    const text = (name, value) => answerBox(document, name, table.get(name).caption, value);
+    const text = (name, value) => answerBox(document, name, table.get(name).caption, value,
+        table.get(name).accessibleName);
     const list = (name, texts, chosen) => {
         const field = element(document, 'div', { class: 'field' });
-        const select = element(document, 'select', { id: name });
+        const select = element(document, 'select', { id: name, 'aria-label': table.get(name).accessibleName });
         setChoices(select, texts, chosen);
         field.append(element(document, 'label', { for: name }, table.get(name).caption), select);
         return { field, select };
@@ -58,6 +63,18 @@ function newSurfaceFields(document, core, proposal, display) {
         unit: list('UnitaServoNuovo', display.units, proposal.unit),
     };
     fields.rating.input.placeholder = proposal.ratingToBeGiven;
+    const advice = element(document, 'p', { id: 'AvvisoNuovaSuperficie', class: 'note', role: 'status' });
+    const watch = ([add]) => {
+        const check = () => {
+            const said = model.advice(fields.name.input.value, fields.rating.input.value);
+            add.disabled = !said.acceptable;
+            showToned(advice, said.problem ? { text: said.problem, tone: 'bad' } : { text: said.warning, tone: 'warning' });
+        };
+        for (const typed of [fields.name.input, fields.rating.input]) typed.addEventListener('input', check);
+        // The rating is a number, as the surface's own is: a comma typed is its point.
+        enterAsTyped(fields.rating.field, (field, typed) => model.typed('CoppiaServo', typed));
+        check();
+    };
     const answer = () => ({
         name: fields.name.input.value,
         kind: fields.kind.select.selectedIndex,
@@ -66,12 +83,12 @@ function newSurfaceFields(document, core, proposal, display) {
         rating: fields.rating.input.value,
         unit: fields.unit.select.selectedIndex,
     });
-    return { body: Object.values(fields).map((field) => field.field), answer };
+    return { body: [...Object.values(fields).map((field) => field.field), advice], answer, watch };
 }
 
-// Asks `question`; gives the answer's key and value, or null when the user gave it up.
-// `lists` are the model window's display's: its kinds, units and most servos.
-export async function ask(dialog, core, question, lists) {
+// Asks `question` of the model window `model`; gives the answer's key and value, or null when the
+// user gave it up.
+export async function ask(dialog, core, question, model) {
     const document = dialog.ownerDocument;
     switch (question.kind) {
         case 'salvare': {
@@ -86,8 +103,8 @@ export async function ask(dialog, core, question, lists) {
             return index === 0 ? [question.kind, box.input.value] : null;
         }
         case 'nuovaSuperficie': {
-            const fields = newSurfaceFields(document, core, question.proposal, lists);
-            const index = await choice(dialog, question, fields.body);
+            const fields = newSurfaceFields(document, core, question.proposal, model);
+            const index = await choice(dialog, question, fields.body, fields.watch);
             return index === 0 ? ['nuovaSuperficie', fields.answer()] : null;
         }
         default:

@@ -165,16 +165,24 @@ class AddedWindow {
         this.clickCall = this.call('click', 'number', ['number', 'string']);
         this.displayCall = this.call('display', 'string', ['number']);
         this.plotCall = this.call('plot', 'string', ['number', 'number', 'number', 'number']);
-        this.csvCall = this.call('csv', 'string', ['number', 'number']);
+        this.csvCall = this.call('csv', 'number', ['number', 'number']);
+        this.typedCall = this.call('typed', 'string', ['string', 'string']);
     }
     load() { this.loadCall(this.handle); }
     edit(field, text) { return this.editCall(this.handle, field, text) !== 0; }
+    // What typing these characters into the field enters ("," is "." in a number's field).
+    typed(field, text) { return this.typedCall(field, text); }
     choose(list, index) { return this.chooseCall(this.handle, list, index) !== 0; }
     click(button) { return this.clickCall(this.handle, button) !== 0; }
     display() { return JSON.parse(this.displayCall(this.handle)); }
     // The plot as SVG text, for a box of this size in CSS pixels.
     plot(width, height, fontSize) { return this.plotCall(this.handle, width, height, fontSize); }
-    csv(international) { return this.csvCall(this.handle, international ? 1 : 0); }
+    // The table's CSV as the desktop writes its bytes: read as a text, its byte order mark, which
+    // tells a spreadsheet that it is UTF-8, would be dropped.
+    csv(international) {
+        const at = this.csvCall(this.handle, international ? 1 : 0);
+        return this.module.HEAPU8.slice(at, this.module.HEAPU8.indexOf(0, at));
+    }
 }
 
 class AnalysisWindow extends AddedWindow {

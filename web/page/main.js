@@ -50,7 +50,7 @@ async function start() {
             call();
             const question = model.question();
             if (question === null) return;
-            const answer = await ask(questions, core, question, model.display());
+            const answer = await ask(questions, core, question, model);
             if (answer === null) return;
             answers[answer[0]] = answer[1];
         }

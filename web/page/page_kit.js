@@ -35,6 +35,22 @@ export function textField(document, table, name, committed, unit = '') {
     return { field, input };
 }
 
+// A key's character may enter another, as in the desktop's fields ("," is "." where a number is
+// typed): `typed(field, text)` says what, by the field's desktop name, its id after `prefix`'s
+// (prefixIds). A paste stays as it is.
+export function enterAsTyped(root, typed, prefix = '') {
+    const start = prefix ? `${prefix}_` : '';
+    root.addEventListener('beforeinput', (event) => {
+        const box = event.target;
+        if (event.inputType !== 'insertText' || !event.data || !box.id.startsWith(start)) return;
+        const entered = typed(box.id.slice(start.length), event.data);
+        if (entered === event.data) return;
+        event.preventDefault();
+        // Typed again as the browser types, so that leaving the field commits it as any typing.
+        box.ownerDocument.execCommand('insertText', false, entered);
+    });
+}
+
 // A list to choose from, its entries given by the core at each render.
 export function choiceField(document, table, name, chosen) {
     const control = table.get(name);

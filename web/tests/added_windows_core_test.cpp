@@ -44,6 +44,12 @@ class AddedWindowsCoreTest : public testing::Test {
 
     ModelJson Analysis() { return Json(coppia_analysis_display(analysis)); }
     ModelJson Model() { return Json(coppia_model_display(model)); }
+    void OpenExample() {
+        const std::string example = Contents(kExample);
+        coppia_file_hand_over("esempio.coppia", example.data(), static_cast<int>(example.size()));
+        coppia_model_answer(model, R"({"apri": "esempio.coppia"})");
+        ASSERT_EQ(coppia_model_click(model, "Apri"), 1);
+    }
 
     const int main = coppia_main_create();
     const int analysis = coppia_analysis_create(main);
@@ -147,10 +153,7 @@ TEST_F(AddedWindowsCoreTest, ARefusedModelIsToldInTheDesktopsWordsAndCargaFillsT
               0u);
     EXPECT_EQ(Json(coppia_model_messages(model)).size(), 0u) << "taken";
 
-    const std::string example = Contents(kExample);
-    coppia_file_hand_over("esempio.coppia", example.data(), static_cast<int>(example.size()));
-    coppia_model_answer(model, R"({"apri": "esempio.coppia"})");
-    coppia_model_click(model, "Apri");
+    OpenExample();
     ASSERT_EQ(coppia_model_select(model, "[2]", 2), 1);
     ASSERT_EQ(coppia_model_click(model, "Carica"), 1);
     // The third surface of the example, a flap: 55 Km/h, its deflection as a travel of 40 mm.
@@ -161,6 +164,69 @@ TEST_F(AddedWindowsCoreTest, ARefusedModelIsToldInTheDesktopsWordsAndCargaFillsT
     EXPECT_EQ(Analysis()["fields"]["CoppiaServo"], Model()["details"]["rating"])
         << "the analysis judges the surface's servo";
 }
+
+// The example's supply (tests/models/model/model_motion_test.cpp), its fields typed by their
+// desktop names; the table as the desktop's Esporta CSV writes it, first choice Italian.
+TEST_F(AddedWindowsCoreTest, TheModelsSupplyIsTypedAndJudgedAndItsTableExportedAsTheDesktops) {
+    OpenExample();
+    EXPECT_EQ(coppia_model_csv(model, 0),
+              Contents(COPPIA_SOURCE_DIR "/tests/models/model/esempio_modello_it.csv"));
+    EXPECT_EQ(Model()["exportName"], "Sport 160");
+    const ModelJson opened = Model()["supply"];
+    EXPECT_EQ(opened["name"], "BEC 5 A");
+    EXPECT_EQ(opened["continuous"], "5");
+    EXPECT_EQ(opened["peak"], "7.5");
+    EXPECT_EQ(opened["verdict"]["text"],
+              "Alimentazione al Limite (BEC 5 A): riserva 1.11, sotto 1.25; il picco non copre lo "
+              "spunto");
+    EXPECT_EQ(opened["verdict"]["tone"], "warning");
+    EXPECT_NE(opened["currents"].get<std::string>().find("4.47 A su 5 A"), std::string::npos);
+    EXPECT_NE(opened["rule"], "");
+
+    ASSERT_EQ(coppia_model_edit(model, "CorrentePicco", "14"), 1);
+    ASSERT_EQ(coppia_model_edit(model, "CorrenteContinua", "5.59"), 1);
+    ASSERT_EQ(coppia_model_edit(model, "NomeAlimentazione", "BEC 6 A"), 1);
+    EXPECT_EQ(Model()["supply"]["verdict"]["text"],
+              "Alimentazione sufficiente (BEC 6 A): riserva 1.25, picco che copre lo spunto");
+    EXPECT_EQ(Model()["supply"]["verdict"]["tone"], "good");
+    ASSERT_EQ(coppia_model_edit(model, "CorrentePicco", "0"), 1);
+    EXPECT_EQ(Model()["supply"]["peak"], "0") << "kept as typed";
+    EXPECT_EQ(Model()["supply"]["problem"],
+              "Corrente di picco non valida: serve un numero da 0.01 a 1000 A, o niente se non si "
+              "conosce");
+}
+
+struct TypedRow {
+    const char* window;
+    const char* field;
+    const char* typed;
+    const char* entered;
+};
+
+class TypedTest : public testing::TestWithParam<TypedRow> {};
+
+// A comma typed is the point in the fields of a number, as the desktop's keys type it, and
+// stays a comma in a name or the notes.
+TEST_P(TypedTest, EntersWhatTheDesktopsFieldWould) {
+    const TypedRow& row = GetParam();
+    EXPECT_STREQ(std::string_view(row.window) == "analysis"
+                     ? coppia_analysis_typed(row.field, row.typed)
+                     : coppia_model_typed(row.field, row.typed),
+                 row.entered);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, TypedTest,
+    testing::Values(TypedRow{"analysis", "Tempo60", "0,11", "0.11"},
+                    TypedRow{"analysis", "CoppiaServo", ",", "."},
+                    TypedRow{"analysis", "Nessuno", ",", ","},
+                    TypedRow{"model", "CorrenteContinua", "5,5", "5.5"},
+                    TypedRow{"model", "CorrentePicco", ",", "."},
+                    TypedRow{"model", "CoppiaServo", "4,5", "4.5"},
+                    TypedRow{"model", "SpessoreProfilo", ",", "."},
+                    TypedRow{"model", "Tempo60Servo", ",", "."},
+                    TypedRow{"model", "NomeAlimentazione", "BEC 5,5 A", "BEC 5,5 A"},
+                    TypedRow{"model", "NomeServo", ",", ","}, TypedRow{"model", "Note", ",", ","}));
 
 }  // namespace
 }  // namespace coppia

@@ -5,7 +5,10 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "models/model/table_cell.h"
 
 namespace coppia {
 namespace {
@@ -271,6 +274,38 @@ TEST(ModelCsvTest, ARefusedSurfaceSaysWhyInTheVerdictColumn) {
     EXPECT_EQ(international[3],
               "Stretta,\"Calcolo impossibile: Corda Alett./Corda Alare Fuori Gamma!! Rapporto "
               "0.017, ammesso 0.025–0.8\",,,,,,Alettone,1,HS-65,30 N·cm,,,,,,,");
+}
+
+// What every view of the table shows in a cell, and in which colour: a refused surface's refusal
+// where its verdict stands, the computed cells after it blank, all in the refusal's tone; else
+// each column in its own tone (the servo that stops short colours its time, not its currents).
+TEST(TableCellTest, ARefusalStandsForTheComputedCellsAndEachColumnHasItsTone) {
+    Surface surface;
+    surface.name = "Lunga";
+    surface.servo.rating = 3;
+    surface.inputs.LungAlett = -500;
+    const ModelTableRow refused = SurfaceRow(surface, AnalysisSettings{}, InitTorqueConstants());
+    const auto cell = [](const ModelTableRow& row, ModelColumn column) {
+        const TableCell shown = CellOf(row, static_cast<std::size_t>(column));
+        return std::pair(std::string(shown.text), shown.tone);
+    };
+    EXPECT_EQ(cell(refused, ModelColumn::Superficie),
+              std::pair(std::string("Lunga"), Tone::Neutral));
+    EXPECT_EQ(cell(refused, ModelColumn::Verdetto),
+              std::pair(std::string("Nessun verdetto: LungAlett negativa"), Tone::Bad));
+    EXPECT_EQ(cell(refused, ModelColumn::Rotazione), std::pair(std::string(), Tone::Bad));
+    EXPECT_EQ(cell(refused, ModelColumn::CoppiaDichiarata),
+              std::pair(std::string("3 Kg*cm"), Tone::Neutral));
+
+    surface.inputs = Surface{}.inputs;
+    surface.servo.rating = 0.2;
+    surface.servo.figures = {6, std::nullopt, 0.2, 2.5};
+    const ModelTableRow weak = SurfaceRow(surface, AnalysisSettings{}, InitTorqueConstants());
+    EXPECT_EQ(cell(weak, ModelColumn::Verdetto),
+              std::pair(std::string("Servo Insufficiente!!"), Tone::Bad));
+    EXPECT_EQ(cell(weak, ModelColumn::Margine).second, Tone::Neutral);
+    EXPECT_EQ(cell(weak, ModelColumn::TempoCarico).second, Tone::Bad);
+    EXPECT_EQ(cell(weak, ModelColumn::CorrenteSpunto).second, Tone::Neutral);
 }
 
 }  // namespace
