@@ -228,8 +228,9 @@ class ModelWindow extends AddedWindow {
 }
 
 // A module of the core: the one beside this page, made by the script of that name, which is
-// loaded when the page has not loaded it yet; or the one the page carries.
-async function loadModule(maker, script) {
+// loaded when the page has not loaded it yet, from the module compiled if given; or the one the
+// page carries.
+async function loadModule(maker, script, compiled) {
     const wasmBinary = inlineWasm();
     if (wasmBinary) return globalThis.createCoppiaCore({ wasmBinary });
     if (!globalThis[maker]) {
@@ -241,7 +242,13 @@ async function loadModule(maker, script) {
             document.head.append(element);
         });
     }
-    return globalThis[maker]({});
+    if (!compiled) return globalThis[maker]({});
+    return globalThis[maker]({
+        instantiateWasm: (imports, done) => {
+            WebAssembly.instantiate(compiled, imports).then((instance) => done(instance, compiled));
+            return {};
+        },
+    });
 }
 
 function calculatorOf(module) {
@@ -259,7 +266,19 @@ function calculatorOf(module) {
 // carries its core in itself carries the whole core, which serves as the calculator's too.
 export async function loadCalculator() {
     if (document.getElementById(kInlineWasm)) return loadCore();
-    return calculatorOf(await loadModule('createCoppiaCalculator', 'coppia_calculator.js'));
+    return calculatorOf(await loadModule('createCoppiaCalculator', 'coppia_calculator.js',
+        await compiledEarly()));
+}
+
+// The calculator's core as the page's head compiled it; none where that failed or could not be
+// (a host that sends .wasm as another type, a browser without streaming compilation), and the
+// module's loader fetches it again.
+async function compiledEarly() {
+    try {
+        return await globalThis.coppiaCalculatorCompiling;
+    } catch {
+        return undefined;
+    }
 }
 
 // Loads the whole core: the main window, and the analysis and the model made on one. Once.

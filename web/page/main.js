@@ -109,7 +109,10 @@ async function start() {
     await after(() => {});  // messages the kept inputs raised at the start
     document.body.classList.add('ready');
     document.getElementById('Main').removeAttribute('aria-busy');
-    setTimeout(addWindows, 0);
+    // When the page is idle: a first CALCOLA tapped at once is answered before the analysis and the
+    // model are built (browsers without idle callbacks wait a moment instead).
+    const whenIdle = globalThis.requestIdleCallback ?? ((run) => setTimeout(run, 200));
+    whenIdle(() => addWindows().catch((error) => console.error(error)), { timeout: 1000 });
 }
 
 // The service worker fetches every file of the site to keep it: only once the window is shown,
