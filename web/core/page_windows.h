@@ -16,7 +16,7 @@ namespace coppia {
 
 // The windows of a page made on a main window (page_main_window.h), each under a handle: the
 // analysis and the model, which follow it as the desktop's follow theirs. What they keep between
-// visits they keep as the desktop does, in files: the page's (files/page_files.h).
+// visits they keep as the desktop does, in files: the page's (files/platform/web/page_files.h).
 
 // The text Copia riepilogo copied, for the page to put on the system's clipboard.
 class PageClipboard : public TextClipboard {
