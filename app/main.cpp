@@ -6,7 +6,7 @@
 #include "app/command_line.h"
 #include "app/model_table_answer.h"
 #include "files/last_inputs_file.h"
-#include "files/platform.h"
+#include "files/platform/platform.h"
 #include "models/main/main_window.h"
 #include "ui/added_windows.h"
 #include "ui/common/path_bytes.h"

@@ -9,7 +9,7 @@
 #include "engine/double_chars.h"
 #include "engine/number_text.h"
 #include "files/config_folder.h"
-#include "files/safe_file.h"
+#include "files/platform/safe_file.h"
 
 namespace coppia {
 

@@ -10,7 +10,7 @@
 
 #include "engine/hinge_estimate.h"
 #include "engine/torque_units.h"
-#include "files/save_result.h"
+#include "files/platform/save_result.h"
 #include "files/section_and_sheet.h"
 
 namespace coppia {

@@ -3,12 +3,10 @@
 
 #include <string_view>
 
-#include "files/platform.h"
-#include "files/safe_file.h"
+#include "files/platform/platform.h"
+#include "files/platform/safe_file.h"
 
 namespace coppia {
-
-// ConfigFolder() and NoConfigFolderReason() are the system's: platform/<system>/platform.cpp.
 
 std::optional<std::string> ConfigFilePath(std::string_view name) {
     const std::optional<std::string> folder = ConfigFolder();

@@ -2,8 +2,8 @@
 #include "files/last_inputs_file.h"
 
 #include "files/config_folder.h"
-#include "files/platform.h"
-#include "files/safe_file.h"
+#include "files/platform/platform.h"
+#include "files/platform/safe_file.h"
 
 namespace coppia {
 

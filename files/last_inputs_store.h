@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "files/last_inputs_format.h"
-#include "files/save_result.h"
+#include "files/platform/save_result.h"
 
 namespace coppia {
 

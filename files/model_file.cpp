@@ -11,7 +11,7 @@
 
 #include "engine/number_text.h"
 #include "files/model_json.h"
-#include "files/safe_file.h"
+#include "files/platform/safe_file.h"
 
 namespace coppia {
 

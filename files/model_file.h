@@ -8,7 +8,7 @@
 
 #include "files/model_json.h"
 #include "files/model_record.h"
-#include "files/save_result.h"
+#include "files/platform/save_result.h"
 
 namespace coppia {
 

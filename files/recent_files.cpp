@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "files/config_folder.h"
-#include "files/platform.h"
-#include "files/safe_file.h"
+#include "files/platform/platform.h"
+#include "files/platform/safe_file.h"
 
 namespace coppia {
 

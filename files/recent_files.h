@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/save_result.h"
+#include "files/platform/save_result.h"
 
 namespace coppia {
 

@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "files/safe_file.h"
+#include "files/platform/safe_file.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

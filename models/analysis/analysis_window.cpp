@@ -6,7 +6,7 @@
 
 #include "engine/deflection.h"
 #include "engine/number_text.h"
-#include "files/platform.h"
+#include "files/platform/platform.h"
 #include "models/analysis/analysis_summary.h"
 #include "models/analysis/analysis_sweep.h"
 #include "models/shared/file_written.h"

@@ -4,8 +4,8 @@
 #include <variant>
 
 #include "files/model_file.h"
-#include "files/opened_path.h"
-#include "files/platform.h"
+#include "files/platform/opened_path.h"
+#include "files/platform/platform.h"
 
 namespace coppia {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "engine/number_text.h"
-#include "files/platform.h"
+#include "files/platform/platform.h"
 #include "models/model/model_table_file.h"
 #include "models/model/surface_advice.h"
 #include "models/shared/file_written.h"

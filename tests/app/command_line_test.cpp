@@ -18,7 +18,7 @@
 
 #include "files/analysis_settings.h"
 #include "files/model_file.h"
-#include "files/platform.h"
+#include "files/platform/platform.h"
 #include "models/model/model_table_file.h"
 #include "tests/files/scratch_folder.h"
 #include "tests/models/memory_analysis_settings.h"

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "files/last_inputs_file.h"
-#include "files/safe_file.h"
+#include "files/platform/safe_file.h"
 #include "tests/files/kill_test_inputs.h"
 
 namespace coppia {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser's side of the safe replace and of the bounded read, on the page's files.
-#include "files/page_files.h"
+#include "files/platform/web/page_files.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "files/analysis_settings.h"
+#include "files/platform/safe_file.h"
 #include "files/recent_files.h"
-#include "files/safe_file.h"
 
 namespace coppia {
 namespace {

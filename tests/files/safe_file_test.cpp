@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/safe_file.h"
+#include "files/platform/safe_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -22,8 +22,8 @@
 #include "files/analysis_settings.h"
 #include "files/last_inputs_file.h"
 #include "files/model_file.h"
+#include "files/platform/temporary_name.h"
 #include "files/recent_files.h"
-#include "files/temporary_name.h"
 #include "tests/files/scratch_folder.h"
 
 namespace coppia {

@@ -19,7 +19,7 @@
 #include <vector>
 
 #if defined(__EMSCRIPTEN__)
-#include "files/page_files.h"
+#include "files/platform/web/page_files.h"
 #endif
 
 namespace coppia {
@@ -27,8 +27,9 @@ namespace coppia {
 namespace fs = std::filesystem;
 
 #if defined(__EMSCRIPTEN__)
-// In a browser the program's files are the page's (files/page_files.h): a test's files are made
-// there, as the page hands files over, and read back from there; a folder is a part of a path.
+// In a browser the program's files are the page's (files/platform/web/page_files.h): a test's files
+// are made there, as the page hands files over, and read back from there; a folder is a part of a
+// path.
 inline fs::path FreshFolder() {
     static int made = 0;
     return fs::path("/coppia-" + std::to_string(++made));

@@ -12,13 +12,13 @@
 #include <thread>
 
 #include "files/config_folder.h"
-#include "files/error_reason.h"
 #include "files/last_inputs_file.h"
-#include "files/opened_path.h"
-#include "files/platform.h"
+#include "files/platform/error_reason.h"
+#include "files/platform/opened_path.h"
+#include "files/platform/platform.h"
+#include "files/platform/safe_file.h"
+#include "files/platform/windows/windows_path.h"
 #include "files/recent_files.h"
-#include "files/safe_file.h"
-#include "files/windows_path.h"
 #include "tests/files/scratch_folder.h"
 
 namespace coppia {

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QStringList>
 
-#include "files/platform.h"
+#include "files/platform/platform.h"
 #include "ui/common/qt_text.h"
 
 namespace coppia {

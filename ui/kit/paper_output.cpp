@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "files/safe_file.h"
+#include "files/platform/safe_file.h"
 #include "ui/common/path_bytes.h"
 #include "ui/common/qt_text.h"
 

@@ -11,9 +11,9 @@
 // desktop's do, and close with it. Their controls are named by the desktop's objectNames; what
 // they show comes whole, as JSON (web/core/display_json.h), and their plots as SVG.
 //
-// Files are the page's (files/page_files.h): the page hands over what it has (a model picked or
-// dropped, what its storage kept) and takes back what a window wrote (a model to download, the
-// settings and the recent list to keep).
+// Files are the page's (files/platform/web/page_files.h): the page hands over what it has (a model
+// picked or dropped, what its storage kept) and takes back what a window wrote (a model to
+// download, the settings and the recent list to keep).
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>

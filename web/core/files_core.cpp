@@ -4,7 +4,7 @@
 #include <string>
 
 #include "files/config_folder.h"
-#include "files/page_files.h"
+#include "files/platform/web/page_files.h"
 #include "files/recent_files.h"
 #include "web/core/coppia_core.h"
 #include "web/core/json_text.h"

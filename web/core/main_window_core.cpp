@@ -10,7 +10,7 @@
 #include "models/main/main_window.h"
 #include "web/core/coppia_core.h"
 #include "web/core/core_controls.h"
-#include "web/core/page_windows.h"
+#include "web/core/page_main_window.h"
 
 namespace coppia {
 

@@ -5,7 +5,7 @@
 
 #include "files/last_inputs_file.h"
 #include "files/last_inputs_format.h"
-#include "files/page_files.h"
+#include "files/platform/web/page_files.h"
 
 namespace coppia {
 

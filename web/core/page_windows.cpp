@@ -19,11 +19,6 @@ PageAnalysis::~PageAnalysis() {
 PageModel::PageModel(int mainHandle, PageMainWindow& main)
     : mainHandle(mainHandle), window(main.window, dialogs, recent, settings) {}
 
-Handles<PageMainWindow>& MainWindows() {
-    static Handles<PageMainWindow> windows;
-    return windows;
-}
-
 Handles<PageAnalysis>& Analyses() {
     static Handles<PageAnalysis> windows;
     return windows;

@@ -5,7 +5,7 @@
 
 #include "files/model_file.h"
 #include "files/model_json.h"
-#include "files/page_files.h"
+#include "files/platform/web/page_files.h"
 #include "models/model/model_controls.h"
 #include "models/model/surface_advice.h"
 #include "web/core/display_json.h"

@@ -65,23 +65,47 @@ function controlTable(module) {
     return controls;
 }
 
-// The main window of the page: a handle and the calls on it.
+// The main window of the page: a handle and the calls on it. It starts in the calculator's core
+// and moves to the whole core once that is loaded (moveTo): every call that changes it is
+// recorded until then and made again there, so that the same code brings it to the same state.
 class MainWindow {
     constructor(module, calls) {
         this.module = module;
         this.calls = calls;
         this.handle = calls.create();
+        this.made = [];
+    }
+
+    #change(call) {
+        this.made?.push(call);
+        return call(this.calls, this.handle, this.module);
+    }
+
+    // Into the whole core, whose windows follow it there. The messages and the saved bytes the
+    // calls raise again were shown and kept the first time.
+    moveTo(core) {
+        if (this.made === null || core.module === this.module) return;
+        const { calls, handle } = this;
+        this.module = core.module;
+        this.calls = core.mainWindowCalls;
+        this.handle = this.calls.create();
+        for (const call of this.made) call(this.calls, this.handle, this.module);
+        this.made = null;
+        this.calls.messagesTaken(this.handle);
+        this.calls.takeSaved(this.handle);
+        calls.destroy(handle);
     }
 
     // The bytes of Mervanti.ini kept at an earlier visit, as text.
     putBack(text) {
-        withBytes(this.module, new TextEncoder().encode(text),
-            (at, size) => this.calls.putBackBytes(this.handle, at, size));
+        const bytes = new TextEncoder().encode(text);
+        this.#change((calls, handle, module) =>
+            withBytes(module, bytes, (at, size) => calls.putBackBytes(handle, at, size)));
     }
-    storageRefused() { this.calls.storageRefused(this.handle); }
-    load() { this.calls.load(this.handle); }
-    edit(control, text) { return this.calls.edit(this.handle, control, text) !== 0; }
-    click(control) { return this.calls.click(this.handle, control) !== 0; }
+    storageRefused() { this.#change((calls, handle) => calls.storageRefused(handle)); }
+    load() { this.#change((calls, handle) => calls.load(handle)); }
+    edit(control, text) { return this.#change((calls, handle) => calls.edit(handle, control, text)) !== 0; }
+    click(control) { return this.#change((calls, handle) => calls.click(handle, control)) !== 0; }
     typed(control, text) { return this.calls.typed(control, text); }
     text(control) { return this.calls.text(this.handle, control); }
     enabled(control) { return this.calls.enabled(this.handle, control) !== 0; }
@@ -211,19 +235,75 @@ class ModelWindow extends AddedWindow {
     advice(name, rating) { return JSON.parse(this.adviceCall(this.handle, name, rating)); }
 }
 
-// Loads the core: the WebAssembly module beside this page, or the one the page carries.
-export async function loadCore() {
+// A module of the core: the one beside this page, made by the script of that name, which is
+// loaded when the page has not loaded it yet, from the module compiled if given; or the one the
+// page carries.
+async function loadModule(maker, script, compiled) {
     const wasmBinary = inlineWasm();
-    const module = await globalThis.createCoppiaCore(wasmBinary ? { wasmBinary } : {});
+    if (wasmBinary) return globalThis.createCoppiaCore({ wasmBinary });
+    if (!globalThis[maker]) {
+        await new Promise((loaded, failed) => {
+            const element = document.createElement('script');
+            element.src = script;
+            element.onload = loaded;
+            element.onerror = () => failed(new Error(`${script} did not load`));
+            document.head.append(element);
+        });
+    }
+    if (!compiled) return globalThis[maker]({});
+    return globalThis[maker]({
+        instantiateWasm: (imports, done) => {
+            WebAssembly.instantiate(compiled, imports).then((instance) => done(instance, compiled));
+            return {};
+        },
+    });
+}
+
+function calculatorOf(module) {
     const calls = mainWindowCalls(module);
-    const table = (name) => JSON.parse(module.cwrap(`coppia_${name}_controls`, 'string', [])());
     return {
+        module,
+        mainWindowCalls: calls,
         title: module.cwrap('coppia_main_title', 'string', [])(),
         controls: controlTable(module),
+        newMainWindow: () => new MainWindow(module, calls),
+    };
+}
+
+// Loads the calculator's core, the main window alone, which the page needs first. The page that
+// carries its core in itself carries the whole core, which serves as the calculator's too.
+export async function loadCalculator() {
+    if (document.getElementById(kInlineWasm)) return loadCore();
+    return calculatorOf(await loadModule('createCoppiaCalculator', 'coppia_calculator.js',
+        await compiledEarly()));
+}
+
+// The calculator's core as the page's head compiled it; none where that failed or could not be
+// (a host that sends .wasm as another type, a browser without streaming compilation), and the
+// module's loader fetches it again.
+async function compiledEarly() {
+    try {
+        return await globalThis.coppiaCalculatorCompiling;
+    } catch {
+        return undefined;
+    }
+}
+
+// Loads the whole core: the main window, and the analysis and the model made on one. Once.
+let wholeCore = null;
+export function loadCore() {
+    wholeCore ??= loadWholeCore();
+    return wholeCore;
+}
+
+async function loadWholeCore() {
+    const module = await loadModule('createCoppiaCore', 'coppia_core.js');
+    const table = (name) => JSON.parse(module.cwrap(`coppia_${name}_controls`, 'string', [])());
+    return {
+        ...calculatorOf(module),
         analysisControls: table('analysis'),
         modelControls: table('model'),
         files: new PageFiles(module),
-        newMainWindow: () => new MainWindow(module, calls),
         newAnalysis: (main) => new AnalysisWindow(module, main),
         newModel: (main) => new ModelWindow(module, main),
     };

@@ -3,7 +3,7 @@
 // window shows, then its messages, then keeps the inputs a calculation saved.
 import { buildAnalysis } from './analysis_view.js';
 import { ask } from './ask.js';
-import { loadCore } from './core.js';
+import { loadCalculator, loadCore } from './core.js';
 import { putBackFiles, takeWrittenFiles } from './kept_files.js';
 import { keep, readKept } from './last_inputs.js';
 import { showMessages } from './messages.js';
@@ -11,18 +11,19 @@ import { buildModel } from './model_view.js';
 import { buildWindow } from './view.js';
 
 async function start() {
-    const core = await loadCore();
-    const window = core.newMainWindow();
+    const calculator = await loadCalculator();
+    const window = calculator.newMainWindow();
     const kept = readKept();
     if (kept.refused) window.storageRefused();
     else if (kept.text !== null) window.putBack(kept.text);
     window.load();
 
-    document.getElementById('title').textContent = core.title;
+    document.getElementById('title').textContent = calculator.title;
     const form = document.getElementById('fields');
-    const view = buildWindow(document, core, window, form, document.getElementById('notes'));
+    const view = buildWindow(document, calculator, window, form, document.getElementById('notes'));
     const dialog = document.getElementById('message');
     const questions = document.getElementById('question');
+    let core = null;
     let model = null;
     let analysisView = null;
     let modelView = null;
@@ -38,7 +39,7 @@ async function start() {
             await showMessages(dialog, [...window.takeMessages(), ...(model?.takeMessages() ?? [])]);
             const saved = window.takeSaved();
             if (saved !== null && !keep(saved)) window.storageRefused();
-            if (!takeWrittenFiles(document, core.files)) core.files.storageRefused();
+            if (core && !takeWrittenFiles(document, core.files)) core.files.storageRefused();
         });
         return running;
     };
@@ -56,9 +57,15 @@ async function start() {
         }
     });
     // The analysis and the model follow the calculator as the desktop's windows follow theirs,
-    // and read what earlier visits kept as they load. They come once the calculator is shown, so
-    // that its first result does not wait for them.
-    const addWindows = () => {
+    // and read what earlier visits kept as they load. They come with the whole core, once the
+    // calculator is shown, so that its first result does not wait for them; the main window
+    // moves there, between two events.
+    const addWindows = async () => {
+        const whole = await loadCore();
+        await after(() => {
+            window.moveTo(whole);
+            core = whole;
+        });
         if (!putBackFiles(core.files)) core.files.storageRefused();
         const analysis = core.newAnalysis(window);
         analysis.load();
@@ -102,7 +109,10 @@ async function start() {
     await after(() => {});  // messages the kept inputs raised at the start
     document.body.classList.add('ready');
     document.getElementById('Main').removeAttribute('aria-busy');
-    setTimeout(addWindows, 0);
+    // When the page is idle: a first CALCOLA tapped at once is answered before the analysis and the
+    // model are built (browsers without idle callbacks wait a moment instead).
+    const whenIdle = globalThis.requestIdleCallback ?? ((run) => setTimeout(run, 200));
+    whenIdle(() => addWindows().catch((error) => console.error(error)), { timeout: 1000 });
 }
 
 // The service worker fetches every file of the site to keep it: only once the window is shown,

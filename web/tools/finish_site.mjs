@@ -4,10 +4,11 @@
 // Finishes the site the build put together in SITE_DIR: fills in the service worker's list of
 // files and its cache's name (a hash of every file, so that a new build replaces the kept copy),
 // and writes SINGLE_FILE, the whole page in one HTML file that works from file://: the style,
-// the core's loader and the page's modules inline, the pictures and the WebAssembly module as
-// base64.
+// the whole core's loader and the page's modules inline, the pictures and the WebAssembly module
+// as base64. The site serves the page's modules bundled as one file too, coppia.js: one request
+// where there were a dozen, before the first result.
 import { createHash } from 'node:crypto';
-import { readdirSync, readFileSync, statSync, writeFileSync } from 'node:fs';
+import { readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { join, relative } from 'node:path';
 
 const [site, singleFile] = process.argv.slice(2);
@@ -51,7 +52,20 @@ function bundle(entry) {
         order.push({ name, text: text.replace(/^import\s[^;]*?from\s+'[^']+';$/gms, '').replace(/^export\s+/gm, '') });
     };
     visit(entry);
-    return order.map((module) => `// ${module.name}\n${module.text}`).join('\n');
+    return {
+        text: order.map((module) => `// ${module.name}\n${module.text}`).join('\n'),
+        modules: order.map((module) => module.name),
+    };
+}
+
+// The site's page loads the bundle in place of the modules, which the site then no longer holds.
+function bundleSite() {
+    const { text, modules } = bundle('main.js');
+    writeFileSync(join(site, 'coppia.js'), text);
+    for (const name of modules) rmSync(join(site, name));
+    const index = join(site, 'index.html');
+    writeFileSync(index, readFileSync(index, 'utf8').replace(
+        '<script type="module" src="main.js"></script>', '<script type="module" src="coppia.js"></script>'));
 }
 
 function dataUrl(name, type) {
@@ -67,14 +81,16 @@ function writeSingleFile() {
     page = page
         .replace(/<link rel="manifest"[^>]*>\n/, '')
         .replace(/<link rel="apple-touch-icon"[^>]*>\n/, '')
-        .replace(/<link rel="(?:modulepreload|preload)"[^>]*>\n/g, '')
+        .replace(/<!-- The calculator's core compiles[^>]*>\n<script id="early-core">.*<\/script>\n/, '')
         .replace('<link rel="stylesheet" href="coppia.css">', () => `<style>\n${readFileSync(join(site, 'coppia.css'), 'utf8')}</style>`)
-        .replace('<script defer src="coppia_core.js"></script>',
+        .replace('<script defer src="coppia_calculator.js"></script>',
             () => `<script id="coppia-wasm" type="application/octet-stream">${readFileSync(join(site, 'coppia_core.wasm')).toString('base64')}</script>\n` +
                 `<script>\n${inScript(readFileSync(join(site, 'coppia_core.js'), 'utf8'))}</script>`)
-        .replace('<script type="module" src="main.js"></script>', () => `<script type="module">\n${inScript(pictures(bundle('main.js')))}</script>`);
+        .replace('<script type="module" src="coppia.js"></script>',
+            () => `<script type="module">\n${inScript(pictures(readFileSync(join(site, 'coppia.js'), 'utf8')))}</script>`);
     writeFileSync(singleFile, pictures(page));
 }
 
+bundleSite();
 finishServiceWorker();
 writeSingleFile();

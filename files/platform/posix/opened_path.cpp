@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/opened_path.h"
+#include "files/platform/opened_path.h"
 
 #include <limits.h>
 #include <stdlib.h>

@@ -6,8 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "files/config_folder.h"
-#include "files/platform.h"
+#include "files/platform/platform.h"
 
 namespace coppia {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The safe replace and the bounded read on POSIX calls.
-#include "files/safe_file.h"
+#include "files/platform/safe_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,8 +14,9 @@
 #include <optional>
 #include <string_view>
 
-#include "files/error_reason.h"
-#include "files/temporary_name.h"
+#include "files/platform/error_reason.h"
+#include "files/platform/read_opened_file.h"
+#include "files/platform/temporary_name.h"
 
 namespace coppia {
 
@@ -246,28 +247,17 @@ BoundedRead ReadRegularFile(const std::string& path, std::size_t limit, ReadCall
         return result;
     }
     result.opened = true;
-    // One byte beyond the limit tells a file that goes on from one that ends there. Read
-    // through a buffer of known size, so that the fortified read guards it.
-    char chunk[4096];
-    while (result.bytes.size() <= limit) {
-        const std::size_t wanted = std::min(sizeof chunk, limit + 1 - result.bytes.size());
-        const ssize_t n = calls.Read(fd, chunk, wanted);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            // What was read stands; a value the error cut is not read.
-            result.complete = false;
-            result.problem = ReasonOf(errno);
-        }
-        if (n <= 0)
-            break;
-        result.bytes.append(chunk, static_cast<std::size_t>(n));
-    }
+    ReadOpenedFile(
+        result, limit,
+        [&](char* chunk, std::size_t wanted) {
+            ssize_t n = 0;
+            do {
+                n = calls.Read(fd, chunk, wanted);
+            } while (n < 0 && errno == EINTR);
+            return static_cast<std::ptrdiff_t>(n);
+        },
+        [] { return ReasonOf(errno); });
     close(fd);
-    if (result.bytes.size() > limit) {
-        result.complete = false;
-        result.bytes.resize(limit);
-    }
     return result;
 }
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "files/page_files.h"
+#include "files/platform/web/page_files.h"
 
 namespace coppia {
 

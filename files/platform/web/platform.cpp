@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a browser provides of a system: no standard streams to keep open, no other instance
 // sharing a folder. Its files are the page's (page_files.h), named by text.
-#include "files/config_folder.h"
-#include "files/page_files.h"
-#include "files/platform.h"
+#include "files/platform/platform.h"
+#include "files/platform/web/page_files.h"
 
 namespace coppia {
 

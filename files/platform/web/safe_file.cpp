@@ -4,8 +4,8 @@
 // no path reaches a call of any system, so that the web build links none.
 #include <cerrno>
 
-#include "files/page_files.h"
-#include "files/safe_file.h"
+#include "files/platform/safe_file.h"
+#include "files/platform/web/page_files.h"
 
 namespace coppia {
 

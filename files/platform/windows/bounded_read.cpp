@@ -7,9 +7,10 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "files/error_reason.h"
-#include "files/safe_file.h"
-#include "files/windows_path.h"
+#include "files/platform/error_reason.h"
+#include "files/platform/read_opened_file.h"
+#include "files/platform/safe_file.h"
+#include "files/platform/windows/windows_path.h"
 
 namespace coppia {
 
@@ -73,27 +74,15 @@ BoundedRead ReadRegularFile(const std::string& path, std::size_t limit, ReadCall
         return result;
     }
     result.opened = true;
-    // One byte beyond the limit tells a file that goes on from one that ends there.
-    char chunk[4096];
-    while (result.bytes.size() <= limit) {
-        const std::size_t wanted = std::min(sizeof chunk, limit + 1 - result.bytes.size());
-        errno = 0;
-        SetLastError(ERROR_SUCCESS);
-        const ssize_t n = calls.Read(fd, chunk, wanted);
-        if (n < 0) {
-            // What was read stands; a value the error cut is not read.
-            result.complete = false;
-            result.problem = LastReason();
-        }
-        if (n <= 0)
-            break;
-        result.bytes.append(chunk, static_cast<std::size_t>(n));
-    }
+    ReadOpenedFile(
+        result, limit,
+        [&](char* chunk, std::size_t wanted) {
+            errno = 0;
+            SetLastError(ERROR_SUCCESS);
+            return static_cast<std::ptrdiff_t>(calls.Read(fd, chunk, wanted));
+        },
+        LastReason);
     _close(fd);
-    if (result.bytes.size() > limit) {
-        result.complete = false;
-        result.bytes.resize(limit);
-    }
     return result;
 }
 

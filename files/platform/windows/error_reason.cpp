@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <windows.h>
 
-#include "files/error_reason.h"
+#include "files/platform/error_reason.h"
 
 namespace coppia {
 

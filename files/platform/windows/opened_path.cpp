@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <windows.h>
 
-#include "files/opened_path.h"
-#include "files/windows_path.h"
+#include "files/platform/opened_path.h"
+#include "files/platform/windows/windows_path.h"
 
 namespace coppia {
 

@@ -8,9 +8,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "files/config_folder.h"
-#include "files/platform.h"
-#include "files/windows_path.h"
+#include "files/platform/platform.h"
+#include "files/platform/windows/windows_path.h"
 
 namespace coppia {
 

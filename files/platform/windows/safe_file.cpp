@@ -16,10 +16,10 @@
 #include <optional>
 #include <vector>
 
-#include "files/error_reason.h"
-#include "files/safe_file.h"
-#include "files/temporary_name.h"
-#include "files/windows_path.h"
+#include "files/platform/error_reason.h"
+#include "files/platform/safe_file.h"
+#include "files/platform/temporary_name.h"
+#include "files/platform/windows/windows_path.h"
 
 namespace coppia {
 

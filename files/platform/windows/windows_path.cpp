@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/windows_path.h"
+#include "files/platform/windows/windows_path.h"
 
 #include <io.h>
 #include <windows.h>

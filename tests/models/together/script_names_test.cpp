@@ -7,7 +7,7 @@
 #include <string>
 
 #include "files/model_file.h"
-#include "files/opened_path.h"
+#include "files/platform/opened_path.h"
 #include "models/analysis/analysis_window.h"
 #include "models/model/model_window.h"
 #include "tests/files/scratch_folder.h"

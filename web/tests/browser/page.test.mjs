@@ -121,6 +121,45 @@ for (const [width, height] of [[390, 844], [1366, 768]]) {
     });
 }
 
+test('what is done before the analysis has loaded is where it was once it has', async () => {
+    // The calculator's core answers first; the whole core, held back here, takes the window over.
+    const context = await browser.newContext({ viewport: { width: 390, height: 844 } });
+    let release;
+    const held = new Promise((done) => { release = done; });
+    await context.route('**/coppia_core.wasm', async (route) => {
+        await held;
+        await route.continue();
+    });
+    const { page, errors } = await openPage(context, url);
+    await page.click('#UP');
+    await typeInto(page, 'Ang', '15');
+    await typeInto(page, 'Vel', '80');
+    await page.click('#Calc');
+    const ids = ['Vel', 'BrServ', 'CordaAla', 'CarAla', 'Ang', 'BrAlett', 'CordaAlett', 'LungAlett',
+        'Corsa', 'Coppia', 'Cp_Out'];
+    const shown = () => page.evaluate((all) => all.map((id) => {
+        const control = document.getElementById(id);
+        return `${id}=${control.value} ${control.disabled ? 'off' : 'on'}`;
+    }).concat(['Calc', 'UP', 'Down'].map((id) => {
+        const control = document.getElementById(id);
+        return `${id} ${control.disabled ? 'off' : 'on'} ${control.hidden ? 'hidden' : 'shown'}`;
+    })), ids);
+    const before = await shown();
+    const kept = await page.evaluate(() => localStorage.getItem('Mervanti.ini'));
+    assert.equal(await page.locator('body.windows-ready').count(), 0, 'the whole core came early');
+
+    release();
+    await page.waitForSelector('body.windows-ready', { timeout: 15000 });
+    assert.deepEqual(await shown(), before);
+    assert.equal(await page.evaluate(() => localStorage.getItem('Mervanti.ini')), kept);
+    assert.equal(await page.locator('#Analisi_CoppiaKgcm').textContent(), (await value(page, 'Coppia')).replace(/^0/, ''));
+    await typeInto(page, 'Vel', '90');
+    await page.click('#Calc');
+    assert.equal(await page.locator('#Analisi_CoppiaKgcm').textContent(), (await value(page, 'Coppia')).replace(/^0/, ''));
+    assert.deepEqual(errors, []);
+    await context.close();
+});
+
 test('reads at 200% zoom without scrolling sideways', async () => {
     // 1366 pixels at twice the size: a 683-pixel-wide page on a screen of twice the density.
     const context = await browser.newContext({ viewport: { width: 683, height: 384 }, deviceScaleFactor: 2 });

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/error_reason.h"
+#include "files/platform/error_reason.h"
 
 #include <cerrno>
 #include <cstring>

@@ -10,8 +10,8 @@
 namespace coppia {
 
 // What the files' code needs of the system beyond the safe replace, once per system:
-// platform/posix/platform.cpp, platform/windows/platform.cpp and platform/web/platform.cpp, one of
-// which files/CMakeLists.txt builds. Paths are std::string everywhere: the system's bytes on POSIX, UTF-8 on Windows and in
+// posix/platform.cpp, windows/platform.cpp and web/platform.cpp, one of which files/CMakeLists.txt
+// builds. Paths are std::string everywhere: the system's bytes on POSIX, UTF-8 on Windows and in
 // a browser.
 
 // A path that names the same file from any current folder: "/..." on POSIX; "C:\...", "C:/..."
@@ -63,5 +63,17 @@ class FolderLock {
   private:
     std::intptr_t handle_ = -1;  // a descriptor on POSIX, a mutex's handle on Windows
 };
+
+// The folder that keeps the program's files. On Windows %APPDATA%\coppia (the roaming
+// application data, as the system names it). Elsewhere $XDG_CONFIG_HOME when it is an absolute
+// path (a relative one is ignored, as the XDG rules say), otherwise $HOME/.config. Empty when
+// neither names a folder, so that nothing lands at the root of the file system. Paths are the
+// system's bytes, never decoded: a folder whose name is not UTF-8 is still the same folder. What
+// is kept there: files/config_folder.h.
+std::optional<std::string> ConfigFolder();
+
+// Why nothing can be saved when there is no configuration folder, in the system's words ($HOME
+// means nothing on Windows).
+std::string_view NoConfigFolderReason();
 
 }  // namespace coppia

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/save_result.h"
+#include "files/platform/save_result.h"
 
 namespace coppia {
 

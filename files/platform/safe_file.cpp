@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The part of the safe replace that is the same on every system; the system's calls are in
-// safe_file_posix.cpp or safe_file_windows.cpp.
-#include "files/safe_file.h"
+// The part of the safe replace and of the bounded read that is the same on every system; the
+// system's calls are in posix/, windows/ or web/.
+#include "files/platform/safe_file.h"
 
+#include <algorithm>
 #include <random>
 
-#include "files/temporary_name.h"
+#include "files/platform/read_opened_file.h"
+#include "files/platform/temporary_name.h"
 
 namespace coppia {
 
@@ -43,6 +45,29 @@ std::string RandomTemporaryName(std::string_view prefix) {
 std::string_view WholeLines(const BoundedRead& read) {
     const std::string_view bytes = read.bytes;
     return read.complete ? bytes : bytes.substr(0, bytes.rfind('\n') + 1);
+}
+
+void ReadOpenedFile(BoundedRead& result, std::size_t limit,
+                    const std::function<std::ptrdiff_t(char*, std::size_t)>& read,
+                    const std::function<std::string()>& failure) {
+    // One byte beyond the limit tells a file that goes on from one that ends there.
+    char chunk[4096];
+    while (result.bytes.size() <= limit) {
+        const std::size_t wanted = std::min(sizeof chunk, limit + 1 - result.bytes.size());
+        const std::ptrdiff_t n = read(chunk, wanted);
+        if (n < 0) {
+            // What was read stands; a value the error cut is not read.
+            result.complete = false;
+            result.problem = failure();
+        }
+        if (n <= 0)
+            break;
+        result.bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    if (result.bytes.size() > limit) {
+        result.complete = false;
+        result.bytes.resize(limit);
+    }
 }
 
 BoundedRead ReadRegularFile(const std::string& path, std::size_t limit) {

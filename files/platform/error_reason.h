@@ -12,7 +12,7 @@ std::string ReasonOf(int error);
 
 // Why a Windows call on a file failed, in the same words, from GetLastError()'s code; one the
 // program does not know is "errore di sistema N". Built only for Windows
-// (platform/windows/error_reason.cpp).
+// (windows/error_reason.cpp).
 std::string ReasonOfWindowsError(unsigned long error);
 
 // What lies at a path that is neither a regular file nor a link to one.
