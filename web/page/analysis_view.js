@@ -5,13 +5,11 @@
 // analysis's display (web/core/display_json.h); nothing here computes, words or judges.
 import {
     button, choiceField, enterAsTyped, figureFields, prefixIds, ratingField, download, element, setChoices, setValue, showText, showToned, tableOf,
-    textField, valueField,
+    kPlotFont, textField, valueField,
 } from './page_kit.js';
 
 const kTorques = ['CoppiaKgcm', 'CoppiaNcm', 'CoppiaNm', 'CoppiaOzin'];
 const kLimits = ['LimiteDeflessione', 'LimiteVelocita'];
-const kPlotFont = 13;
-
 function group(document, id, title) {
     const made = element(document, 'section', { id, class: 'group', 'aria-labelledby': `${id}-title` });
     made.append(element(document, 'h3', { id: `${id}-title` }, title));

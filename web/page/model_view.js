@@ -6,15 +6,13 @@
 // model window's display (web/core/display_json.h).
 import {
     button, choiceField, download, element, enterAsTyped, figureFields, prefixIds, ratingField, setChoices, setValue,
-    showText, showToned, tableOf, textField,
+    kPlotFont, showText, showToned, tableOf, textField,
 } from './page_kit.js';
 
 // The file's commands, in the desktop's menu's order, before the table; the surfaces', in the
 // desktop's keyboard order, after it, where a thumb reaches them after choosing a row.
 const kSurfaceButtons = ['Aggiungi', 'Aggiorna', 'Carica', 'Annulla', 'Ripeti', 'Duplica', 'Rinomina',
     'Rimuovi', 'SpostaSu', 'SpostaGiu'];
-
-const kPlotFont = 13;
 
 // "Confronto": the surfaces selected side by side, their curves in one plot (SVG laid out by the
 // desktop's layout) and their inputs in one table, where they differ marked.

@@ -2,6 +2,9 @@
 // What the analysis and the model sections make alike: elements named as the desktop's
 // controls, captions from the window's table, texts in their tones, and files to download.
 
+// The size of a plot's texts, in CSS pixels: the analysis's and the comparison's alike.
+export const kPlotFont = 13;
+
 export function element(document, tag, attributes = {}, text = '') {
     const made = document.createElement(tag);
     for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
