@@ -112,16 +112,18 @@ async function start() {
     // When the page is idle: a first CALCOLA tapped at once is answered before the analysis and the
     // model are built (browsers without idle callbacks wait a moment instead).
     const whenIdle = globalThis.requestIdleCallback ?? ((run) => setTimeout(run, 200));
-    whenIdle(() => addWindows().catch((error) => console.error(error)), { timeout: 1000 });
+    whenIdle(() => addWindows().catch((error) => console.error(error)).finally(keepSite), { timeout: 1000 });
 }
 
-// The service worker fetches every file of the site to keep it: only once the window is shown,
-// so that it does not slow the first calculation down.
-start().then(() => {
+// The service worker fetches every file of the site to keep it: only once the windows are
+// shown, so that it slows neither the first calculation nor the analysis and the model down.
+function keepSite() {
     if ('serviceWorker' in navigator && location.protocol !== 'file:') {
         navigator.serviceWorker.register('sw.js');
     }
-}, (error) => {
+}
+
+start().catch((error) => {
     document.getElementById('failure').hidden = false;
     console.error(error);
 });
