@@ -81,7 +81,7 @@ function writeSingleFile() {
     page = page
         .replace(/<link rel="manifest"[^>]*>\n/, '')
         .replace(/<link rel="apple-touch-icon"[^>]*>\n/, '')
-        .replace(/<!-- The calculator's core compiles[^>]*>\n<script id="early-core">.*?<\/script>\n/, '')
+        .replace(/<script id="early-core">[\s\S]*?<\/script>\n/, '')
         .replace('<link rel="stylesheet" href="coppia.css">', () => `<style>\n${readFileSync(join(site, 'coppia.css'), 'utf8')}</style>`)
         .replace('<script defer src="coppia_calculator.js"></script>',
             () => `<script id="coppia-wasm" type="application/octet-stream">${readFileSync(join(site, 'coppia_core.wasm')).toString('base64')}</script>\n` +
